@@ -1,0 +1,82 @@
+#include "cli/cli.h"
+
+#include <exception>
+#include <ostream>
+#include <string_view>
+
+#include "cli/commands.h"
+#include "model/file_error.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vantor-cli [--program-dir DIR] COMMAND ARGS...\n"
+    "\n"
+    "commands:\n"
+    "  info MODEL          list the elements and bonds of a model\n"
+    "  resave IN OUT       read model IN and write it to OUT\n"
+    "\n"
+    "options:\n"
+    "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
+    "                      default: the folder of this program\n"
+    "  -h, --help          show this text\n"
+    "\n"
+    "exit codes: 0 success, 1 the model has a problem, 2 usage or file error\n";
+
+struct Command {
+    std::string_view name;
+    int (*run)(const CliContext&, const std::vector<std::string>&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", cmd_info},
+    {"resave", cmd_resave},
+};
+
+}  // namespace
+
+int run_cli(const std::vector<std::string>& args, const std::string& default_program_dir,
+            std::ostream& out, std::ostream& err) {
+    std::string program_dir = default_program_dir;
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-h" || arg == "--help") {
+            out << kUsage;
+            return kExitOk;
+        }
+        if (arg == "--program-dir") {
+            if (i + 1 == args.size()) {
+                err << "vantor-cli: --program-dir needs a folder\n";
+                return kExitUsage;
+            }
+            program_dir = args[++i];
+        } else if (arg.rfind("--program-dir=", 0) == 0) {
+            program_dir = arg.substr(std::string_view("--program-dir=").size());
+        } else {
+            words.push_back(arg);
+        }
+    }
+    if (words.empty()) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    for (const Command& command : kCommands) {
+        if (command.name != words.front()) continue;
+        const CliContext ctx{program_dir, out, err};
+        try {
+            return command.run(ctx, std::vector<std::string>(words.begin() + 1, words.end()));
+        } catch (const FileError& e) {
+            err << "vantor-cli: " << e.what() << "\n";
+            return kExitUsage;
+        } catch (const std::exception& e) {
+            err << "vantor-cli: internal error: " << e.what() << "\n";
+            return kExitUsage;
+        }
+    }
+    err << "vantor-cli: unknown command \"" << words.front() << "\"\n\n" << kUsage;
+    return kExitUsage;
+}
+
+}  // namespace vantor

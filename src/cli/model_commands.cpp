@@ -1,0 +1,42 @@
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "cli/display_text.h"
+#include "model/model_reader.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+
+int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        ctx.err << "vantor-cli: usage: vantor-cli info MODEL\n";
+        return kExitUsage;
+    }
+    const Model model = leerarchivo(args[0]);
+    ctx.out << "elements: " << model.nobj << "\n"
+            << "bonds: " << model.nlin << "\n";
+    for (int i = 1; i <= model.nobj; ++i) {
+        const ObjRecord& obj = model.objs[i];
+        ctx.out << "element " << i << ": type \"" << display_text(obj.type.raw()) << "\" caption \""
+                << display_text(obj.caption.trimmed()) << "\" top " << obj.top << " left "
+                << obj.left << "\n";
+    }
+    for (int j = 1; j <= model.nlin; ++j) {
+        const LineRecord& bond = model.lines[j];
+        ctx.out << "bond " << j << ": causa " << bond.causa << " obj1 " << bond.obj1 << " obj2 "
+                << bond.obj2 << "\n";
+    }
+    return kExitOk;
+}
+
+int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        ctx.err << "vantor-cli: usage: vantor-cli resave IN OUT\n";
+        return kExitUsage;
+    }
+    write_model_file(args[1], leerarchivo(args[0]));
+    return kExitOk;
+}
+
+}  // namespace vantor

@@ -1,0 +1,89 @@
+#include "model/model_reader.h"
+
+#include <algorithm>
+
+#include "model/atomic_file.h"
+#include "model/cp1252.h"
+#include "model/file_error.h"
+#include "model/file_keys.h"
+#include "model/numeric_prefix.h"
+
+namespace vantor {
+namespace {
+
+std::int16_t number_value(const KeyValue& kv, const LogicalLineReader& in, const std::string& path) {
+    if (const auto value = to_int16(numeric_prefix(kv.value))) return *value;
+    constexpr std::size_t kShown = 40;
+    const std::string shown =
+        kv.value.size() > kShown ? kv.value.substr(0, kShown) + "..." : kv.value;
+    // Messages are for people: model text is converted, paths are already UTF-8.
+    throw FileError(path, in.line(),
+                    "the value \"" + cp1252_to_utf8(shown) + "\" of " + kv.key +
+                        " is outside -32768 to 32767");
+}
+
+void store_element_value(ObjRecord& obj, const KeyValue& kv, const LogicalLineReader& in,
+                         const std::string& path) {
+    const auto* key = std::find_if(std::begin(kElementKeys), std::end(kElementKeys),
+                                   [&](const ElementKey& k) { return k.key == kv.key; });
+    if (key == std::end(kElementKeys)) return;
+    switch (key->kind) {
+        case ElementKey::Kind::Type: obj.type = kv.value; break;
+        case ElementKey::Kind::Text:
+        case ElementKey::Kind::Caption: obj.*(key->text) = kv.value; break;
+        case ElementKey::Kind::Number: obj.*(key->number) = number_value(kv, in, path); break;
+    }
+}
+
+}  // namespace
+
+ObjRecord leerobj(LogicalLineReader& in, const std::string& path) {
+    ObjRecord obj{};
+    for (;;) {
+        const KeyValue kv = split_key_value(in.lectura());
+        if (kv.key == "end") return obj;
+        store_element_value(obj, kv, in, path);
+    }
+}
+
+LineRecord leerarp(LogicalLineReader& in, const std::string& path) {
+    LineRecord bond{};
+    for (;;) {
+        const KeyValue kv = split_key_value(in.lectura());
+        if (kv.key == "end") return bond;
+        for (const BondKey& key : kBondKeys) {
+            if (key.key == kv.key) bond.*(key.number) = number_value(kv, in, path);
+        }
+    }
+}
+
+Model parse_model(std::string_view bytes, const std::string& path) {
+    Model model;
+    LogicalLineReader in(bytes);
+    int n = 0;
+    int m = 0;
+    for (;;) {
+        const KeyValue kv = split_key_value(in.lectura());
+        if (kv.key == "add_obj") {
+            if (n == kMaxElements) {
+                throw FileError(path, in.line(), "the model has more than 1000 elements");
+            }
+            ++n;
+            model.objs[n] = leerobj(in, path);
+        } else if (kv.key == "add_line") {
+            if (m == kMaxBonds) {
+                throw FileError(path, in.line(), "the model has more than 1000 bonds");
+            }
+            ++m;
+            model.lines[m] = leerarp(in, path);
+        }
+        if (kv.key == "end_sys" || in.at_end()) break;
+    }
+    model.nobj = static_cast<std::int16_t>(n);
+    model.nlin = static_cast<std::int16_t>(m);
+    return model;
+}
+
+Model leerarchivo(const std::string& path) { return parse_model(read_whole_file(path), path); }
+
+}  // namespace vantor

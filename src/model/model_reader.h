@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/logical_line_reader.h"
+#include "model/model.h"
+
+namespace vantor {
+
+// The record side of reading a model file. A window that shows the model makes
+// its glyphs and bond lines from the returned records afterwards.
+//
+// A file cut anywhere loads as far as it goes. A file with more than 1000
+// elements or bonds, or a number outside -32768..32767, is refused with a
+// FileError naming the file and the line; nothing is returned then, so an open
+// model is never left half read. `path` names the file in messages.
+Model parse_model(std::string_view bytes, const std::string& path);
+
+// Reads the model file at `path`. Throws FileError.
+Model leerarchivo(const std::string& path);
+
+// One element block, after its "add_obj" line, and one bond block, after its
+// "add_line" line. Both end at a line "end" or at the end of the file.
+ObjRecord leerobj(LogicalLineReader& in, const std::string& path);
+LineRecord leerarp(LogicalLineReader& in, const std::string& path);
+
+}  // namespace vantor

@@ -1,0 +1,48 @@
+#include "model/text.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+std::string_view ltrim_blanks(std::string_view s) {
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view{} : s.substr(first);
+}
+
+std::string_view trim_blanks(std::string_view s) {
+    s = ltrim_blanks(s);
+    const auto last = s.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : s.substr(0, last + 1);
+}
+
+std::string to_lower_ascii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::string texto(std::string_view s) {
+    std::string out(s);
+    std::replace(out.begin(), out.end(), '\r', kCaptionLineBreak);
+    return out;
+}
+
+std::string invtexto(std::string_view s) {
+    std::string out(s);
+    std::replace(out.begin(), out.end(), kCaptionLineBreak, '\r');
+    return out;
+}
+
+std::string nombrecorto(std::string_view path) {
+    // Both separators count: models written on Windows name their paths with "\".
+    const auto sep = path.find_last_of("/\\");
+    std::string_view name = sep == std::string_view::npos ? path : path.substr(sep + 1);
+    const auto dot = name.rfind('.');
+    // A leading dot names a hidden file, not an extension.
+    if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
+    return std::string(name);
+}
+
+}  // namespace vantor

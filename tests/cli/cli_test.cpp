@@ -1,0 +1,108 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include <sys/wait.h>
+
+#include "model/atomic_file.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = run_cli(args, "/nonexistent/program", out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string temp_path(const std::string& name) { return testing::TempDir() + name; }
+
+TEST(Cli, InfoListsCountsElementsAndBonds) {
+    const CliRun r = run({"info", std::string(VANTOR_EXAMPLES_DIR) + "/two_junctions.bgf"});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.out,
+              "elements: 2\n"
+              "bonds: 1\n"
+              "element 1: type \"000\" caption \"0\" top 600 left 1200\n"
+              "element 2: type \"111\" caption \"1\" top 600 left 2400\n"
+              "bond 1: causa 0 obj1 1 obj2 2\n");
+}
+
+TEST(Cli, InfoShowsEveryByteOfOddText) {
+    const std::string path = temp_path("odd.bgf");
+    write_file_atomically(path, "add_obj\r\ncaption = a\x8D\nb \x95 \"q\"\r\nend\r\nend_sys\r\n");
+    const CliRun r = run({"info", path});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_NE(r.out.find("type \"\\x00\\x00\\x00\" caption \"a\\r\\nb \u2022 \\\"q\\\"\""),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
+    EXPECT_EQ(run({}).code, kExitUsage);
+    EXPECT_EQ(run({"frobnicate"}).code, kExitUsage);
+    EXPECT_EQ(run({"info"}).code, kExitUsage);
+    EXPECT_EQ(run({"resave", "only-one"}).code, kExitUsage);
+    EXPECT_EQ(run({"--program-dir"}).code, kExitUsage);
+    EXPECT_EQ(run({"--help"}).code, kExitOk);
+
+    const std::string missing = temp_path("missing-model.bgf");
+    const CliRun r = run({"info", missing});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_NE(r.err.find(missing), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+
+    const std::string bad = temp_path("bad-number.bgf");
+    write_file_atomically(bad, "add_obj\r\ntop = 70000\r\nend\r\n");
+    const CliRun refused = run({"--program-dir", "/tmp", "info", bad});
+    EXPECT_EQ(refused.code, kExitUsage);
+    EXPECT_NE(refused.err.find(bad + ", line 2: "), std::string::npos) << refused.err;
+}
+
+TEST(Cli, ResaveLeavesTheTargetAloneWhenTheSourceIsRefused) {
+    const std::string bad = temp_path("refused.bgf");
+    const std::string out = temp_path("kept.bgf");
+    write_file_atomically(bad, "add_line\r\nobj1 = 1e6\r\nend\r\n");
+    write_file_atomically(out, "precious");
+    EXPECT_EQ(run({"resave", bad, out}).code, kExitUsage);
+    EXPECT_EQ(read_whole_file(out), "precious");
+}
+
+// The real program, as a user runs it: every example comes back byte for byte.
+TEST(CliProgram, ResaveRoundTripsEveryExample) {
+    int examples = 0;
+    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
+        if (entry.path().extension() != ".bgf") continue;
+        ++examples;
+        const std::string out = temp_path("resaved-" + entry.path().filename().string());
+        const std::string command = std::string("'") + VANTOR_CLI_PATH + "' resave '" +
+                                    entry.path().string() + "' '" + out + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        EXPECT_EQ(read_whole_file(out), read_whole_file(entry.path().string()))
+            << entry.path() << " changed on resave";
+    }
+    EXPECT_GE(examples, 2);
+}
+
+TEST(CliProgram, ExitCodeReachesTheShell) {
+    const std::string command =
+        std::string("'") + VANTOR_CLI_PATH + "' info /nonexistent/x.bgf 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), kExitUsage);
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,104 @@
+#include "model/model_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/model_reader.h"
+#include "model/model_samples.h"
+
+namespace vantor {
+namespace {
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t p; (p = text.find("\r\n", start)) != std::string::npos; start = p + 2) {
+        lines.push_back(text.substr(start, p - start));
+    }
+    EXPECT_EQ(start, text.size()) << "the text must end with CR LF";
+    return lines;
+}
+
+TEST(ModelWriter, WritesTheTwoJunctionExampleByteForByte) {
+    const std::string written = format_model(test::two_junctions());
+    EXPECT_EQ(written, test::two_junctions_text());
+
+    const auto lines = lines_of(written);
+    ASSERT_EQ(lines.size(), 39u);
+    // No extra blank after "parameters = ": the 100 characters follow at once.
+    EXPECT_EQ(lines[2].size(), 113u);
+    EXPECT_EQ(lines[5].size(), 110u);
+    EXPECT_EQ(lines[32], " 1 ");
+    EXPECT_EQ(lines[38], "end_sys");
+}
+
+TEST(ModelWriter, EmptyModelIsTheBondCountAndEndSys) {
+    EXPECT_EQ(format_model(Model{}), " 0 \r\nend_sys\r\n");
+}
+
+TEST(ModelWriter, NeverAssignedFieldsAreWrittenAsNuls) {
+    Model m;
+    m.nobj = 1;  // a record of zero bytes
+    const auto lines = lines_of(format_model(m));
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[1], std::string("type = ") + std::string(3, '\0'));
+    EXPECT_EQ(lines[2], "parameters = " + std::string(100, '\0'));
+    EXPECT_EQ(lines[5], "caption = " + std::string(100, '\0'));
+    EXPECT_EQ(lines[8], "parameter2 = " + std::string(100, '\0'));
+    EXPECT_EQ(lines[2].size(), 113u);
+}
+
+TEST(ModelWriter, NumbersCarryABlankOrAMinusSign) {
+    Model m = test::two_junctions();
+    m.objs[1].auxil1 = -1;
+    m.objs[1].top = -32768;
+    m.objs[1].left = 32767;
+    m.lines[1].causa = 4;
+    const auto lines = lines_of(format_model(m));
+    EXPECT_EQ(lines[12], "auxil1 = -1");
+    EXPECT_EQ(lines[6], "top = -32768");
+    EXPECT_EQ(lines[7], "left =  32767");
+    EXPECT_EQ(lines[34], "causa =  4");
+}
+
+TEST(ModelWriter, CaptionLineBreaksBecome8DAndReadBackAsCrLf) {
+    Model m = test::two_junctions();
+    m.objs[1].caption = "a\r\nb";
+    const std::string text = format_model(m);
+    const auto lines = lines_of(text);
+    EXPECT_EQ(lines[5], "caption = a\x8D\nb" + std::string(96, ' '));
+
+    const Model back = parse_model(text, "mem.bgf");
+    EXPECT_EQ(back.objs[1].caption.trimmed(), "a\r\nb");
+}
+
+TEST(ModelWriter, LinesWithCommasAreQuotedAndSurviveAReload) {
+    Model m = test::two_junctions();
+    m.objs[1].caption = "x, y";
+    m.objs[1].parameters = "[1,2,3]";
+    m.objs[2].parameter2 = "f(a,b)\r\n";
+    const std::string text = format_model(m);
+    const auto lines = lines_of(text);
+    EXPECT_EQ(lines[2], "\"parameters = [1,2,3]" + std::string(93, ' ') + "\"");
+    EXPECT_EQ(lines[5].front(), '"');
+    EXPECT_EQ(lines[3], "maxlin =  10");  // lines without commas are unchanged
+
+    const Model back = parse_model(text, "mem.bgf");
+    EXPECT_TRUE(test::same_records(back, m));
+    EXPECT_EQ(format_model(back), text);
+}
+
+TEST(ModelWriter, GuardarReplacesTheFileAndMarksTheWindowSaved) {
+    const std::string path = testing::TempDir() + "guardar_test.bgf";
+    ModelWindowState window;
+    window.model = test::two_junctions();
+    window.saved = kFalse;
+    guardar(path, window);
+    EXPECT_EQ(window.saved, kTrue);
+    EXPECT_TRUE(test::same_records(leerarchivo(path), window.model));
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace vantor
