@@ -43,6 +43,18 @@ void BM_FormatAndParseInMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatAndParseInMemory)->Unit(benchmark::kMillisecond);
 
+void BM_Format(benchmark::State& state) {
+    const vantor::Model model = full_model();
+    for (auto _ : state) benchmark::DoNotOptimize(vantor::format_model(model));
+}
+BENCHMARK(BM_Format)->Unit(benchmark::kMillisecond);
+
+void BM_Parse(benchmark::State& state) {
+    const std::string text = vantor::format_model(full_model());
+    for (auto _ : state) benchmark::DoNotOptimize(vantor::parse_model(text, "bench.bgf").nobj);
+}
+BENCHMARK(BM_Parse)->Unit(benchmark::kMillisecond);
+
 void BM_SaveAndReadFile(benchmark::State& state) {
     const vantor::Model model = full_model();
     const std::string path = "bench_model_files.bgf";

@@ -11,11 +11,21 @@ std::string display_text(std::string_view bytes) {
     for (char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
         switch (c) {
-            case '\r': escaped += "\\r"; break;
-            case '\n': escaped += "\\n"; break;
-            case '\t': escaped += "\\t"; break;
-            case '"': escaped += "\\\""; break;
-            case '\\': escaped += "\\\\"; break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '"':
+                escaped += "\\\"";
+                break;
+            case '\\':
+                escaped += "\\\\";
+                break;
             default:
                 if (u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 ||
                     u == 0x9D) {

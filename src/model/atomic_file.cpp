@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 // Closes and, unless it was committed, removes the temporary file.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(std::string pattern) : path_(std::move(pattern)) {
         fd_ = ::mkstemp(path_.data());
     }
@@ -39,7 +39,7 @@ public:
     }
     void commit() { committed_ = true; }
 
-private:
+  private:
     std::string path_;
     int fd_ = -1;
     bool committed_ = false;
@@ -106,8 +106,10 @@ void write_file_atomically(const std::string& path, std::string_view bytes) {
     if (temp.fd() < 0) throw FileError(path, "cannot write: " + system_error_text(errno));
 
     struct stat old_file {};
-    if (::stat(target.c_str(), &old_file) == 0) ::fchmod(temp.fd(), old_file.st_mode & 07777);
-    else ::fchmod(temp.fd(), 0666 & ~current_umask());
+    if (::stat(target.c_str(), &old_file) == 0)
+        ::fchmod(temp.fd(), old_file.st_mode & 07777);
+    else
+        ::fchmod(temp.fd(), 0666 & ~current_umask());
 
     if (!write_all(temp.fd(), bytes) || ::fsync(temp.fd()) != 0 || temp.close_now() != 0) {
         throw FileError(path, "cannot write: " + system_error_text(errno));

@@ -19,6 +19,8 @@ FileError::FileError(std::string path, int line, std::string problem)
       line_(line),
       problem_(std::move(problem)) {}
 
-std::string system_error_text(int errnum) { return std::strerror(errnum); }
+std::string system_error_text(int errnum) {
+    return std::strerror(errnum);
+}
 
 }  // namespace vantor

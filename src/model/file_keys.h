@@ -13,7 +13,7 @@ struct ElementKey {
     enum class Kind { Type, Text, Caption, Number };
     std::string_view key;
     Kind kind;
-    ValueText ObjRecord::*text = nullptr;     // Text and Caption
+    ValueText ObjRecord::*text = nullptr;       // Text and Caption
     std::int16_t ObjRecord::*number = nullptr;  // Number
 };
 

@@ -12,7 +12,7 @@ namespace vantor {
 // the N bytes as they are, NULs included, so the raw bytes are the value.
 template <std::size_t N>
 class FixedText {
-public:
+  public:
     static constexpr std::size_t size = N;
 
     FixedText() { bytes_.fill('\0'); }
@@ -38,7 +38,7 @@ public:
     friend bool operator==(const FixedText& a, std::string_view b) { return a.raw() == b; }
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.bytes_ == b.bytes_; }
 
-private:
+  private:
     std::array<char, N> bytes_;
 };
 

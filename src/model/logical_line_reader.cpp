@@ -12,12 +12,14 @@ std::string LogicalLineReader::lectura() {
             last_start_ = pos_;
             return "end=";
         }
-        std::string text(read_field());
+        // 0x8D turns into CR, which is neither a blank, "=" nor "%", so the
+        // trimming and the tests below can look at the field before it turns.
+        const std::string_view field = ltrim_blanks(read_field());
+        if (!field.empty() && field.front() == '%') continue;  // a comment
+        std::string text(trim_blanks(field));
+        if (field.find('=') == std::string_view::npos) text += '=';
         std::replace(text.begin(), text.end(), kCaptionLineBreak, '\r');
-        text = std::string(ltrim_blanks(text));
-        if (text.find('=') == std::string::npos) text = std::string(trim_blanks(text)) + "= ";
-        if (!text.empty() && text.front() == '%') continue;
-        return std::string(trim_blanks(text));
+        return text;
     }
 }
 
@@ -31,15 +33,22 @@ std::string_view LogicalLineReader::read_field() {
             pos_ = bytes_.size();
             return bytes_.substr(open);
         }
-        pos_ = std::min(bytes_.find_first_of(",\r", close + 1), bytes_.size());
+        pos_ = field_end(close + 1);
         consume_delimiter();
         return bytes_.substr(open, close - open);
     }
-    const std::size_t end = std::min(bytes_.find_first_of(",\r", pos_), bytes_.size());
+    const std::size_t end = field_end(pos_);
     const std::string_view field = bytes_.substr(pos_, end - pos_);
     pos_ = end;
     consume_delimiter();
     return field;
+}
+
+std::size_t LogicalLineReader::field_end(std::size_t from) const {
+    // A plain loop: find_first_of calls memchr once per byte here.
+    std::size_t i = from;
+    while (i < bytes_.size() && bytes_[i] != ',' && bytes_[i] != '\r') ++i;
+    return i;
 }
 
 void LogicalLineReader::consume_delimiter() {
@@ -65,8 +74,7 @@ int LogicalLineReader::line() const {
 KeyValue split_key_value(std::string_view line) {
     const std::size_t p = line.find('=');
     if (p == std::string_view::npos) return {to_lower_ascii(trim_blanks(line)), {}};
-    return {to_lower_ascii(trim_blanks(line.substr(0, p))),
-            std::string(trim_blanks(line.substr(p + 1)))};
+    return {to_lower_ascii(trim_blanks(line.substr(0, p))), trim_blanks(line.substr(p + 1))};
 }
 
 }  // namespace vantor

@@ -14,7 +14,7 @@ namespace vantor {
 // is dropped. 0x8D becomes CR, "%" lines are comments, a text without "=" gets
 // "=" appended, and the end of the file reads as "end=".
 class LogicalLineReader {
-public:
+  public:
     explicit LogicalLineReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool at_end() const { return pos_ >= bytes_.size(); }
@@ -26,8 +26,9 @@ public:
     // logical line began. Used for messages only.
     int line() const;
 
-private:
+  private:
     std::string_view read_field();
+    std::size_t field_end(std::size_t from) const;
     void consume_delimiter();
 
     std::string_view bytes_;
@@ -36,8 +37,8 @@ private:
 };
 
 struct KeyValue {
-    std::string key;  // text before the first "=", trimmed, lower case
-    std::string value;  // text after it, trimmed
+    std::string key;         // text before the first "=", trimmed, lower case
+    std::string_view value;  // text after it, trimmed; a view into the line
 };
 
 KeyValue split_key_value(std::string_view line);

@@ -11,15 +11,17 @@
 namespace vantor {
 namespace {
 
-std::int16_t number_value(const KeyValue& kv, const LogicalLineReader& in, const std::string& path) {
+std::int16_t number_value(const KeyValue& kv, const LogicalLineReader& in,
+                          const std::string& path) {
     if (const auto value = to_int16(numeric_prefix(kv.value))) return *value;
     constexpr std::size_t kShown = 40;
-    const std::string shown =
-        kv.value.size() > kShown ? kv.value.substr(0, kShown) + "..." : kv.value;
+    const std::string shown = kv.value.size() > kShown
+                                  ? std::string(kv.value.substr(0, kShown)) + "..."
+                                  : std::string(kv.value);
     // Messages are for people: model text is converted, paths are already UTF-8.
-    throw FileError(path, in.line(),
-                    "the value \"" + cp1252_to_utf8(shown) + "\" of " + kv.key +
-                        " is outside -32768 to 32767");
+    throw FileError(
+        path, in.line(),
+        "the value \"" + cp1252_to_utf8(shown) + "\" of " + kv.key + " is outside -32768 to 32767");
 }
 
 void store_element_value(ObjRecord& obj, const KeyValue& kv, const LogicalLineReader& in,
@@ -28,10 +30,16 @@ void store_element_value(ObjRecord& obj, const KeyValue& kv, const LogicalLineRe
                                    [&](const ElementKey& k) { return k.key == kv.key; });
     if (key == std::end(kElementKeys)) return;
     switch (key->kind) {
-        case ElementKey::Kind::Type: obj.type = kv.value; break;
+        case ElementKey::Kind::Type:
+            obj.type = kv.value;
+            break;
         case ElementKey::Kind::Text:
-        case ElementKey::Kind::Caption: obj.*(key->text) = kv.value; break;
-        case ElementKey::Kind::Number: obj.*(key->number) = number_value(kv, in, path); break;
+        case ElementKey::Kind::Caption:
+            obj.*(key->text) = kv.value;
+            break;
+        case ElementKey::Kind::Number:
+            obj.*(key->number) = number_value(kv, in, path);
+            break;
     }
 }
 
@@ -40,7 +48,8 @@ void store_element_value(ObjRecord& obj, const KeyValue& kv, const LogicalLineRe
 ObjRecord leerobj(LogicalLineReader& in, const std::string& path) {
     ObjRecord obj{};
     for (;;) {
-        const KeyValue kv = split_key_value(in.lectura());
+        const std::string line = in.lectura();
+        const KeyValue kv = split_key_value(line);
         if (kv.key == "end") return obj;
         store_element_value(obj, kv, in, path);
     }
@@ -49,7 +58,8 @@ ObjRecord leerobj(LogicalLineReader& in, const std::string& path) {
 LineRecord leerarp(LogicalLineReader& in, const std::string& path) {
     LineRecord bond{};
     for (;;) {
-        const KeyValue kv = split_key_value(in.lectura());
+        const std::string line = in.lectura();
+        const KeyValue kv = split_key_value(line);
         if (kv.key == "end") return bond;
         for (const BondKey& key : kBondKeys) {
             if (key.key == kv.key) bond.*(key.number) = number_value(kv, in, path);
@@ -63,7 +73,8 @@ Model parse_model(std::string_view bytes, const std::string& path) {
     int n = 0;
     int m = 0;
     for (;;) {
-        const KeyValue kv = split_key_value(in.lectura());
+        const std::string line = in.lectura();
+        const KeyValue kv = split_key_value(line);
         if (kv.key == "add_obj") {
             if (n == kMaxElements) {
                 throw FileError(path, in.line(), "the model has more than 1000 elements");
@@ -84,6 +95,8 @@ Model parse_model(std::string_view bytes, const std::string& path) {
     return model;
 }
 
-Model leerarchivo(const std::string& path) { return parse_model(read_whole_file(path), path); }
+Model leerarchivo(const std::string& path) {
+    return parse_model(read_whole_file(path), path);
+}
 
 }  // namespace vantor

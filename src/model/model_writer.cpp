@@ -38,8 +38,12 @@ void put_line(std::string& out, std::string_view text) {
 void grabarobj(std::string& out, const ObjRecord& obj) {
     for (const ElementKey& key : kElementKeys) {
         switch (key.kind) {
-            case ElementKey::Kind::Type: put_line(out, key.key, obj.type.raw()); break;
-            case ElementKey::Kind::Text: put_line(out, key.key, (obj.*(key.text)).raw()); break;
+            case ElementKey::Kind::Type:
+                put_line(out, key.key, obj.type.raw());
+                break;
+            case ElementKey::Kind::Text:
+                put_line(out, key.key, (obj.*(key.text)).raw());
+                break;
             case ElementKey::Kind::Caption:
                 put_line(out, key.key, texto((obj.*(key.text)).raw()));
                 break;
@@ -59,7 +63,8 @@ std::string format_model(const Model& model) {
         throw std::logic_error("model counts outside the tables");
     }
     std::string out;
-    out.reserve(static_cast<std::size_t>(model.nobj) * 1800 + static_cast<std::size_t>(model.nlin) * 60 + 32);
+    out.reserve(static_cast<std::size_t>(model.nobj) * 1800 +
+                static_cast<std::size_t>(model.nlin) * 60 + 32);
     for (int i = 1; i <= model.nobj; ++i) {
         put_line(out, "add_obj");
         grabarobj(out, model.objs[i]);

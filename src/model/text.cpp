@@ -5,14 +5,16 @@
 namespace vantor {
 
 std::string_view ltrim_blanks(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view{} : s.substr(first);
+    std::size_t first = 0;
+    while (first < s.size() && s[first] == ' ') ++first;
+    return s.substr(first);
 }
 
 std::string_view trim_blanks(std::string_view s) {
     s = ltrim_blanks(s);
-    const auto last = s.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : s.substr(0, last + 1);
+    std::size_t end = s.size();
+    while (end > 0 && s[end - 1] == ' ') --end;
+    return s.substr(0, end);
 }
 
 std::string to_lower_ascii(std::string_view s) {

@@ -27,7 +27,9 @@ CliRun run(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-std::string temp_path(const std::string& name) { return testing::TempDir() + name; }
+std::string temp_path(const std::string& name) {
+    return testing::TempDir() + name;
+}
 
 TEST(Cli, InfoListsCountsElementsAndBonds) {
     const CliRun r = run({"info", std::string(VANTOR_EXAMPLES_DIR) + "/two_junctions.bgf"});

@@ -16,10 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class AtomicFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::path(testing::TempDir()) /
-               ("atomic_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("atomic_" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

@@ -46,12 +46,12 @@ inline std::string two_junctions_text() {
     const std::string blanks100(100, ' ');
     const std::string blanks99(99, ' ');
     auto block = [&](const char* type, const char* caption, const char* left) {
-        return std::string("add_obj\r\n") + "type = " + type + "\r\n" + "parameters = " + blanks100 +
-               "\r\n" + "maxlin =  10\r\n" + "numlin =  1\r\n" + "caption = " + caption +
-               blanks99 + "\r\n" + "top =  600\r\n" + "left =  " + left + "\r\n" +
-               "parameter2 = " + blanks100 + "\r\n" + "index =  0\r\n" + "maxsigninp =  0\r\n" +
-               "signout =  0\r\n" + "auxil1 =  0\r\n" + "auxil2 =  0\r\n" + "auxil3 =  0\r\n" +
-               "end\r\n";
+        return std::string("add_obj\r\n") + "type = " + type + "\r\n" +
+               "parameters = " + blanks100 + "\r\n" + "maxlin =  10\r\n" + "numlin =  1\r\n" +
+               "caption = " + caption + blanks99 + "\r\n" + "top =  600\r\n" + "left =  " + left +
+               "\r\n" + "parameter2 = " + blanks100 + "\r\n" + "index =  0\r\n" +
+               "maxsigninp =  0\r\n" + "signout =  0\r\n" + "auxil1 =  0\r\n" + "auxil2 =  0\r\n" +
+               "auxil3 =  0\r\n" + "end\r\n";
     };
     return block("000", "0", "1200") + block("111", "1", "2400") + " 1 \r\n" + "add_line\r\n" +
            "causa =  0\r\n" + "obj1 =  1\r\n" + "obj2 =  2\r\n" + "end\r\n" + "end_sys\r\n";

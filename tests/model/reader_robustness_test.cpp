@@ -13,7 +13,7 @@ namespace vantor {
 namespace {
 
 class RandomModels {
-public:
+  public:
     explicit RandomModels(unsigned seed) : rng_(seed) {}
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
@@ -26,10 +26,12 @@ public:
         const int n = pick(0, 12);
         const bool comma = pick(0, 3) == 0;
         const bool quote = !comma && pick(0, 5) == 0;
-        for (int i = 0; i < n; ++i) s += kChars[static_cast<std::size_t>(pick(0, kChars.size() - 1))];
+        for (int i = 0; i < n; ++i)
+            s += kChars[static_cast<std::size_t>(pick(0, kChars.size() - 1))];
         if (comma) s.insert(static_cast<std::size_t>(pick(0, s.size())), ",");
         if (quote) s.insert(static_cast<std::size_t>(pick(0, s.size())), "\"");
-        if (caption && pick(0, 3) == 0) s.insert(static_cast<std::size_t>(pick(0, s.size())), "\r\n");
+        if (caption && pick(0, 3) == 0)
+            s.insert(static_cast<std::size_t>(pick(0, s.size())), "\r\n");
         if (pick(0, 4) == 0) s += '\n';
         while (!s.empty() && s.front() == ' ') s.erase(0, 1);
         return s;
@@ -64,19 +66,29 @@ public:
     }
 
     std::string mutate(std::string s) {
-        static const char* kSnippets[] = {"add_obj\r\n", "add_line\r\n", "end\r\n", "end_sys\r\n",
-                                          "\"",          ",",            "\r",      "\n",
-                                          "%",           "=",            "\x8D",    "top = 99999\r\n",
-                                          "&H",          "1e999"};
+        static const char* kSnippets[] = {
+            "add_obj\r\n", "add_line\r\n", "end\r\n", "end_sys\r\n", "\"",   ",",
+            "\r",          "\n",           "%",       "=",           "\x8D", "top = 99999\r\n",
+            "&H",          "1e999"};
         const int edits = pick(1, 8);
         for (int e = 0; e < edits && !s.empty(); ++e) {
             const auto at = static_cast<std::size_t>(pick(0, static_cast<int>(s.size()) - 1));
             switch (pick(0, 4)) {
-                case 0: s.resize(at); break;
-                case 1: s[at] = static_cast<char>(pick(0, 255)); break;
-                case 2: s.insert(at, kSnippets[pick(0, std::size(kSnippets) - 1)]); break;
-                case 3: s.erase(at, static_cast<std::size_t>(pick(1, 200))); break;
-                case 4: s.insert(at, s.substr(at, static_cast<std::size_t>(pick(1, 300)))); break;
+                case 0:
+                    s.resize(at);
+                    break;
+                case 1:
+                    s[at] = static_cast<char>(pick(0, 255));
+                    break;
+                case 2:
+                    s.insert(at, kSnippets[pick(0, std::size(kSnippets) - 1)]);
+                    break;
+                case 3:
+                    s.erase(at, static_cast<std::size_t>(pick(1, 200)));
+                    break;
+                case 4:
+                    s.insert(at, s.substr(at, static_cast<std::size_t>(pick(1, 300))));
+                    break;
             }
         }
         return s;
@@ -88,7 +100,7 @@ public:
         return s;
     }
 
-private:
+  private:
     std::mt19937 rng_;
 };
 

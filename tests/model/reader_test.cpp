@@ -9,7 +9,9 @@
 namespace vantor {
 namespace {
 
-Model parse(const std::string& text) { return parse_model(text, "test.bgf"); }
+Model parse(const std::string& text) {
+    return parse_model(text, "test.bgf");
+}
 
 // One element block with the given lines, CR LF ended, then "end_sys".
 std::string one_element(const std::string& body) {
@@ -43,9 +45,9 @@ TEST(ModelReader, KeysMatchInAnyCaseAndNumbersRoundHalfToEven) {
 }
 
 TEST(ModelReader, MissingKeysKeepZerosAndNulsAndTheLastValueWins) {
-    const Model m = parse(one_element(
-        "Type = C\r\ncaption = first\r\ncaption = second\r\nnumlin = 7\r\n"
-        "selected = -1\r\neffin = 1\r\nstrongobj = 3\r\nbogus = 9\r\n"));
+    const Model m =
+        parse(one_element("Type = C\r\ncaption = first\r\ncaption = second\r\nnumlin = 7\r\n"
+                          "selected = -1\r\neffin = 1\r\nstrongobj = 3\r\nbogus = 9\r\n"));
     const ObjRecord& obj = m.objs[1];
     EXPECT_EQ(obj.type, "C  ");
     EXPECT_FALSE(obj.type == "C");
@@ -59,7 +61,8 @@ TEST(ModelReader, MissingKeysKeepZerosAndNulsAndTheLastValueWins) {
 }
 
 TEST(ModelReader, LongTextIsCutToItsField) {
-    const Model m = parse(one_element("type = ABCDE\r\ncaption = " + std::string(150, 'x') + "\r\n"));
+    const Model m =
+        parse(one_element("type = ABCDE\r\ncaption = " + std::string(150, 'x') + "\r\n"));
     EXPECT_EQ(m.objs[1].type, "ABC");
     EXPECT_EQ(m.objs[1].caption, std::string(100, 'x'));
 }

@@ -8,7 +8,9 @@ namespace {
 TEST(Texto, CarriageReturnsBecome141AndBack) {
     const std::string caption = "a\r\nb\rc";
     const std::string filed = texto(caption);
-    EXPECT_EQ(filed, "a\x8D\nb\x8D" "c");
+    EXPECT_EQ(filed,
+              "a\x8D\nb\x8D"
+              "c");
     EXPECT_EQ(filed.size(), caption.size());
     EXPECT_EQ(invtexto(filed), caption);
     EXPECT_EQ(invtexto("\x8D\x8D"), "\r\r");

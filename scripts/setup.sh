@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs what Vantor needs on Debian 12, builds it, and runs it or its tests.
+#   scripts/setup.sh run        build, then read and resave a bundled example
+#   scripts/setup.sh test       build, then run the whole test suite
+#   scripts/setup.sh sanitize   build the tests with AddressSanitizer and UBSan and run them
+# Works as root, or as a user who may use sudo.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+mode=${1:-}
+
+packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo "$@"
+  else
+    echo "setup: installing packages needs root; run this as root or install sudo" >&2
+    exit 1
+  fi
+}
+
+install_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build() {  # build DIR CMAKE-OPTIONS...
+  local dir=$1
+  shift
+  cmake -S "$top" -B "$dir" -G Ninja -DVANTOR_WERROR=ON "$@"
+  cmake --build "$dir"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "$mode" in
+  run)
+    install_packages
+    build "$top/build" -DCMAKE_BUILD_TYPE=Release
+    example="$top/examples/series_rlc.bgf"
+    "$top/build/vantor-cli" info "$example"
+    "$top/build/vantor-cli" resave "$example" "$top/build/series_rlc.resaved.bgf"
+    cmp "$example" "$top/build/series_rlc.resaved.bgf"
+    echo "setup: resaved $example byte for byte to build/series_rlc.resaved.bgf"
+    ;;
+  test)
+    install_packages
+    build "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
+    ;;
+  sanitize)
+    install_packages
+    build "$top/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir "$top/build-sanitize" --output-on-failure -j "$jobs"
+    ;;
+  *)
+    sed -n '2,7p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
+    exit 2
+    ;;
+esac
