@@ -60,7 +60,7 @@ void BM_SaveAndReadFile(benchmark::State& state) {
     const std::string path = "bench_model_files.bgf";
     for (auto _ : state) {
         vantor::write_model_file(path, model);
-        vantor::Model back = vantor::leerarchivo(path);
+        vantor::Model back = vantor::read_model_file(path);
         benchmark::DoNotOptimize(back.nobj);
     }
     std::remove(path.c_str());

@@ -13,7 +13,7 @@ int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
         ctx.err << "vantor-cli: usage: vantor-cli info MODEL\n";
         return kExitUsage;
     }
-    const Model model = leerarchivo(args[0]);
+    const Model model = read_model_file(args[0]);
     ctx.out << "elements: " << model.nobj << "\n"
             << "bonds: " << model.nlin << "\n";
     for (int i = 1; i <= model.nobj; ++i) {
@@ -35,7 +35,7 @@ int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args) {
         ctx.err << "vantor-cli: usage: vantor-cli resave IN OUT\n";
         return kExitUsage;
     }
-    write_model_file(args[1], leerarchivo(args[0]));
+    write_model_file(args[1], read_model_file(args[0]));
     return kExitOk;
 }
 

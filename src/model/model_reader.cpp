@@ -1,6 +1,7 @@
 #include "model/model_reader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/atomic_file.h"
 #include "model/cp1252.h"
@@ -95,8 +96,14 @@ Model parse_model(std::string_view bytes, const std::string& path) {
     return model;
 }
 
-Model leerarchivo(const std::string& path) {
+Model read_model_file(const std::string& path) {
     return parse_model(read_whole_file(path), path);
+}
+
+void leerarchivo(ModelWindowState& window, const std::string& path) {
+    Model model = read_model_file(path);  // may throw: the window keeps its model
+    window.model = std::move(model);
+    window.hasname = kTrue;
 }
 
 }  // namespace vantor

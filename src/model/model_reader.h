@@ -18,7 +18,12 @@ namespace vantor {
 Model parse_model(std::string_view bytes, const std::string& path);
 
 // Reads the model file at `path`. Throws FileError.
-Model leerarchivo(const std::string& path);
+Model read_model_file(const std::string& path);
+
+// Reads the model file at `path` into a window's model and marks it named.
+// The window then makes its glyphs and bond lines and redraws. On a FileError
+// the window's model is left as it was.
+void leerarchivo(ModelWindowState& window, const std::string& path);
 
 // One element block, after its "add_obj" line, and one bond block, after its
 // "add_line" line. Both end at a line "end" or at the end of the file.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/atomic_file.h"
 #include "model/file_error.h"
 #include "model/model_samples.h"
 #include "model/model_writer.h"
@@ -179,12 +180,32 @@ TEST(ModelReader, RefusesNumbersOutsideSixteenBits) {
 TEST(ModelReader, ReportsAFileThatCannotBeOpened) {
     const std::string path = testing::TempDir() + "no/such/model.bgf";
     try {
-        leerarchivo(path);
+        read_model_file(path);
         FAIL();
     } catch (const FileError& e) {
         EXPECT_EQ(e.path(), path);
         EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos) << e.what();
     }
+}
+
+TEST(ModelReader, AWindowKeepsItsModelWhenAReadFails) {
+    const std::string good = testing::TempDir() + "window_good.bgf";
+    const std::string bad = testing::TempDir() + "window_bad.bgf";
+    write_model_file(good, test::two_junctions());
+    write_model_file(bad, test::two_junctions());
+    std::string text = read_whole_file(bad);
+    text.insert(text.find("top"), "left = 1e6\r\n");
+    write_file_atomically(bad, text);
+
+    ModelWindowState window;
+    leerarchivo(window, good);
+    EXPECT_EQ(window.hasname, kTrue);
+    EXPECT_EQ(window.model.nobj, 2);
+
+    window.hasname = kFalse;
+    EXPECT_THROW(leerarchivo(window, bad), FileError);
+    EXPECT_TRUE(test::same_records(window.model, test::two_junctions()));
+    EXPECT_EQ(window.hasname, kFalse);
 }
 
 }  // namespace

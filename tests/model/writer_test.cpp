@@ -96,7 +96,7 @@ TEST(ModelWriter, GuardarReplacesTheFileAndMarksTheWindowSaved) {
     window.saved = kFalse;
     guardar(path, window);
     EXPECT_EQ(window.saved, kTrue);
-    EXPECT_TRUE(test::same_records(leerarchivo(path), window.model));
+    EXPECT_TRUE(test::same_records(read_model_file(path), window.model));
     std::remove(path.c_str());
 }
 
