@@ -1,5 +1,6 @@
 #include "model/model_writer.h"
 
+#include <charconv>
 #include <stdexcept>
 #include <string_view>
 
@@ -12,7 +13,10 @@ namespace {
 
 // Numbers carry a blank where a minus sign would stand.
 std::string number_text(std::int16_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    char digits[8] = {' '};
+    char* const start = value < 0 ? digits : digits + 1;
+    const auto end = std::to_chars(start, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
 }
 
 void put_line(std::string& out, std::string_view key, std::string_view value) {

@@ -193,9 +193,9 @@ TEST(ModelReader, AWindowKeepsItsModelWhenAReadFails) {
     const std::string bad = testing::TempDir() + "window_bad.bgf";
     write_model_file(good, test::two_junctions());
     write_model_file(bad, test::two_junctions());
-    std::string text = read_whole_file(bad);
-    text.insert(text.find("top"), "left = 1e6\r\n");
-    write_file_atomically(bad, text);
+    const std::string text = read_whole_file(bad);
+    const std::size_t top = text.find("top");
+    write_file_atomically(bad, text.substr(0, top) + "left = 1e6\r\n" + text.substr(top));
 
     ModelWindowState window;
     leerarchivo(window, good);
