@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "causality/causality_host.h"
+#include "model/model.h"
+
+namespace vantor {
+
+enum class AssignOutcome {
+    kCompleted,        // warnings included
+    kCausalityError,   // stopped on "Causality error in the selected element"
+    kTableUnreadable,  // stopped: a priority table could not be read
+};
+
+// Assign & Check Causality: the five priority-table passes of the program
+// folder's library, with propagation after every stroke, and the warnings for
+// derivative causality and algebraic loops. Ends with a redraw.
+AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_dir,
+                           CausalityHost& host);
+
+// Extend Causality: propagates the strokes through junctions, transformers and
+// gyrators until nothing changes; a conflict is reported and sets causerr.
+void extend_Click(ModelWindowState& window, CausalityHost& host);
+
+// Undo Causality: clears every stroke of a bond with causa below 3.
+void Undo_Click(ModelWindowState& window, CausalityHost& host);
+
+}  // namespace vantor

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace vantor {
+
+// The message texts of the causality commands.
+inline constexpr const char* kCausalityErrorMessage = "Causality error in the selected element";
+inline constexpr const char* kDerivativeMessage =
+    "There is at least an element with derivative causality";
+inline constexpr const char* kAlgebraicLoopMessage = "There is an algebraical loop";
+
+// What the causality commands need from the window they run in. The commands
+// change the records themselves (strokes and `selected` flags); the host shows
+// the result. A window shows message boxes and repaints; the command line
+// prints the messages; tests record everything.
+class CausalityHost {
+  public:
+    virtual ~CausalityHost() = default;
+
+    // An OK-only message box titled with the application's title.
+    virtual void show_message(const std::string& text) = 0;
+
+    // The `selected` flags were just cleared everywhere and, when `element` > 0,
+    // set on that element: colour the glyphs and enable the selection commands.
+    virtual void selection_changed(int element) = 0;
+
+    // The full redraw of the model window.
+    virtual void redraw() = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,25 @@
+#include "causality/priority_tables.h"
+
+#include "model/atomic_file.h"
+#include "model/field_reader.h"
+#include "model/text.h"
+
+namespace vantor {
+
+std::string priority_table_path(const std::string& program_dir, int k) {
+    return program_dir + "/library/priori" + std::to_string(k) + ".dat";
+}
+
+std::vector<std::string> read_priority_table(const std::string& program_dir, int k) {
+    const std::string bytes = read_whole_file(priority_table_path(program_dir, k));
+    FieldReader fields(bytes);
+    std::vector<std::string> items;
+    // An empty file has no items (reading past its end would be an error).
+    while (!fields.at_end()) {
+        items.emplace_back(trim_blanks(fields.next()));
+        if (items.back() == "end") break;
+    }
+    return items;
+}
+
+}  // namespace vantor
