@@ -16,6 +16,10 @@ constexpr std::string_view kUsage =
     "commands:\n"
     "  info MODEL          list the elements and bonds of a model\n"
     "  resave IN OUT       read model IN and write it to OUT\n"
+    "  causality [--extend | --undo] MODEL [-o OUT]\n"
+    "                      Assign & Check Causality (or Extend, or Undo) with the\n"
+    "                      priority tables of the program folder; prints the\n"
+    "                      messages, then the selected elements; writes OUT\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
@@ -32,6 +36,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", cmd_info},
     {"resave", cmd_resave},
+    {"causality", cmd_causality},
 };
 
 }  // namespace

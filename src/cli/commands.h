@@ -16,5 +16,6 @@ struct CliContext {
 // exit code. A FileError escaping a command is reported by the dispatcher.
 int cmd_info(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args);
+int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args);
 
 }  // namespace vantor

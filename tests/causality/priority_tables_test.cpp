@@ -1,1 +1,52 @@
+#include "causality/priority_tables.h"
+
 #include <gtest/gtest.h>
+
+#include "causality/causality_commands.h"
+#include "causality/causality_fixtures.h"
+#include "model/file_error.h"
+
+namespace vantor {
+namespace {
+
+using Items = std::vector<std::string>;
+
+TEST(PriorityTables, ReadsListItemsUpToAndIncludingEnd) {
+    test::ProgramDir dir("tables");
+    dir.set_table(1, "Se_\r\n  MSe  ,\"Df_\" dropped, C\r\nend\r\nR__\r\n");
+    EXPECT_EQ(read_priority_table(dir.path(), 1), (Items{"Se_", "MSe", "Df_", "C", "end"}));
+
+    dir.set_table(2, "Sf_\r\nDe_");  // no "end": read to the end of the file
+    EXPECT_EQ(read_priority_table(dir.path(), 2), (Items{"Sf_", "De_"}));
+
+    dir.set_table(3, "");
+    EXPECT_EQ(read_priority_table(dir.path(), 3), Items{});
+}
+
+TEST(PriorityTables, AMissingTableIsAFileErrorNamingIt) {
+    test::ProgramDir dir("missing_table");
+    try {
+        read_priority_table(dir.path(), 4);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), dir.path() + "/library/priori4.dat");
+    }
+}
+
+TEST(PriorityTables, AnItemMatchesOnlyAWholeThreeCharacterType) {
+    test::ProgramDir dir("one_letter",
+                         {"C\r\nend\r\n", "end\r\n", "C__\r\nend\r\n", "end\r\n", "end\r\n"});
+    test::ModelBuilder b;
+    const int zero = b.add("000");
+    const int c = b.add("C");  // stored as "C" and two blanks
+    const int c3 = b.add("C__");
+    const int one_letter_bond = b.bond(c, zero);
+    const int c3_bond = b.bond(c3, zero);
+    test::RecordingHost host;
+    assign_Click(b.window, dir.path(), host);
+    EXPECT_EQ(b.causa(one_letter_bond), 2);  // set by the junction, not by the table
+    EXPECT_EQ(b.causa(c3_bond), 1);          // away from C__: the table placed it
+}
+
+}  // namespace
+}  // namespace vantor

@@ -82,6 +82,41 @@ TEST(Cli, ResaveLeavesTheTargetAloneWhenTheSourceIsRefused) {
     EXPECT_EQ(read_whole_file(out), "precious");
 }
 
+TEST(CliCausality, PrintsMessagesThenTheSelectionAndWritesTheResult) {
+    const std::string examples = VANTOR_EXAMPLES_DIR;
+    const std::string out = temp_path("caps-causal.bgf");
+    CliRun r = run({"--program-dir", VANTOR_DATA_DIR, "causality", examples + "/two_capacitors.bgf",
+                    "-o", out});
+    EXPECT_EQ(r.code, kExitOk);  // a warning is not a failure
+    EXPECT_EQ(r.out, "There is at least an element with derivative causality\n");
+    CliRun info = run({"info", out});
+    EXPECT_NE(info.out.find("bond 1: causa 1 obj1 1 obj2 2"), std::string::npos) << info.out;
+
+    r = run({"--program-dir", VANTOR_DATA_DIR, "causality", "--undo", out, "-o", out});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(read_whole_file(out), read_whole_file(examples + "/two_capacitors.bgf"));
+
+    // A source pushed the wrong way: the error, the element, exit code 1.
+    const std::string wrong = temp_path("wrong-source.bgf");
+    write_file_atomically(wrong,
+                          "add_obj\r\ntype = 000\r\nend\r\nadd_obj\r\ntype = Se_\r\nend\r\n"
+                          "add_line\r\ncausa = 1\r\nobj1 = 1\r\nobj2 = 2\r\nend\r\nend_sys\r\n");
+    r = run({"--program-dir", VANTOR_DATA_DIR, "causality", wrong});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_EQ(r.out, "Causality error in the selected element\nselected: 2\n");
+
+    // Extend needs no tables; the junction has no bond left to take its effort.
+    r = run({"causality", "--extend", wrong});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_EQ(r.out, "Causality error in the selected element\nselected: 1\n");
+
+    // Without the program folder's tables the command cannot run.
+    r = run({"--program-dir", "/nonexistent", "causality", wrong});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_NE(r.out.find("/nonexistent/library/priori1.dat"), std::string::npos) << r.out;
+    EXPECT_EQ(run({"causality", "--bogus", wrong}).code, kExitUsage);
+}
+
 // The real program, as a user runs it: every example comes back byte for byte.
 TEST(CliProgram, ResaveRoundTripsEveryExample) {
     int examples = 0;
