@@ -38,6 +38,10 @@ void apply_bond(Model& m, int j, Wanted wanted) {
 
 void causalizar(Model& model) {
     for (int i = 1; i <= model.nobj; ++i) model.objs[i].strongobj = 0;
+    find_strong_bonds(model);
+}
+
+void find_strong_bonds(Model& model) {
     for (int j = 1; j <= model.nlin; ++j) apply_bond(model, j, [](int) { return true; });
 }
 

@@ -3,6 +3,7 @@
 #include "causality/causality_commands.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/print_selection.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -74,13 +75,8 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
             break;
     }
 
-    const Model& m = window.model;
-    std::string selected;
-    for (int i = 1; i <= m.nobj; ++i) {
-        if (m.objs[i].selected != kFalse) selected += " " + std::to_string(i);
-    }
-    if (!selected.empty()) ctx.out << "selected:" << selected << "\n";
-    if (!out_path.empty()) write_model_file(out_path, m);
+    print_selection(ctx.out, window.model);
+    if (!out_path.empty()) write_model_file(out_path, window.model);
     return code;
 }
 

@@ -20,6 +20,10 @@ constexpr std::string_view kUsage =
     "                      Assign & Check Causality (or Extend, or Undo) with the\n"
     "                      priority tables of the program folder; prints the\n"
     "                      messages, then the selected elements; writes OUT\n"
+    "  generate MODEL [-o OUT] [--simulink 1|2|3]\n"
+    "                      Generate Simulink File with the templates of\n"
+    "                      code1..code3 (default 3); OUT defaults to the model's\n"
+    "                      name in lower case with \".m\", in this folder\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
@@ -37,6 +41,7 @@ constexpr Command kCommands[] = {
     {"info", cmd_info},
     {"resave", cmd_resave},
     {"causality", cmd_causality},
+    {"generate", cmd_generate},
 };
 
 }  // namespace

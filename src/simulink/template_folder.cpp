@@ -1,0 +1,49 @@
+#include "simulink/template_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "model/atomic_file.h"
+#include "model/file_error.h"
+#include "model/text.h"
+
+namespace vantor {
+
+TemplateFolder::TemplateFolder(const std::string& program_dir, int version)
+    : path_(program_dir + "/code" + std::to_string(version)) {}
+
+bool TemplateFolder::exists() const {
+    std::error_code ec;
+    return std::filesystem::is_directory(path_, ec);
+}
+
+const std::string& TemplateFolder::file(const std::string& name) {
+    const auto cached = cache_.find(name);
+    if (cached != cache_.end()) return cached->second;
+    std::string bytes;
+    // A type comes from the model file: it must not lead out of the folder.
+    const bool plain_name = name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+    try {
+        if (!plain_name) throw FileError(name, "not a template name");
+        bytes = read_whole_file(path_ + "/" + name);
+    } catch (const FileError&) {
+        missing_.insert(name);
+    }
+    return cache_.emplace(name, std::move(bytes)).first->second;
+}
+
+std::string template_name(const Model& model, int n) {
+    if (n > model.nobj) return "end.cod";
+    const ObjRecord& obj = model.objs[n];
+    const std::string name = std::string(obj.type.raw()) + (obj.effin == 0 ? ".cod" : "1.cod");
+    return name == "con.cod" ? "con1.cod" : name;
+}
+
+std::string carga_codigo(TemplateFolder& folder, const Model& model, int n) {
+    std::string codigo = folder.file(template_name(model, n));
+    std::replace(codigo.begin(), codigo.end(), ',', kTemplateComma);
+    return codigo;
+}
+
+}  // namespace vantor
