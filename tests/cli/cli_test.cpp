@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include "model/atomic_file.h"
+#include "simulink/simulink_fixtures.h"
 
 namespace vantor {
 namespace {
@@ -115,6 +116,48 @@ TEST(CliCausality, PrintsMessagesThenTheSelectionAndWritesTheResult) {
     EXPECT_EQ(r.code, kExitUsage);
     EXPECT_NE(r.out.find("/nonexistent/library/priori1.dat"), std::string::npos) << r.out;
     EXPECT_EQ(run({"causality", "--bogus", wrong}).code, kExitUsage);
+}
+
+TEST(CliGenerate, WritesTheModelOrNothingWithTheMessagesOfTheRoad) {
+    test::TemplateProgramDir dir(
+        "cli_generate",
+        {{"sta.cod", "% #arch#\r\n"}, {"Se_.cod", "#obj# Se,\r\n"}, {"end.cod", "% end\r\n"}});
+    const std::string causal = temp_path("Circuit.bgf");
+    ASSERT_EQ(run({"--program-dir", VANTOR_DATA_DIR, "causality",
+                   std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf", "-o", causal})
+                  .code,
+              kExitOk);
+
+    const std::string out = temp_path("circuit-out.m");
+    CliRun r = run({"--program-dir", dir.path(), "generate", causal, "-o", out});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(read_whole_file(out), "% circuit-out\r\n1 Se,\r\n% end\r\n");
+    EXPECT_NE(r.err.find("warning: no template " + dir.path() + "/code3/lin.cod"),
+              std::string::npos)
+        << r.err;
+
+    // Without -o: the model's name in lower case, in the current folder.
+    const fs::path here = fs::current_path();
+    fs::current_path(testing::TempDir());
+    r = run({"--program-dir", dir.path(), "generate", causal});
+    fs::current_path(here);
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_TRUE(fs::exists(temp_path("circuit.m")));
+
+    // A model without causality is refused and nothing is written.
+    const std::string refused_out = temp_path("refused.m");
+    r = run({"--program-dir", dir.path(), "generate",
+             std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf", "-o", refused_out});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_EQ(r.out, "You must assign causality before converting\n");
+    EXPECT_FALSE(fs::exists(refused_out));
+
+    EXPECT_EQ(run({"--program-dir", dir.path(), "generate", causal, "--simulink", "4"}).code,
+              kExitUsage);
+    // Version 1 has no template folder here.
+    r = run({"--program-dir", dir.path(), "generate", causal, "--simulink", "1", "-o", out});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_NE(r.out.find(dir.path() + "/code1 does not exist"), std::string::npos) << r.out;
 }
 
 // The real program, as a user runs it: every example and library comes back

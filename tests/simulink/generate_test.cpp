@@ -1,0 +1,128 @@
+#include "simulink/generate.h"
+
+#include <gtest/gtest.h>
+
+#include "model/atomic_file.h"
+#include "simulink/simulink_fixtures.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using Events = std::vector<std::string>;
+
+// Templates that show what generation did: every element writes its number
+// and caption, and records ports so that the bonds give lines.
+std::map<std::string, std::string> small_templates() {
+    return {
+        {"sta.cod", "model #arch#,\r\n"},
+        {"Se_.cod", "#obj#:#caption##effort_out##e##flow_inp##f#;"},
+        {"R__1.cod", "#obj#:#caption##effort_inp##e##flow_out##f#;"},
+        {"111.cod", "#obj#:sum(#parameters#)#effort_out##sum##effort_inp##sum#;"},
+        {"lin.cod", test::kLineTemplate},
+        {"end.cod", "end #obj#,\r\n"},
+    };
+}
+
+class Generate : public testing::Test {
+protected:
+    Generate() : dir_("generate", small_templates()), out_(dir_.path() + "/out.m") {
+        se_ = b_.add("Se_");
+        one_ = b_.add("111");
+        r_ = b_.add("R__");
+        b_.window.model.objs[se_].caption = "U";
+        b_.window.model.objs[r_].caption = "a\x8D"
+                                           "b";
+        b_.bond(se_, one_, 1);
+        b_.bond(one_, r_, 1);
+    }
+
+    GenerateResult generate(std::optional<std::string> answer) {
+        host_ = std::make_unique<test::RecordingGenerationHost>(std::move(answer));
+        return generate_Click(b_.window, {dir_.path(), 3, " Circuit "}, *host_);
+    }
+
+    test::TemplateProgramDir dir_;
+    std::string out_;
+    test::ModelBuilder b_;
+    int se_ = 0, one_ = 0, r_ = 0;
+    std::unique_ptr<test::RecordingGenerationHost> host_;
+};
+
+TEST_F(Generate, WritesStartElementsLinesAndTheUnexpandedEnd) {
+    write_file_atomically(out_, std::string(1000, 'x'));
+    const GenerateResult result = generate(out_);
+    ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
+    EXPECT_EQ(read_whole_file(out_),
+              "model out,\r\n"
+              "1:U;2:sum(+);3:a\rb;"  // the sign list; a caption's 0x8D becomes CR
+              "1e/1>2sum/1;"          // bond 1: the source's effort into the sum
+              "3f/1>1f/1;"            // and the junction's flow, the resistor's, back
+              "2sum/1>3e/1;"          // bond 2: the sum's effort into the resistor
+              "end #obj#,\r\n");
+    EXPECT_EQ(host_->events, (Events{"busy",
+                                     "dialog Save Simulink Model As | Simulink Models "
+                                     "(*.mdl;*.m)|*.mdl;*.m|All Files (*.*)|*.*| | circuit.m",
+                                     "busy", "normal"}));
+    EXPECT_EQ(result.missing_templates, std::set<std::string>{});
+    // Generation leaves its marks in the model, as it always has.
+    EXPECT_EQ(b_.window.model.objs[0].type, "sta");
+    EXPECT_EQ(b_.obj(r_).auxil3, 1);
+    EXPECT_EQ(b_.obj(one_).parameters.trimmed(), "+");
+}
+
+TEST_F(Generate, RefusesABondWithoutCausalityBeforeAskingForAFile) {
+    b_.bond(se_, r_, 0);
+    EXPECT_EQ(generate(out_).outcome, GenerateOutcome::kNotCausal);
+    EXPECT_EQ(host_->events, (Events{"message: You must assign causality before converting"}));
+    EXPECT_FALSE(fs::exists(out_));
+}
+
+TEST_F(Generate, AModelWithoutBondsIsGeneratedFromItsTemplatesAlone) {
+    b_.window.model.nobj = 1;  // a junction without bonds would be a causality error
+    b_.window.model.nlin = 0;
+    ASSERT_EQ(generate(out_).outcome, GenerateOutcome::kWritten);
+    EXPECT_EQ(read_whole_file(out_), "model out,\r\n1:U;end #obj#,\r\n");
+}
+
+TEST_F(Generate, StopsWithoutAFileAfterACausalityError) {
+    b_.window.model.lines[1].causa = 2;  // pushes effort into the source
+    const GenerateResult result = generate(out_);
+    EXPECT_EQ(result.outcome, GenerateOutcome::kStopped);
+    EXPECT_EQ(result.assign, AssignOutcome::kCausalityError);
+    EXPECT_FALSE(fs::exists(out_));
+    EXPECT_EQ(b_.obj(se_).selected, kTrue);
+}
+
+TEST_F(Generate, CancellingTheDialogWritesNothingAndRestoresThePointer) {
+    EXPECT_EQ(generate(std::nullopt).outcome, GenerateOutcome::kCancelled);
+    EXPECT_EQ(host_->events.back(), "normal");
+    EXPECT_EQ(generate(std::string("   ")).outcome, GenerateOutcome::kCancelled);
+    EXPECT_FALSE(fs::exists(out_));
+}
+
+TEST_F(Generate, ReportsAMissingFolderOrAnUnwritableFileAndLeavesNoFile) {
+    const std::string nowhere = dir_.path() + "/no/such/folder/out.m";
+    GenerateResult result = generate(nowhere);
+    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
+    EXPECT_NE(host_->events.back().find(nowhere), std::string::npos) << host_->events.back();
+
+    fs::remove_all(dir_.folder());
+    result = generate(out_);
+    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
+    EXPECT_EQ(host_->events.back(), "message: The template folder " + dir_.folder() +
+                                        " does not exist");
+    EXPECT_FALSE(fs::exists(out_));
+}
+
+TEST_F(Generate, MissingTemplatesAreListedAndNotCreated) {
+    b_.add("C__");
+    b_.bond(one_, 4, 2);
+    const GenerateResult result = generate(out_);
+    ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
+    EXPECT_TRUE(result.missing_templates.count("C__.cod")) << result.missing_templates.size();
+    EXPECT_FALSE(fs::exists(dir_.folder() + "/C__.cod"));
+}
+
+}  // namespace
+}  // namespace vantor
