@@ -25,14 +25,15 @@ std::map<std::string, std::string> small_templates() {
 }
 
 class Generate : public testing::Test {
-protected:
+  protected:
     Generate() : dir_("generate", small_templates()), out_(dir_.path() + "/out.m") {
         se_ = b_.add("Se_");
         one_ = b_.add("111");
         r_ = b_.add("R__");
         b_.window.model.objs[se_].caption = "U";
-        b_.window.model.objs[r_].caption = "a\x8D"
-                                           "b";
+        b_.window.model.objs[r_].caption =
+            "a\x8D"
+            "b";
         b_.bond(se_, one_, 1);
         b_.bond(one_, r_, 1);
     }
@@ -110,8 +111,8 @@ TEST_F(Generate, ReportsAMissingFolderOrAnUnwritableFileAndLeavesNoFile) {
     fs::remove_all(dir_.folder());
     result = generate(out_);
     EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
-    EXPECT_EQ(host_->events.back(), "message: The template folder " + dir_.folder() +
-                                        " does not exist");
+    EXPECT_EQ(host_->events.back(),
+              "message: The template folder " + dir_.folder() + " does not exist");
     EXPECT_FALSE(fs::exists(out_));
 }
 
