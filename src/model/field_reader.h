@@ -11,7 +11,7 @@ namespace vantor {
 // are skipped; a field that starts with a double quote runs to the next double
 // quote, and the rest up to the comma or line end is dropped.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
 
     bool at_end() const { return pos_ >= bytes_.size(); }
@@ -26,7 +26,7 @@ public:
     // Marks the end of the text as the place of the last field.
     void mark_end() { last_start_ = bytes_.size(); }
 
-private:
+  private:
     std::size_t field_end(std::size_t from) const;
     void consume_delimiter();
 

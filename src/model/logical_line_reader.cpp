@@ -18,7 +18,7 @@ std::string LogicalLineReader::lectura() {
         if (!field.empty() && field.front() == '%') continue;  // a comment
         std::string text(trim_blanks(field));
         if (field.find('=') == std::string_view::npos) text += '=';
-        std::replace(text.begin(), text.end(), kCaptionLineBreak, '\r');
+        if (convert_line_breaks_) std::replace(text.begin(), text.end(), kCaptionLineBreak, '\r');
         return text;
     }
 }
@@ -27,6 +27,18 @@ KeyValue split_key_value(std::string_view line) {
     const std::size_t p = line.find('=');
     if (p == std::string_view::npos) return {to_lower_ascii(trim_blanks(line)), {}};
     return {to_lower_ascii(trim_blanks(line.substr(0, p))), trim_blanks(line.substr(p + 1))};
+}
+
+}  // namespace vantor
+
+namespace vantor {
+
+KeyValue split_key_value_skipping_one(std::string_view line) {
+    KeyValue kv = split_key_value(line);
+    const std::size_t p = line.find('=');
+    kv.value = p == std::string_view::npos || p + 2 > line.size() ? std::string_view{}
+                                                                  : trim_blanks(line.substr(p + 2));
+    return kv;
 }
 
 }  // namespace vantor

@@ -12,8 +12,10 @@ namespace vantor {
 // comments, "=" appended to a text without one, and "end=" at the end of the
 // file, which closes any open block.
 class LogicalLineReader {
-public:
-    explicit LogicalLineReader(std::string_view bytes) : fields_(bytes) {}
+  public:
+    // A library palette reads its lines without turning 0x8D into CR.
+    explicit LogicalLineReader(std::string_view bytes, bool convert_line_breaks = true)
+        : fields_(bytes), convert_line_breaks_(convert_line_breaks) {}
 
     bool at_end() const { return fields_.at_end(); }
 
@@ -23,8 +25,9 @@ public:
     // The line where the last logical line began, for messages.
     int line() const { return fields_.line(); }
 
-private:
+  private:
     FieldReader fields_;
+    bool convert_line_breaks_;
 };
 
 struct KeyValue {
@@ -33,5 +36,9 @@ struct KeyValue {
 };
 
 KeyValue split_key_value(std::string_view line);
+
+// As a library palette splits a line: the value starts one character after the
+// "=", so a line written without a blank there loses the value's first character.
+KeyValue split_key_value_skipping_one(std::string_view line);
 
 }  // namespace vantor

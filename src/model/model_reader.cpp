@@ -8,6 +8,7 @@
 #include "model/file_error.h"
 #include "model/file_keys.h"
 #include "model/numeric_prefix.h"
+#include "model/text.h"
 
 namespace vantor {
 namespace {
@@ -46,12 +47,23 @@ void store_element_value(ObjRecord& obj, const KeyValue& kv, const LogicalLineRe
 
 }  // namespace
 
-ObjRecord leerobj(LogicalLineReader& in, const std::string& path) {
+ObjRecord leerobj(LogicalLineReader& in, const std::string& path, BlockDialect dialect) {
     ObjRecord obj{};
     for (;;) {
         const std::string line = in.lectura();
-        const KeyValue kv = split_key_value(line);
+        if (dialect == BlockDialect::kModel) {
+            const KeyValue kv = split_key_value(line);
+            if (kv.key == "end") return obj;
+            store_element_value(obj, kv, in, path);
+            continue;
+        }
+        KeyValue kv = split_key_value_skipping_one(line);
         if (kv.key == "end") return obj;
+        std::string converted;
+        if (kv.key == "parameters" || kv.key == "caption" || kv.key == "parameter2") {
+            converted = invtexto(kv.value);
+            kv.value = converted;
+        }
         store_element_value(obj, kv, in, path);
     }
 }

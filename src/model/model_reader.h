@@ -25,9 +25,15 @@ Model read_model_file(const std::string& path);
 // the window's model is left as it was.
 void leerarchivo(ModelWindowState& window, const std::string& path);
 
+// How a block's lines are read: as a model, or as a library palette reads
+// them (values one character after "=", 0x8D turned into CR in the values of
+// the three text fields only).
+enum class BlockDialect { kModel, kPalette };
+
 // One element block, after its "add_obj" line, and one bond block, after its
 // "add_line" line. Both end at a line "end" or at the end of the file.
-ObjRecord leerobj(LogicalLineReader& in, const std::string& path);
+ObjRecord leerobj(LogicalLineReader& in, const std::string& path,
+                  BlockDialect dialect = BlockDialect::kModel);
 LineRecord leerarp(LogicalLineReader& in, const std::string& path);
 
 }  // namespace vantor

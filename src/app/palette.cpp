@@ -1,0 +1,74 @@
+#include "app/palette.h"
+
+#include "model/atomic_file.h"
+#include "model/file_error.h"
+#include "model/logical_line_reader.h"
+#include "model/model_reader.h"
+
+namespace vantor {
+
+std::vector<ObjRecord> read_library(const std::string& path) {
+    const std::string bytes = read_whole_file(path);
+    LogicalLineReader in(bytes, false);
+    std::vector<ObjRecord> entries;
+    // The file's end stops the reading wherever it comes, even inside a block.
+    for (;;) {
+        const std::string line = in.lectura();
+        const KeyValue kv = split_key_value_skipping_one(line);
+        if (kv.key == "add_obj") {
+            if (entries.size() == kPaletteEntries) {
+                throw FileError(path, in.line(), "the library has more than 100 entries");
+            }
+            entries.push_back(leerobj(in, path, BlockDialect::kPalette));
+        }
+        if (kv.key == "end_sys" || in.at_end()) break;
+    }
+    return entries;
+}
+
+void Palette::Form_GotFocus(AppState& app, Ports& ports) {
+    app.selready = kTrue;
+    std::vector<ObjRecord> entries;
+    try {
+        entries = read_library(tag);
+    } catch (const FileError& e) {
+        // Activation comes back after the message box: say it once per fault.
+        if (last_error_ != e.what()) {
+            last_error_ = e.what();
+            tell(ports, std::string("The library cannot be read: ") + e.what());
+        }
+        return;
+    }
+    last_error_.clear();
+    n_ = static_cast<int>(entries.size());
+    for (int i = 1; i <= n_; ++i) {
+        ObjRecord& obj = objs[static_cast<std::size_t>(i)];
+        obj = entries[static_cast<std::size_t>(i) - 1];
+        obj.selected = kFalse;
+        Model shown;  // leeimagen works on a model's slot; the palette has its own table
+        shown.nobj = 1;
+        shown.objs[1] = obj;
+        std::vector<Glyph> one(2);
+        leeimagen(shown, one, 1);
+        obj.caption = shown.objs[1].caption;
+        image1[static_cast<std::size_t>(i)] = one[1];
+    }
+}
+
+void Palette::image1_DragOver(AppState& app, int i) {
+    if (app.selready == kFalse || i < 1 || i > kPaletteEntries) return;
+    int k = i;
+    if (objs[static_cast<std::size_t>(i)].type == "con") {
+        k = objs[static_cast<std::size_t>(i)].auxil2;
+        if (k < 1 || k > kPaletteEntries) return;
+    }
+    app.dragobj = objs[static_cast<std::size_t>(k)];
+    app.dragobj.caption = image1[static_cast<std::size_t>(k)].caption;
+    app.selready = kFalse;
+}
+
+void Palette::Form_DragDrop(AppState& app) {
+    app.selready = kTrue;
+}
+
+}  // namespace vantor

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/glyphs.h"
+#include "app/ports.h"
+#include "model/model.h"
+
+namespace vantor {
+
+inline constexpr int kPaletteEntries = 100;
+
+// A library palette window as plain state: the entries of its library and
+// their glyphs, reread every time the window is activated.
+class Palette {
+  public:
+    Palette(std::string tag, std::string caption)
+        : tag(std::move(tag)), caption(std::move(caption)) {}
+
+    std::string tag;      // the library file's path
+    std::string caption;  // its name
+    std::vector<ObjRecord> objs = std::vector<ObjRecord>(kPaletteEntries + 1);
+    std::vector<Glyph> image1 = std::vector<Glyph>(kPaletteEntries + 1);  // all hidden at first
+    int left = 0, top = 0;  // where the main window last placed it (twips)
+
+    // Form_GotFocus: reads the library again. A library that cannot be read
+    // is reported once (not again at every activation while it stays so) and
+    // the entries keep what they showed.
+    void Form_GotFocus(AppState& app, Ports& ports);
+
+    // image1_DragOver: a drag over glyph i captures its entry into dragobj;
+    // a port hands over its block.
+    void image1_DragOver(AppState& app, int i);
+
+    // Form_DragDrop: something dropped back on the palette.
+    void Form_DragDrop(AppState& app);
+
+    int entries() const { return n_; }
+
+  private:
+    int n_ = 0;
+    std::string last_error_;
+};
+
+// The entries of a library file read as a palette reads it: values are taken
+// after skipping one character after "=", only the values of the three text
+// fields turn 0x8D into CR, and bond blocks are skipped. Reading stops at the
+// end of the file wherever it is cut. Throws FileError for a file that cannot
+// be read, more than 100 entries or a number outside 16 bits.
+std::vector<ObjRecord> read_library(const std::string& path);
+
+}  // namespace vantor

@@ -1,0 +1,197 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/app_fakes.h"
+#include "app/help_about.h"
+#include "model/atomic_file.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+class MainWindowTest : public testing::Test {
+  protected:
+    MainWindowTest()
+        : dir_(fs::path(testing::TempDir()) /
+               ("app_" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "library");
+        app_.program_dir = dir_.string() + "/Prog";
+        fs::create_directories(app_.program_dir + "/library");
+    }
+    ~MainWindowTest() override { fs::remove_all(dir_); }
+
+    std::string model_file(const std::string& name) {
+        const std::string path = (dir_ / name).string();
+        Model m;
+        m.nobj = 1;
+        m.objs[1].type = "000";
+        m.objs[1].caption = "0";
+        write_model_file(path, m);
+        return path;
+    }
+    Strings menu() const {
+        Strings captions;
+        for (const auto& item : main_.window_menu) captions.push_back(item.caption);
+        return captions;
+    }
+    void open(const std::string& path) {
+        ports_.files.push_back(path);
+        main_.open_Click();
+    }
+
+    fs::path dir_;
+    AppState app_;
+    test::FakePorts ports_;
+    test::FakeDesktop desktop_;
+    MainWindow main_{app_, ports_, desktop_, ""};
+};
+
+TEST_F(MainWindowTest, NewModelsGetUpperCaseDefaultPathsAndReusedNumbers) {
+    main_.new_Click();
+    main_.new_Click();
+    main_.new_Click();
+    const std::string expected_tag = [&] {
+        std::string t = app_.program_dir + "/MODEL2.BGF";
+        for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return t;
+    }();
+    EXPECT_EQ(main_.model_window(2)->tag, expected_tag);
+    EXPECT_EQ(main_.model_window(2)->caption, "MODEL2");
+    EXPECT_EQ(main_.model_window(2)->window.winnum, 2);
+
+    EXPECT_TRUE(main_.descargar(2));  // unchanged: nothing is asked
+    EXPECT_EQ(menu(), (Strings{"&1 MODEL1", "&2 MODEL3"}));
+    main_.new_Click();
+    EXPECT_EQ(main_.model_window(2)->caption, "MODEL2");
+    EXPECT_EQ(menu(), (Strings{"&1 MODEL1", "&2 MODEL2", "&3 MODEL3"}));
+    EXPECT_EQ(desktop_.events, (Strings{"open 1", "open 2", "open 3", "close 2", "open 2"}));
+    EXPECT_TRUE(ports_.messages.empty());
+}
+
+TEST_F(MainWindowTest, OpeningAFileTwiceIsRefusedButOnlyForTheSameSpelling) {
+    const std::string upper = model_file("A.BGF");
+    const std::string lower = model_file("a.bgf");
+    open(upper);
+    open(upper);
+    EXPECT_EQ(ports_.messages, Strings{"File has been already opened"});
+    EXPECT_FALSE(main_.is_open(2));
+    open(lower);
+    EXPECT_TRUE(main_.is_open(2));
+    EXPECT_EQ(main_.model_window(2)->caption, "a");
+    EXPECT_EQ(main_.model_window(1)->window.hasname, kTrue);
+    EXPECT_EQ(main_.model_window(1)->window.model.nobj, 1);
+    EXPECT_EQ(ports_.dialogs[0].title, "Load Model");
+    EXPECT_EQ(ports_.dialogs[0].filter,
+              "Bond Graf Files (*.bgf)|*.bgf|Library (*.lib)|*.lib|All Files (*.*)|*.*|");
+    EXPECT_EQ(ports_.dialogs[0].folder, app_.program_dir);
+
+    ports_.files.push_back(std::nullopt);  // cancelling the dialog opens nothing
+    main_.open_Click();
+    EXPECT_FALSE(main_.is_open(3));
+}
+
+TEST_F(MainWindowTest, AModelThatCannotBeReadOpensNoWindowAndSaysWhy) {
+    const std::string bad = (dir_ / "bad.bgf").string();
+    write_file_atomically(bad, "add_obj\r\ntop = 99999\r\nend\r\n");
+    MainWindow from_command_line(app_, ports_, desktop_, "  " + bad + "  ");
+    from_command_line.Form_Activate();
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find(bad + ", line 2"), std::string::npos) << ports_.messages[0];
+    EXPECT_FALSE(from_command_line.is_open(1));
+    EXPECT_TRUE(desktop_.events.empty());
+    EXPECT_TRUE(ports_.dialogs.empty());  // the command line needs no dialog
+}
+
+TEST_F(MainWindowTest, LibraryLabelsStandFiveToARow) {
+    for (int n : {1, 5, 11}) {
+        AppState app;
+        app.program_dir = (dir_ / ("libs" + std::to_string(n))).string();
+        fs::create_directories(app.program_dir + "/library");
+        for (int i = n; i >= 1; --i) {  // written backwards: listed alphabetically
+            write_file_atomically(
+                app.program_dir + "/library/lib" + std::string(1, char('a' + i)) + ".lib",
+                "end_sys\r\n");
+        }
+        MainWindow main(app, ports_, desktop_, "");
+        main.Form_Activate();
+        ASSERT_EQ(main.labels.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(main.labels[0].caption, "libb");
+        EXPECT_EQ(main.labels[0].left, 360);
+        EXPECT_EQ(main.labels[0].top, 240);
+        const LibraryLabel& last = main.labels.back();
+        const int expected_left[] = {0, 360, 0, 0, 0, 6360, 0, 0, 0, 0, 0, 360};
+        const int expected_top[] = {0, 240, 0, 0, 0, 240, 0, 0, 0, 0, 0, 2240};
+        EXPECT_EQ(last.left, expected_left[n]) << n;
+        EXPECT_EQ(last.top, expected_top[n]) << n;
+        EXPECT_EQ(main.palette(n)->caption, last.caption);
+    }
+    EXPECT_EQ(ports_.busy_depth, 0);
+}
+
+TEST_F(MainWindowTest, MoreThanTwentyLibrariesAreCutWithAMessage) {
+    for (int i = 0; i < 22; ++i) {
+        write_file_atomically(app_.program_dir + "/library/l" + std::to_string(100 + i) + ".lib",
+                              "end_sys\r\n");
+    }
+    main_.Form_Activate();
+    EXPECT_EQ(main_.labels.size(), 20u);
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find("the other 2"), std::string::npos);
+    main_.Label1_DblClick(3);
+    EXPECT_EQ(main_.palette(3)->left, 900);
+    EXPECT_EQ(main_.palette(3)->top, 2600);
+    EXPECT_EQ(desktop_.events.back(), "palette 3");
+}
+
+TEST_F(MainWindowTest, ExitClosesWhatItCanAndStopsOnACancel) {
+    main_.new_Click();
+    main_.new_Click();
+    main_.new_Click();
+    main_.model_window(2)->window.saved = kFalse;
+    ports_.answers = {MessageAnswer::kCancel};
+    EXPECT_FALSE(main_.exit_Click());
+    EXPECT_EQ(ports_.messages, Strings{"file MODEL2 has changed, \rDo you want to save it?"});
+    EXPECT_EQ(ports_.last_message.buttons, MessageButtons::kYesNoCancel);
+    EXPECT_EQ(ports_.last_message.default_button, MessageAnswer::kCancel);
+    EXPECT_TRUE(ports_.last_message.exclamation);
+    EXPECT_FALSE(main_.is_open(1));
+    EXPECT_TRUE(main_.is_open(2));
+    EXPECT_FALSE(main_.is_open(3));
+    EXPECT_EQ(menu(), Strings{"&1 MODEL2"});
+
+    ports_.answers = {MessageAnswer::kNo};
+    EXPECT_TRUE(main_.exit_Click());
+    EXPECT_FALSE(main_.is_open(2));
+}
+
+TEST_F(MainWindowTest, AWindowsOwnCloseBoxGoesThroughTheRegistry) {
+    main_.new_Click();
+    main_.window_Click(1);
+    EXPECT_TRUE(main_.close_requested(1));
+    EXPECT_FALSE(main_.is_open(1));
+    EXPECT_EQ(desktop_.events, (Strings{"open 1", "focus 1", "close 1"}));
+}
+
+TEST_F(MainWindowTest, HelpAndAboutFromAnyWindow) {
+    main_.Form_Activate();
+    ayuda(app_, ports_, HelpPage::kContents);
+    ayuda(app_, ports_, HelpPage::kHowToUseHelp);
+    EXPECT_EQ(ports_.help, (Strings{app_.program_dir + "/bndgph.html contents",
+                                    app_.program_dir + "/bndgph.html how-to"}));
+    show_about(app_, ports_);  // no About.txt: empty, and none is made
+    EXPECT_FALSE(fs::exists(about_file_path(app_.program_dir)));
+    write_file_atomically(about_file_path(app_.program_dir), "Vantor\r\nline 2\r\n\xE9");
+    show_about(app_, ports_);
+    EXPECT_EQ(ports_.about, (Strings{"", "Vantor\r\nline 2\r\n\u00E9"}));
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,180 @@
+#include "app/model_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/app_fakes.h"
+#include "app/main_window.h"
+#include "model/atomic_file.h"
+#include "model/model_reader.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+class Document : public testing::Test {
+  protected:
+    Document()
+        : dir_(fs::path(testing::TempDir()) /
+               ("doc_" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        app_.program_dir = dir_.string();
+    }
+    ~Document() override {
+        fs::permissions(dir_, fs::perms::owner_all);
+        fs::remove_all(dir_);
+    }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+    AppState app_;
+    test::FakePorts ports_;
+    test::FakeDesktop desktop_;
+    MainWindow main_{app_, ports_, desktop_, ""};
+};
+
+TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    EXPECT_EQ(doc.window.saved, kTrue);
+    EXPECT_EQ(doc.menus.simulink_version, 3);
+    EXPECT_FALSE(doc.menus.show_parameters);
+    EXPECT_FALSE(doc.menus.cut || doc.menus.del || doc.menus.copy);
+
+    ports_.files.push_back(std::nullopt);
+    EXPECT_FALSE(doc.save_Click());  // cancelled: nothing changes
+    ASSERT_EQ(ports_.dialogs.size(), 1u);
+    EXPECT_EQ(ports_.dialogs[0].title, "Save Model As");
+    EXPECT_EQ(ports_.dialogs[0].proposed_name, doc.tag);
+    EXPECT_TRUE(ports_.dialogs[0].confirm_overwrite);
+    EXPECT_EQ(doc.window.hasname, kFalse);
+
+    ports_.files.push_back("  " + path("Circuit.bgf") + " ");
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(doc.tag, path("Circuit.bgf"));
+    EXPECT_EQ(doc.caption, "Circuit");
+    EXPECT_EQ(read_whole_file(path("Circuit.bgf")), " 0 \r\nend_sys\r\n");
+
+    // The second Save writes to the new path without a dialog.
+    doc.window.model.nobj = 1;
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(ports_.dialogs.size(), 2u);
+    EXPECT_EQ(read_model_file(path("Circuit.bgf")).nobj, 1);
+    EXPECT_EQ(main_.window_menu[0].caption, "&1 MODEL1");  // rebuilt at the next ventana
+    main_.ventana();
+    EXPECT_EQ(main_.window_menu[0].caption, "&1 Circuit");
+}
+
+TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    doc.window.saved = kFalse;
+    const std::string nowhere = path("no/such/folder/m.bgf");
+    ports_.files.push_back(nowhere);
+    EXPECT_FALSE(doc.save_Click());
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find(nowhere), std::string::npos);
+    EXPECT_EQ(doc.window.saved, kFalse);
+    EXPECT_EQ(doc.caption, "MODEL1");  // the name stays until a save succeeds
+}
+
+TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    doc.window.saved = kFalse;
+
+    ports_.answers = {MessageAnswer::kCancel};
+    EXPECT_FALSE(main_.descargar(1));
+    EXPECT_TRUE(main_.is_open(1));
+    EXPECT_EQ(app_.closecancel, kTrue);
+
+    // Yes, then a cancelled Save As: the question comes again.
+    ports_.answers = {MessageAnswer::kYes, MessageAnswer::kYes};
+    ports_.files = {std::nullopt, path("kept.bgf")};
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_EQ(ports_.messages.size(), 3u);
+    EXPECT_TRUE(fs::exists(path("kept.bgf")));
+    EXPECT_FALSE(main_.is_open(1));
+
+    main_.new_Click();
+    main_.model_window(1)->window.saved = kFalse;
+    ports_.answers = {MessageAnswer::kNo};
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_EQ(ports_.messages.size(), 4u);
+}
+
+TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
+    const std::string file = path("m.bgf");
+    Model m;
+    m.nobj = 1;
+    m.objs[1].type = "111";
+    m.objs[1].caption = "1";
+    write_model_file(file, m);
+    ports_.files.push_back(file);
+    main_.open_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    EXPECT_EQ(doc.window.saved, kTrue);
+    EXPECT_EQ(doc.image1[1].caption, "1");
+    EXPECT_TRUE(doc.image1[1].visible);
+    EXPECT_EQ(doc.image1[1].width, 120);
+
+    doc.window.model.objs[1].top = 700;
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(ports_.dialogs.size(), 1u);  // only the open dialog
+    EXPECT_EQ(read_model_file(file).objs[1].top, 700);
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_TRUE(ports_.messages.empty());
+}
+
+TEST_F(Document, ADroppedPaletteEntryIsAppendedCentredAndSelected) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    app_.dragobj = ObjRecord{};
+    app_.dragobj.type = "C__";
+    app_.dragobj.caption = "C";
+    app_.dragobj.parameters = "1e-3";
+    app_.selready = kFalse;
+    doc.Form_DragDrop(1000, 2000);
+    const ObjRecord& obj = doc.window.model.objs[1];
+    EXPECT_EQ(doc.window.model.nobj, 1);
+    EXPECT_EQ(obj.left, 940);  // 1000 - 120 / 2
+    EXPECT_EQ(obj.top, 1888);  // 2000 - 225 / 2, half to even
+    EXPECT_EQ(obj.selected, kTrue);
+    EXPECT_EQ(doc.image1[1].color, 255);
+    EXPECT_TRUE(doc.menus.cut);
+    EXPECT_EQ(app_.selready, kTrue);
+    EXPECT_EQ(doc.window.saved, kFalse);
+}
+
+TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
+    fs::copy(VANTOR_DATA_DIR "/library", dir_ / "library");
+    ports_.files.push_back(VANTOR_EXAMPLES_DIR "/two_capacitors.bgf");
+    main_.open_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    int repaints = 0;
+    doc.repaint = [&] { ++repaints; };
+    doc.assign_Click();
+    EXPECT_EQ(ports_.messages, Strings{"There is at least an element with derivative causality"});
+    EXPECT_GT(repaints, 0);
+    EXPECT_EQ(doc.window.saved, kFalse);  // the strokes are a change to save
+
+    doc.Undo_Click();
+    doc.window.model.lines[1].causa = 2;  // the source pushed the wrong way
+    doc.assign_Click();
+    EXPECT_EQ(ports_.messages.back(), "Causality error in the selected element");
+    EXPECT_EQ(doc.image1[1].color, 255);
+
+    doc.simulink_Click(1);
+    EXPECT_EQ(doc.menus.simulink_version, 1);
+    doc.simulink_Click(7);
+    EXPECT_EQ(doc.menus.simulink_version, 1);
+}
+
+}  // namespace
+}  // namespace vantor

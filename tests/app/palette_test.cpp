@@ -1,0 +1,99 @@
+#include "app/palette.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app_fakes.h"
+#include "model/atomic_file.h"
+#include "model/file_error.h"
+
+namespace vantor {
+namespace {
+
+const std::string kBlock =
+    "add_obj\r\ntype = sum\r\ncaption =  sum \r\ntop = 240\r\nleft = 600\r\nmaxsigninp = 2\r\n"
+    "auxil1 = 1\r\nend\r\n"
+    "add_obj\r\ntype = con\r\ncaption = >\r\nauxil2 = 1\r\nend\r\n";
+
+class PaletteTest : public testing::Test {
+  protected:
+    std::string file_ = testing::TempDir() + "palette_test.lib";
+    AppState app_;
+    test::FakePorts ports_;
+    Palette palette_{file_, "palette_test"};
+};
+
+TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
+    write_file_atomically(file_, kBlock + " 0 \r\nend_sys\r\n");
+    palette_.Form_GotFocus(app_, ports_);
+    ASSERT_EQ(palette_.entries(), 2);
+    EXPECT_EQ(palette_.image1[1].caption, "sum");
+    EXPECT_EQ(palette_.image1[1].left, 600);
+    EXPECT_EQ(palette_.image1[1].border, 1);
+    EXPECT_TRUE(palette_.image1[2].visible);
+    EXPECT_FALSE(palette_.image1[3].visible);
+
+    write_file_atomically(file_, "add_obj\r\ntype = R__\r\ncaption = R\r\nend\r\nend_sys\r\n");
+    palette_.Form_GotFocus(app_, ports_);
+    EXPECT_EQ(palette_.entries(), 1);
+    EXPECT_EQ(palette_.image1[1].caption, "R");
+    EXPECT_TRUE(palette_.image1[2].visible);  // glyphs above the entries keep what they showed
+}
+
+TEST_F(PaletteTest, DraggingAPortHandsOverItsBlock) {
+    write_file_atomically(file_, kBlock);
+    palette_.Form_GotFocus(app_, ports_);
+    EXPECT_EQ(app_.selready, kTrue);
+    palette_.image1_DragOver(app_, 2);
+    EXPECT_EQ(app_.dragobj.type, "sum");
+    EXPECT_EQ(app_.dragobj.caption.trimmed(), "sum");
+    EXPECT_EQ(app_.dragobj.maxsigninp, 2);
+    EXPECT_EQ(app_.selready, kFalse);
+
+    // Until the palette is activated or something is dropped, nothing more is captured.
+    app_.dragobj = ObjRecord{};
+    palette_.image1_DragOver(app_, 1);
+    EXPECT_EQ(app_.dragobj.type, std::string(3, '\0'));
+    palette_.Form_DragDrop(app_);
+    palette_.image1_DragOver(app_, 1);
+    EXPECT_EQ(app_.dragobj.type, "sum");
+}
+
+TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSign) {
+    write_file_atomically(file_,
+                          "add_obj\r\ntype=R__\r\ncaption=Rx\r\nparameters = a\x8D"
+                          "b\r\nleft=1234\r\nend\r\n");
+    const auto entries = read_library(file_);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].type, "__ ");
+    EXPECT_EQ(entries[0].caption.trimmed(), "x");
+    EXPECT_EQ(entries[0].parameters.trimmed(), "a\rb");
+    EXPECT_EQ(entries[0].left, 234);
+}
+
+TEST_F(PaletteTest, LibrariesCutAnywhereLoadWhatTheyHold) {
+    const std::string whole = kBlock + " 1 \r\nadd_line\r\ncausa = 1\r\nend\r\nend_sys\r\n";
+    for (std::size_t n = 0; n <= whole.size(); ++n) {
+        write_file_atomically(file_, whole.substr(0, n));
+        EXPECT_LE(read_library(file_).size(), 2u);
+    }
+    EXPECT_EQ(read_library(file_).size(), 2u);  // the bond block is skipped
+}
+
+TEST_F(PaletteTest, ABrokenLibraryIsReportedOnceAndTheGlyphsStay) {
+    write_file_atomically(file_, kBlock);
+    palette_.Form_GotFocus(app_, ports_);
+    write_file_atomically(file_, "add_obj\r\ntop = 40000\r\nend\r\n");
+    palette_.Form_GotFocus(app_, ports_);
+    palette_.Form_GotFocus(app_, ports_);
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find(file_ + ", line 2"), std::string::npos);
+    EXPECT_EQ(palette_.entries(), 2);
+
+    std::string many;
+    for (int i = 0; i < 101; ++i) many += "add_obj\r\nend\r\n";
+    write_file_atomically(file_, many);
+    EXPECT_THROW(read_library(file_), FileError);
+}
+
+}  // namespace
+}  // namespace vantor
