@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include "app/app_fakes.h"
 #include "model/atomic_file.h"
 #include "model/file_error.h"
@@ -16,7 +18,7 @@ const std::string kBlock =
 
 class PaletteTest : public testing::Test {
   protected:
-    std::string file_ = testing::TempDir() + "palette_test.lib";
+    std::string file_ = test::scratch_dir() + "palette_test.lib";
     AppState app_;
     test::FakePorts ports_;
     Palette palette_{file_, "palette_test"};

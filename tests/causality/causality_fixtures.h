@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,7 +39,7 @@ class RecordingHost : public CausalityHost {
 class ProgramDir {
   public:
     explicit ProgramDir(const std::string& name, const std::vector<std::string>& tables = {})
-        : path_(std::filesystem::path(testing::TempDir()) / ("progdir_" + name)) {
+        : path_(std::filesystem::path(scratch_dir()) / ("progdir_" + name)) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_ / "library");
         for (std::size_t k = 0; k < tables.size(); ++k)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -29,7 +31,7 @@ CliRun run(const std::vector<std::string>& args) {
 }
 
 std::string temp_path(const std::string& name) {
-    return testing::TempDir() + name;
+    return test::scratch_dir() + name;
 }
 
 TEST(Cli, InfoListsCountsElementsAndBonds) {
@@ -138,7 +140,7 @@ TEST(CliGenerate, WritesTheModelOrNothingWithTheMessagesOfTheRoad) {
 
     // Without -o: the model's name in lower case, in the current folder.
     const fs::path here = fs::current_path();
-    fs::current_path(testing::TempDir());
+    fs::current_path(test::scratch_dir());
     r = run({"--program-dir", dir.path(), "generate", causal});
     fs::current_path(here);
     EXPECT_EQ(r.code, kExitOk);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include "model/atomic_file.h"
 #include "model/file_error.h"
 #include "model/model_samples.h"
@@ -178,7 +180,7 @@ TEST(ModelReader, RefusesNumbersOutsideSixteenBits) {
 }
 
 TEST(ModelReader, ReportsAFileThatCannotBeOpened) {
-    const std::string path = testing::TempDir() + "no/such/model.bgf";
+    const std::string path = test::scratch_dir() + "no/such/model.bgf";
     try {
         read_model_file(path);
         FAIL();
@@ -189,8 +191,8 @@ TEST(ModelReader, ReportsAFileThatCannotBeOpened) {
 }
 
 TEST(ModelReader, AWindowKeepsItsModelWhenAReadFails) {
-    const std::string good = testing::TempDir() + "window_good.bgf";
-    const std::string bad = testing::TempDir() + "window_bad.bgf";
+    const std::string good = test::scratch_dir() + "window_good.bgf";
+    const std::string bad = test::scratch_dir() + "window_bad.bgf";
     write_model_file(good, test::two_junctions());
     write_model_file(bad, test::two_junctions());
     const std::string text = read_whole_file(bad);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include <algorithm>
 
 #include "model/model_reader.h"
@@ -90,7 +92,7 @@ TEST(ModelWriter, LinesWithCommasAreQuotedAndSurviveAReload) {
 }
 
 TEST(ModelWriter, GuardarReplacesTheFileAndMarksTheWindowSaved) {
-    const std::string path = testing::TempDir() + "guardar_test.bgf";
+    const std::string path = test::scratch_dir() + "guardar_test.bgf";
     ModelWindowState window;
     window.model = test::two_junctions();
     window.saved = kFalse;

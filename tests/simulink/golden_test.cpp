@@ -4,6 +4,8 @@
 // reported, not accepted: the shipped template folders must be covered.
 #include <gtest/gtest.h>
 
+#include "test_scratch.h"
+
 #include <filesystem>
 
 #include "causality/causality_commands.h"
@@ -35,7 +37,7 @@ std::string generated(const fs::path& example, int version) {
         std::optional<std::string> ask_save_file(const SaveDialogRequest&) override { return path; }
         void set_busy(bool) override {}
     } host;
-    host.path = testing::TempDir() + example.stem().string() + ".m";
+    host.path = test::scratch_dir() + example.stem().string() + ".m";
     ModelWindowState window;
     leerarchivo(window, example.string());
     assign_Click(window, VANTOR_DATA_DIR, host);

@@ -1,0 +1,33 @@
+// vantor [MODEL]: the editor. The splash shows first, then the main window,
+// which opens MODEL, if given, at its first activation.
+
+#include <QApplication>
+#include <QSplashScreen>
+#include <QStringList>
+#include <QTimer>
+
+#include "shell/main_window_widget.h"
+#include "shell/splash.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Model windows and palettes refuse to close on their own; the main
+    // window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString program_dir = QCoreApplication::applicationDirPath();
+    QStringList words = QCoreApplication::arguments();
+    if (!words.isEmpty()) words.removeFirst();
+    const QString command_line = words.join(QLatin1Char(' ')).trimmed();
+
+    vantor::shell::MainWindowWidget main_window(program_dir.toStdString(),
+                                                command_line.toStdString());
+
+    QSplashScreen splash(vantor::shell::splash_picture(program_dir));
+    splash.show();
+    QTimer::singleShot(vantor::shell::splash_milliseconds(), &main_window, [&] {
+        main_window.show();
+        splash.finish(&main_window);
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,163 @@
+#include "shell/main_window_widget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/glyph_painter.h"
+#include "shell/help_menu.h"
+#include "shell/library_label_widget.h"
+#include "shell/model_window_widget.h"
+#include "shell/palette_widget.h"
+
+namespace vantor::shell {
+
+MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports)
+    : ports_(ports != nullptr ? *ports : qt_ports_), desk_(new QWidget(this)) {
+    app_.program_dir = std::move(program_dir);
+    core_ = std::make_unique<MainWindow>(app_, ports_, *this, std::move(command_line));
+    setWindowTitle(QStringLiteral("Vantor"));
+    setCentralWidget(desk_);
+    build_menus();
+    // Room for a row of five labels, 7500 twips.
+    resize(520, 200);
+}
+
+MainWindowWidget::~MainWindowWidget() {
+    // The windows show the logic's documents and palettes: they go first.
+    model_windows_.clear();
+    for (auto& palette : palettes_) palette.reset();
+}
+
+void MainWindowWidget::build_menus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&New Model"), this, [this] { core_->new_Click(); });
+    file->addAction(QStringLiteral("&Open Model"), this, [this] { core_->open_Click(); });
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copy->setEnabled(false);
+    QAction* paste = edit->addAction(QStringLiteral("&Paste"));
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    paste->setEnabled(false);
+
+    window_menu_ = bar->addMenu(QStringLiteral("&Window"));
+
+    add_help_menu(*bar, app_, ports_);
+}
+
+void MainWindowWidget::activate() {
+    core_->Form_Activate();
+    sync_labels();
+}
+
+void MainWindowWidget::sync_labels() {
+    const std::vector<LibraryLabel>& wanted = core_->labels;
+    for (std::size_t i = labels_.size(); i < wanted.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        auto* label = new LibraryLabelWidget(
+            QString::fromStdString(wanted[i].caption),
+            [this, number] { core_->Label1_DblClick(number); }, desk_);
+        labels_.push_back(label);
+    }
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        LibraryLabelWidget* label = labels_[i];
+        const bool listed = i < wanted.size();
+        label->setVisible(listed);
+        if (!listed) continue;
+        label->setText(QString::fromStdString(wanted[i].caption));
+        label->adjustSize();
+        label->move(to_pixels(wanted[i].left), to_pixels(wanted[i].top));
+    }
+}
+
+ModelWindowWidget* MainWindowWidget::model_window_widget(int k) const {
+    const auto it = model_windows_.find(k);
+    return it == model_windows_.end() ? nullptr : it->second.get();
+}
+
+PaletteWidget* MainWindowWidget::palette_widget(int i) const {
+    if (i < 1 || i > kMaxLibraries) return nullptr;
+    return palettes_[static_cast<std::size_t>(i)].get();
+}
+
+void MainWindowWidget::model_window_opened(int k) {
+    ModelDocument* document = core_->model_window(k);
+    if (document == nullptr) return;
+    model_window_closed(k);
+    auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_);
+    window->show();
+    model_windows_[k] = std::move(window);
+}
+
+void MainWindowWidget::model_window_closed(int k) {
+    const auto it = model_windows_.find(k);
+    if (it == model_windows_.end()) return;
+    // This may run inside one of the window's own handlers, so it is only
+    // cut off from its document here and deleted once the handler is done.
+    ModelWindowWidget* window = it->second.release();
+    model_windows_.erase(it);
+    window->detach();
+    window->hide();
+    window->deleteLater();
+}
+
+void MainWindowWidget::focus_model_window(int k) {
+    if (ModelWindowWidget* window = model_window_widget(k)) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void MainWindowWidget::show_palette(int i) {
+    Palette* palette = core_->palette(i);
+    if (palette == nullptr || i < 1 || i > kMaxLibraries) return;
+    auto& widget = palettes_[static_cast<std::size_t>(i)];
+    if (!widget) widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
+    widget->setWindowTitle(QString::fromStdString(palette->caption));
+    widget->move(to_pixels(palette->left), to_pixels(palette->top));
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+}
+
+void MainWindowWidget::window_menu_changed() {
+    // The list may change from inside one of its own items, whose action must
+    // outlive its handler.
+    for (QAction* action : window_menu_->actions()) {
+        window_menu_->removeAction(action);
+        action->deleteLater();
+    }
+    for (const WindowMenuItem& item : core_->window_menu) {
+        const int k = item.k;
+        window_menu_->addAction(QString::fromStdString(item.caption), this,
+                                [this, k] { core_->window_Click(k); });
+    }
+    // A Save As may have renamed a window.
+    for (auto& [k, window] : model_windows_) window->sync();
+}
+
+bool MainWindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) activate();
+    return QMainWindow::event(event);
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+    if (!core_->exit_Click()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Palettes and help only hide when closed, so the program ends here.
+    QCoreApplication::exit(0);
+}
+
+}  // namespace vantor::shell

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "shell/qt_ports.h"
+
+class QMenu;
+
+namespace vantor::shell {
+
+class LibraryLabelWidget;
+class ModelWindowWidget;
+class PaletteWidget;
+
+// The main window: the library labels, New/Open/Exit, the Window list and
+// Help. It owns the application state and the main window's logic, and makes
+// the model windows and palettes that logic asks for.
+class MainWindowWidget : public QMainWindow, public Desktop {
+    Q_OBJECT
+
+  public:
+    // `ports`, when given, replaces the Qt dialogs (tests); it must outlive
+    // the window.
+    MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports = nullptr);
+    ~MainWindowWidget() override;
+
+    // What activation does; the first one lists the libraries and opens the
+    // command line's model.
+    void activate();
+
+    MainWindow& core() { return *core_; }
+    AppState& app() { return app_; }
+    ModelWindowWidget* model_window_widget(int k) const;
+    PaletteWidget* palette_widget(int i) const;
+    // Label i of the library list is library_labels()[i - 1].
+    const std::vector<LibraryLabelWidget*>& library_labels() const { return labels_; }
+
+    void model_window_opened(int k) override;
+    void model_window_closed(int k) override;
+    void focus_model_window(int k) override;
+    void show_palette(int i) override;
+    void window_menu_changed() override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_menus();
+    void sync_labels();
+
+    AppState app_;
+    QtPorts qt_ports_;
+    Ports& ports_;
+    std::unique_ptr<MainWindow> core_;
+    std::map<int, std::unique_ptr<ModelWindowWidget>> model_windows_;
+    std::array<std::unique_ptr<PaletteWidget>, kMaxLibraries + 1> palettes_;
+    std::vector<LibraryLabelWidget*> labels_;
+    QWidget* desk_;
+    QMenu* window_menu_ = nullptr;
+};
+
+}  // namespace vantor::shell

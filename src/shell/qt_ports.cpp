@@ -1,0 +1,127 @@
+#include "shell/qt_ports.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "shell/about_dialog.h"
+#include "shell/file_filter.h"
+#include "shell/help_viewer.h"
+#include "shell/qt_text.h"
+
+namespace vantor::shell {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Vantor");
+
+QMessageBox::StandardButton qt_button(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::kYes:
+            return QMessageBox::Yes;
+        case MessageAnswer::kNo:
+            return QMessageBox::No;
+        case MessageAnswer::kCancel:
+            return QMessageBox::Cancel;
+        case MessageAnswer::kOk:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer core_answer(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return MessageAnswer::kYes;
+        case QMessageBox::No:
+            return MessageAnswer::kNo;
+        case QMessageBox::Cancel:
+            return MessageAnswer::kCancel;
+        default:
+            return MessageAnswer::kOk;
+    }
+}
+
+// Where a file dialog starts: the proposed name in the start folder (a
+// proposed full path stands for itself).
+QString start_path(const FileDialogRequest& request) {
+    const QString folder = QString::fromStdString(request.folder);
+    const QString name = QString::fromStdString(request.proposed_name);
+    if (name.isEmpty()) return folder;
+    return QDir(folder).filePath(name);
+}
+
+std::optional<std::string> chosen(const QString& file) {
+    if (file.isEmpty()) return std::nullopt;
+    return file.toStdString();
+}
+
+}  // namespace
+
+QtPorts::QtPorts() = default;
+
+QtPorts::~QtPorts() {
+    if (busy_) QGuiApplication::restoreOverrideCursor();
+}
+
+MessageAnswer QtPorts::message_box(const MessageRequest& request) {
+    const bool question = request.buttons == MessageButtons::kYesNoCancel;
+    QMessageBox box(
+        request.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kTitle,
+        to_display_text(request.text),
+        question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+        QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? qt_button(request.default_button) : QMessageBox::Ok);
+    if (question) box.setEscapeButton(QMessageBox::Cancel);
+    return core_answer(box.exec());
+}
+
+std::optional<std::string> QtPorts::open_file(const FileDialogRequest& request) {
+    // Qt's open dialog only accepts an existing file in an existing folder,
+    // which is what must_exist asks for.
+    return chosen(QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), QString::fromStdString(request.title), start_path(request),
+        qt_file_filter(request.filter)));
+}
+
+std::optional<std::string> QtPorts::save_file(const FileDialogRequest& request) {
+    QFileDialog::Options options;
+    if (!request.confirm_overwrite) options |= QFileDialog::DontConfirmOverwrite;
+    return chosen(QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromStdString(request.title), start_path(request),
+        qt_file_filter(request.filter), nullptr, options));
+}
+
+void QtPorts::set_busy_pointer(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPorts::show_help(const std::string& file, HelpPage page) {
+    const QString manual = QString::fromStdString(file);
+    const QString shown =
+        page == HelpPage::kContents
+            ? manual
+            : QFileInfo(manual).dir().filePath(QStringLiteral("help_viewer.html"));
+    if (!help_) help_ = std::make_unique<HelpViewer>();
+    help_->open(shown);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void QtPorts::show_about(const std::string& text) {
+    AboutDialog about(to_display_text(text), QApplication::activeWindow());
+    about.exec();
+}
+
+}  // namespace vantor::shell

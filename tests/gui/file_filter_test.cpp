@@ -1,0 +1,39 @@
+#include "shell/file_filter.h"
+
+#include <gtest/gtest.h>
+
+#include "app/model_document.h"
+
+namespace vantor::shell {
+namespace {
+
+TEST(QtFileFilter, TheModelFilterShowsEachNameOnceWithItsPatterns) {
+    EXPECT_EQ(qt_file_filter(kModelFilter).toStdString(),
+              "Bond Graf Files (*.bgf *.BGF);;Library (*.lib *.LIB);;All Files (*)");
+}
+
+TEST(QtFileFilter, ConvertsEveryShapeOfEntry) {
+    struct Row {
+        const char* core;
+        const char* qt;
+    };
+    const Row rows[] = {
+        {"", ""},
+        {"Text|*.txt|", "Text (*.txt *.TXT)"},
+        {"Text|*.txt", "Text (*.txt *.TXT)"},  // no closing bar
+        {"Sources|*.c;*.h|Any|*|", "Sources (*.c *.C *.h *.H);;Any (*)"},
+        {"Sources (*.c;*.h)|*.c;*.h|", "Sources (*.c *.C *.h *.H)"},  // shown patterns once
+        {"Sources (*.c *.h)|*.c;*.h|", "Sources (*.c *.C *.h *.H)"},
+        {"Old (*.doc)|*.rtf|", "Old (*.doc) (*.rtf *.RTF)"},  // shown patterns that differ stay
+        {"Nothing||", "Nothing (*)"},
+        {"|*.m|", "*.m *.M"},
+        {"Text|*.txt|Dangling", "Text (*.txt *.TXT)"},
+        {"Models|*.bgf;*.BGF|", "Models (*.bgf *.BGF)"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(qt_file_filter(row.core).toStdString(), row.qt) << "filter: " << row.core;
+    }
+}
+
+}  // namespace
+}  // namespace vantor::shell

@@ -1,0 +1,27 @@
+#include "gui/program_folder.h"
+
+#include <QApplication>
+#include <filesystem>
+
+namespace vantor::test {
+
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder(int extra_libraries) {
+    const fs::path library = fs::path(dir_.path().toStdString()) / "library";
+    fs::copy(fs::path(VANTOR_DATA_DIR) / "library", library, fs::copy_options::recursive);
+    for (int i = 1; i <= extra_libraries; ++i) {
+        fs::copy_file(library / "bondgraph.lib", library / ("extra" + std::to_string(i) + ".lib"));
+    }
+}
+
+std::string example(const std::string& name) {
+    return (fs::path(VANTOR_EXAMPLES_DIR) / name).string();
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+}  // namespace vantor::test

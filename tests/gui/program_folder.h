@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <string>
+
+namespace vantor::test {
+
+// A program folder of its own in a temporary directory: the shipped library
+// folder, plus `extra_libraries` copies of bondgraph.lib named extra1.lib ...
+class ProgramFolder {
+  public:
+    explicit ProgramFolder(int extra_libraries = 0);
+
+    std::string path() const { return dir_.path().toStdString(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// The example model `name` (e.g. "series_rlc.bgf").
+std::string example(const std::string& name);
+
+// Waits for the events that showing and deleting windows posted.
+void settle();
+
+}  // namespace vantor::test

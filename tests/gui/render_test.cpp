@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QTextBrowser>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "app/app_fakes.h"
+#include "gui/program_folder.h"
+#include "shell/about_dialog.h"
+#include "shell/glyph_painter.h"
+#include "shell/help_viewer.h"
+#include "shell/library_label_widget.h"
+#include "shell/main_window_widget.h"
+#include "shell/model_canvas.h"
+#include "shell/model_window_widget.h"
+#include "shell/palette_widget.h"
+#include "shell/qt_ports.h"
+#include "shell/qt_text.h"
+#include "shell/splash.h"
+
+namespace vantor::test {
+namespace {
+
+using shell::MainWindowWidget;
+
+// Saves the picture for people to look at and returns it.
+QImage render(QWidget& widget, const QString& name) {
+    const QImage image = widget.grab().toImage();
+    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
+    image.save(QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png")));
+    return image;
+}
+
+int colours(const QImage& image, QRect area) {
+    std::set<QRgb> seen;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) seen.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(seen.size());
+}
+
+// Some pixel of `area` is ink: clearly darker than the paper.
+bool has_ink(const QImage& image, QRect area) {
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) return true;
+        }
+    }
+    return false;
+}
+
+TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
+    // Seven libraries: five in the first row, two in the second.
+    ProgramFolder folder(5);
+    FakePorts ports;
+    MainWindowWidget main(folder.path(), example("series_rlc.bgf"), &ports);
+    main.show();
+    main.activate();
+    settle();
+
+    const auto& labels = main.library_labels();
+    ASSERT_EQ(labels.size(), 7u);
+    for (std::size_t n = 0; n < labels.size(); ++n) {
+        const int i = static_cast<int>(n) + 1;
+        const int x = 360 + 1500 * (i - 1);
+        EXPECT_EQ(labels[n]->pos(), QPoint(x % 7500 / 15, (240 + 1000 * (x / 7500)) / 15))
+            << "label " << i;
+        EXPECT_TRUE(labels[n]->isVisible());
+    }
+    EXPECT_EQ(labels[0]->text(), "bondgraph");
+    EXPECT_EQ(labels[6]->text(), "signals");
+
+    shell::ModelWindowWidget* model = main.model_window_widget(1);
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->windowTitle(), "series_rlc");
+
+    main.core().Label1_DblClick(1);
+    shell::PaletteWidget* palette = main.palette_widget(1);
+    ASSERT_NE(palette, nullptr);
+    palette->reread();
+    EXPECT_EQ(palette->windowTitle(), "bondgraph");
+    settle();
+    EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
+
+    const QImage main_image = render(main, QStringLiteral("main_window"));
+    EXPECT_GT(colours(main_image, main_image.rect()), 1);
+    for (const shell::LibraryLabelWidget* label : labels) {
+        EXPECT_TRUE(has_ink(main_image, label->geometry().translated(main.centralWidget()->pos())))
+            << label->text().toStdString();
+    }
+
+    // Every entry's glyph is drawn where its state puts it.
+    const QImage palette_image = render(*palette, QStringLiteral("palette_bondgraph"));
+    EXPECT_GT(colours(palette_image, palette_image.rect()), 1);
+    const Palette& entries = *main.core().palette(1);
+    ASSERT_GT(entries.entries(), 0);
+    for (int i = 1; i <= entries.entries(); ++i) {
+        EXPECT_TRUE(has_ink(palette_image, shell::glyph_rect(entries.image1[i]))) << "entry " << i;
+    }
+
+    render(*model, QStringLiteral("model_series_rlc"));
+    const QImage canvas = model->canvas()->grab().toImage();
+    EXPECT_GT(colours(canvas, canvas.rect()), 1);
+    const ModelDocument& doc = *main.core().model_window(1);
+    ASSERT_GT(doc.window.model.nobj, 0);
+    for (int i = 1; i <= doc.window.model.nobj; ++i) {
+        const QRect at = shell::glyph_rect(doc.image1[i]);
+        EXPECT_TRUE(has_ink(canvas, at)) << "element " << i;
+    }
+    // A blank strip far from every element stays paper.
+    EXPECT_EQ(colours(canvas, QRect(1200, 1200, 100, 100)), 1);
+}
+
+TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
+    const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
+    const QPixmap splash = shell::splash_picture(shipped);
+    EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
+    QImage image = splash.toImage();
+    image.save(QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(QStringLiteral("splash.png")));
+    EXPECT_GT(colours(image, image.rect()), 1);
+
+    // Without the picture the splash keeps its size and says the name.
+    ProgramFolder bare;
+    const QImage plain = shell::splash_picture(QString::fromStdString(bare.path())).toImage();
+    EXPECT_EQ(plain.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
+    EXPECT_TRUE(has_ink(plain, plain.rect().adjusted(100, 100, -100, -100)));
+
+    shell::QtPorts ports;
+    ports.show_help(QDir(shipped).filePath(QStringLiteral("bndgph.html")).toStdString(),
+                    HelpPage::kContents);
+    const QString manual = ports.help_viewer()->browser()->toPlainText();
+    EXPECT_FALSE(manual.contains(QStringLiteral("is missing"))) << manual.toStdString();
+    render(*ports.help_viewer(), QStringLiteral("help_contents"));
+
+    std::ifstream file(QDir(shipped).filePath(QStringLiteral("About.txt")).toStdString(),
+                       std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    shell::AboutDialog about(shell::to_display_text(bytes.str()));
+    about.adjustSize();
+    render(about, QStringLiteral("about"));
+    EXPECT_EQ(about.findChild<QLabel*>()->text(), shell::to_display_text(bytes.str()));
+}
+
+}  // namespace
+}  // namespace vantor::test

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace vantor::test {
+
+// A folder of the running test's own, ending in "/": ctest runs the test
+// cases of a program in parallel processes, so no two may share a file name.
+inline std::string scratch_dir() {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = info == nullptr
+                                 ? std::string("global")
+                                 : std::string(info->test_suite_name()) + "." + info->name();
+    const std::filesystem::path dir =
+        std::filesystem::path(testing::TempDir()) / ("vantor_" + name);
+    std::filesystem::create_directories(dir);
+    return dir.string() + "/";
+}
+
+}  // namespace vantor::test
