@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -8,7 +9,8 @@
 namespace vantor::test {
 
 // A folder of the running test's own, ending in "/": ctest runs the test
-// cases of a program in parallel processes, so no two may share a file name.
+// cases of a program in parallel processes (and two builds may run at once),
+// so no two may share a file name.
 inline std::string scratch_dir() {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = info == nullptr

@@ -36,17 +36,17 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent), browser_(new QTex
     resize(640, 480);
 }
 
-void HelpViewer::open(const QString& file) {
-    home_ = file;
-    go_home();
+void HelpViewer::open(const QString& manual, const QString& page) {
+    home_ = manual;
+    show_file(page);
 }
 
-void HelpViewer::go_home() {
-    if (QFileInfo(home_).isFile()) {
-        browser_->setSource(QUrl::fromLocalFile(QFileInfo(home_).absoluteFilePath()));
+void HelpViewer::show_file(const QString& file) {
+    if (QFileInfo(file).isFile()) {
+        browser_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     } else {
         browser_->clearHistory();
-        browser_->setHtml(missing_page(home_));
+        browser_->setHtml(missing_page(file));
     }
 }
 

@@ -14,14 +14,15 @@ class HelpViewer : public QMainWindow {
   public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    // Shows `file`, a local HTML file, as the page Contents returns to; a
+    // Shows `page`, a local HTML file; Contents returns to `manual`. A
     // missing file gets a short page that names it.
-    void open(const QString& file);
+    void open(const QString& manual, const QString& page);
 
     QTextBrowser* browser() const { return browser_; }
 
   private:
-    void go_home();
+    void go_home() { show_file(home_); }
+    void show_file(const QString& file);
 
     QTextBrowser* browser_;
     QString home_;

@@ -113,7 +113,7 @@ void QtPorts::show_help(const std::string& file, HelpPage page) {
             ? manual
             : QFileInfo(manual).dir().filePath(QStringLiteral("help_viewer.html"));
     if (!help_) help_ = std::make_unique<HelpViewer>();
-    help_->open(shown);
+    help_->open(manual, shown);
     help_->show();
     help_->raise();
     help_->activateWindow();
