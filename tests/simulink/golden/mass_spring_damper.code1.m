@@ -1,0 +1,43 @@
+% Builds the Simulink 1.x model mass_spring_damper of a bond graph: run this script in MATLAB.
+sys = 'mass_spring_damper';
+new_system(sys);
+% element 1, Se: constant effort; the flow it delivers is not used
+add_block('built-in/Constant',[sys,'/','1e']);
+set_param([sys,'/','1e'],'Value','1','position',[60-15,78,60+15,78+30]);
+% element 2, 1-junction: the flow of its strong bond; effort = signed sum of the other efforts
+add_block('built-in/Sum',[sys,'/','2sum']);
+set_param([sys,'/','2sum'],'inputs','+---','position',[180-15,78,180+15,78+30]);
+% element 3, I in integral causality: f = p/I, p = p0 + integral of e
+add_block('built-in/Integrator',[sys,'/','3p']);
+set_param([sys,'/','3p'],'Initial','0','position',[90-15,198,90+15,198+30]);
+add_block('built-in/Gain',[sys,'/','3f']);
+set_param([sys,'/','3f'],'Gain','1/(2)','position',[90+25,198,90+55,198+30]);
+add_line(sys,'3p/1','3f/1');
+% element 4, C in integral causality: e = q/C, q = q0 + integral of f
+add_block('built-in/Integrator',[sys,'/','4q']);
+set_param([sys,'/','4q'],'Initial','0','position',[150-15,198,150+15,198+30]);
+add_block('built-in/Gain',[sys,'/','4e']);
+set_param([sys,'/','4e'],'Gain','1/(1/50)','position',[150+25,198,150+55,198+30]);
+add_line(sys,'4q/1','4e/1');
+% element 5, R giving effort: e = R*f
+add_block('built-in/Gain',[sys,'/','5e']);
+set_param([sys,'/','5e'],'Gain','4','position',[210-15,198,210+15,198+30]);
+% element 6, Df: the flow of its bond on the signal output; no effort across it
+add_block('built-in/Gain',[sys,'/','6f']);
+set_param([sys,'/','6f'],'Gain','1','position',[270-15,198,270+15,198+30]);
+add_block('built-in/Constant',[sys,'/','6e']);
+set_param([sys,'/','6e'],'Value','0','position',[270+25,198,270+55,198+30]);
+% element 8, scope
+add_block('built-in/Scope',[sys,'/','8scope']);
+set_param([sys,'/','8scope'],'position',[390-15,316,390+15,316+30]);
+add_line(sys,'1e/1','2sum/1');
+add_line(sys,'2sum/1','3p/1');
+add_line(sys,'3f/1','4q/1');
+add_line(sys,'4e/1','2sum/2');
+add_line(sys,'3f/1','5e/1');
+add_line(sys,'5e/1','2sum/3');
+add_line(sys,'3f/1','6f/1');
+add_line(sys,'6e/1','2sum/4');
+add_line(sys,'6f/1','8scope/1');
+set_param(sys,'Stop time','10');
+open_system(sys);
