@@ -63,7 +63,7 @@ void BM_GenerateChains(benchmark::State& state) {
         state.PauseTiming();
         vantor::ModelWindowState w = model;
         state.ResumeTiming();
-        const auto result = vantor::generate_Click(w, {program_dir, 3, "chains"}, host);
+        const auto result = vantor::generate_Click(w, {program_dir, 3, "chains", {}}, host);
         if (result.outcome != vantor::GenerateOutcome::kWritten) state.SkipWithError("not written");
     }
     state.counters["bytes"] = static_cast<double>(fs::file_size(out));

@@ -1,8 +1,8 @@
 #include "app/help_about.h"
 
-#include "model/atomic_file.h"
 #include "model/cp1252.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
 
 namespace vantor {
 
@@ -13,9 +13,13 @@ void ayuda(const AppState& app, Ports& ports, HelpPage page) {
 void show_about(const AppState& app, Ports& ports) {
     std::string text;
     try {
-        text = read_whole_file(about_file_path(app.program_dir));
-    } catch (const FileError&) {
-        // Nothing to show; the program folder may be read-only, so nothing is created.
+        // Missing: nothing to show; the program folder may be read-only, so
+        // nothing is created.
+        text = read_file_if_present(about_file_path(app.program_dir), kSupportFileLimit)
+                   .value_or(std::string());
+    } catch (const FileError& e) {
+        tell(ports, std::string("The About text cannot be read: ") + e.what());
+        return;
     }
     ports.show_about(cp1252_to_utf8(text));
 }

@@ -154,7 +154,9 @@ void ModelDocument::Undo_Click() {
 
 void ModelDocument::generate_Click() {
     DocumentHost host(*this, ports_);
-    vantor::generate_Click(window, {app_.program_dir, menus.simulink_version, caption}, host);
+    const std::string model_path = window.hasname == kTrue ? tag : std::string();
+    vantor::generate_Click(window, {app_.program_dir, menus.simulink_version, caption, model_path},
+                           host);
 }
 
 }  // namespace vantor

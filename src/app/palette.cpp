@@ -1,14 +1,14 @@
 #include "app/palette.h"
 
-#include "model/atomic_file.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
 #include "model/logical_line_reader.h"
 #include "model/model_reader.h"
 
 namespace vantor {
 
 std::vector<ObjRecord> read_library(const std::string& path) {
-    const std::string bytes = read_whole_file(path);
+    const std::string bytes = read_whole_file(path, kSupportFileLimit);
     LogicalLineReader in(bytes, false);
     std::vector<ObjRecord> entries;
     // The file's end stops the reading wherever it comes, even inside a block.

@@ -67,7 +67,7 @@ AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_
         try {
             items = read_priority_table(program_dir, k);
         } catch (const FileError& e) {
-            host.show_message(std::string("Priority table ") + e.what());
+            host.show_error(std::string("Priority table ") + e.what());
             host.redraw();
             window.causerr = kTrue;
             return false;

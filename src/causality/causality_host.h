@@ -21,6 +21,11 @@ class CausalityHost {
     // An OK-only message box titled with the application's title.
     virtual void show_message(const std::string& text) = 0;
 
+    // A message about a file that could not be read or written, which stops
+    // the command. A window shows it like any other; the command line prints
+    // it as an error.
+    virtual void show_error(const std::string& text) { show_message(text); }
+
     // The `selected` flags were just cleared everywhere and, when `element` > 0,
     // set on that element: colour the glyphs and enable the selection commands.
     virtual void selection_changed(int element) = 0;

@@ -1,7 +1,7 @@
 #include "causality/priority_tables.h"
 
-#include "model/atomic_file.h"
 #include "model/field_reader.h"
+#include "model/file_reading.h"
 #include "model/text.h"
 
 namespace vantor {
@@ -11,7 +11,8 @@ std::string priority_table_path(const std::string& program_dir, int k) {
 }
 
 std::vector<std::string> read_priority_table(const std::string& program_dir, int k) {
-    const std::string bytes = read_whole_file(priority_table_path(program_dir, k));
+    const std::string bytes =
+        read_whole_file(priority_table_path(program_dir, k), kSupportFileLimit);
     FieldReader fields(bytes);
     std::vector<std::string> items;
     // An empty file has no items (reading past its end would be an error).

@@ -2,6 +2,7 @@
 
 #include "causality/causality_commands.h"
 #include "cli/cli.h"
+#include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/print_selection.h"
 #include "model/model_reader.h"
@@ -10,46 +11,54 @@
 namespace vantor {
 namespace {
 
-// Message boxes become lines on stdout; there is nothing to colour or repaint.
+// Message boxes become lines of the report, errors lines on stderr; there is
+// nothing to colour or repaint.
 class PrintingHost : public CausalityHost {
   public:
-    explicit PrintingHost(std::ostream& out) : out_(out) {}
-    void show_message(const std::string& text) override { out_ << text << "\n"; }
+    PrintingHost(const CliContext& ctx, std::ostream& report) : ctx_(ctx), report_(report) {}
+    void show_message(const std::string& text) override { report_ << text << "\n"; }
+    void show_error(const std::string& text) override { print_error(ctx_, text); }
     void selection_changed(int) override {}
     void redraw() override {}
 
   private:
-    std::ostream& out_;
+    const CliContext& ctx_;
+    std::ostream& report_;
 };
 
 }  // namespace
 
 int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
+    constexpr std::string_view kUsage = "vantor-cli causality [--extend | --undo] MODEL [-o OUT]";
     enum class Mode { kAssign, kExtend, kUndo } mode = Mode::kAssign;
     std::string model_path;
     std::string out_path;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--extend") {
+        const std::string& arg = args[i];
+        if (arg == "--extend") {
             mode = Mode::kExtend;
-        } else if (args[i] == "--undo") {
+        } else if (arg == "--undo") {
             mode = Mode::kUndo;
-        } else if (args[i] == "-o" && i + 1 < args.size()) {
+        } else if (arg == "-o") {
+            if (i + 1 == args.size())
+                return usage_error(ctx, "-o needs a file (- for stdout)", kUsage);
             out_path = args[++i];
-        } else if (model_path.empty() && !args[i].empty() && args[i][0] != '-') {
-            model_path = args[i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+        } else if (model_path.empty() && !arg.empty()) {
+            model_path = arg;
         } else {
-            model_path.clear();
-            break;
+            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
         }
     }
-    if (model_path.empty()) {
-        ctx.err << "vantor-cli: usage: vantor-cli causality [--extend | --undo] MODEL [-o OUT]\n";
-        return kExitUsage;
-    }
+    if (model_path.empty()) return usage_error(ctx, "causality needs a MODEL", kUsage);
 
     ModelWindowState window;
-    leerarchivo(window, model_path);
-    PrintingHost host(ctx.out);
+    window.model = read_model_input(model_path);
+    window.hasname = kTrue;
+    // With the model going to stdout, the report goes to stderr.
+    std::ostream& report = out_path == kStandardOutput ? ctx.err : ctx.out;
+    PrintingHost host(ctx, report);
     int code = kExitOk;
     switch (mode) {
         case Mode::kAssign:
@@ -60,8 +69,6 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
                     code = kExitModelProblem;
                     break;
                 case AssignOutcome::kTableUnreadable:
-                    ctx.err << "vantor-cli: a priority table of " << ctx.program_dir
-                            << "/library cannot be read\n";
                     code = kExitUsage;
                     break;
             }
@@ -75,8 +82,11 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
             break;
     }
 
-    print_selection(ctx.out, window.model);
-    if (!out_path.empty()) write_model_file(out_path, window.model);
+    print_selection(report, window.model);
+    // A command stopped by an unreadable table has nothing to write.
+    if (!out_path.empty() && code != kExitUsage) {
+        write_command_output(ctx, out_path, format_model(window.model));
+    }
     return code;
 }
 

@@ -4,7 +4,9 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/command_io.h"
 #include "cli/commands.h"
+#include "cli/display_text.h"
 #include "model/file_error.h"
 
 namespace vantor {
@@ -15,15 +17,17 @@ constexpr std::string_view kUsage =
     "\n"
     "commands:\n"
     "  info MODEL          list the elements and bonds of a model\n"
-    "  resave IN OUT       read model IN and write it to OUT\n"
+    "  resave IN OUT       read model IN and write it to OUT (- for stdout)\n"
     "  causality [--extend | --undo] MODEL [-o OUT]\n"
     "                      Assign & Check Causality (or Extend, or Undo) with the\n"
     "                      priority tables of the program folder; prints the\n"
     "                      messages, then the selected elements; writes OUT\n"
+    "                      (- for stdout, the messages then going to stderr)\n"
     "  generate MODEL [-o OUT] [--simulink 1|2|3]\n"
     "                      Generate Simulink File with the templates of\n"
     "                      code1..code3 (default 3); OUT defaults to the model's\n"
-    "                      name in lower case with \".m\", in this folder\n"
+    "                      name in lower case with \".m\", in this folder;\n"
+    "                      - for stdout\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
@@ -78,14 +82,14 @@ int run_cli(const std::vector<std::string>& args, const std::string& default_pro
         try {
             return command.run(ctx, std::vector<std::string>(words.begin() + 1, words.end()));
         } catch (const FileError& e) {
-            err << "vantor-cli: " << e.what() << "\n";
+            print_error(ctx, e.what());
             return kExitUsage;
         } catch (const std::exception& e) {
-            err << "vantor-cli: internal error: " << e.what() << "\n";
+            print_error(ctx, std::string("internal error: ") + e.what());
             return kExitUsage;
         }
     }
-    err << "vantor-cli: unknown command \"" << words.front() << "\"\n\n" << kUsage;
+    err << "vantor-cli: unknown command \"" << escape_controls(words.front()) << "\"\n\n" << kUsage;
     return kExitUsage;
 }
 

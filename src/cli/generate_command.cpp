@@ -1,7 +1,9 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/command_io.h"
 #include "cli/commands.h"
+#include "cli/display_text.h"
 #include "cli/print_selection.h"
 #include "model/model_reader.h"
 #include "model/text.h"
@@ -10,22 +12,30 @@
 namespace vantor {
 namespace {
 
-// Message boxes become lines on stdout; -o (or the proposed name) answers the
-// save dialog.
+// Message boxes become lines of the report, errors lines on stderr; -o (or the
+// proposed name) answers the save dialog. With -o -, the script goes to stdout
+// and takes its model name from the proposed file name.
 class CliGenerationHost : public GenerationHost {
   public:
-    CliGenerationHost(std::ostream& out, std::string out_path)
-        : out_(out), out_path_(std::move(out_path)) {}
-    void show_message(const std::string& text) override { out_ << text << "\n"; }
+    CliGenerationHost(const CliContext& ctx, std::ostream& report, std::string out_path)
+        : ctx_(ctx), report_(report), out_path_(std::move(out_path)) {}
+    void show_message(const std::string& text) override { report_ << text << "\n"; }
+    void show_error(const std::string& text) override { print_error(ctx_, text); }
     void selection_changed(int) override {}
     void redraw() override {}
     std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
-        return out_path_.empty() ? request.proposed_name : out_path_;
+        return out_path_.empty() || to_stdout() ? request.proposed_name : out_path_;
     }
     void set_busy(bool) override {}
+    void write_output(const std::string& path, std::string_view bytes) override {
+        write_command_output(ctx_, to_stdout() ? std::string(kStandardOutput) : path, bytes);
+    }
 
   private:
-    std::ostream& out_;
+    bool to_stdout() const { return out_path_ == kStandardOutput; }
+
+    const CliContext& ctx_;
+    std::ostream& report_;
     std::string out_path_;
 };
 
@@ -48,42 +58,43 @@ int exit_code(const GenerateResult& result) {
 }  // namespace
 
 int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
+    constexpr std::string_view kUsage = "vantor-cli generate MODEL [-o OUT] [--simulink 1|2|3]";
     std::string model_path;
     std::string out_path;
     int version = 3;
-    bool usage_error = false;
-    for (std::size_t i = 0; i < args.size() && !usage_error; ++i) {
-        if (args[i] == "-o" && i + 1 < args.size()) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 == args.size())
+                return usage_error(ctx, "-o needs a file (- for stdout)", kUsage);
             out_path = args[++i];
-        } else if (args[i] == "--simulink" && i + 1 < args.size()) {
-            const std::string& v = args[++i];
-            usage_error = v != "1" && v != "2" && v != "3";
-            version = usage_error ? 0 : v[0] - '0';
-        } else if (model_path.empty() && !args[i].empty() && args[i][0] != '-') {
-            model_path = args[i];
+        } else if (arg == "--simulink") {
+            const std::string v = i + 1 < args.size() ? args[++i] : std::string();
+            if (v != "1" && v != "2" && v != "3") {
+                return usage_error(ctx, "--simulink takes 1, 2 or 3", kUsage);
+            }
+            version = v[0] - '0';
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+        } else if (model_path.empty() && !arg.empty()) {
+            model_path = arg;
         } else {
-            usage_error = true;
+            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
         }
     }
-    if (usage_error || model_path.empty()) {
-        ctx.err << "vantor-cli: usage: vantor-cli generate MODEL [-o OUT] [--simulink 1|2|3]\n";
-        return kExitUsage;
-    }
+    if (model_path.empty()) return usage_error(ctx, "generate needs a MODEL", kUsage);
 
     ModelWindowState window;
-    leerarchivo(window, model_path);
-    CliGenerationHost host(ctx.out, out_path);
-    const GenerateResult result =
-        generate_Click(window, {ctx.program_dir, version, nombrecorto(model_path)}, host);
-    print_selection(ctx.out, window.model);
+    window.model = read_model_input(model_path);
+    window.hasname = kTrue;
+    std::ostream& report = out_path == kStandardOutput ? ctx.err : ctx.out;
+    CliGenerationHost host(ctx, report, out_path);
+    const GenerateResult result = generate_Click(
+        window, {ctx.program_dir, version, nombrecorto(model_path), model_path}, host);
+    print_selection(report, window.model);
     for (const std::string& name : result.missing_templates) {
-        ctx.err << "vantor-cli: warning: no template " << ctx.program_dir << "/code" << version
-                << "/" << name << "\n";
-    }
-    if (result.outcome == GenerateOutcome::kStopped &&
-        result.assign == AssignOutcome::kTableUnreadable) {
-        ctx.err << "vantor-cli: a priority table of " << ctx.program_dir
-                << "/library cannot be read\n";
+        print_error(ctx, "warning: no template " + ctx.program_dir + "/code" +
+                             std::to_string(version) + "/" + display_text(name));
     }
     return exit_code(result);
 }

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/display_text.h"
 #include "model/model_reader.h"
@@ -9,11 +10,10 @@
 namespace vantor {
 
 int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        ctx.err << "vantor-cli: usage: vantor-cli info MODEL\n";
-        return kExitUsage;
-    }
-    const Model model = read_model_file(args[0]);
+    constexpr std::string_view kUsage = "vantor-cli info MODEL";
+    if (args.empty()) return usage_error(ctx, "info needs a MODEL", kUsage);
+    if (args.size() > 1) return usage_error(ctx, "unexpected argument \"" + args[1] + "\"", kUsage);
+    const Model model = read_model_input(args[0]);
     ctx.out << "elements: " << model.nobj << "\n"
             << "bonds: " << model.nlin << "\n";
     for (int i = 1; i <= model.nobj; ++i) {
@@ -31,11 +31,10 @@ int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
 }
 
 int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args) {
-    if (args.size() != 2) {
-        ctx.err << "vantor-cli: usage: vantor-cli resave IN OUT\n";
-        return kExitUsage;
-    }
-    write_model_file(args[1], read_model_file(args[0]));
+    constexpr std::string_view kUsage = "vantor-cli resave IN OUT";
+    if (args.size() < 2) return usage_error(ctx, "resave needs IN and OUT", kUsage);
+    if (args.size() > 2) return usage_error(ctx, "unexpected argument \"" + args[2] + "\"", kUsage);
+    write_command_output(ctx, args[1], format_model(read_model_input(args[0])));
     return kExitOk;
 }
 

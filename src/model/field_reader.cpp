@@ -4,6 +4,12 @@
 
 namespace vantor {
 
+FieldReader::FieldReader(std::string_view bytes) : bytes_(bytes) {
+    if (bytes.find('\r') == std::string_view::npos && bytes.find('\n') != std::string_view::npos) {
+        line_end_ = '\n';
+    }
+}
+
 std::string_view FieldReader::next() {
     while (pos_ < bytes_.size() && bytes_[pos_] == ' ') ++pos_;
     last_start_ = pos_;
@@ -28,7 +34,7 @@ std::string_view FieldReader::next() {
 std::size_t FieldReader::field_end(std::size_t from) const {
     // A plain loop: find_first_of calls memchr once per byte here.
     std::size_t i = from;
-    while (i < bytes_.size() && bytes_[i] != ',' && bytes_[i] != '\r') ++i;
+    while (i < bytes_.size() && bytes_[i] != ',' && bytes_[i] != line_end_) ++i;
     return i;
 }
 
@@ -36,9 +42,9 @@ void FieldReader::consume_delimiter() {
     if (pos_ >= bytes_.size()) return;
     if (bytes_[pos_] == ',') {
         ++pos_;
-    } else if (bytes_[pos_] == '\r') {
+    } else if (bytes_[pos_] == line_end_) {
         ++pos_;
-        if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+        if (line_end_ == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
     }
 }
 

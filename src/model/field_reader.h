@@ -10,9 +10,15 @@ namespace vantor {
 // CR or CR LF, never at a lone LF, which caption text may hold. Leading blanks
 // are skipped; a field that starts with a double quote runs to the next double
 // quote, and the rest up to the comma or line end is dropped.
+//
+// A text that holds LF but no CR at all was converted by a text tool; its
+// lines end at LF.
 class FieldReader {
   public:
-    explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit FieldReader(std::string_view bytes);
+
+    // Whether the lines end at LF (the text holds LF but no CR).
+    bool lf_line_ends() const { return line_end_ == '\n'; }
 
     bool at_end() const { return pos_ >= bytes_.size(); }
 
@@ -33,6 +39,7 @@ class FieldReader {
     std::string_view bytes_;
     std::size_t pos_ = 0;
     std::size_t last_start_ = 0;
+    char line_end_ = '\r';
 };
 
 }  // namespace vantor

@@ -19,6 +19,9 @@ class LogicalLineReader {
 
     bool at_end() const { return fields_.at_end(); }
 
+    // Whether the text's lines end at LF (it holds LF but no CR).
+    bool lf_line_ends() const { return fields_.lf_line_ends(); }
+
     // The next logical line, blanks trimmed at both ends.
     std::string lectura();
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/atomic_file.h"
 #include "model/cp1252.h"
 #include "model/file_error.h"
 #include "model/file_keys.h"
+#include "model/file_reading.h"
 #include "model/numeric_prefix.h"
 #include "model/text.h"
 
@@ -80,14 +80,16 @@ LineRecord leerarp(LogicalLineReader& in, const std::string& path) {
     }
 }
 
-Model parse_model(std::string_view bytes, const std::string& path) {
+Model parse_model(std::string_view bytes, const std::string& path, ModelFileFacts* facts) {
     Model model;
     LogicalLineReader in(bytes);
+    bool holds_model = false;
     int n = 0;
     int m = 0;
     for (;;) {
         const std::string line = in.lectura();
         const KeyValue kv = split_key_value(line);
+        if (kv.key == "add_obj" || kv.key == "add_line" || kv.key == "end_sys") holds_model = true;
         if (kv.key == "add_obj") {
             if (n == kMaxElements) {
                 throw FileError(path, in.line(), "the model has more than 1000 elements");
@@ -105,11 +107,20 @@ Model parse_model(std::string_view bytes, const std::string& path) {
     }
     model.nobj = static_cast<std::int16_t>(n);
     model.nlin = static_cast<std::int16_t>(m);
+    if (facts != nullptr) *facts = {in.lf_line_ends(), holds_model};
     return model;
 }
 
-Model read_model_file(const std::string& path) {
-    return parse_model(read_whole_file(path), path);
+Model read_model_file(const std::string& path, ModelFileFacts* facts) {
+    return parse_model(read_whole_file(path, kModelFileLimit), path, facts);
+}
+
+Model read_model_input(const std::string& path) {
+    const std::string bytes = read_whole_file(path, kModelFileLimit);
+    ModelFileFacts facts;
+    Model model = parse_model(bytes, path, &facts);
+    if (!bytes.empty() && !facts.holds_model) throw FileError(path, "no model found in this file");
+    return model;
 }
 
 void leerarchivo(ModelWindowState& window, const std::string& path) {

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "model/atomic_file.h"
 #include "model/file_keys.h"
+#include "model/file_saving.h"
 #include "model/text.h"
 
 namespace vantor {
@@ -20,14 +20,23 @@ std::string number_text(std::int16_t value) {
 }
 
 void put_line(std::string& out, std::string_view key, std::string_view value) {
-    // Commas split lines when reading; double quotes keep them, unless the text
-    // holds a double quote itself, which would end the quoted field early.
-    const bool quoted =
-        value.find(',') != std::string_view::npos && value.find('"') == std::string_view::npos;
+    // Commas and CRs end a field when reading; double quotes keep them, unless
+    // the text holds a double quote itself, which would end the quoted field
+    // early. Then a CR is written as 0x8D, which reads back as CR, and a comma
+    // still cuts the line, as it always did.
+    // Single-character finds run as memchr; find_first_of would call it per byte.
+    constexpr auto npos = std::string_view::npos;
+    const bool splits = value.find(',') != npos || value.find('\r') != npos;
+    const bool has_quote = splits && value.find('"') != npos;
+    const bool quoted = splits && !has_quote;
     if (quoted) out += '"';
     out += key;
     out += " = ";
-    out += value;
+    if (splits && has_quote) {
+        for (const char c : value) out += c == '\r' ? kCaptionLineBreak : c;
+    } else {
+        out += value;
+    }
     if (quoted) out += '"';
     out += "\r\n";
 }
@@ -85,7 +94,7 @@ std::string format_model(const Model& model) {
 }
 
 void write_model_file(const std::string& path, const Model& model) {
-    write_file_atomically(path, format_model(model));
+    save_file(path, format_model(model));
 }
 
 void guardar(const std::string& path, ModelWindowState& window) {

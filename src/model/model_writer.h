@@ -7,8 +7,8 @@
 namespace vantor {
 
 // The model file text of a model: element blocks, the bond count, bond blocks
-// and "end_sys", every line ended by CR LF. A line whose text holds a comma is
-// written between double quotes, so that reading gives it back whole.
+// and "end_sys", every line ended by CR LF. A line whose text holds a comma or
+// a CR is written between double quotes, so that reading gives it back whole.
 std::string format_model(const Model& model);
 
 // The 14 lines of one element block and the 3 lines of one bond block.

@@ -1,5 +1,6 @@
 #include "model/numeric_prefix.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -66,6 +67,38 @@ std::string decimal_prefix(std::string_view s) {
     return out;
 }
 
+// The power of ten of the first significant digit of a number in from_chars
+// form ("0.004" gives -3, "12e5" gives 6); only its sign matters, and only for
+// numbers that are out of range, so they never have all-zero digits.
+long long decimal_order(std::string_view number) {
+    const std::size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            digits.remove_prefix(1);
+        }
+        for (const char c : digits) {
+            exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000);
+        }
+        if (negative) exponent = -exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const std::size_t first = whole.find_first_of("123456789");
+    if (first != std::string_view::npos) {
+        return exponent + static_cast<long long>(whole.size() - first) - 1;
+    }
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : mantissa.substr(point + 1);
+    const std::size_t nonzero = fraction.find_first_of("123456789");
+    const long long leading_zeros =
+        nonzero == std::string_view::npos ? static_cast<long long>(fraction.size()) : nonzero;
+    return exponent - leading_zeros - 1;
+}
+
 }  // namespace
 
 double numeric_prefix(std::string_view text) {
@@ -85,8 +118,7 @@ double numeric_prefix(std::string_view text) {
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too small a number reads as zero, too large a one as an infinity.
-        const bool tiny = number.find("e-") != std::string::npos;
-        if (tiny) return 0;
+        if (decimal_order(number) < 0) return 0;
         const double inf = std::numeric_limits<double>::infinity();
         return number[0] == '-' ? -inf : inf;
     }

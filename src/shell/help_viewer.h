@@ -14,8 +14,8 @@ class HelpViewer : public QMainWindow {
   public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    // Shows `page`, a local HTML file; Contents returns to `manual`. A
-    // missing file gets a short page that names it.
+    // Shows `page`, a local HTML file; Contents returns to `manual`. A file
+    // that cannot be read gets a short page that names it and says why.
     void open(const QString& manual, const QString& page);
 
     QTextBrowser* browser() const { return browser_; }

@@ -6,10 +6,12 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "model/file_saving.h"
 #include "shell/main_window_widget.h"
 #include "shell/splash.h"
 
 int main(int argc, char** argv) {
+    vantor::ignore_file_size_signal();
     QApplication application(argc, argv);
     // Model windows and palettes refuse to close on their own; the main
     // window ends the program.

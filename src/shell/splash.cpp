@@ -4,10 +4,23 @@
 #include <QFont>
 #include <QPainter>
 
+#include "model/file_error.h"
+#include "model/file_reading.h"
+
 namespace vantor::shell {
 
 QPixmap splash_picture(const QString& program_dir) {
-    QPixmap picture(QDir(program_dir).filePath(QStringLiteral("splash.png")));
+    QPixmap picture;
+    try {
+        // Read as every support file is: a FIFO in its place must not hang the start.
+        const std::string bytes =
+            read_whole_file(QDir(program_dir).filePath(QStringLiteral("splash.png")).toStdString(),
+                            kSupportFileLimit);
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                             static_cast<uint>(bytes.size()), "PNG");
+    } catch (const FileError&) {
+        // The drawn picture below stands in.
+    }
     if (!picture.isNull()) return picture;
 
     picture = QPixmap(kSplashWidth, kSplashHeight);

@@ -1,6 +1,5 @@
 #include "simulink/code_writer.h"
 
-#include "model/atomic_file.h"
 #include "model/text.h"
 
 namespace vantor {
@@ -14,10 +13,6 @@ std::string code_bytes(std::string_view codigo) {
             c = '\r';
     }
     return bytes;
-}
-
-void guardar_codigo(std::string_view codigo, const std::string& arch) {
-    write_file_atomically(arch, code_bytes(codigo));
 }
 
 }  // namespace vantor

@@ -9,8 +9,4 @@ namespace vantor {
 // (a caption line break) becomes CR.
 std::string code_bytes(std::string_view codigo);
 
-// Writes the generated text whole or not at all (a temporary file beside it,
-// then a replace). Throws FileError naming the path and the reason.
-void guardar_codigo(std::string_view codigo, const std::string& arch);
-
 }  // namespace vantor

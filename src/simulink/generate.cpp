@@ -1,8 +1,10 @@
 #include "simulink/generate.h"
 
 #include "model/file_error.h"
+#include "model/file_saving.h"
 #include "model/text.h"
 #include "simulink/code_writer.h"
+#include "simulink/matlab_name.h"
 #include "simulink/parametriza.h"
 #include "simulink/template_expander.h"
 #include "simulink/template_folder.h"
@@ -21,10 +23,29 @@ bool every_bond_causal(const Model& m) {
     return true;
 }
 
+// Why the chosen file cannot take the generated model, or nothing.
+std::optional<std::string> refusal(const std::string& chosen, const GenerateRequest& request) {
+    const std::string name = nombrecorto(chosen);
+    if (!is_matlab_name(name)) {
+        return chosen + ": \"" + name +
+               "\" is not a valid MATLAB model name; use a letter, then letters, digits or "
+               "underscores, at most 63 characters";
+    }
+    if (!request.model_path.empty() && same_file(chosen, request.model_path)) {
+        return chosen + ": this is the model's own file; choose another name";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
+void GenerationHost::write_output(const std::string& path, std::string_view bytes) {
+    save_file(path, bytes);
+}
+
 std::string generate_text(Model& model, const std::string& program_dir, int simulink_version,
-                          const std::string& output_path, std::set<std::string>* missing) {
+                          const std::string& output_path, std::set<std::string>* missing,
+                          std::string* template_error) {
     TemplateFolder folder(program_dir, simulink_version);
     PortTables ports;
     TemplateExpander expander(model, ports, output_path);
@@ -36,6 +57,7 @@ std::string generate_text(Model& model, const std::string& program_dir, int simu
     Wiring(model, ports, folder.file("lin.cod")).append_lines(s);
     s += carga_codigo(folder, model, model.nobj + 1);  // the end, not expanded
     if (missing != nullptr) *missing = folder.missing();
+    if (template_error != nullptr) *template_error = folder.error();
     return s;
 }
 
@@ -70,20 +92,22 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     }
     host.set_busy(true);
 
+    const auto stop = [&](const std::string& message) {
+        host.set_busy(false);
+        host.show_error(message);
+        return result;
+    };
+    if (const std::optional<std::string> why = refusal(*chosen, request)) return stop(*why);
     const TemplateFolder folder(request.program_dir, request.simulink_version);
-    if (!folder.exists()) {
-        host.set_busy(false);
-        host.show_message("The template folder " + folder.path() + " does not exist");
-        return result;
-    }
+    if (!folder.exists()) return stop("The template folder " + folder.path() + " does not exist");
+    std::string template_error;
     const std::string text = generate_text(m, request.program_dir, request.simulink_version,
-                                           *chosen, &result.missing_templates);
+                                           *chosen, &result.missing_templates, &template_error);
+    if (!template_error.empty()) return stop("Cannot read the template " + template_error);
     try {
-        guardar_codigo(text, *chosen);
+        host.write_output(*chosen, code_bytes(text));
     } catch (const FileError& e) {
-        host.set_busy(false);
-        host.show_message(std::string("Cannot write the Simulink file ") + e.what());
-        return result;
+        return stop(std::string("Cannot write the Simulink file ") + e.what());
     }
     host.set_busy(false);
     result.outcome = GenerateOutcome::kWritten;

@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/atomic_file.h"
+#include "model/cp1252.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
 #include "model/text.h"
 
 namespace vantor {
@@ -25,10 +26,16 @@ const std::string& TemplateFolder::file(const std::string& name) {
     // A type comes from the model file: it must not lead out of the folder.
     const bool plain_name = name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
     try {
-        if (!plain_name) throw FileError(name, "not a template name");
-        bytes = read_whole_file(path_ + "/" + name);
-    } catch (const FileError&) {
-        missing_.insert(name);
+        std::optional<std::string> read;
+        if (plain_name) read = read_file_if_present(path_ + "/" + name, kSupportFileLimit);
+        if (read) {
+            bytes = std::move(*read);
+        } else {
+            missing_.insert(name);
+        }
+    } catch (const FileError& e) {
+        // Messages are for people: the name is model text, the folder a path.
+        if (error_.empty()) error_ = path_ + "/" + cp1252_to_utf8(name) + ": " + e.problem();
     }
     return cache_.emplace(name, std::move(bytes)).first->second;
 }

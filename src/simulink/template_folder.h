@@ -10,7 +10,9 @@ namespace vantor {
 
 // The code templates of one Simulink version: program_dir/code<version>/.
 // Each file is read once per generation; a missing one reads as empty text and
-// is remembered, never created (the program folder may be read-only).
+// is remembered, never created (the program folder may be read-only). One that
+// exists but cannot be read (a FIFO, a file over 1 MB, no permission) reads as
+// empty text too, and the first such failure is kept: generation must stop.
 class TemplateFolder {
   public:
     TemplateFolder(const std::string& program_dir, int version);
@@ -24,10 +26,15 @@ class TemplateFolder {
     // Names of the templates asked for that do not exist, in name order.
     const std::set<std::string>& missing() const { return missing_; }
 
+    // The message of the first template that exists but could not be read,
+    // naming the file and the reason; empty when there was none.
+    const std::string& error() const { return error_; }
+
   private:
     std::string path_;
     std::map<std::string, std::string> cache_;
     std::set<std::string> missing_;
+    std::string error_;
 };
 
 // The template of element n (n = 0..nobj), or the end template for n > nobj,

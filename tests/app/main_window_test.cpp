@@ -1,12 +1,13 @@
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "app/app_fakes.h"
 #include "app/help_about.h"
-#include "model/atomic_file.h"
+#include "model/file_saving.h"
 #include "model/model_writer.h"
 
 namespace vantor {
@@ -100,7 +101,7 @@ TEST_F(MainWindowTest, OpeningAFileTwiceIsRefusedButOnlyForTheSameSpelling) {
 
 TEST_F(MainWindowTest, AModelThatCannotBeReadOpensNoWindowAndSaysWhy) {
     const std::string bad = (dir_ / "bad.bgf").string();
-    write_file_atomically(bad, "add_obj\r\ntop = 99999\r\nend\r\n");
+    save_file(bad, "add_obj\r\ntop = 99999\r\nend\r\n");
     MainWindow from_command_line(app_, ports_, desktop_, "  " + bad + "  ");
     from_command_line.Form_Activate();
     ASSERT_EQ(ports_.messages.size(), 1u);
@@ -116,9 +117,8 @@ TEST_F(MainWindowTest, LibraryLabelsStandFiveToARow) {
         app.program_dir = (dir_ / ("libs" + std::to_string(n))).string();
         fs::create_directories(app.program_dir + "/library");
         for (int i = n; i >= 1; --i) {  // written backwards: listed alphabetically
-            write_file_atomically(
-                app.program_dir + "/library/lib" + std::string(1, char('a' + i)) + ".lib",
-                "end_sys\r\n");
+            save_file(app.program_dir + "/library/lib" + std::string(1, char('a' + i)) + ".lib",
+                      "end_sys\r\n");
         }
         MainWindow main(app, ports_, desktop_, "");
         main.Form_Activate();
@@ -138,8 +138,8 @@ TEST_F(MainWindowTest, LibraryLabelsStandFiveToARow) {
 
 TEST_F(MainWindowTest, MoreThanTwentyLibrariesAreCutWithAMessage) {
     for (int i = 0; i < 22; ++i) {
-        write_file_atomically(app_.program_dir + "/library/l" + std::to_string(100 + i) + ".lib",
-                              "end_sys\r\n");
+        save_file(app_.program_dir + "/library/l" + std::to_string(100 + i) + ".lib",
+                  "end_sys\r\n");
     }
     main_.Form_Activate();
     EXPECT_EQ(main_.labels.size(), 20u);
@@ -188,9 +188,19 @@ TEST_F(MainWindowTest, HelpAndAboutFromAnyWindow) {
                                     app_.program_dir + "/bndgph.html how-to"}));
     show_about(app_, ports_);  // no About.txt: empty, and none is made
     EXPECT_FALSE(fs::exists(about_file_path(app_.program_dir)));
-    write_file_atomically(about_file_path(app_.program_dir), "Vantor\r\nline 2\r\n\xE9");
+    save_file(about_file_path(app_.program_dir), "Vantor\r\nline 2\r\n\xE9");
     show_about(app_, ports_);
     EXPECT_EQ(ports_.about, (Strings{"", "Vantor\r\nline 2\r\n\u00E9"}));
+
+    // A FIFO in its place is named in a message, not waited on.
+    fs::remove(about_file_path(app_.program_dir));
+    ASSERT_EQ(::mkfifo(about_file_path(app_.program_dir).c_str(), 0600), 0);
+    show_about(app_, ports_);
+    EXPECT_EQ(ports_.about.size(), 2u);
+    ASSERT_FALSE(ports_.messages.empty());
+    EXPECT_EQ(ports_.messages.back(),
+              "The About text cannot be read: " + about_file_path(app_.program_dir) +
+                  ": not a regular file");
 }
 
 }  // namespace

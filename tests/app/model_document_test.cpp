@@ -6,7 +6,8 @@
 
 #include "app/app_fakes.h"
 #include "app/main_window.h"
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -82,6 +83,24 @@ TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {
     EXPECT_NE(ports_.messages[0].find(nowhere), std::string::npos);
     EXPECT_EQ(doc.window.saved, kFalse);
     EXPECT_EQ(doc.caption, "MODEL1");  // the name stays until a save succeeds
+}
+
+TEST_F(Document, AReadOnlyModelFileIsNotReplaced) {
+    const std::string locked = path("locked.bgf");
+    fs::remove(locked);
+    save_file(locked, "kept");
+    fs::permissions(locked, fs::perms::owner_read);
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    doc.window.saved = kFalse;
+    ports_.files.push_back(locked);
+    EXPECT_FALSE(doc.save_Click());
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find(locked + ": cannot write: the file is read-only"),
+              std::string::npos)
+        << ports_.messages[0];
+    EXPECT_EQ(read_whole_file(locked), "kept");
+    EXPECT_EQ(doc.window.saved, kFalse);
 }
 
 TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {

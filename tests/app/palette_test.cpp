@@ -5,8 +5,9 @@
 #include "test_scratch.h"
 
 #include "app/app_fakes.h"
-#include "model/atomic_file.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 
 namespace vantor {
 namespace {
@@ -25,7 +26,7 @@ class PaletteTest : public testing::Test {
 };
 
 TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
-    write_file_atomically(file_, kBlock + " 0 \r\nend_sys\r\n");
+    save_file(file_, kBlock + " 0 \r\nend_sys\r\n");
     palette_.Form_GotFocus(app_, ports_);
     ASSERT_EQ(palette_.entries(), 2);
     EXPECT_EQ(palette_.image1[1].caption, "sum");
@@ -34,7 +35,7 @@ TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
     EXPECT_TRUE(palette_.image1[2].visible);
     EXPECT_FALSE(palette_.image1[3].visible);
 
-    write_file_atomically(file_, "add_obj\r\ntype = R__\r\ncaption = R\r\nend\r\nend_sys\r\n");
+    save_file(file_, "add_obj\r\ntype = R__\r\ncaption = R\r\nend\r\nend_sys\r\n");
     palette_.Form_GotFocus(app_, ports_);
     EXPECT_EQ(palette_.entries(), 1);
     EXPECT_EQ(palette_.image1[1].caption, "R");
@@ -42,7 +43,7 @@ TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
 }
 
 TEST_F(PaletteTest, DraggingAPortHandsOverItsBlock) {
-    write_file_atomically(file_, kBlock);
+    save_file(file_, kBlock);
     palette_.Form_GotFocus(app_, ports_);
     EXPECT_EQ(app_.selready, kTrue);
     palette_.image1_DragOver(app_, 2);
@@ -61,9 +62,9 @@ TEST_F(PaletteTest, DraggingAPortHandsOverItsBlock) {
 }
 
 TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSign) {
-    write_file_atomically(file_,
-                          "add_obj\r\ntype=R__\r\ncaption=Rx\r\nparameters = a\x8D"
-                          "b\r\nleft=1234\r\nend\r\n");
+    save_file(file_,
+              "add_obj\r\ntype=R__\r\ncaption=Rx\r\nparameters = a\x8D"
+              "b\r\nleft=1234\r\nend\r\n");
     const auto entries = read_library(file_);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].type, "__ ");
@@ -72,19 +73,29 @@ TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSign) {
     EXPECT_EQ(entries[0].left, 234);
 }
 
+TEST_F(PaletteTest, LibrariesWithLfLineEndsOrOverAMegabyte) {
+    save_file(file_, "add_obj\ntype= C__\ncaption= C\nend\nadd_obj\ntype= R__\nend\nend_sys\n");
+    const auto entries = read_library(file_);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].type, "R__");
+
+    save_file(file_, kBlock + "%" + std::string(kSupportFileLimit, 'x') + "\r\n");
+    EXPECT_THROW(read_library(file_), FileError);
+}
+
 TEST_F(PaletteTest, LibrariesCutAnywhereLoadWhatTheyHold) {
     const std::string whole = kBlock + " 1 \r\nadd_line\r\ncausa = 1\r\nend\r\nend_sys\r\n";
     for (std::size_t n = 0; n <= whole.size(); ++n) {
-        write_file_atomically(file_, whole.substr(0, n));
+        save_file(file_, whole.substr(0, n));
         EXPECT_LE(read_library(file_).size(), 2u);
     }
     EXPECT_EQ(read_library(file_).size(), 2u);  // the bond block is skipped
 }
 
 TEST_F(PaletteTest, ABrokenLibraryIsReportedOnceAndTheGlyphsStay) {
-    write_file_atomically(file_, kBlock);
+    save_file(file_, kBlock);
     palette_.Form_GotFocus(app_, ports_);
-    write_file_atomically(file_, "add_obj\r\ntop = 40000\r\nend\r\n");
+    save_file(file_, "add_obj\r\ntop = 40000\r\nend\r\n");
     palette_.Form_GotFocus(app_, ports_);
     palette_.Form_GotFocus(app_, ports_);
     ASSERT_EQ(ports_.messages.size(), 1u);
@@ -93,7 +104,7 @@ TEST_F(PaletteTest, ABrokenLibraryIsReportedOnceAndTheGlyphsStay) {
 
     std::string many;
     for (int i = 0; i < 101; ++i) many += "add_obj\r\nend\r\n";
-    write_file_atomically(file_, many);
+    save_file(file_, many);
     EXPECT_THROW(read_library(file_), FileError);
 }
 

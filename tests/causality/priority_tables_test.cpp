@@ -23,6 +23,15 @@ TEST(PriorityTables, ReadsListItemsUpToAndIncludingEnd) {
     EXPECT_EQ(read_priority_table(dir.path(), 3), Items{});
 }
 
+TEST(PriorityTables, ATableWithLfLineEndsReadsItemByItem) {
+    test::ProgramDir dir("lf_tables");
+    dir.set_table(1, "Se_\nMSe\nend\n");
+    EXPECT_EQ(read_priority_table(dir.path(), 1), (Items{"Se_", "MSe", "end"}));
+    // One CR anywhere: the file is read as written, a lone LF being no line end.
+    dir.set_table(2, "Sf_\nDe_\r\nend\r\n");
+    EXPECT_EQ(read_priority_table(dir.path(), 2), (Items{"Sf_\nDe_", "end"}));
+}
+
 TEST(PriorityTables, AMissingTableIsAFileErrorNamingIt) {
     test::ProgramDir dir("missing_table");
     try {

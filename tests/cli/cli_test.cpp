@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "test_scratch.h"
+#include "cli_run.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 #include <sys/wait.h>
 
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "simulink/simulink_fixtures.h"
 
 namespace vantor {
@@ -18,21 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = run_cli(args, "/nonexistent/program", out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::string temp_path(const std::string& name) {
-    return test::scratch_dir() + name;
-}
+using test::CliRun;
+using test::run;
+using test::temp_path;
 
 TEST(Cli, InfoListsCountsElementsAndBonds) {
     const CliRun r = run({"info", std::string(VANTOR_EXAMPLES_DIR) + "/two_junctions.bgf"});
@@ -47,7 +35,7 @@ TEST(Cli, InfoListsCountsElementsAndBonds) {
 
 TEST(Cli, InfoShowsEveryByteOfOddText) {
     const std::string path = temp_path("odd.bgf");
-    write_file_atomically(path, "add_obj\r\ncaption = a\x8D\nb \x95 \"q\"\r\nend\r\nend_sys\r\n");
+    save_file(path, "add_obj\r\ncaption = a\x8D\nb \x95 \"q\"\r\nend\r\nend_sys\r\n");
     const CliRun r = run({"info", path});
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_NE(r.out.find("type \"\\x00\\x00\\x00\" caption \"a\\r\\nb \u2022 \\\"q\\\"\""),
@@ -70,7 +58,7 @@ TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
     EXPECT_TRUE(r.out.empty());
 
     const std::string bad = temp_path("bad-number.bgf");
-    write_file_atomically(bad, "add_obj\r\ntop = 70000\r\nend\r\n");
+    save_file(bad, "add_obj\r\ntop = 70000\r\nend\r\n");
     const CliRun refused = run({"--program-dir", "/tmp", "info", bad});
     EXPECT_EQ(refused.code, kExitUsage);
     EXPECT_NE(refused.err.find(bad + ", line 2: "), std::string::npos) << refused.err;
@@ -79,8 +67,8 @@ TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
 TEST(Cli, ResaveLeavesTheTargetAloneWhenTheSourceIsRefused) {
     const std::string bad = temp_path("refused.bgf");
     const std::string out = temp_path("kept.bgf");
-    write_file_atomically(bad, "add_line\r\nobj1 = 1e6\r\nend\r\n");
-    write_file_atomically(out, "precious");
+    save_file(bad, "add_line\r\nobj1 = 1e6\r\nend\r\n");
+    save_file(out, "precious");
     EXPECT_EQ(run({"resave", bad, out}).code, kExitUsage);
     EXPECT_EQ(read_whole_file(out), "precious");
 }
@@ -101,9 +89,9 @@ TEST(CliCausality, PrintsMessagesThenTheSelectionAndWritesTheResult) {
 
     // A source pushed the wrong way: the error, the element, exit code 1.
     const std::string wrong = temp_path("wrong-source.bgf");
-    write_file_atomically(wrong,
-                          "add_obj\r\ntype = 000\r\nend\r\nadd_obj\r\ntype = Se_\r\nend\r\n"
-                          "add_line\r\ncausa = 1\r\nobj1 = 1\r\nobj2 = 2\r\nend\r\nend_sys\r\n");
+    save_file(wrong,
+              "add_obj\r\ntype = 000\r\nend\r\nadd_obj\r\ntype = Se_\r\nend\r\n"
+              "add_line\r\ncausa = 1\r\nobj1 = 1\r\nobj2 = 2\r\nend\r\nend_sys\r\n");
     r = run({"--program-dir", VANTOR_DATA_DIR, "causality", wrong});
     EXPECT_EQ(r.code, kExitModelProblem);
     EXPECT_EQ(r.out, "Causality error in the selected element\nselected: 2\n");
@@ -116,7 +104,8 @@ TEST(CliCausality, PrintsMessagesThenTheSelectionAndWritesTheResult) {
     // Without the program folder's tables the command cannot run.
     r = run({"--program-dir", "/nonexistent", "causality", wrong});
     EXPECT_EQ(r.code, kExitUsage);
-    EXPECT_NE(r.out.find("/nonexistent/library/priori1.dat"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("/nonexistent/library/priori1.dat"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
     EXPECT_EQ(run({"causality", "--bogus", wrong}).code, kExitUsage);
 }
 
@@ -130,10 +119,10 @@ TEST(CliGenerate, WritesTheModelOrNothingWithTheMessagesOfTheRoad) {
                   .code,
               kExitOk);
 
-    const std::string out = temp_path("circuit-out.m");
+    const std::string out = temp_path("circuit_out.m");
     CliRun r = run({"--program-dir", dir.path(), "generate", causal, "-o", out});
     EXPECT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_EQ(read_whole_file(out), "% circuit-out\r\n1 Se,\r\n% end\r\n");
+    EXPECT_EQ(read_whole_file(out), "% circuit_out\r\n1 Se,\r\n% end\r\n");
     EXPECT_NE(r.err.find("warning: no template " + dir.path() + "/code3/lin.cod"),
               std::string::npos)
         << r.err;
@@ -159,7 +148,7 @@ TEST(CliGenerate, WritesTheModelOrNothingWithTheMessagesOfTheRoad) {
     // Version 1 has no template folder here.
     r = run({"--program-dir", dir.path(), "generate", causal, "--simulink", "1", "-o", out});
     EXPECT_EQ(r.code, kExitUsage);
-    EXPECT_NE(r.out.find(dir.path() + "/code1 does not exist"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find(dir.path() + "/code1 does not exist"), std::string::npos) << r.err;
 }
 
 // The real program, as a user runs it: every example and library comes back

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QImage>
@@ -138,6 +139,14 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString manual = ports.help_viewer()->browser()->toPlainText();
     EXPECT_FALSE(manual.contains(QStringLiteral("is missing"))) << manual.toStdString();
     render(*ports.help_viewer(), QStringLiteral("help_contents"));
+
+    // A FIFO in place of the manual is named, not waited on.
+    const std::string fifo = bare.path() + "/bndgph.html";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ports.show_help(fifo, HelpPage::kContents);
+    EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(
+        QString::fromStdString(fifo + ": not a regular file")))
+        << ports.help_viewer()->browser()->toPlainText().toStdString();
 
     std::ifstream file(QDir(shipped).filePath(QStringLiteral("About.txt")).toStdString(),
                        std::ios::binary);

@@ -1,12 +1,18 @@
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <future>
 
 #include "model/file_error.h"
 
@@ -15,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicFile : public testing::Test {
+class Files : public testing::Test {
   protected:
     void SetUp() override {
         dir_ = fs::path(testing::TempDir()) /
@@ -34,32 +40,32 @@ class AtomicFile : public testing::Test {
     fs::path dir_;
 };
 
-TEST_F(AtomicFile, CreatesAndReplacesKeepingThePermissions) {
+TEST_F(Files, CreatesAndReplacesKeepingThePermissions) {
     const std::string target = path("m.bgf");
-    write_file_atomically(target, "first");
+    save_file(target, "first");
     EXPECT_EQ(read_whole_file(target), "first");
 
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    write_file_atomically(target, std::string("second\0\r\n", 9));
+    save_file(target, std::string("second\0\r\n", 9));
     EXPECT_EQ(read_whole_file(target), std::string("second\0\r\n", 9));
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(files_in_folder(), 1u);  // no temporary file left behind
 }
 
-TEST_F(AtomicFile, WritesThroughALinkToItsFile) {
+TEST_F(Files, WritesThroughALinkToItsFile) {
     const std::string real = path("real.bgf");
     const std::string link = path("link.bgf");
-    write_file_atomically(real, "old");
+    save_file(real, "old");
     fs::create_symlink(real, link);
-    write_file_atomically(link, "new");
+    save_file(link, "new");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(read_whole_file(real), "new");
 }
 
-TEST_F(AtomicFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
+TEST_F(Files, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     const std::string target = path("m.bgf");
-    write_file_atomically(target, "the old model");
+    save_file(target, "the old model");
 
     // A file-size limit makes the write itself fail, even for root.
     rlimit old_limit{};
@@ -71,7 +77,7 @@ TEST_F(AtomicFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     bool threw = false;
     std::string message;
     try {
-        write_file_atomically(target, std::string(4096, 'x'));
+        save_file(target, std::string(4096, 'x'));
     } catch (const FileError& e) {
         threw = true;
         message = e.what();
@@ -85,12 +91,111 @@ TEST_F(AtomicFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     EXPECT_EQ(files_in_folder(), 1u);
 }
 
-TEST_F(AtomicFile, ReportsFoldersAndMissingPaths) {
-    EXPECT_THROW(write_file_atomically(path("no/such/folder/m.bgf"), "x"), FileError);
-    EXPECT_THROW(write_file_atomically(dir_.string(), "x"), FileError);
+TEST_F(Files, ReportsFoldersAndMissingPaths) {
+    EXPECT_THROW(save_file(path("no/such/folder/m.bgf"), "x"), FileError);
+    EXPECT_THROW(save_file(dir_.string(), "x"), FileError);
     EXPECT_THROW(read_whole_file(dir_.string()), FileError);
     EXPECT_THROW(read_whole_file(path("missing.bgf")), FileError);
     EXPECT_TRUE(fs::is_directory(dir_));
+}
+
+TEST_F(Files, ReadOnlyTargetsAreRefusedAndKept) {
+    const std::string target = path("locked.bgf");
+    save_file(target, "kept");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        save_file(target, "lost");
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), target + ": cannot write: the file is read-only");
+    }
+    EXPECT_EQ(read_whole_file(target), "kept");
+    EXPECT_EQ(files_in_folder(), 1u);
+}
+
+// Devices and FIFOs are written into; replacing them would turn them into
+// regular files.
+TEST_F(Files, SpecialTargetsAreWrittenIntoNeverReplaced) {
+    const std::string fifo = path("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto reader = std::async(std::launch::async, [&] {
+        std::ifstream in(fifo, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    });
+    save_file(fifo, "through the pipe\r\n");
+    EXPECT_EQ(reader.get(), "through the pipe\r\n");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A private null device, as /dev/null is (needs the right to make one).
+    const std::string null_device = path("null");
+    if (::mknod(null_device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        save_file(null_device, "gone");
+        EXPECT_TRUE(fs::is_character_file(null_device));
+    }
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+    }
+}
+
+TEST_F(Files, LeftoversOfAKilledSaveAreReplacedAndLongNamesFit) {
+    const std::string target = path("m.bgf");
+    save_file(target, "old");
+    // A save killed between naming its temporary file and the rename.
+    save_file(path(".m.bgf.vantor-save"), "half");
+    save_file(target, "new");
+    EXPECT_EQ(read_whole_file(target), "new");
+    EXPECT_EQ(files_in_folder(), 1u);
+
+    // 250 bytes is a legal name; with the temporary suffix it would not be.
+    const std::string long_name(250, 'n');
+    save_file(path(long_name.c_str()), "long");
+    save_file(path(long_name.c_str()), "longer");
+    EXPECT_EQ(read_whole_file(path(long_name.c_str())), "longer");
+    EXPECT_EQ(files_in_folder(), 2u);
+    EXPECT_EQ(temporary_save_name(long_name), temporary_save_name(long_name));
+    EXPECT_LE(temporary_save_name(long_name).size(), 255u);
+    EXPECT_EQ(temporary_save_name("a.bgf"), ".a.bgf.vantor-save");
+}
+
+TEST_F(Files, TellsTheSameFileUnderTwoNames) {
+    const std::string real = path("real.bgf");
+    save_file(real, "x");
+    fs::create_symlink(real, path("link.bgf"));
+    EXPECT_TRUE(same_file(real, path("link.bgf")));
+    EXPECT_TRUE(same_file(real, dir_.string() + "/./real.bgf"));
+    save_file(path("other.bgf"), "x");
+    EXPECT_FALSE(same_file(real, path("other.bgf")));
+    EXPECT_FALSE(same_file(real, path("missing.bgf")));
+}
+
+// Reading never waits on a FIFO nor reads a device without end.
+TEST_F(Files, ReadingRefusesWhatIsNotARegularFileAtOnce) {
+    const std::string fifo = path("fifo.bgf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& special : {fifo, std::string("/dev/zero")}) {
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            read_whole_file(special);
+            ADD_FAILURE() << special << " was read";
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), special + ": not a regular file");
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+    EXPECT_THROW(read_file_if_present(fifo, kSupportFileLimit), FileError);
+    EXPECT_EQ(read_file_if_present(path("absent.cod"), kSupportFileLimit), std::nullopt);
+}
+
+TEST_F(Files, SupportFilesOverTheLimitAreRefused) {
+    const std::string big = path("big.dat");
+    save_file(big, std::string(kSupportFileLimit + 1, 'x'));
+    try {
+        read_whole_file(big, kSupportFileLimit);
+        ADD_FAILURE() << "read";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), big + ": the file is larger than the limit of 1 MB");
+    }
+    EXPECT_EQ(read_whole_file(big).size(), kSupportFileLimit + 1);  // a model may be larger
 }
 
 }  // namespace

@@ -50,6 +50,11 @@ TEST(NumericPrefix, HugeNumbersAreInfiniteAndTinyOnesZero) {
     EXPECT_EQ(numeric_prefix("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(numeric_prefix("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(numeric_prefix("1e-400"), 0);
+    // Too small without an exponent, or with a large mantissa and a smaller one.
+    EXPECT_EQ(numeric_prefix("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(numeric_prefix("-." + std::string(400, '0') + "7"), 0);
+    EXPECT_EQ(numeric_prefix("12345e-330"), 0);
+    EXPECT_EQ(numeric_prefix("0.001e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(numeric_prefix(std::string(400, '9')), std::numeric_limits<double>::infinity());
 }
 

@@ -4,8 +4,9 @@
 
 #include "test_scratch.h"
 
-#include "model/atomic_file.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "model/model_samples.h"
 #include "model/model_writer.h"
 
@@ -118,13 +119,29 @@ TEST(ModelReader, BlocksInAnyOrderAreNumberedByTheirOwnKind) {
 }
 
 TEST(ModelReader, LinesEndAtCrOrCrLfButNotAtALoneLf) {
-    const Model m = parse("add_obj\rtype = 000\rcaption = a\nb\r\ntop = 5\rend\rend_sys");
+    ModelFileFacts facts;
+    Model m = parse_model("add_obj\rtype = 000\rcaption = a\nb\r\ntop = 5\rend\rend_sys", "m.bgf",
+                          &facts);
     ASSERT_EQ(m.nobj, 1);
     EXPECT_EQ(m.objs[1].caption.trimmed(), "a\nb");
     EXPECT_EQ(m.objs[1].top, 5);
+    EXPECT_FALSE(facts.lf_line_ends);
 
-    // A file of lone LFs is one long line: nothing in it is a key.
-    EXPECT_EQ(parse("add_obj\ntype = 000\nend\nend_sys\n").nobj, 0);
+    // A text tool turned every CR LF into LF: the lines end at LF, and the
+    // line numbers of messages still count them.
+    m = parse_model("add_obj\ntype = 000\ncaption = a\x8D\nend\nadd_line\nobj1 = 1\nend\nend_sys\n",
+                    "m.bgf", &facts);
+    ASSERT_EQ(m.nobj, 1);
+    EXPECT_EQ(m.nlin, 1);
+    EXPECT_EQ(m.objs[1].type, "000");
+    EXPECT_EQ(m.objs[1].caption.trimmed(), "a\r");
+    EXPECT_TRUE(facts.lf_line_ends);
+    try {
+        parse("add_obj\n% c\ntop = 1e9\nend\n");
+        ADD_FAILURE() << "not refused";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.line(), 3);
+    }
 }
 
 TEST(ModelReader, CommasSplitUnquotedLinesAndQuotesKeepThemWhole) {
@@ -197,7 +214,7 @@ TEST(ModelReader, AWindowKeepsItsModelWhenAReadFails) {
     write_model_file(bad, test::two_junctions());
     const std::string text = read_whole_file(bad);
     const std::size_t top = text.find("top");
-    write_file_atomically(bad, text.substr(0, top) + "left = 1e6\r\n" + text.substr(top));
+    save_file(bad, text.substr(0, top) + "left = 1e6\r\n" + text.substr(top));
 
     ModelWindowState window;
     leerarchivo(window, good);

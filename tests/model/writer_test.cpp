@@ -91,6 +91,24 @@ TEST(ModelWriter, LinesWithCommasAreQuotedAndSurviveAReload) {
     EXPECT_EQ(format_model(back), text);
 }
 
+// A CR (which a quoted field of a damaged file can bring into any field) would
+// end the line on the next read: such a line is quoted too, and where a quote
+// forbids that, the CR is written as 0x8D, which reads back as CR.
+TEST(ModelWriter, LinesWithACrAreKeptWholeToo) {
+    Model m = test::two_junctions();
+    m.objs[1].parameters = "a\rb";
+    m.objs[2].parameter2 = "say \"x\"\ry";
+    m.objs[2].caption = "q\"\r";  // captions turn CR into 0x8D anyway
+    const std::string text = format_model(m);
+    const auto lines = lines_of(text);
+    EXPECT_EQ(lines[2], "\"parameters = a\rb" + std::string(97, ' ') + "\"");
+    EXPECT_EQ(lines[24], "parameter2 = say \"x\"\x8Dy" + std::string(91, ' '));
+
+    const Model back = parse_model(text, "mem.bgf");
+    EXPECT_TRUE(test::same_records(back, m));
+    EXPECT_EQ(format_model(back), text);
+}
+
 TEST(ModelWriter, GuardarReplacesTheFileAndMarksTheWindowSaved) {
     const std::string path = test::scratch_dir() + "guardar_test.bgf";
     ModelWindowState window;

@@ -1,8 +1,10 @@
 #include "simulink/generate.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "simulink/simulink_fixtures.h"
 
 namespace vantor {
@@ -40,7 +42,7 @@ class Generate : public testing::Test {
 
     GenerateResult generate(std::optional<std::string> answer) {
         host_ = std::make_unique<test::RecordingGenerationHost>(std::move(answer));
-        return generate_Click(b_.window, {dir_.path(), 3, " Circuit "}, *host_);
+        return generate_Click(b_.window, {dir_.path(), 3, " Circuit ", {}}, *host_);
     }
 
     test::TemplateProgramDir dir_;
@@ -51,7 +53,7 @@ class Generate : public testing::Test {
 };
 
 TEST_F(Generate, WritesStartElementsLinesAndTheUnexpandedEnd) {
-    write_file_atomically(out_, std::string(1000, 'x'));
+    save_file(out_, std::string(1000, 'x'));
     const GenerateResult result = generate(out_);
     ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
     EXPECT_EQ(read_whole_file(out_),
@@ -123,6 +125,53 @@ TEST_F(Generate, MissingTemplatesAreListedAndNotCreated) {
     ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
     EXPECT_TRUE(result.missing_templates.count("C__.cod")) << result.missing_templates.size();
     EXPECT_FALSE(fs::exists(dir_.folder() + "/C__.cod"));
+}
+
+TEST_F(Generate, ATemplateThatIsNotARegularFileStopsItWithoutAFile) {
+    const std::string fifo = dir_.folder() + "/R__1.cod";
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const GenerateResult result = generate(out_);
+    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
+    EXPECT_EQ(host_->events.back(),
+              "message: Cannot read the template " + fifo + ": not a regular file");
+    EXPECT_FALSE(fs::exists(out_));
+
+    fs::remove(fifo);
+    dir_.set("R__1.cod", std::string(kSupportFileLimit + 1, ' '));
+    EXPECT_EQ(generate(out_).outcome, GenerateOutcome::kFailed);
+    EXPECT_NE(host_->events.back().find("larger than the limit of 1 MB"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out_));
+}
+
+// The file's base name becomes the MATLAB model's name inside the script.
+TEST_F(Generate, RefusesAnOutputNameThatMatlabCannotTake) {
+    const std::vector<std::string> names = {"o'brien.m",     "two words.m",
+                                            "9lives.m",      "a-b.m",
+                                            "line\nbreak.m", std::string(64, 'm') + ".m"};
+    for (const std::string& name : names) {
+        const std::string path = dir_.path() + "/" + name;
+        EXPECT_EQ(generate(path).outcome, GenerateOutcome::kFailed) << name;
+        EXPECT_NE(host_->events.back().find("is not a valid MATLAB model name"), std::string::npos)
+            << host_->events.back();
+        EXPECT_FALSE(fs::exists(path));
+    }
+    EXPECT_EQ(generate(dir_.path() + "/" + std::string(63, 'm') + ".m").outcome,
+              GenerateOutcome::kWritten);
+    EXPECT_EQ(generate(dir_.path() + "/Motor_2.mdl").outcome, GenerateOutcome::kWritten);
+}
+
+TEST_F(Generate, NeverOverwritesTheModelItself) {
+    const std::string model = dir_.path() + "/circuit.m";
+    save_file(model, "the model");
+    host_ = std::make_unique<test::RecordingGenerationHost>(dir_.path() + "/./circuit.m");
+    const GenerateResult result =
+        generate_Click(b_.window, {dir_.path(), 3, "circuit", model}, *host_);
+    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
+    EXPECT_EQ(host_->events.back(), "message: " + dir_.path() +
+                                        "/./circuit.m: this is the model's own file; choose "
+                                        "another name");
+    EXPECT_EQ(read_whole_file(model), "the model");
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include <filesystem>
 
 #include "causality/causality_commands.h"
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "model/model_reader.h"
 #include "simulink/generate.h"
 
@@ -42,7 +43,7 @@ std::string generated(const fs::path& example, int version) {
     leerarchivo(window, example.string());
     assign_Click(window, VANTOR_DATA_DIR, host);
     const GenerateResult result =
-        generate_Click(window, {VANTOR_DATA_DIR, version, example.stem().string()}, host);
+        generate_Click(window, {VANTOR_DATA_DIR, version, example.stem().string(), {}}, host);
     EXPECT_EQ(result.outcome, GenerateOutcome::kWritten);
     EXPECT_TRUE(result.missing_templates.empty()) << *result.missing_templates.begin();
     return read_whole_file(host.path);

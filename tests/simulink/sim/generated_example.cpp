@@ -8,7 +8,8 @@
 #include <stdexcept>
 
 #include "causality/causality_commands.h"
-#include "model/atomic_file.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
 #include "model/model_reader.h"
 #include "simulink/generate.h"
 #include "simulink/sim/expression.h"
@@ -41,11 +42,16 @@ bool has_templates(int version) {
 
 std::string generate_example(const std::string& example, int version) {
     ScratchHost host;
-    host.path = vantor::test::scratch_dir() + example + ".code" + std::to_string(version) + ".m";
+    // One folder per version: the file's base name is the MATLAB model's name.
+    const fs::path folder =
+        fs::path(vantor::test::scratch_dir()) / ("code" + std::to_string(version));
+    fs::create_directories(folder);
+    host.path = (folder / (example + ".m")).string();
     ModelWindowState window;
     leerarchivo(window, example_path(example));
     assign_Click(window, VANTOR_DATA_DIR, host);
-    const GenerateResult result = generate_Click(window, {VANTOR_DATA_DIR, version, example}, host);
+    const GenerateResult result =
+        generate_Click(window, {VANTOR_DATA_DIR, version, example, {}}, host);
     EXPECT_EQ(result.outcome, GenerateOutcome::kWritten);
     for (const std::string& missing : result.missing_templates)
         ADD_FAILURE() << "code" << version << " lacks the template " << missing;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+// Writes `bytes` to `path` without ever losing what was there:
+// - a regular file, or a new one, is written to a temporary file in the same
+//   folder and then renamed over the target, so the target is always either
+//   the old file or the whole new one; it keeps its permissions, and a link is
+//   followed to its file;
+// - a character device, a FIFO or a socket is written into, never replaced;
+// - a folder, a block device and a file the user may not write are refused.
+// Throws FileError naming the path and the reason.
+void save_file(const std::string& path, std::string_view bytes);
+
+// The name of the temporary file that save_file uses for a target name: a
+// save killed after giving it its name may leave it, and the next save of the
+// same target replaces it.
+std::string temporary_save_name(const std::string& target_name, long name_max = 255);
+
+// A write beyond the file-size limit (ulimit -f) kills the process with
+// SIGXFSZ unless it is ignored; ignored, the write fails with EFBIG and is
+// reported like a full disk. The programs call this at start-up.
+void ignore_file_size_signal();
+
+// Whether the two paths name the same existing file (same device and inode).
+bool same_file(const std::string& a, const std::string& b);
+
+}  // namespace vantor

@@ -1,0 +1,295 @@
+// vantor-cli with odd inputs and outputs: special files, standard output,
+// read-only targets, kills during a save, a file-size limit, control bytes.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "cli_run.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
+#include "model/model_samples.h"
+#include "model/model_writer.h"
+#include "simulink/simulink_fixtures.h"
+
+extern char** environ;
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliRun;
+using test::run;
+
+// A scratch path with nothing at it yet: FIFOs, devices and read-only files
+// of an earlier run would be in the way.
+std::string fresh_path(const std::string& name) {
+    const std::string path = test::temp_path(name);
+    fs::remove(path);
+    return path;
+}
+using test::temp_path;
+
+using namespace std::string_literals;
+
+const std::string kExamples = VANTOR_EXAMPLES_DIR;
+
+// What a reader of a FIFO gets (read_whole_file refuses FIFOs).
+std::string read_fifo(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::set<std::string> names_in(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// A causal model whose generation needs the templates Se_.cod and R__1.cod.
+std::string causal_circuit() {
+    const std::string causal = temp_path("circuit.bgf");
+    const CliRun r = run({"--program-dir", VANTOR_DATA_DIR, "causality",
+                          kExamples + "/series_rlc.bgf", "-o", causal});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    return causal;
+}
+
+void expect_refused_at_once(const std::vector<std::string>& args, const std::string& file) {
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun r = run(args);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(r.code, kExitUsage) << args[2];
+    EXPECT_NE(r.err.find(file + ": not a regular file"), std::string::npos) << r.err;
+}
+
+TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
+    const std::string fifo = fresh_path("fifo.bgf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string out = fresh_path("out.bgf");
+    expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "info", fifo}, fifo);
+    expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "resave", "/dev/zero", out},
+                           "/dev/zero");
+    expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "causality", fifo, "-o", out}, fifo);
+
+    // In place of a priority table and of a template.
+    test::TemplateProgramDir dir("special", {{"sta.cod", "x\r\n"}, {"end.cod", ""}});
+    const std::string causal = causal_circuit();
+    const std::string table = dir.path() + "/library/priori3.dat";
+    fs::remove(table);
+    ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
+    expect_refused_at_once({"--program-dir", dir.path(), "causality", causal, "-o", out}, table);
+    const std::string script = fresh_path("circuit.m");
+    expect_refused_at_once({"--program-dir", dir.path(), "generate", causal, "-o", script}, table);
+    fs::remove(table);
+    fs::copy_file(std::string(VANTOR_DATA_DIR) + "/library/priori3.dat", table);
+
+    const std::string template_fifo = dir.folder() + "/Se_.cod";
+    ASSERT_EQ(::mkfifo(template_fifo.c_str(), 0600), 0);
+    expect_refused_at_once({"--program-dir", dir.path(), "generate", causal, "-o", script},
+                           template_fifo);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(fs::exists(script));
+}
+
+TEST(CliFiles, StandardOutputTakesTheFileAndTheReportMovesToStderr) {
+    const std::string model = kExamples + "/two_capacitors.bgf";
+    CliRun r = run({"resave", model, "-"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out, read_whole_file(model));
+
+    r = run({"--program-dir", VANTOR_DATA_DIR, "causality", model, "-o", "-"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out.substr(0, 9), "add_obj\r\n");
+    EXPECT_EQ(r.err, "There is at least an element with derivative causality\n");
+
+    test::TemplateProgramDir dir("stdout", {{"sta.cod", "sys = '#arch#';\r\n"}, {"end.cod", ""}});
+    r = run({"--program-dir", dir.path(), "generate", causal_circuit(), "-o", "-"});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.out, "sys = 'circuit';\r\n");  // named after the model
+}
+
+TEST(CliFiles, DevicesAndFifosAreWrittenIntoAndReadOnlyFilesRefused) {
+    const std::string model = kExamples + "/two_junctions.bgf";
+    const std::string device = fresh_path("null");
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        EXPECT_EQ(run({"resave", model, device}).code, kExitOk);
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
+
+    const std::string fifo = fresh_path("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = read_fifo(fifo); });
+    EXPECT_EQ(run({"resave", model, fifo}).code, kExitOk);
+    reader.join();
+    EXPECT_EQ(received, read_whole_file(model));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const std::string locked = fresh_path("locked.bgf");
+    save_file(locked, "kept");
+    fs::permissions(locked, fs::perms::owner_read);
+    const CliRun r = run({"resave", model, locked});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_EQ(r.err, "vantor-cli: " + locked + ": cannot write: the file is read-only\n");
+    EXPECT_EQ(read_whole_file(locked), "kept");
+}
+
+TEST(CliFiles, AFileThatHoldsNoModelIsRefused) {
+    const std::string picture = temp_path("picture.bgf");
+    save_file(picture, "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s);
+    const std::string out = fresh_path("out.bgf");
+    CliRun r = run({"causality", "--undo", picture, "-o", picture});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_EQ(r.err, "vantor-cli: " + picture + ": no model found in this file\n");
+    EXPECT_EQ(read_whole_file(picture).substr(1, 3), "PNG");
+
+    // An empty file, and the empty model Vantor writes, are models.
+    save_file(out, "");
+    EXPECT_EQ(run({"info", out}).code, kExitOk);
+    save_file(out, format_model(Model{}));
+    EXPECT_EQ(run({"info", out}).out, "elements: 0\nbonds: 0\n");
+}
+
+TEST(CliFiles, UsageErrorsNameTheBadArgument) {
+    const std::string model = kExamples + "/two_junctions.bgf";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"generate", model, "--simulink", "4"}, "--simulink takes 1, 2 or 3"},
+        {{"generate", model, "--simulink"}, "--simulink takes 1, 2 or 3"},
+        {{"generate", model, "-o"}, "-o needs a file"},
+        {{"causality", "--bogus", model}, "unknown option \"--bogus\""},
+        {{"causality", model, "other.bgf"}, "unexpected argument \"other.bgf\""},
+        {{"info", model, "x"}, "unexpected argument \"x\""},
+        {{"resave", model}, "resave needs IN and OUT"},
+    };
+    for (const auto& [args, problem] : cases) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, kExitUsage);
+        EXPECT_EQ(r.err.find("vantor-cli: " + problem), 0u) << r.err;
+        EXPECT_NE(r.err.find("\nusage: vantor-cli " + args[0]), std::string::npos) << r.err;
+    }
+}
+
+// Model text and paths never reach the terminal raw: ESC c would reset it and
+// an LF would split the message.
+TEST(CliFiles, ControlBytesInMessagesAreEscaped) {
+    const std::string model = temp_path("odd.bgf");
+    save_file(model,
+              "add_obj\r\ntype = \x1b"
+              "c!\r\ntop = 9\n9999,9\r\nend\r\nend_sys\r\n");
+    CliRun r = run({"info", model});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_EQ(r.err, "vantor-cli: " + model +
+                         ", line 3: the value \"9\\n9999\" of top is outside -32768 to 32767\n");
+
+    save_file(model,
+              "add_obj\r\ntype = \x1b"
+              "c!\r\nend\r\nend_sys\r\n");
+    test::TemplateProgramDir dir("escapes", {{"sta.cod", ""}, {"end.cod", ""}});
+    r = run({"--program-dir", dir.path(), "generate", model, "-o", temp_path("odd.m")});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.err.find("/code3/\\x1Bc!.cod"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+
+    r = run({"info", "bad\x1b[2Jname\n.bgf"});
+    EXPECT_NE(r.err.find("bad\\x1B[2Jname\\n.bgf"), std::string::npos) << r.err;
+}
+
+TEST(CliFiles, GenerateNeverOverwritesItsModel) {
+    const std::string causal = causal_circuit();
+    const std::string before = read_whole_file(causal);
+    const CliRun r = run({"--program-dir", VANTOR_DATA_DIR, "generate", causal, "-o", causal});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_NE(r.err.find("this is the model's own file"), std::string::npos) << r.err;
+    EXPECT_EQ(read_whole_file(causal), before);
+}
+
+// The real program, killed at random moments while it saves a large model.
+TEST(CliProgram, KillsDuringASaveLeaveTheOldOrTheNewFile) {
+    const std::string folder = test::scratch_dir() + "kills";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    Model big;
+    big.nobj = kMaxElements;
+    big.nlin = kMaxBonds;
+    for (int i = 1; i <= big.nobj; ++i) big.objs[i] = test::element("C__", "c", i, i, 4);
+    for (int j = 1; j <= big.nlin; ++j) big.lines[j] = test::bond(1, j, j % 1000 + 1);
+    const std::string source = temp_path("big.bgf");
+    const std::string target = folder + "/m.bgf";
+    const std::string old_text = test::two_junctions_text();
+    const std::string new_text = format_model(big);
+    save_file(source, new_text);
+
+    const auto resave = [&] {
+        const char* argv[] = {VANTOR_CLI_PATH, "resave", source.c_str(), target.c_str(), nullptr};
+        pid_t pid = 0;
+        EXPECT_EQ(posix_spawn(&pid, VANTOR_CLI_PATH, nullptr, nullptr,
+                              const_cast<char* const*>(argv), environ),
+                  0);
+        return pid;
+    };
+    save_file(target, old_text);
+    const auto start = std::chrono::steady_clock::now();
+    int status = 0;
+    waitpid(resave(), &status, 0);
+    const auto whole_run = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(status, 0);
+
+    std::mt19937 rng(42);
+    const auto limit = std::chrono::duration_cast<std::chrono::microseconds>(whole_run).count();
+    const std::string leftover = ".m.bgf.vantor-save";
+    for (int kill_number = 0; kill_number < 60; ++kill_number) {
+        save_file(target, old_text);
+        const pid_t pid = resave();
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<long long>(0, limit)(rng)));
+        ::kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        const std::string now = read_whole_file(target);
+        ASSERT_TRUE(now == old_text || now == new_text) << "kill " << kill_number;
+        for (const std::string& name : names_in(folder)) {
+            ASSERT_TRUE(name == "m.bgf" || name == leftover) << name;
+        }
+        if (fs::exists(folder + "/" + leftover)) {
+            EXPECT_EQ(read_whole_file(folder + "/" + leftover), new_text);
+        }
+    }
+    waitpid(resave(), &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(names_in(folder), std::set<std::string>{"m.bgf"});
+    EXPECT_EQ(read_whole_file(target), new_text);
+}
+
+// Over the file-size limit the write fails like a full disk, instead of the
+// signal killing the program halfway.
+TEST(CliProgram, AFileSizeLimitIsReportedAndTheOldFileStays) {
+    const std::string folder = test::scratch_dir() + "limited";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string target = folder + "/m.bgf";
+    save_file(target, "old");
+    const std::string command = "ulimit -f 1; exec '" + std::string(VANTOR_CLI_PATH) +
+                                "' resave '" + kExamples + "/quarter_car.bgf' '" + target +
+                                "' 2>'" + folder + "/../err.txt'";
+    const int status = std::system(("bash -c \"" + command + "\"").c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by a signal";
+    EXPECT_EQ(WEXITSTATUS(status), kExitUsage);
+    EXPECT_NE(read_whole_file(folder + "/../err.txt").find("File too large"), std::string::npos);
+    EXPECT_EQ(read_whole_file(target), "old");
+    EXPECT_EQ(names_in(folder), std::set<std::string>{"m.bgf"});
+}
+
+}  // namespace
+}  // namespace vantor
