@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/app_state.h"
 #include "app/ports.h"
+#include "window/app_state.h"
 
 namespace vantor {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/model_document.h"
 #include "app/palette.h"
 #include "app/ports.h"
+#include "window/app_state.h"
 
 namespace vantor {
 

@@ -1,5 +1,7 @@
 #include "app/palette.h"
 
+#include "display/leeimagen.h"
+#include "model/element_kinds.h"
 #include "model/file_error.h"
 #include "model/file_reading.h"
 #include "model/logical_line_reader.h"
@@ -45,20 +47,14 @@ void Palette::Form_GotFocus(AppState& app, Ports& ports) {
         ObjRecord& obj = objs[static_cast<std::size_t>(i)];
         obj = entries[static_cast<std::size_t>(i) - 1];
         obj.selected = kFalse;
-        Model shown;  // leeimagen works on a model's slot; the palette has its own table
-        shown.nobj = 1;
-        shown.objs[1] = obj;
-        std::vector<Glyph> one(2);
-        leeimagen(shown, one, 1);
-        obj.caption = shown.objs[1].caption;
-        image1[static_cast<std::size_t>(i)] = one[1];
+        leeimagen(obj, image1[static_cast<std::size_t>(i)], nullptr);
     }
 }
 
 void Palette::image1_DragOver(AppState& app, int i) {
     if (app.selready == kFalse || i < 1 || i > kPaletteEntries) return;
     int k = i;
-    if (objs[static_cast<std::size_t>(i)].type == "con") {
+    if (is_con(objs[static_cast<std::size_t>(i)])) {
         k = objs[static_cast<std::size_t>(i)].auxil2;
         if (k < 1 || k > kPaletteEntries) return;
     }

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/glyphs.h"
 #include "app/ports.h"
 #include "model/model.h"
+#include "window/app_state.h"
+#include "window/controls.h"
 
 namespace vantor {
 

@@ -5,7 +5,6 @@ namespace vantor {
 void init_model_window(ModelWindowState& window, std::int16_t winnum) {
     window.model.nobj = 0;
     window.model.nlin = 0;
-    window.mouse = MouseState{};
     window.hasname = 0;
     window.saved = 0;
     window.winnum = winnum;

@@ -20,28 +20,15 @@ struct Model {
     std::int16_t nlin = 0;
 };
 
-// The editor's mouse state of a model window.
-struct MouseState {
-    std::int16_t dragging = 0;
-    std::int16_t fromobj = 0;
-    std::int16_t linking = 0;
-    std::int16_t overobj = 0;
-    float lastx = 0;
-    float lasty = 0;
-    float bandx = 0;
-    float bandy = 0;
-    std::int16_t dblclick = 0;
-};
-
-// Everything a model window keeps about its model besides the controls.
+// What a model window keeps about its model besides the editor's state and
+// the controls (the window layer adds those): what reading, the causality
+// commands and generation work on.
 struct ModelWindowState {
     Model model;
-    std::vector<std::int16_t> objlink = std::vector<std::int16_t>(kTableSlots);
     std::int16_t winnum = 0;
     std::int16_t hasname = 0;
     std::int16_t saved = 0;
     std::int16_t causerr = 0;
-    MouseState mouse;
 };
 
 // Resets a window's counts and flags as a window does when it is created.

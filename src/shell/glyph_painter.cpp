@@ -57,7 +57,7 @@ void paint_glyph(QPainter& painter, const Glyph& glyph, const QColor& paper) {
 
 void paint_line(QPainter& painter, const LineControl& line) {
     if (!line.visible) return;
-    painter.setPen(QPen(state_color(line.color), std::max(1, line.width)));
+    painter.setPen(QPen(state_color(line.color), std::max(1.0, static_cast<double>(line.width))));
     const double scale = 1.0 / kTwipsPerPixel;
     painter.drawLine(QLineF(line.x1 * scale, line.y1 * scale, line.x2 * scale, line.y2 * scale));
 }

@@ -4,17 +4,19 @@
 #include <QFont>
 #include <QRect>
 
-#include "app/glyphs.h"
+#include "window/controls.h"
 
 class QPainter;
+
+#include <cmath>
 
 namespace vantor::shell {
 
 // 15 twips to a pixel at 100 %.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int to_pixels(int twips) {
-    return twips / kTwipsPerPixel;
+inline int to_pixels(double twips) {
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel));
 }
 
 // Courier New, bold, 9.75 pt: the font the glyph metrics assume.

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/main_window.h"
 #include "shell/qt_ports.h"
+#include "window/app_state.h"
 
 class QMenu;
 

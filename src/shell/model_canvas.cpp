@@ -40,13 +40,13 @@ void ModelCanvas::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect();
     const int nlin = document_.window.model.nlin;
     for (int j = 1; j <= nlin; ++j) {
-        paint_line(painter, document_.linea[j]);
-        paint_line(painter, document_.linea2[j]);
-        paint_line(painter, document_.Linea3[j]);
+        paint_line(painter, document_.window.linea[j]);
+        paint_line(painter, document_.window.linea2[j]);
+        paint_line(painter, document_.window.Linea3[j]);
     }
     const int nobj = document_.window.model.nobj;
     for (int i = 1; i <= nobj; ++i) {
-        const Glyph& glyph = document_.image1[i];
+        const Glyph& glyph = document_.window.image1[i];
         if (glyph.visible && glyph_rect(glyph).intersects(exposed)) {
             paint_glyph(painter, glyph, kPaper);
         }

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/model_document.h"
+#include "editor/drop.h"
 #include "shell/help_menu.h"
 #include "shell/model_canvas.h"
 
@@ -38,9 +39,14 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
       app_(app),
       ports_(ports),
       main_(main),
-      canvas_(new ModelCanvas(
-          document,
-          [this](float x, float y) { run([x, y](ModelDocument& d) { d.Form_DragDrop(x, y); }); })),
+      canvas_(new ModelCanvas(document,
+                              [this](float x, float y) {
+                                  run([x, y](ModelDocument& d) {
+                                      d.run([x, y](ModelWindow& w, AppState& a) {
+                                          Form_DragDrop(w, a, x, y);
+                                      });
+                                  });
+                              })),
       scroll_(new QScrollArea(this)) {
     scroll_->setWidget(canvas_);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -48,11 +54,6 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
     setCentralWidget(scroll_);
     build_menus();
     resize(640, 420);
-
-    // The document may outlive this window; the guard tells it when.
-    document_->repaint = [window = QPointer<ModelWindowWidget>(this)] {
-        if (window) window->sync();
-    };
     sync();
 }
 
@@ -134,14 +135,15 @@ void ModelWindowWidget::build_menus() {
 void ModelWindowWidget::sync() {
     if (document_ == nullptr) return;
     setWindowTitle(QString::fromStdString(document_->caption));
-    const ModelMenus& menus = document_->menus;
-    delete_->setEnabled(menus.del);
-    cut_->setEnabled(menus.cut);
+    const ModelMenus& menus = document_->window.menus;
+    delete_->setEnabled(menus.ddelete);
+    cut_->setEnabled(menus.Cut);
     copy_->setEnabled(menus.copy);
-    show_parameters_->setChecked(menus.show_parameters);
+    show_parameters_->setChecked(menus.showp);
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
     }
+    document_->dirty = false;
     canvas_->update();
 }
 

@@ -1,5 +1,7 @@
 #include "simulink/block_captions.h"
 
+#include "model/element_kinds.h"
+
 namespace vantor {
 namespace {
 
@@ -8,7 +10,7 @@ namespace {
 bool ports_on_top_and_bottom(const Model& m, int e, bool inputs_only) {
     for (int i = 1; i <= m.nobj; ++i) {
         const ObjRecord& o = m.objs[i];
-        if (!(o.type == "con") || o.auxil2 != e || (inputs_only && o.signout != 0)) continue;
+        if (!is_con(o) || o.auxil2 != e || (inputs_only && o.signout != 0)) continue;
         const std::string arrow = o.caption.trimmed();
         return arrow == "^" || arrow == "v";
     }

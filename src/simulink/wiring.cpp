@@ -104,7 +104,7 @@ void Wiring::signal_line(int j, std::string& out) {
     // Back through the connection points to the output port.
     for (int steps = 0; in_model(model_, s) && steps < model_.nobj; ++steps) {
         const int owner = model_.objs[s].auxil2;
-        if (!in_model(model_, owner) || !(model_.objs[owner].type == "con")) break;
+        if (!in_model(model_, owner) || !is_con(model_.objs[owner])) break;
         s = owner;
     }
     if (!in_model(model_, s) || !in_model(model_, t)) return;

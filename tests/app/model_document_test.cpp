@@ -44,9 +44,10 @@ TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
     main_.new_Click();
     ModelDocument& doc = *main_.model_window(1);
     EXPECT_EQ(doc.window.saved, kTrue);
-    EXPECT_EQ(doc.menus.simulink_version, 3);
-    EXPECT_FALSE(doc.menus.show_parameters);
-    EXPECT_FALSE(doc.menus.cut || doc.menus.del || doc.menus.copy);
+    EXPECT_EQ(doc.window.menus.simulink_version, 3);
+    EXPECT_FALSE(doc.window.menus.showp);
+    EXPECT_FALSE(doc.window.menus.Cut || doc.window.menus.ddelete || doc.window.menus.copy ||
+                 doc.window.menus.rotate);
 
     ports_.files.push_back(std::nullopt);
     EXPECT_FALSE(doc.save_Click());  // cancelled: nothing changes
@@ -139,9 +140,9 @@ TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
     main_.open_Click();
     ModelDocument& doc = *main_.model_window(1);
     EXPECT_EQ(doc.window.saved, kTrue);
-    EXPECT_EQ(doc.image1[1].caption, "1");
-    EXPECT_TRUE(doc.image1[1].visible);
-    EXPECT_EQ(doc.image1[1].width, 120);
+    EXPECT_EQ(doc.window.image1[1].caption, "1");
+    EXPECT_TRUE(doc.window.image1[1].visible);
+    EXPECT_EQ(doc.window.image1[1].width, 120);
 
     doc.window.model.objs[1].top = 700;
     EXPECT_TRUE(doc.save_Click());
@@ -151,48 +152,27 @@ TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
     EXPECT_TRUE(ports_.messages.empty());
 }
 
-TEST_F(Document, ADroppedPaletteEntryIsAppendedCentredAndSelected) {
-    main_.new_Click();
-    ModelDocument& doc = *main_.model_window(1);
-    app_.dragobj = ObjRecord{};
-    app_.dragobj.type = "C__";
-    app_.dragobj.caption = "C";
-    app_.dragobj.parameters = "1e-3";
-    app_.selready = kFalse;
-    doc.Form_DragDrop(1000, 2000);
-    const ObjRecord& obj = doc.window.model.objs[1];
-    EXPECT_EQ(doc.window.model.nobj, 1);
-    EXPECT_EQ(obj.left, 940);  // 1000 - 120 / 2
-    EXPECT_EQ(obj.top, 1888);  // 2000 - 225 / 2, half to even
-    EXPECT_EQ(obj.selected, kTrue);
-    EXPECT_EQ(doc.image1[1].color, 255);
-    EXPECT_TRUE(doc.menus.cut);
-    EXPECT_EQ(app_.selready, kTrue);
-    EXPECT_EQ(doc.window.saved, kFalse);
-}
-
 TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
     fs::copy(VANTOR_DATA_DIR "/library", dir_ / "library");
     ports_.files.push_back(VANTOR_EXAMPLES_DIR "/two_capacitors.bgf");
     main_.open_Click();
     ModelDocument& doc = *main_.model_window(1);
-    int repaints = 0;
-    doc.repaint = [&] { ++repaints; };
+    doc.dirty = false;
     doc.assign_Click();
     EXPECT_EQ(ports_.messages, Strings{"There is at least an element with derivative causality"});
-    EXPECT_GT(repaints, 0);
+    EXPECT_TRUE(doc.dirty);
     EXPECT_EQ(doc.window.saved, kFalse);  // the strokes are a change to save
 
     doc.Undo_Click();
     doc.window.model.lines[1].causa = 2;  // the source pushed the wrong way
     doc.assign_Click();
     EXPECT_EQ(ports_.messages.back(), "Causality error in the selected element");
-    EXPECT_EQ(doc.image1[1].color, 255);
+    EXPECT_EQ(doc.window.image1[1].color, 255);
 
     doc.simulink_Click(1);
-    EXPECT_EQ(doc.menus.simulink_version, 1);
+    EXPECT_EQ(doc.window.menus.simulink_version, 1);
     doc.simulink_Click(7);
-    EXPECT_EQ(doc.menus.simulink_version, 1);
+    EXPECT_EQ(doc.window.menus.simulink_version, 1);
 }
 
 }  // namespace

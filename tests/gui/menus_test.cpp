@@ -102,7 +102,7 @@ TEST(Menus, TheSimulinkVersionItemsFollowTheDocument) {
 
     EXPECT_EQ(checked(), "..x");
     find_item(bar, version + "Simulink 1.3")->trigger();
-    EXPECT_EQ(main.core().model_window(1)->menus.simulink_version, 1);
+    EXPECT_EQ(main.core().model_window(1)->window.menus.simulink_version, 1);
     EXPECT_EQ(checked(), "x..");
     find_item(bar, version + "Simulink 1.3")->trigger();  // choosing it again changes nothing
     EXPECT_EQ(checked(), "x..");

@@ -49,7 +49,7 @@ TEST(ModelWindow, ADropOnTheCanvasAddsTheDraggedEntryCentredThere) {
 
     const ModelDocument& doc = *main.core().model_window(1);
     ASSERT_EQ(doc.window.model.nobj, 1);
-    const Glyph& glyph = doc.image1[1];
+    const Glyph& glyph = doc.window.image1[1];
     // Pixels are 15 twips; the glyph's centre lands on the drop point.
     EXPECT_NEAR(glyph.left + glyph.width / 2, 1500, 1);
     EXPECT_NEAR(glyph.top + glyph.height / 2, 1200, 1);

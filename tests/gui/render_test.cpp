@@ -112,7 +112,7 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     const ModelDocument& doc = *main.core().model_window(1);
     ASSERT_GT(doc.window.model.nobj, 0);
     for (int i = 1; i <= doc.window.model.nobj; ++i) {
-        const QRect at = shell::glyph_rect(doc.image1[i]);
+        const QRect at = shell::glyph_rect(doc.window.image1[i]);
         EXPECT_TRUE(has_ink(canvas, at)) << "element " << i;
     }
     // A blank strip far from every element stays paper.
