@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "app/ports.h"
+#include "model/library_reader.h"
 #include "model/model.h"
 #include "window/app_state.h"
 #include "window/controls.h"
 
 namespace vantor {
-
-inline constexpr int kPaletteEntries = 100;
 
 // A library palette window as plain state: the entries of its library and
 // their glyphs, reread every time the window is activated.
@@ -43,12 +42,5 @@ class Palette {
     int n_ = 0;
     std::string last_error_;
 };
-
-// The entries of a library file read as a palette reads it: values are taken
-// after skipping one character after "=", only the values of the three text
-// fields turn 0x8D into CR, and bond blocks are skipped. Reading stops at the
-// end of the file wherever it is cut. Throws FileError for a file that cannot
-// be read, more than 100 entries or a number outside 16 bits.
-std::vector<ObjRecord> read_library(const std::string& path);
 
 }  // namespace vantor
