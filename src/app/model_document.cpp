@@ -5,6 +5,7 @@
 #include "display/window_load.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
+#include "model/file_reading.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 #include "model/numeric_prefix.h"
@@ -51,8 +52,22 @@ ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(po
     init_model_window(window, app.nextnum);
     dialog_folder = app.program_dir;
     if (!app.openpath.empty()) {
-        leerarchivo(window, app.openpath);
+        const std::string& path = app.openpath;
+        const std::string bytes = read_whole_file(path, kModelFileLimit);
+        ModelFileFacts facts;
+        window.model = parse_model(bytes, path, &facts);  // throws: no window then
+        window.hasname = kTrue;
         show_loaded_model(window, app);
+        // Said once, at opening: a later Save would otherwise surprise the user.
+        if (!bytes.empty() && !facts.holds_model) {
+            tell(ports, path +
+                            " holds no model. Saving this window will replace the file with "
+                            "an empty model.");
+        } else if (facts.lf_line_ends) {
+            tell(ports, path +
+                            " has LF line ends, as a text tool converted it. It reads as a "
+                            "model, and it will be saved with CR LF line ends.");
+        }
     }
     window.saved = kTrue;
 }

@@ -1,6 +1,7 @@
 #include "display/redraw.h"
 
 #include "display/leeimagen.h"
+#include "display/redraw_passes.h"
 
 namespace vantor {
 
@@ -9,18 +10,18 @@ void leeimagen(ModelWindow& window, int i) {
               window.image1[static_cast<std::size_t>(i)], &window.Text1);
 }
 
-// Placeholder until the bond geometry lands: glyphs only.
+// The window state has no drawing surface of its own to clear: the shell
+// paints the controls afresh.
 void refresco(ModelWindow& window, AppState& app) {
-    for (int i = window.model.nobj; i >= 1; --i) {
-        leeimagen(window, i);
-        window.image1[static_cast<std::size_t>(i)].color =
-            window.model.objs[static_cast<std::size_t>(i)].selected != 0 ? app.colsel : app.colnorm;
-    }
+    redraw_bonds(window, app, RedrawScope::kFull);
+    redraw_elements(window, app, RedrawScope::kFull);
     window.saved = kFalse;
 }
 
 void qrefresco(ModelWindow& window, AppState& app) {
-    refresco(window, app);
+    redraw_bonds(window, app, RedrawScope::kSelection);
+    redraw_elements(window, app, RedrawScope::kSelection);
+    window.saved = kFalse;
 }
 
 }  // namespace vantor

@@ -37,7 +37,7 @@ struct EditorEvent {
     float y = 0;  // also H of resize
     int value = 0;        // scroll value; drop ENTRY
     std::string name;     // drop LIBRARY; menu ITEM; dialog value1/value2/button
-    std::string text;     // UTF-8 text of text1_change and dialog values
+    std::string text;     // text of text1_change and dialog values, in the model's Windows-1252
 };
 
 }  // namespace vantor

@@ -28,8 +28,10 @@ int main(int argc, char** argv) {
     QSplashScreen splash(vantor::shell::splash_picture(program_dir));
     splash.show();
     QTimer::singleShot(vantor::shell::splash_milliseconds(), &main_window, [&] {
+        // Closed first: a start-up message (a model that cannot be read) must
+        // not open behind it.
+        splash.close();
         main_window.show();
-        splash.finish(&main_window);
     });
     return QApplication::exec();
 }

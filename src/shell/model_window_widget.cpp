@@ -134,7 +134,9 @@ void ModelWindowWidget::build_menus() {
 
 void ModelWindowWidget::sync() {
     if (document_ == nullptr) return;
-    setWindowTitle(QString::fromStdString(document_->caption));
+    // Qt shows "*" where the title holds "[*]" while the window is modified.
+    setWindowTitle(QString::fromStdString(document_->caption) + QStringLiteral("[*]"));
+    setWindowModified(document_->window.saved == kFalse);
     const ModelMenus& menus = document_->window.menus;
     delete_->setEnabled(menus.ddelete);
     cut_->setEnabled(menus.Cut);

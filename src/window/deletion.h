@@ -5,16 +5,18 @@
 
 namespace vantor {
 
-// Bond deletion: the last bond moves into the hole (records and its three
-// line controls), the line controls of the last bond are unloaded, and the
-// `numlin` of both ends goes down by one (ends outside the model are skipped).
+// Bond deletion: a bond proper lowers the `numlin` of both its ends (a bond
+// that names an element outside the model changes none); a signal link frees
+// the connection point at its obj1 end (`index` 0). Then the last bond moves
+// into the hole, records and line controls, and the last bond's line controls
+// are unloaded.
 void borrar_linea(ModelWindow& window, int j);
 
 // Element deletion: deletes the bonds that touch element i, then moves the
 // last element into the hole (record and glyph), renumbers every reference to
 // the moved element (bond ends, the `auxil2` of ports and connection points,
-// the `index` of connection points), and deals with the ports and connection
-// points that lose their owner, as the edit commands define it.
+// the `index` of connection points), and deletes, one after another, the
+// ports and connection points left without their owner or predecessor.
 void borrar_objeto(ModelWindow& window, const AppState& app, int i);
 
 }  // namespace vantor

@@ -86,6 +86,35 @@ TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {
     EXPECT_EQ(doc.caption, "MODEL1");  // the name stays until a save succeeds
 }
 
+// A file that a text tool converted, and a picture opened by mistake, open
+// with one warning each; a model that Vantor wrote opens silently.
+TEST_F(Document, OddFilesOpenWithOneWarningAndModelsSilently) {
+    const std::string converted = path("converted.bgf");
+    save_file(converted, "add_obj\ntype = 000\ncaption = 0\nend\nend_sys\n");
+    const std::string picture = path("picture.bgf");
+    save_file(picture, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const std::string empty_model = path("empty.bgf");
+    write_model_file(empty_model, Model{});
+
+    ports_.files = {converted, picture, empty_model};
+    main_.open_Click();
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_EQ(ports_.messages[0], converted +
+                                      " has LF line ends, as a text tool converted it. It reads "
+                                      "as a model, and it will be saved with CR LF line ends.");
+    EXPECT_EQ(main_.model_window(1)->window.model.nobj, 1);
+    EXPECT_EQ(main_.model_window(1)->window.saved, kTrue);
+
+    main_.open_Click();
+    ASSERT_EQ(ports_.messages.size(), 2u);
+    EXPECT_EQ(ports_.messages[1], picture +
+                                      " holds no model. Saving this window will replace the file "
+                                      "with an empty model.");
+    main_.open_Click();
+    EXPECT_EQ(ports_.messages.size(), 2u);
+    EXPECT_TRUE(main_.is_open(3));
+}
+
 TEST_F(Document, AReadOnlyModelFileIsNotReplaced) {
     const std::string locked = path("locked.bgf");
     fs::remove(locked);

@@ -102,7 +102,8 @@ TEST(ModelWindow, SaveAsRetitlesTheWindowAndTheWindowList) {
     find_item(*main.model_window_widget(1)->menuBar(), "&File > Save Model &As...")->trigger();
 
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(target)));
-    EXPECT_EQ(main.model_window_widget(1)->windowTitle().toStdString(), "circuit");
+    EXPECT_EQ(main.model_window_widget(1)->windowTitle().toStdString(), "circuit[*]");
+    EXPECT_FALSE(main.model_window_widget(1)->isWindowModified());
     main.activate();  // the Window list is rebuilt when the main window comes back
     EXPECT_NE(find_item(*main.menuBar(), "&Window > &1 circuit"), nullptr);
 }

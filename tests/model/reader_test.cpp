@@ -94,12 +94,34 @@ TEST(ModelReader, FilesCutShortLoadAsFarAsTheyGo) {
     EXPECT_EQ(m.objs[1].caption, std::string(100, '\0'));
     EXPECT_EQ(m.objs[1].left, 0);
 
-    // Every cut of a whole file loads, and never more than the file holds.
+    // Every cut of a whole file loads what it holds: an element or bond from
+    // its "add_obj" or "add_line" line on, whole once its "end" line is in.
     const std::string whole = test::two_junctions_text();
+    const Model full = parse(whole);
+    const auto count = [](const std::string& text, const std::string& word) {
+        int n = 0;
+        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+        return n;
+    };
+    const auto whole_through = [&](int block) {  // the length of the text through block's "end"
+        std::size_t at = 0;
+        for (int b = 0; b < block; ++b) at = whole.find("\r\nend\r\n", at) + 7;
+        return at;
+    };
     for (std::size_t n = 0; n <= whole.size(); ++n) {
-        const Model cut = parse(whole.substr(0, n));
-        EXPECT_LE(cut.nobj, 2);
-        EXPECT_LE(cut.nlin, 1);
+        const std::string text = whole.substr(0, n);
+        const Model cut = parse(text);
+        ASSERT_EQ(cut.nobj, count(text, "add_obj")) << n;
+        ASSERT_EQ(cut.nlin, count(text, "add_line")) << n;
+        for (int i = 1; i <= 2; ++i) {
+            if (n >= whole_through(i)) {
+                EXPECT_EQ(cut.objs[i].caption, full.objs[i].caption) << n;
+                EXPECT_EQ(cut.objs[i].auxil3, full.objs[i].auxil3) << n;
+            }
+        }
+        if (n >= whole_through(3)) {
+            EXPECT_EQ(cut.lines[1].obj2, 2) << n;
+        }
     }
     EXPECT_EQ(parse("").nobj, 0);
 }

@@ -55,13 +55,24 @@ TEST(GoldenHarness, NoticesAChangedByte) {
     EXPECT_TRUE(first_difference("a", "a\n").has_value());
 }
 
+// A golden file with one changed byte must be caught: the harness can fail.
+TEST(GoldenHarness, AWrongGoldenFileFails) {
+    const fs::path wrong =
+        fs::path(VANTOR_SOURCE_DIR) / "tests/simulink/golden_wrong/series_rlc.code3.m";
+    const auto difference =
+        first_difference(read_whole_file(wrong.string()),
+                         generated(fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf", 3));
+    EXPECT_EQ(difference, "first difference in line 5");
+}
+
 TEST(GoldenFiles, MatchEveryExampleAndVersion) {
     const fs::path golden = fs::path(VANTOR_SOURCE_DIR) / "tests/simulink/golden";
-    for (int version = 1; version <= 3; ++version) {
-        const fs::path templates = fs::path(VANTOR_DATA_DIR) / ("code" + std::to_string(version));
-        if (!fs::exists(templates / "sta.cod")) continue;  // no template set shipped yet
-        for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
-            if (entry.path().extension() != ".bgf") continue;
+    int examples = 0;
+    int compared = 0;
+    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
+        if (entry.path().extension() != ".bgf") continue;
+        ++examples;
+        for (int version = 1; version <= 3; ++version) {
             const fs::path want =
                 golden / (entry.path().stem().string() + ".code" + std::to_string(version) + ".m");
             SCOPED_TRACE(want.string());
@@ -69,8 +80,13 @@ TEST(GoldenFiles, MatchEveryExampleAndVersion) {
             const auto difference =
                 first_difference(read_whole_file(want.string()), generated(entry.path(), version));
             EXPECT_FALSE(difference.has_value()) << *difference;
+            ++compared;
         }
     }
+    // Every shipped template set is compared on every example; a renamed or
+    // missing set fails here instead of passing with nothing compared.
+    EXPECT_EQ(examples, 10);
+    EXPECT_EQ(compared, 30);
 }
 
 }  // namespace

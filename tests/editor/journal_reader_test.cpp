@@ -1,0 +1,201 @@
+// Reading journal text: every kind of line, the number and text rules, and
+// the faults that must stop a replay before anything runs.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "editor/journal_reader.h"
+#include "model/file_error.h"
+#include "test_scratch.h"
+
+namespace vantor {
+namespace {
+
+EditorEvent only_event(const std::string& line) {
+    const Journal j = parse_journal(line, "t.jnl");
+    EXPECT_EQ(j.entries.size(), 1u) << line;
+    return j.entries.empty() ? EditorEvent{} : j.entries[0].event;
+}
+
+TEST(JournalReader, ReadsEveryKindOfLineWithItsLineNumber) {
+    const std::string text =
+        "\xEF\xBB\xBF# made by hand\n"
+        "resize 9000 4000.5\r\n"
+        "\n"
+        "  \t# indented comment\n"
+        "hscroll 300\n"
+        "vscroll 0\n"
+        "drop bondgraph 3 850 -700.25\n"
+        "form_mousemove\t1 0 10 20\n"
+        "form_mouseup 2 1 +10.5 .5\n"
+        "form_dblclick\n"
+        "form_lostfocus\n"
+        "image1_mousemove 4 1 0 -15 30\n"
+        "image1_mouseup 4 0 0 15 30\n"
+        "image1_click 4\n"
+        "image1_dblclick 2\n"
+        "text1_change \"R1\"\n"
+        "text1_lostfocus\n"
+        "menu Cut\n"
+        "dialog value1 \"1e-3\"\n"
+        "dialog closebox\n"
+        "   menu   assign   ";
+    const Journal j = parse_journal(text, "t.jnl");
+    ASSERT_EQ(j.entries.size(), 18u);
+    EXPECT_EQ(j.name, "t.jnl");
+
+    const JournalEntry& resize = j.entries[0];
+    EXPECT_EQ(resize.line, 2);
+    EXPECT_EQ(resize.event.kind, EventKind::kResize);
+    EXPECT_EQ(resize.event.x, 9000.0f);
+    EXPECT_EQ(resize.event.y, 4000.5f);
+
+    EXPECT_EQ(j.entries[1].line, 5);
+    EXPECT_EQ(j.entries[1].event.kind, EventKind::kHScroll);
+    EXPECT_EQ(j.entries[1].event.value, 300);
+    EXPECT_EQ(j.entries[2].event.kind, EventKind::kVScroll);
+
+    const EditorEvent& drop = j.entries[3].event;
+    EXPECT_EQ(drop.kind, EventKind::kDrop);
+    EXPECT_EQ(drop.name, "bondgraph");
+    EXPECT_EQ(drop.value, 3);
+    EXPECT_EQ(drop.x, 850.0f);
+    EXPECT_EQ(drop.y, -700.25f);
+
+    const EditorEvent& up = j.entries[5].event;
+    EXPECT_EQ(up.kind, EventKind::kFormMouseUp);
+    EXPECT_EQ(up.button, 2);
+    EXPECT_EQ(up.shift, 1);
+    EXPECT_EQ(up.x, 10.5f);
+    EXPECT_EQ(up.y, 0.5f);
+
+    const EditorEvent& glyph_move = j.entries[8].event;
+    EXPECT_EQ(glyph_move.kind, EventKind::kImageMouseMove);
+    EXPECT_EQ(glyph_move.index, 4);
+    EXPECT_EQ(glyph_move.button, 1);
+    EXPECT_EQ(glyph_move.x, -15.0f);
+
+    EXPECT_EQ(j.entries[11].event.kind, EventKind::kImageDblClick);
+    EXPECT_EQ(j.entries[11].event.index, 2);
+    EXPECT_EQ(j.entries[12].event.text, "R1");
+    EXPECT_EQ(j.entries[14].event.name, "Cut");
+    EXPECT_EQ(j.entries[15].event.kind, EventKind::kDialog);
+    EXPECT_EQ(j.entries[15].event.name, "value1");
+    EXPECT_EQ(j.entries[15].event.text, "1e-3");
+    EXPECT_EQ(j.entries[16].event.name, "closebox");
+    EXPECT_EQ(j.entries[17].line, 21);
+    EXPECT_EQ(j.entries[17].event.name, "assign");
+}
+
+TEST(JournalReader, CoordinatesAreTheNearestSingleOfTheDecimal) {
+    // Read through a double, the decimal just above the halfway point between
+    // 1 and the next single would land on that point and then go to even (1).
+    const struct {
+        const char* text;
+        float value;
+    } rows[] = {
+        {"0.1", 0.1f},
+        {"1.000000059604644775390625000000001", 1.00000012f},
+        {"-12", -12.0f},
+        {"16777217", 16777216.0f},
+        {"16777219", 16777220.0f},
+        {"0.00000000000000000000000000000000000000000000000001", 0.0f},
+        {"340282346638528859811704183484516925440", 3.40282347e38f},
+    };
+    for (const auto& row : rows) {
+        const EditorEvent e = only_event(std::string("form_mousemove 0 0 ") + row.text + " 0");
+        EXPECT_EQ(e.x, row.value) << row.text;
+    }
+}
+
+TEST(JournalReader, TextEscapesAndWindows1252) {
+    const struct {
+        const char* line;
+        std::string bytes;
+    } rows[] = {
+        {R"(text1_change "a\\b\"c\rd\ne\tf")", "a\\b\"c\rd\ne\tf"},
+        {"text1_change \"\"", ""},
+        {"text1_change \"two  blanks\tand # not a comment\"", "two  blanks\tand # not a comment"},
+        {"text1_change \"\xE2\x82\xAC \xC3\xA9 \xE2\x80\xA2\"", "\x80 \xE9 \x95"},
+        // The five bytes the code page leaves undefined, by their controls.
+        {"text1_change \"\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\"", "\x81\x8D\x8F\x90\x9D"},
+        {"dialog value2 \"\xC3\xBF\"", "\xFF"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(only_event(row.line).text, row.bytes) << row.line;
+}
+
+TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
+    const struct {
+        const char* line;
+        const char* problem;
+    } rows[] = {
+        {"paint 1 2", "unknown event \"paint\""},
+        {"\"menu\" assign", "a line must begin with the name of an event"},
+        {"resize 100", "resize needs H (resize W H)"},
+        {"resize -1 100", "resize: a size cannot be negative"},
+        {"resize 1e5 100", "W: \"1e5\" is not a number"},
+        {"hscroll 20001", "V: 20001 is outside 0..20000"},
+        {"vscroll 2.5", "V: 2.5 is not a whole number"},
+        {"vscroll -1", "V: -1 is outside 0..20000"},
+        {"form_mousemove 8 0 1 1", "Button: 8 is outside 0..7"},
+        {"form_mouseup 1 -1 1 1", "Shift: -1 is outside 0..7"},
+        {"form_mouseup 1 0 0x10 1", "X: \"0x10\" is not a number"},
+        {"form_mouseup 1 0 1 1,5", "Y: \"1,5\" is not a number"},
+        {"form_mouseup 1 0 1 .", "Y: \".\" is not a number"},
+        {"form_mouseup 1 0 1 \"2\"", "Y must not stand in quotes"},
+        {"form_mousemove 0 0 1000000000000000000000000000000000000000 0", "too large"},
+        {"form_dblclick 1", "unexpected word \"1\" after form_dblclick"},
+        {"image1_click 99999999999", "I: 99999999999 is outside"},
+        {"image1_click", "image1_click needs I (image1_click I)"},
+        {"text1_change R1", "TEXT must stand in double quotes"},
+        {"text1_change \"R1", "a text has no closing quote"},
+        {"text1_change \"R1\\\"", "a text has no closing quote"},
+        {"text1_change \"R1\"x", "a blank must follow the closing quote"},
+        {"text1_change \"a\\qb\"", "unknown escape \"\\q\""},
+        {"text1_change \"\xE4\xB8\xAD\"", "the text holds U+4E2D, which Windows-1252 has no byte for"},
+        {"text1_change \"\xC3\"", "the line is not UTF-8 text"},
+        {"text1_change \"\xC0\xAF\"", "the line is not UTF-8 text"},  // an overlong "/"
+        {"text1_change \"x\" \"y\"", "unexpected text \"y\""},
+        {"text1_change a\"b", "a quote inside the word"},
+        {"menu Paste", "menu: unknown item \"Paste\""},
+        {"menu", "menu needs ITEM"},
+        {"dialog OK", "dialog: unknown box or button \"OK\""},
+        {"dialog value1", "dialog needs TEXT (dialog value1 \"TEXT\")"},
+        {"dialog Apply \"x\"", "unexpected text \"x\""},
+        {"drop ../model 1 0 0", "drop: a library name cannot hold \"/\""},
+        {"drop \"\" 1 0 0", "drop: the library name is empty"},
+        {"drop bondgraph 1.5 0 0", "ENTRY: 1.5 is not a whole number"},
+    };
+    for (const auto& row : rows) {
+        const std::string text = std::string("# header\n\nmenu showp\n") + row.line + "\nmenu showp\n";
+        try {
+            parse_journal(text, "dir/t.jnl");
+            ADD_FAILURE() << "read without complaint: " << row.line;
+        } catch (const JournalError& e) {
+            EXPECT_EQ(e.journal(), "dir/t.jnl");
+            EXPECT_EQ(e.line(), 4) << row.line;
+            EXPECT_NE(e.problem().find(row.problem), std::string::npos)
+                << row.line << "\n  gave: " << e.problem();
+            EXPECT_EQ(std::string(e.what()).rfind("dir/t.jnl: line 4: ", 0), 0u) << e.what();
+        }
+    }
+}
+
+TEST(JournalReader, LibraryNamesMayBeQuotedAndKeepTheirUtf8) {
+    const EditorEvent e = only_event("drop \"my \xC3\xA9lib\" 2 0 0");
+    EXPECT_EQ(e.name, "my \xC3\xA9lib");
+    EXPECT_EQ(e.value, 2);
+}
+
+TEST(JournalReader, FilesAreReadWholeAndAMissingOneIsAFileError) {
+    const std::string path = test::scratch_dir() + "j.jnl";
+    std::ofstream(path, std::ios::binary) << "menu showp\r\nmenu undo\r\n";
+    const Journal j = read_journal_file(path);
+    ASSERT_EQ(j.entries.size(), 2u);
+    EXPECT_EQ(j.name, path);
+    EXPECT_EQ(j.entries[1].line, 2);
+    EXPECT_THROW(read_journal_file(path + ".missing"), FileError);
+}
+
+}  // namespace
+}  // namespace vantor
