@@ -2,7 +2,10 @@
 
 #include "causality/causality_commands.h"
 #include "display/redraw.h"
+#include "display/stored_int16.h"
 #include "display/window_load.h"
+#include "editor/editor_host.h"
+#include "editor/window_causality.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
 #include "model/file_reading.h"
@@ -11,27 +14,36 @@
 #include "model/numeric_prefix.h"
 #include "model/text.h"
 #include "simulink/generate.h"
-#include "window/selection.h"
 
 namespace vantor {
 namespace {
+
+// Message boxes for the window's handlers and commands.
+class PortsEditorHost : public EditorHost {
+  public:
+    explicit PortsEditorHost(Ports& ports) : ports_(ports) {}
+    void show_message(const std::string& text) override { tell(ports_, text); }
+
+  private:
+    Ports& ports_;
+};
 
 // The window side of the causality and generation commands.
 class DocumentHost : public GenerationHost {
   public:
     DocumentHost(ModelDocument& doc, AppState& app, Ports& ports)
-        : doc_(doc), app_(app), ports_(ports) {}
+        : doc_(doc),
+          ports_(ports),
+          editor_host_(ports),
+          causality_(doc.window, app, editor_host_) {}
 
-    void show_message(const std::string& text) override { tell(ports_, text); }
-    // The element in error alone selected, and the edit commands enabled.
+    void show_message(const std::string& text) override { causality_.show_message(text); }
     void selection_changed(int element) override {
-        deselecciona(doc_.window, app_);
-        if (in_model(doc_.window.model, element)) select_element(doc_.window, app_, element);
-        habilita(doc_.window);
+        causality_.selection_changed(element);
         doc_.dirty = true;
     }
     void redraw() override {
-        refresco(doc_.window, app_);
+        causality_.redraw();
         doc_.dirty = true;
     }
     std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
@@ -42,8 +54,9 @@ class DocumentHost : public GenerationHost {
 
   private:
     ModelDocument& doc_;
-    AppState& app_;
     Ports& ports_;
+    PortsEditorHost editor_host_;
+    WindowCausalityHost causality_;
 };
 
 }  // namespace
@@ -57,7 +70,11 @@ ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(po
         ModelFileFacts facts;
         window.model = parse_model(bytes, path, &facts);  // throws: no window then
         window.hasname = kTrue;
-        show_loaded_model(window, app);
+        try {
+            show_loaded_model(window, app);
+        } catch (const Int16Overflow&) {
+            throw FileError(path, "a value overflows a 16-bit field as the window shows the model");
+        }
         // Said once, at opening: a later Save would otherwise surprise the user.
         if (!bytes.empty() && !facts.holds_model) {
             tell(ports, path +

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ports.h"
+#include "display/stored_int16.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -28,9 +29,14 @@ class ModelDocument {
     std::string dialog_folder;  // where both of the window's file dialogs start
 
     // Runs a handler or command on the window and marks it changed.
+    // A value that a 16-bit field cannot hold stops the gesture where it is,
+    // as it would stop a replay; the window stays open and usable.
     template <typename Action>
     void run(Action&& action) {
-        action(window, app_);
+        try {
+            action(window, app_);
+        } catch (const Int16Overflow&) {
+        }
         dirty = true;
     }
     // Set by `run`; the shell repaints and clears it.

@@ -28,6 +28,17 @@ constexpr std::string_view kUsage =
     "                      code1..code3 (default 3); OUT defaults to the model's\n"
     "                      name in lower case with \".m\", in this folder;\n"
     "                      - for stdout\n"
+    "  edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json]\n"
+    "                      replay the editor events of JOURNAL on MODEL (or on a\n"
+    "                      new model); prints each message box as \"message: TEXT\";\n"
+    "                      writes the window's state as JSON to STATE.json and the\n"
+    "                      model to OUT (- for stdout); a line that stops the\n"
+    "                      replay writes nothing\n"
+    "  render MODEL -o OUT.png [--assign] [--showp]\n"
+    "                      a PNG picture of the model as its window draws it,\n"
+    "                      cropped to the drawing; --assign runs Assign & Check\n"
+    "                      Causality first (messages printed as \"message: TEXT\"),\n"
+    "                      --showp shows the parameters as Show Parameters does\n"
     "\n"
     "options:\n"
     "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
@@ -42,10 +53,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", cmd_info},
-    {"resave", cmd_resave},
-    {"causality", cmd_causality},
-    {"generate", cmd_generate},
+    {"info", cmd_info},         {"resave", cmd_resave}, {"causality", cmd_causality},
+    {"generate", cmd_generate}, {"edit", cmd_edit},     {"render", cmd_render},
 };
 
 }  // namespace

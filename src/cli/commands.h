@@ -18,5 +18,7 @@ int cmd_info(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args);
+int cmd_edit(const CliContext& ctx, const std::vector<std::string>& args);
+int cmd_render(const CliContext& ctx, const std::vector<std::string>& args);
 
 }  // namespace vantor

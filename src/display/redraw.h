@@ -14,7 +14,8 @@ void leeimagen(ModelWindow& window, int i);
 // the snap, the barb, the causal stroke, widths and colours), then every
 // element from nobj down to 1 (position, caption with the parameter preview,
 // empty text notes deleted, ports placed around their owner, connection
-// points shown as the bullet). Ends with saved = 0.
+// points shown as the bullet). Ends with saved = 0. A port position that
+// does not fit 16 bits throws Int16Overflow (display/stored_int16.h).
 void refresco(ModelWindow& window, AppState& app);
 
 // The partial redraw: the bonds that touch a selected element or are

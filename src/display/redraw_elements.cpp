@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "display/leeimagen.h"
 #include "display/port_layout.h"
@@ -15,12 +16,11 @@ namespace {
 
 inline constexpr std::size_t kPreviewLength = 5;
 
-// The caption a glyph shows: with Show Parameters, an element that is not a
-// junction, port, note or framed element adds a second line with the start
-// of its parameters.
-std::string shown_caption(const ModelWindow& window, const ObjRecord& o) {
-    std::string caption = o.caption.trimmed();
-    const std::string parameters = o.parameters.trimmed();
+// The caption a glyph shows, from the trimmed caption and parameters: with
+// Show Parameters, an element that is not a junction, port, note or framed
+// element adds a second line with the start of its parameters.
+std::string shown_caption(const ModelWindow& window, const ObjRecord& o, std::string caption,
+                          const std::string& parameters) {
     const bool preview = window.menus.showp && !parameters.empty() && o.auxil1 == 0 &&
                          !is_junction(o) && !is_con(o) && !is_text_note(o);
     if (preview && static_cast<unsigned char>(parameters[0]) > 0) {
@@ -73,9 +73,11 @@ void redraw_element(ModelWindow& window, AppState& app, RedrawScope scope, int i
         glyph.left = o.left;
         if (full) set_glyph_autosize(glyph);
 
-        o.parameters = o.parameters.trimmed();
-        o.caption = o.caption.trimmed();
-        set_glyph_caption(glyph, shown_caption(window, o));
+        const std::string parameters = o.parameters.trimmed();
+        std::string caption = o.caption.trimmed();
+        o.parameters = parameters;
+        o.caption = caption;
+        set_glyph_caption(glyph, shown_caption(window, o, std::move(caption), parameters));
 
         if (is_text_note(o)) {
             if (trim_blanks(glyph.caption).empty()) {

@@ -13,8 +13,9 @@ void mrefresco(ModelWindow& window);
 void Form_Resize(ModelWindow& window);
 
 // Sets a scroll bar's value (clamped to 0..20000). When the value changes,
-// every control is shifted by the change so that it keeps its place on the
-// screen, then HScroll1_Change / VScroll1_Change runs mrefresco. A value that
+// every control (glyphs, the three lines of every bond, Line1, sector, Text1,
+// the scroll bars themselves) is shifted by the change so that it keeps its
+// place on the screen, then HScroll1_Change / VScroll1_Change runs mrefresco. A value that
 // does not change runs nothing.
 void set_hscroll(ModelWindow& window, int value);
 void set_vscroll(ModelWindow& window, int value);
@@ -22,7 +23,8 @@ void set_vscroll(ModelWindow& window, int value);
 // Moves element el by (dx, dy) during a drag: with the whole selection and
 // el's ports when el is selected, alone (and then selected alone) when not;
 // pushes the group back into the working area (one corrective move at most),
-// redraws with qrefresco and scrolls to keep el in view.
+// redraws with qrefresco and scrolls to keep el in view. A position that no
+// longer fits 16 bits throws Int16Overflow (display/stored_int16.h).
 void mover(ModelWindow& window, AppState& app, int el, float dx, float dy);
 
 // Whether a bond among 1..nlin-1 joins a and b, in either direction.

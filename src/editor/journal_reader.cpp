@@ -73,9 +73,10 @@ std::vector<Word> split_words(std::string_view line) {
         } else {
             const std::size_t start = i;
             while (i < line.size() && !is_blank(line[i])) {
-                if (line[i] == '"')
+                if (line[i] == '"') {
                     fail("a quote inside the word \"" +
                          std::string(line.substr(start, i - start + 1)) + "...\"");
+                }
                 ++i;
             }
             word.text = line.substr(start, i - start);
@@ -184,7 +185,7 @@ class Arguments {
         if (pos_ < words_.size()) {
             const Word& w = words_[pos_];
             fail("unexpected " + std::string(w.quoted ? "text" : "word") + " \"" + w.text +
-                 "\" after " + event_name() + " " + usage_);
+                 "\" after " + event_name() + (usage_.empty() ? "" : " " + usage_));
         }
     }
 

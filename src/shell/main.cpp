@@ -1,12 +1,19 @@
-// vantor [MODEL]: the editor. The splash shows first, then the main window,
-// which opens MODEL, if given, at its first activation.
+// vantor [--journal FILE] [MODEL]: the editor. The splash shows first, then
+// the main window, which opens MODEL, if given, at its first activation.
+// With --journal, every model window appends the events it runs to FILE.
 
 #include <QApplication>
 #include <QSplashScreen>
 #include <QStringList>
 #include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <optional>
 
+#include "model/file_error.h"
 #include "model/file_saving.h"
+#include "shell/command_line.h"
+#include "shell/journal_recorder.h"
 #include "shell/main_window_widget.h"
 #include "shell/splash.h"
 
@@ -20,10 +27,26 @@ int main(int argc, char** argv) {
     const QString program_dir = QCoreApplication::applicationDirPath();
     QStringList words = QCoreApplication::arguments();
     if (!words.isEmpty()) words.removeFirst();
-    const QString command_line = words.join(QLatin1Char(' ')).trimmed();
+    const std::optional<vantor::shell::EditorOptions> options =
+        vantor::shell::read_editor_options(words);
+    if (!options) {
+        std::fputs("usage: vantor [--journal FILE] [MODEL]\n", stderr);
+        return 2;
+    }
 
-    vantor::shell::MainWindowWidget main_window(program_dir.toStdString(),
-                                                command_line.toStdString());
+    std::unique_ptr<vantor::shell::JournalRecorder> journal;
+    if (!options->journal.isEmpty()) {
+        try {
+            journal =
+                std::make_unique<vantor::shell::JournalRecorder>(options->journal.toStdString());
+        } catch (const vantor::FileError& e) {
+            std::fprintf(stderr, "vantor: %s\n", e.what());
+            return 2;
+        }
+    }
+
+    vantor::shell::MainWindowWidget main_window(
+        program_dir.toStdString(), options->command_line.toStdString(), nullptr, journal.get());
 
     QSplashScreen splash(vantor::shell::splash_picture(program_dir));
     splash.show();

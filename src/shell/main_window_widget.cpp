@@ -14,8 +14,9 @@
 
 namespace vantor::shell {
 
-MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports)
-    : ports_(ports != nullptr ? *ports : qt_ports_), desk_(new QWidget(this)) {
+MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports,
+                                   JournalRecorder* journal)
+    : ports_(ports != nullptr ? *ports : qt_ports_), journal_(journal), desk_(new QWidget(this)) {
     app_.program_dir = std::move(program_dir);
     core_ = std::make_unique<MainWindow>(app_, ports_, *this, std::move(command_line));
     setWindowTitle(QStringLiteral("Vantor"));
@@ -92,7 +93,7 @@ void MainWindowWidget::model_window_opened(int k) {
     ModelDocument* document = core_->model_window(k);
     if (document == nullptr) return;
     model_window_closed(k);
-    auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_);
+    auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_, journal_);
     window->show();
     model_windows_[k] = std::move(window);
 }

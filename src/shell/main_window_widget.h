@@ -15,6 +15,7 @@ class QMenu;
 
 namespace vantor::shell {
 
+class JournalRecorder;
 class LibraryLabelWidget;
 class ModelWindowWidget;
 class PaletteWidget;
@@ -26,9 +27,11 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     Q_OBJECT
 
   public:
-    // `ports`, when given, replaces the Qt dialogs (tests); it must outlive
+    // `ports`, when given, replaces the Qt dialogs (tests); `journal`, when
+    // given, receives the events of every model window. Both must outlive
     // the window.
-    MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports = nullptr);
+    MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports = nullptr,
+                     JournalRecorder* journal = nullptr);
     ~MainWindowWidget() override;
 
     // What activation does; the first one lists the libraries and opens the
@@ -59,6 +62,7 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     AppState app_;
     QtPorts qt_ports_;
     Ports& ports_;
+    JournalRecorder* journal_;
     std::unique_ptr<MainWindow> core_;
     std::map<int, std::unique_ptr<ModelWindowWidget>> model_windows_;
     std::array<std::unique_ptr<PaletteWidget>, kMaxLibraries + 1> palettes_;

@@ -1,72 +1,229 @@
 #include "shell/model_canvas.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QMimeData>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+#include <cmath>
 
-#include "app/model_document.h"
 #include "shell/element_drag.h"
-#include "shell/glyph_painter.h"
+#include "shell/pointer_cursor.h"
+#include "shell/window_painter.h"
 
 namespace vantor::shell {
 
 namespace {
 
-const QColor kPaper = Qt::white;
+// What the scroll bar layout leaves around the client area: a new window's
+// 7335 × 3810 twips hold 481 × 209 pixels with both bars at its edges.
+constexpr int kFrameTwipsX = 120;
+constexpr int kFrameTwipsY = 675;
 
-bool carries_element(const QMimeData* data) {
-    return data != nullptr && data->hasFormat(kElementMimeType);
+// Beyond this many changed places one rectangle around them all is cheaper.
+constexpr std::size_t kMostRepaintRects = 64;
+
+int button_of(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int shift_of(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+QRect bar_rect(const ScrollBar& bar, ViewOrigin origin) {
+    return QRect(to_pixels(bar.left - origin.x), to_pixels(bar.top - origin.y),
+                 to_pixels(bar.width), to_pixels(bar.height));
+}
+
+QScrollBar* make_bar(Qt::Orientation orientation, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setRange(0, kScrollMax);
+    bar->setSingleStep(kScrollSmallChange);
+    bar->setPageStep(kScrollLargeChange);
+    bar->setFocusPolicy(Qt::NoFocus);
+    return bar;
 }
 
 }  // namespace
 
-ModelCanvas::ModelCanvas(const ModelDocument& document, std::function<void(float, float)> dropped,
-                         QWidget* parent)
-    : QWidget(parent), document_(document), dropped_(std::move(dropped)) {
-    const int side = (kExtentTwips + kTwipsPerPixel - 1) / kTwipsPerPixel;
-    setFixedSize(side, side);
+ModelCanvas::ModelCanvas(const ModelWindow& window, Forward forward, QWidget* parent)
+    : QWidget(parent),
+      window_(&window),
+      forward_(std::move(forward)),
+      router_([this](const EditorEvent& event) {
+          if (window_ != nullptr) forward_(event);
+      }),
+      hbar_(make_bar(Qt::Horizontal, this)),
+      vbar_(make_bar(Qt::Vertical, this)),
+      corner_(new QWidget(this)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, kPaper);
-    setPalette(colours);
+    corner_->setAutoFillBackground(true);
+    connect(hbar_, &QScrollBar::valueChanged, this,
+            [this](int value) { scrolled(EventKind::kHScroll, value); });
+    connect(vbar_, &QScrollBar::valueChanged, this,
+            [this](int value) { scrolled(EventKind::kVScroll, value); });
+    resize(client_pixels(window.viewport));
+    painted_ = picture_of(window, size());
+    place_bars();
+    setCursor(pointer_cursor(window.MousePointer));
+    shown_pointer_ = window.MousePointer;
+}
+
+QSizeF ModelCanvas::outer_twips(QSize client) {
+    return QSizeF(client.width() * kTwipsPerPixel + kFrameTwipsX,
+                  client.height() * kTwipsPerPixel + kFrameTwipsY);
+}
+
+QSize ModelCanvas::client_pixels(const Viewport& viewport) {
+    return QSize(std::max(0, to_pixels(viewport.width - kFrameTwipsX)),
+                 std::max(0, to_pixels(viewport.height - kFrameTwipsY)));
+}
+
+void ModelCanvas::detach() {
+    window_ = nullptr;
+    update();
+}
+
+void ModelCanvas::refresh() {
+    if (window_ == nullptr) return;
+    CanvasPicture now = picture_of(*window_, size());
+    const Repaint repaint = changed_area(painted_, now);
+    if (repaint.whole) {
+        update();
+    } else if (repaint.rects.size() > kMostRepaintRects) {
+        update(repaint.bounding());
+    } else {
+        for (const QRect& rect : repaint.rects) update(rect);
+    }
+    painted_ = std::move(now);
+    place_bars();
+    if (window_->MousePointer != shown_pointer_) {
+        shown_pointer_ = window_->MousePointer;
+        setCursor(pointer_cursor(shown_pointer_));
+    }
+}
+
+void ModelCanvas::place_bars() {
+    if (window_ == nullptr) return;
+    const Viewport& viewport = window_->viewport;
+    const ViewOrigin origin = scroll_origin(*window_);
+    hbar_->setGeometry(bar_rect(viewport.HScroll1, origin));
+    vbar_->setGeometry(bar_rect(viewport.VScroll1, origin));
+    corner_->setGeometry(to_pixels(viewport.label1_left - origin.x),
+                         to_pixels(viewport.label1_top - origin.y), vbar_->width(),
+                         hbar_->height());
+    // The program's own changes of the values are no user's scrolling.
+    const QSignalBlocker hold_h(hbar_);
+    const QSignalBlocker hold_v(vbar_);
+    hbar_->setValue(viewport.HScroll1.value);
+    vbar_->setValue(viewport.VScroll1.value);
+}
+
+void ModelCanvas::scrolled(EventKind kind, int value) {
+    if (window_ == nullptr) return;
+    EditorEvent event;
+    event.kind = kind;
+    event.value = value;
+    forward_(event);
 }
 
 void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect exposed = event->rect();
-    const int nlin = document_.window.model.nlin;
-    for (int j = 1; j <= nlin; ++j) {
-        paint_line(painter, document_.window.linea[j]);
-        paint_line(painter, document_.window.linea2[j]);
-        paint_line(painter, document_.window.Linea3[j]);
+    painter.fillRect(event->rect(), QColor::fromRgb(kPaperRgb));
+    if (window_ != nullptr) paint_window(painter, *window_, scroll_origin(*window_), event->rect());
+}
+
+void ModelCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (window_ == nullptr) return;
+    const QSizeF outer = outer_twips(event->size());
+    if (outer.width() != window_->viewport.width || outer.height() != window_->viewport.height) {
+        EditorEvent resized;
+        resized.kind = EventKind::kResize;
+        resized.x = static_cast<float>(outer.width());
+        resized.y = static_cast<float>(outer.height());
+        forward_(resized);
     }
-    const int nobj = document_.window.model.nobj;
-    for (int i = 1; i <= nobj; ++i) {
-        const Glyph& glyph = document_.window.image1[i];
-        if (glyph.visible && glyph_rect(glyph).intersects(exposed)) {
-            paint_glyph(painter, glyph, kPaper);
-        }
-    }
+    refresh();
+}
+
+void ModelCanvas::mousePressEvent(QMouseEvent* event) {
+    if (window_ == nullptr) return;
+    const QPointF at = event->position();
+    router_.press(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
+                  at.y());
+}
+
+void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (window_ == nullptr) return;
+    const QPointF at = event->position();
+    router_.move(*window_, shift_of(event->modifiers()), at.x(), at.y());
+}
+
+void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (window_ == nullptr) return;
+    const QPointF at = event->position();
+    router_.release(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
+                    at.y());
+}
+
+void ModelCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (window_ == nullptr) return;
+    const QPointF at = event->position();
+    router_.double_click(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
+                         at.y());
+}
+
+void ModelCanvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // Opening a menu keeps the window's focus.
+    if (window_ == nullptr || event->reason() == Qt::PopupFocusReason) return;
+    router_.focus_lost();
+}
+
+void ModelCanvas::wheelEvent(QWheelEvent* event) {
+    // The wheel works the scroll bars, whose changes are the user's scrolling;
+    // with Shift, or sideways, the horizontal one.
+    const bool sideways =
+        event->angleDelta().x() != 0 || (event->modifiers() & Qt::ShiftModifier) != 0;
+    QCoreApplication::sendEvent(sideways ? hbar_ : vbar_, event);
 }
 
 void ModelCanvas::dragEnterEvent(QDragEnterEvent* event) {
-    if (carries_element(event->mimeData())) event->acceptProposedAction();
+    if (window_ != nullptr && read_element_drag(event->mimeData())) event->acceptProposedAction();
 }
 
 void ModelCanvas::dragMoveEvent(QDragMoveEvent* event) {
-    if (carries_element(event->mimeData())) event->acceptProposedAction();
+    if (window_ != nullptr && read_element_drag(event->mimeData())) event->acceptProposedAction();
 }
 
 void ModelCanvas::dropEvent(QDropEvent* event) {
-    if (!carries_element(event->mimeData())) return;
+    const auto drag = read_element_drag(event->mimeData());
+    if (window_ == nullptr || !drag) return;
     event->acceptProposedAction();
     const QPointF at = event->position();
-    dropped_(static_cast<float>(at.x() * kTwipsPerPixel),
-             static_cast<float>(at.y() * kTwipsPerPixel));
+    router_.drop(*window_, at.x(), at.y(), drag->library.toStdString(), drag->entry);
 }
 
 }  // namespace vantor::shell

@@ -1,37 +1,74 @@
 #pragma once
 
+#include <QSize>
+#include <QSizeF>
 #include <QWidget>
 #include <functional>
 
-namespace vantor {
-class ModelDocument;
-}
+#include "editor/events.h"
+#include "editor/pointer_router.h"
+#include "shell/canvas_picture.h"
+#include "window/model_window.h"
+
+class QScrollBar;
 
 namespace vantor::shell {
 
-// The drawing area of a model window: 20000 × 20000 twips showing the
-// document's line controls and glyphs, and the drop target for palette
-// entries. It lives in a scroll area, so its own coordinates are already the
-// scrolled ones.
+// The client area of a model window: paints the window's state as seen from
+// its scroll origin, places the two scroll bars and the corner filler where
+// the state puts them, shows the pointer shape the state asks for, and turns
+// Qt's pointer, scroll, resize, focus and drop events into the window's
+// events, which `forward` runs. It never changes the state itself.
 class ModelCanvas : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int kExtentTwips = 20000;
+    using Forward = std::function<void(const EditorEvent&)>;
 
-    // `dropped` receives the drop point in twips.
-    ModelCanvas(const ModelDocument& document, std::function<void(float, float)> dropped,
-                QWidget* parent = nullptr);
+    ModelCanvas(const ModelWindow& window, Forward forward, QWidget* parent = nullptr);
+
+    // The window is gone: paper is all that is painted, and no event leaves.
+    void detach();
+
+    // The state changed: paint again what looks different, and bring the
+    // scroll bars, the filler and the pointer in line.
+    void refresh();
+
+    QScrollBar* horizontal_bar() const { return hbar_; }
+    QScrollBar* vertical_bar() const { return vbar_; }
+    QWidget* corner() const { return corner_; }
+
+    // The window's outer size in twips for a client area of `client` pixels,
+    // and back: the margins are those the scroll bar layout keeps around
+    // the client area (frame, title and menu bar).
+    static QSizeF outer_twips(QSize client);
+    static QSize client_pixels(const Viewport& viewport);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
-    const ModelDocument& document_;
-    std::function<void(float, float)> dropped_;
+    void place_bars();
+    void scrolled(EventKind kind, int value);
+
+    const ModelWindow* window_;
+    Forward forward_;
+    PointerRouter router_;
+    QScrollBar* hbar_;
+    QScrollBar* vbar_;
+    QWidget* corner_;
+    CanvasPicture painted_;
+    int shown_pointer_ = 0;
 };
 
 }  // namespace vantor::shell

@@ -5,13 +5,14 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QScrollArea>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/model_document.h"
-#include "editor/drop.h"
+#include "display/stored_int16.h"
+#include "editor/dispatch.h"
 #include "shell/help_menu.h"
+#include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
 
 namespace vantor::shell {
@@ -30,30 +31,32 @@ QAction* add_disabled(QMenu* menu, const char* caption, QKeySequence shortcut = 
     return action;
 }
 
+EditorEvent menu_event(const char* item) {
+    EditorEvent event;
+    event.kind = EventKind::kMenu;
+    event.name = item;
+    return event;
+}
+
 }  // namespace
 
 ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Ports& ports,
-                                     MainWindow& main, QWidget* parent)
+                                     MainWindow& main, JournalRecorder* journal, QWidget* parent)
     : QMainWindow(parent),
       document_(&document),
       app_(app),
       ports_(ports),
       main_(main),
-      canvas_(new ModelCanvas(document,
-                              [this](float x, float y) {
-                                  run([x, y](ModelDocument& d) {
-                                      d.run([x, y](ModelWindow& w, AppState& a) {
-                                          Form_DragDrop(w, a, x, y);
-                                      });
-                                  });
-                              })),
-      scroll_(new QScrollArea(this)) {
-    scroll_->setWidget(canvas_);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setCentralWidget(scroll_);
+      journal_(journal),
+      host_(ports, [this] { take_focus(); }),
+      canvas_(
+          new ModelCanvas(document.window, [this](const EditorEvent& event) { forward(event); })) {
+    if (journal_ != nullptr) journal_writer_ = journal_->new_writer();
+    setCentralWidget(canvas_);
     build_menus();
-    resize(640, 420);
+    // The client area the document's window size stands for.
+    const QSize client = ModelCanvas::client_pixels(document.window.viewport);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
     sync();
 }
 
@@ -65,10 +68,57 @@ void ModelWindowWidget::detach() {
     if (document_ == nullptr) return;
     // The document may be gone already: it is not touched again.
     document_ = nullptr;
-    // The canvas paints the document; it goes with it, once any event that
-    // led here is over.
-    if (QWidget* canvas = scroll_->takeWidget()) canvas->deleteLater();
-    canvas_ = nullptr;
+    waiting_.clear();
+    canvas_->detach();
+}
+
+void ModelWindowWidget::forward(const EditorEvent& event) {
+    if (document_ == nullptr) return;
+    if (running_event_) {
+        waiting_.push_back(event);
+        return;
+    }
+    running_event_ = true;
+    run_event(event);
+    while (!waiting_.empty() && document_ != nullptr) {
+        const EditorEvent next = waiting_.front();
+        waiting_.pop_front();
+        run_event(next);
+    }
+    running_event_ = false;
+    host_.give_requested_focus();
+}
+
+void ModelWindowWidget::run_event(const EditorEvent& event) {
+    // Journaled first: a journal of a gesture that stops in its handler
+    // replays up to the same stop.
+    journal(event);
+    try {
+        document_->run([this, &event](ModelWindow& window, AppState& app) {
+            dispatch_pointer_event(window, app, host_, event);
+        });
+    } catch (const Int16Overflow&) {
+        // The window stays as far as the handler got, as a replay leaves it.
+        document_->dirty = true;
+        tell(ports_, "A value overflows a 16-bit field; the gesture stopped there.");
+    }
+    sync();
+}
+
+void ModelWindowWidget::journal(const EditorEvent& event) {
+    if (journal_ != nullptr && document_ != nullptr) {
+        journal_->record(journal_writer_, document_->window.winnum, document_->caption, event);
+    }
+}
+
+void ModelWindowWidget::take_focus() {
+    // Once the drop (and any drag loop around it) is over.
+    QTimer::singleShot(0, this, [this] {
+        show();
+        raise();
+        activateWindow();
+        canvas_->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 template <typename Handler>
@@ -76,6 +126,13 @@ void ModelWindowWidget::run(Handler handler) {
     if (document_ == nullptr) return;
     handler(*document_);
     sync();
+}
+
+template <typename Handler>
+void ModelWindowWidget::run_menu(const char* item, Handler handler) {
+    if (document_ == nullptr) return;
+    journal(menu_event(item));
+    run(handler);
 }
 
 void ModelWindowWidget::build_menus() {
@@ -107,13 +164,15 @@ void ModelWindowWidget::build_menus() {
     QMenu* version = options->addMenu(QStringLiteral("&Simulink Version"));
     auto* versions = new QActionGroup(this);
     versions->setExclusive(true);
-    const char* captions[] = {"Simulink 1.3", "Simulink 2.09", "Simulink 2.2"};
+    static const char* const kCaptions[] = {"Simulink 1.3", "Simulink 2.09", "Simulink 2.2"};
+    static const char* const kItems[] = {"simulink1", "simulink2", "simulink3"};
     for (int v = 1; v <= 3; ++v) {
-        QAction* item = add_item(version, captions[v - 1]);
+        QAction* item = add_item(version, kCaptions[v - 1]);
         item->setCheckable(true);
         versions->addAction(item);
-        connect(item, &QAction::triggered, this,
-                [this, v] { run([v](ModelDocument& d) { d.simulink_Click(v); }); });
+        connect(item, &QAction::triggered, this, [this, v] {
+            run_menu(kItems[v - 1], [v](ModelDocument& d) { d.simulink_Click(v); });
+        });
         simulink_[static_cast<std::size_t>(v - 1)] = item;
     }
 
@@ -123,11 +182,12 @@ void ModelWindowWidget::build_menus() {
             [this] { run([](ModelDocument& d) { d.generate_Click(); }); });
     running->addSeparator();
     connect(add_item(running, "&Assign && Check Causality", QKeySequence(Qt::Key_F7)),
-            &QAction::triggered, this, [this] { run([](ModelDocument& d) { d.assign_Click(); }); });
+            &QAction::triggered, this,
+            [this] { run_menu("assign", [](ModelDocument& d) { d.assign_Click(); }); });
     connect(add_item(running, "&Extend Causality", QKeySequence(Qt::Key_F8)), &QAction::triggered,
-            this, [this] { run([](ModelDocument& d) { d.extend_Click(); }); });
+            this, [this] { run_menu("extend", [](ModelDocument& d) { d.extend_Click(); }); });
     connect(add_item(running, "&Undo Causality ", QKeySequence(Qt::Key_F12)), &QAction::triggered,
-            this, [this] { run([](ModelDocument& d) { d.Undo_Click(); }); });
+            this, [this] { run_menu("undo", [](ModelDocument& d) { d.Undo_Click(); }); });
 
     add_help_menu(*bar, app_, ports_);
 }
@@ -145,8 +205,10 @@ void ModelWindowWidget::sync() {
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
     }
-    document_->dirty = false;
-    canvas_->update();
+    if (document_->dirty) {
+        canvas_->refresh();
+        document_->dirty = false;
+    }
 }
 
 void ModelWindowWidget::request_close() {

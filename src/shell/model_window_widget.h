@@ -2,9 +2,12 @@
 
 #include <QMainWindow>
 #include <array>
+#include <deque>
+
+#include "editor/events.h"
+#include "shell/qt_editor_host.h"
 
 class QAction;
-class QScrollArea;
 
 namespace vantor {
 struct AppState;
@@ -15,17 +18,22 @@ class Ports;
 
 namespace vantor::shell {
 
+class JournalRecorder;
 class ModelCanvas;
 
-// The window of one model: paints its document and forwards its menus and
-// drops to the document's handlers. Closing always goes through the main
-// window's logic, which decides and then destroys this window.
+// The window of one model: its canvas paints the document and turns Qt's
+// events into the window's events, which this window runs on the document
+// (and journals, when asked to); its menus run the document's commands.
+// Closing always goes through the main window's logic, which decides and
+// then destroys this window.
 class ModelWindowWidget : public QMainWindow {
     Q_OBJECT
 
   public:
+    // `journal`, when given, receives every event the window runs; it must
+    // outlive the window.
     ModelWindowWidget(ModelDocument& document, AppState& app, Ports& ports, MainWindow& main,
-                      QWidget* parent = nullptr);
+                      JournalRecorder* journal = nullptr, QWidget* parent = nullptr);
     ~ModelWindowWidget() override;
 
     // Caption, menu states and drawing brought in line with the document.
@@ -35,7 +43,9 @@ class ModelWindowWidget : public QMainWindow {
     void detach();
 
     ModelCanvas* canvas() const { return canvas_; }
-    QScrollArea* scroll_area() const { return scroll_; }
+
+    // Runs one of the window's events on the document, as the canvas does.
+    void forward(const EditorEvent& event);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,16 +54,28 @@ class ModelWindowWidget : public QMainWindow {
   private:
     void build_menus();
     void request_close();
-    // Runs a handler of the document, then shows what it changed.
+    void run_event(const EditorEvent& event);
+    void journal(const EditorEvent& event);
+    void take_focus();
+    // Runs a command of the document, then shows what it changed.
     template <typename Handler>
     void run(Handler handler);
+    // The same for a command that a journal records as `menu ITEM`.
+    template <typename Handler>
+    void run_menu(const char* item, Handler handler);
 
     ModelDocument* document_;
     AppState& app_;
     Ports& ports_;
     MainWindow& main_;
+    JournalRecorder* journal_;
+    int journal_writer_ = 0;
+    QtEditorHost host_;
     ModelCanvas* canvas_;
-    QScrollArea* scroll_;
+    // Events that arrive while another runs (a message box lets focus
+    // events through) wait for it to end.
+    std::deque<EditorEvent> waiting_;
+    bool running_event_ = false;
     QAction* delete_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QPixmap>
 
 #include "app/palette.h"
+#include "model/text.h"
 #include "shell/element_drag.h"
 #include "shell/glyph_painter.h"
 
@@ -107,7 +108,8 @@ void PaletteWidget::start_drag(int entry) {
     }
 
     auto* data = new QMimeData;
-    data->setData(kElementMimeType, QByteArray::number(entry));
+    data->setData(kElementMimeType,
+                  element_drag_bytes({QString::fromStdString(nombrecorto(palette_.tag)), entry}));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     drag->setPixmap(picture);

@@ -16,10 +16,8 @@ struct SizeCase {
 // side for a frame.
 TEST(GlyphSize, CaptionsInTheGlyphFont) {
     const SizeCase cases[] = {
-        {"C1", false, 240, 225},
-        {"", false, 0, 225},
-        {"R", true, 150, 255},
-        {"SUM", true, 390, 255},
+        {"C1", false, 240, 225},        {"", false, 0, 225},
+        {"R", true, 150, 255},          {"SUM", true, 390, 255},
         {"C\r:0.001", false, 720, 450},  // the longer second line decides
         {"AB\r\nC", false, 240, 450},    // CR LF is one break
         {"A\n\rB", false, 120, 675},     // LF then CR: two breaks

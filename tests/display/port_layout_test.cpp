@@ -28,15 +28,12 @@ TEST(PortOffset, SideFollowsCaptionAndDirection) {
         {">", true, false, 360, 15},    // output pointing away: right, centred
         {">", false, false, -120, 15},  // input pointing in: left
         {"<", false, false, 360, 15},   // input pointing in from the right
-        {"<", true, false, -120, 15},
-        {"v", true, false, 120, 180},   // below: 255 - 225/3
-        {"v", false, false, 120, -150},  // above: -2 * 225 / 3
-        {"^", false, false, 120, 225},  // below, plus 225/5
-        {"^", true, false, 120, -105},  // above, plus 225/5
-        {">", true, true, 200, 200},    // beside a junction, fixed offsets
-        {">", false, true, -200, -200},
-        {"v", true, true, -200, 300},
-        {"^", true, true, 200, -300},
+        {"<", true, false, -120, 15},   {"v", true, false, 120, 180},  // below: 255 - 225/3
+        {"v", false, false, 120, -150},                                // above: -2 * 225 / 3
+        {"^", false, false, 120, 225},                                 // below, plus 225/5
+        {"^", true, false, 120, -105},                                 // above, plus 225/5
+        {">", true, true, 200, 200},  // beside a junction, fixed offsets
+        {">", false, true, -200, -200}, {"v", true, true, -200, 300}, {"^", true, true, 200, -300},
     };
     for (const OffsetCase& c : cases) {
         PortPlacement p;

@@ -145,6 +145,7 @@ TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
         {"form_mouseup 1 0 1 \"2\"", "Y must not stand in quotes"},
         {"form_mousemove 0 0 1000000000000000000000000000000000000000 0", "too large"},
         {"form_dblclick 1", "unexpected word \"1\" after form_dblclick"},
+        {"image1_click 3 4", "unexpected word \"4\" after image1_click I"},
         {"image1_click 99999999999", "I: 99999999999 is outside"},
         {"image1_click", "image1_click needs I (image1_click I)"},
         {"text1_change R1", "TEXT must stand in double quotes"},
@@ -152,7 +153,8 @@ TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
         {"text1_change \"R1\\\"", "a text has no closing quote"},
         {"text1_change \"R1\"x", "a blank must follow the closing quote"},
         {"text1_change \"a\\qb\"", "unknown escape \"\\q\""},
-        {"text1_change \"\xE4\xB8\xAD\"", "the text holds U+4E2D, which Windows-1252 has no byte for"},
+        {"text1_change \"\xE4\xB8\xAD\"",
+         "the text holds U+4E2D, which Windows-1252 has no byte for"},
         {"text1_change \"\xC3\"", "the line is not UTF-8 text"},
         {"text1_change \"\xC0\xAF\"", "the line is not UTF-8 text"},  // an overlong "/"
         {"text1_change \"x\" \"y\"", "unexpected text \"y\""},
@@ -167,13 +169,15 @@ TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
         {"drop bondgraph 1.5 0 0", "ENTRY: 1.5 is not a whole number"},
     };
     for (const auto& row : rows) {
-        const std::string text = std::string("# header\n\nmenu showp\n") + row.line + "\nmenu showp\n";
+        const std::string text =
+            std::string("# header\n\nmenu showp\n") + row.line + "\nmenu showp\n";
         try {
             parse_journal(text, "dir/t.jnl");
             ADD_FAILURE() << "read without complaint: " << row.line;
         } catch (const JournalError& e) {
             EXPECT_EQ(e.journal(), "dir/t.jnl");
             EXPECT_EQ(e.line(), 4) << row.line;
+            EXPECT_NE(e.problem().back(), ' ') << e.problem();
             EXPECT_NE(e.problem().find(row.problem), std::string::npos)
                 << row.line << "\n  gave: " << e.problem();
             EXPECT_EQ(std::string(e.what()).rfind("dir/t.jnl: line 4: ", 0), 0u) << e.what();

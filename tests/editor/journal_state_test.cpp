@@ -1,6 +1,8 @@
 // The state file: its exact text for a small window, and the text rules.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "editor/state_file.h"
 
 namespace vantor {
@@ -81,6 +83,11 @@ TEST(StateFile, ExactTextOfASmallWindow) {
 }
 )";
     EXPECT_EQ(format_state_file(w, app), expected);
+
+    // The golden text is fine enough to see one step of a single.
+    ModelWindow nudged = w;
+    nudged.image1[1].top = std::nextafter(700.5f, 1000.0f);
+    EXPECT_NE(format_state_file(nudged, app), expected);
 }
 
 TEST(StateFile, AnEmptyWindowHasEmptyArrays) {
@@ -104,7 +111,10 @@ TEST(StateFile, ControlBytesAreEscapedAndRecordsAboveTheCountsLeftOut) {
     w.model.objs[2].caption = std::string("\x01\x1F\x7F\x8D", 4);
     w.model.objs[3].type = "R__";  // beyond nobj
     const std::string text = format_state_file(w, app);
-    EXPECT_NE(text.find(R"("caption": "\u0001\u001f)" "\x7F\xC2\x8D\""), std::string::npos) << text;
+    EXPECT_NE(text.find(R"("caption": "\u0001\u001f)"
+                        "\x7F\xC2\x8D\""),
+              std::string::npos)
+        << text;
     EXPECT_EQ(text.find("R__"), std::string::npos);
 }
 

@@ -25,7 +25,7 @@ using shell::MainWindowWidget;
 // Qt hands a drop only to the widget that took the drag's entry.
 void drop_on(QWidget& target, QPoint at) {
     QMimeData data;
-    data.setData(shell::kElementMimeType, "1");
+    data.setData(shell::kElementMimeType, shell::element_drag_bytes({"bondgraph", 1}));
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &enter);
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -48,13 +48,19 @@ class WindowBuilder {
         return i;
     }
 
+    // Gives element i a frame, as loading a framed element does.
+    void frame(int i) {
+        obj(i).auxil1 = 1;
+        glyph(i).border = 1;
+    }
+
     // Appends a bond from a to b; returns its number.
     int bond(int a, int b, int causa = 0) {
         Model& m = window.model;
         const int j = ++m.nlin;
-        m.lines[static_cast<std::size_t>(j)] = LineRecord{static_cast<std::int16_t>(causa),
-                                                          static_cast<std::int16_t>(a),
-                                                          static_cast<std::int16_t>(b), 0};
+        m.lines[static_cast<std::size_t>(j)] =
+            LineRecord{static_cast<std::int16_t>(causa), static_cast<std::int16_t>(a),
+                       static_cast<std::int16_t>(b), 0};
         load_bond_lines(window, j);
         line(j).visible = true;
         barb(j).visible = true;

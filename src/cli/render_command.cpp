@@ -1,0 +1,119 @@
+#include <ostream>
+
+#include "causality/causality_commands.h"
+#include "cli/cli.h"
+#include "cli/command_io.h"
+#include "cli/commands.h"
+#include "cli/display_text.h"
+#include "display/redraw.h"
+#include "display/stored_int16.h"
+#include "display/window_load.h"
+#include "editor/window_causality.h"
+#include "model/file_error.h"
+#include "model/model_reader.h"
+#include "shell/drawing_png.h"
+
+namespace vantor {
+namespace {
+
+// Message boxes, answered at once, become report lines.
+class PrintingHost : public EditorHost {
+  public:
+    explicit PrintingHost(std::ostream& report) : report_(report) {}
+    void show_message(const std::string& text) override {
+        report_ << "message: " << escape_controls(text) << "\n";
+    }
+
+  private:
+    std::ostream& report_;
+};
+
+// A priority table that cannot be read stops the command as an error.
+class RenderCausalityHost : public WindowCausalityHost {
+  public:
+    RenderCausalityHost(ModelWindow& window, AppState& app, EditorHost& host, const CliContext& ctx)
+        : WindowCausalityHost(window, app, host), ctx_(ctx) {}
+    void show_error(const std::string& text) override { print_error(ctx_, text); }
+
+  private:
+    const CliContext& ctx_;
+};
+
+struct RenderArguments {
+    std::string model_path;
+    std::string out_path;
+    bool assign = false;
+    bool showp = false;
+};
+
+// The window as Open Model leaves it, with Show Parameters checked as the
+// menu item checks it.
+void open_window(ModelWindow& window, AppState& app, const RenderArguments& args) {
+    init_model_window(window, 1);
+    window.model = read_model_file(args.model_path);
+    window.hasname = kTrue;
+    try {
+        show_loaded_model(window, app);
+        if (args.showp) {
+            window.menus.showp = true;
+            // The first pass resizes the glyphs to their new captions, the
+            // next ones put the bonds on the new sizes.
+            for (int pass = 0; pass < 3; ++pass) refresco(window, app);
+        }
+    } catch (const Int16Overflow&) {
+        throw FileError(args.model_path,
+                        "a value overflows a 16-bit field as the window shows the model");
+    }
+    window.saved = kTrue;
+}
+
+}  // namespace
+
+int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
+    constexpr std::string_view kUsage = "vantor-cli render MODEL -o OUT.png [--assign] [--showp]";
+    RenderArguments args;
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        const std::string& arg = argv[i];
+        if (arg == "--assign") {
+            args.assign = true;
+        } else if (arg == "--showp") {
+            args.showp = true;
+        } else if (arg == "-o") {
+            if (i + 1 == argv.size()) return usage_error(ctx, "-o needs a file", kUsage);
+            args.out_path = argv[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+        } else if (args.model_path.empty() && !arg.empty()) {
+            args.model_path = arg;
+        } else {
+            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
+        }
+    }
+    if (args.model_path.empty()) return usage_error(ctx, "render needs a MODEL", kUsage);
+    if (args.out_path.empty()) return usage_error(ctx, "render needs -o OUT.png", kUsage);
+
+    AppState app;
+    app.program_dir = ctx.program_dir;
+    ModelWindow window;
+    open_window(window, app, args);
+
+    int code = kExitOk;
+    if (args.assign) {
+        PrintingHost printing(ctx.out);
+        RenderCausalityHost causality(window, app, printing, ctx);
+        switch (assign_Click(window, ctx.program_dir, causality)) {
+            case AssignOutcome::kCompleted:
+                break;
+            case AssignOutcome::kCausalityError:
+                // The picture shows the element in error, selected.
+                code = kExitModelProblem;
+                break;
+            case AssignOutcome::kTableUnreadable:
+                return kExitUsage;
+        }
+    }
+    shell::write_drawing_png(window, args.out_path);
+    return code;
+}
+
+}  // namespace vantor

@@ -1,0 +1,62 @@
+#include "editor/dispatch.h"
+
+#include "display/viewport.h"
+#include "editor/connect.h"
+#include "editor/drop.h"
+#include "editor/mouse_handlers.h"
+
+namespace vantor {
+
+bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host,
+                            const EditorEvent& event) {
+    const float x = event.x;
+    const float y = event.y;
+    switch (event.kind) {
+        case EventKind::kResize:
+            window.viewport.width = x;
+            window.viewport.height = y;
+            Form_Resize(window);
+            return true;
+        case EventKind::kHScroll:
+            set_hscroll(window, event.value);
+            return true;
+        case EventKind::kVScroll:
+            set_vscroll(window, event.value);
+            return true;
+        case EventKind::kDrop:
+            Form_DragDrop(window, app, host, x, y);
+            return true;
+        case EventKind::kFormMouseMove:
+            form_mousemove(window, app, event.button, event.shift, x, y);
+            return true;
+        case EventKind::kFormMouseUp:
+            Form_MouseUp(window, app, event.button, event.shift, x, y);
+            return true;
+        case EventKind::kFormDblClick:
+            Form_DblClick(window);
+            return true;
+        case EventKind::kFormLostFocus:
+            Form_LostFocus(window);
+            return true;
+        case EventKind::kImageMouseMove:
+            image1_MouseMove(window, app, event.index, event.button, event.shift, x, y);
+            return true;
+        case EventKind::kImageMouseUp:
+            image1_MouseUp(window, app, event.index, event.button, event.shift, x, y);
+            return true;
+        case EventKind::kImageClick:
+            image1_Click(window, app, event.index);
+            return true;
+        case EventKind::kImageDblClick:
+            // The element double click (parameters, MATLAB link) is not built yet.
+            return true;
+        case EventKind::kText1Change:
+        case EventKind::kText1LostFocus:
+        case EventKind::kMenu:
+        case EventKind::kDialog:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace vantor

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vantor::shell {
+
+// What `vantor` was started with: `--journal FILE` (or `--journal=FILE`)
+// anywhere among the words; the other words, joined by blanks, are the
+// command line that names the model to open, as typed.
+struct EditorOptions {
+    QString journal;  // empty: no journal
+    QString command_line;
+};
+
+// Nothing when --journal has no file.
+std::optional<EditorOptions> read_editor_options(const QStringList& words);
+
+}  // namespace vantor::shell

@@ -1,0 +1,291 @@
+// Replaying journals: a replay does what calling the handlers does, drops
+// hand over what the palette hands over, and the lines that must stop a
+// replay stop it at their line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/palette.h"
+#include "causality/causality_commands.h"
+#include "display/redraw.h"
+#include "display/viewport.h"
+#include "display/window_load.h"
+#include "editor/connect.h"
+#include "editor/drop.h"
+#include "editor/mouse_handlers.h"
+#include "editor/replay.h"
+#include "editor/state_file.h"
+#include "editor/window_causality.h"
+#include "model/model_reader.h"
+#include "test_scratch.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingHost : public EditorHost {
+  public:
+    void show_message(const std::string& text) override { messages.push_back(text); }
+    void request_focus() override { ++focus_requests; }
+    std::vector<std::string> messages;
+    int focus_requests = 0;
+};
+
+class SilentPorts : public Ports {
+  public:
+    MessageAnswer message_box(const MessageRequest&) override { return MessageAnswer::kOk; }
+    std::optional<std::string> open_file(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> save_file(const FileDialogRequest&) override { return {}; }
+    void set_busy_pointer(bool) override {}
+    void show_help(const std::string&, HelpPage) override {}
+    void show_about(const std::string&) override {}
+};
+
+// A window as vantor-cli edit opens it, on `program_dir`.
+struct Editor {
+    explicit Editor(const std::string& program_dir, const std::string& model_path = "") {
+        app.program_dir = program_dir;
+        init_model_window(window, 1);
+        if (!model_path.empty()) {
+            window.model = read_model_file(model_path);
+            window.hasname = kTrue;
+            show_loaded_model(window, app);
+        }
+        window.saved = kTrue;
+    }
+    explicit Editor(const std::string& program_dir, const Model& model) : Editor(program_dir) {
+        window.model = model;
+        show_loaded_model(window, app);
+        window.saved = kTrue;
+    }
+
+    void replay(const std::string& text) {
+        replay_journal(window, app, host, parse_journal(text, "test.jnl"));
+    }
+    // The drag from the palette window itself, then the drop.
+    void palette_drop(const std::string& library, int entry, float x, float y) {
+        Palette palette(app.program_dir + "/library/" + library + ".lib", library);
+        SilentPorts ports;
+        palette.Form_GotFocus(app, ports);
+        palette.image1_DragOver(app, entry);
+        Form_DragDrop(window, app, host, x, y);
+    }
+    std::string state() const { return format_state_file(window, app); }
+
+    AppState app;
+    ModelWindow window;
+    RecordingHost host;
+};
+
+const std::string kData = VANTOR_DATA_DIR;
+const std::string kExamples = VANTOR_EXAMPLES_DIR;
+
+TEST(JournalReplay, EqualsCallingTheHandlers) {
+    Editor replayed(kData, kExamples + "/series_rlc.bgf");
+    replayed.replay(R"(# every kind of line that runs today
+resize 9000 5000
+drop bondgraph 5 3000 2000
+image1_mousemove 12 1 0 50 50
+image1_mousemove 12 1 0 300 170.5
+image1_mouseup 12 1 0 300 170.5
+image1_click 12
+form_mousemove 1 0 100 100
+form_mousemove 1 0 2000 1500
+form_mouseup 1 0 2000 1500
+hscroll 500
+vscroll 250
+form_mousemove 0 0 400 400
+form_lostfocus
+drop signals 1 1000 3000
+menu showp
+menu simulink2
+menu assign
+menu undo
+menu extend
+form_dblclick
+form_mouseup 1 0 10 10
+)");
+
+    Editor direct(kData, kExamples + "/series_rlc.bgf");
+    ModelWindow& w = direct.window;
+    AppState& app = direct.app;
+    w.viewport.width = 9000;
+    w.viewport.height = 5000;
+    Form_Resize(w);
+    direct.palette_drop("bondgraph", 5, 3000, 2000);
+    image1_MouseMove(w, app, 12, 1, 0, 50, 50);
+    image1_MouseMove(w, app, 12, 1, 0, 300, 170.5f);
+    image1_MouseUp(w, app, 12, 1, 0, 300, 170.5f);
+    image1_Click(w, app, 12);
+    form_mousemove(w, app, 1, 0, 100, 100);
+    form_mousemove(w, app, 1, 0, 2000, 1500);
+    Form_MouseUp(w, app, 1, 0, 2000, 1500);
+    set_hscroll(w, 500);
+    set_vscroll(w, 250);
+    form_mousemove(w, app, 0, 0, 400, 400);
+    Form_LostFocus(w);
+    direct.palette_drop("signals", 1, 1000, 3000);
+    w.menus.showp = !w.menus.showp;
+    for (int k = 0; k < 3; ++k) refresco(w, app);
+    w.menus.simulink_version = 2;
+    WindowCausalityHost causality(w, app, direct.host);
+    assign_Click(w, app.program_dir, causality);
+    Undo_Click(w, causality);
+    extend_Click(w, causality);
+    Form_DblClick(w);
+    Form_MouseUp(w, app, 1, 0, 10, 10);
+
+    EXPECT_EQ(replayed.state(), direct.state());
+    EXPECT_EQ(replayed.host.messages, direct.host.messages);
+    // The journal did reach the window: two drops (the sum with three ports).
+    EXPECT_EQ(replayed.window.model.nobj, 11 + 1 + 4);
+    EXPECT_TRUE(replayed.window.menus.showp);
+    EXPECT_EQ(replayed.window.menus.simulink_version, 2);
+    EXPECT_EQ(replayed.window.viewport.HScroll1.value, 500);
+}
+
+// A program folder of the test's own: libraries with a port entry and with a
+// value outside 16 bits, and no priority tables.
+std::string program_folder() {
+    const std::string dir = test::scratch_dir() + "program";
+    fs::create_directories(dir + "/library");
+    auto block = [](const std::string& type, const std::string& caption, int top, int inputs,
+                    int outputs, int owner) {
+        return "add_obj\r\ntype = " + type +
+               "\r\nparameters = +-\r\nmaxlin =  0\r\nnumlin =  0\r\n" + "caption = " + caption +
+               "\r\ntop =  " + std::to_string(top) +
+               "\r\nleft =  240\r\nparameter2 = \r\nindex =  0\r\nmaxsigninp =  " +
+               std::to_string(inputs) + "\r\nsignout =  " + std::to_string(outputs) +
+               "\r\nauxil1 =  1\r\nauxil2 =  " + std::to_string(owner) +
+               "\r\nauxil3 =  0\r\nend\r\n";
+    };
+    std::ofstream(dir + "/library/ports.lib", std::ios::binary)
+        << block("sum", "  sum of two  ", 240, 2, 1, 0) << block("con", ">", 240, 0, 0, 1)
+        << block("con", ">", 240, 0, 0, 9) << "end_sys\r\n";
+    std::ofstream(dir + "/library/big.lib", std::ios::binary)
+        << block("C__", "C", 40000, 0, 0, 0) << "end_sys\r\n";
+    fs::copy_file(kData + "/library/bondgraph.lib", dir + "/library/bondgraph.lib",
+                  fs::copy_options::overwrite_existing);
+    return dir;
+}
+
+TEST(JournalReplay, APortEntryHandsOverItsBlockAsThePaletteDoes) {
+    const std::string dir = program_folder();
+    Editor replayed(dir);
+    replayed.replay("drop ports 2 2000 1000\n");
+    Editor direct(dir);
+    direct.palette_drop("ports", 2, 2000, 1000);
+
+    EXPECT_EQ(replayed.state(), direct.state());
+    const ObjRecord& block = replayed.window.model.objs[1];
+    EXPECT_EQ(block.type, "sum");
+    EXPECT_EQ(block.caption.trimmed(), "sum of two");
+    EXPECT_EQ(replayed.window.model.nobj, 4);  // the block and its three ports
+    EXPECT_EQ(replayed.app.selready, kTrue);   // the drop is over
+}
+
+void expect_stop(Editor& editor, const std::string& journal, int line, const std::string& problem) {
+    try {
+        editor.replay(journal);
+        ADD_FAILURE() << "no stop in:\n" << journal;
+    } catch (const JournalError& e) {
+        EXPECT_EQ(e.line(), line) << journal;
+        EXPECT_NE(e.problem().find(problem), std::string::npos)
+            << journal << "\n  stopped with: " << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("test.jnl: line " + std::to_string(line) + ": ", 0),
+                  0u);
+    }
+}
+
+TEST(JournalReplay, LinesThatStopTheReplayStopItAtTheirLine) {
+    const std::string dir = program_folder();
+    const struct {
+        const char* journal;
+        int line;
+        const char* problem;
+    } rows[] = {
+        {"image1_click 0\n", 1, "glyph 0 is not in the model, which has 0 elements"},
+        {"drop bondgraph 1 900 900\nimage1_mousemove 2 1 0 5 5\n", 2,
+         "glyph 2 is not in the model"},
+        {"drop bondgraph 1 900 900\nimage1_dblclick 1\n", 2,
+         "the event \"image1_dblclick 1\" is not supported yet"},
+        {"drop nosuch 1 0 0\n", 1, "the library cannot be read: "},
+        {"drop bondgraph 16 0 0\n", 1, "the palette bondgraph has no entry 16 (it has 15)"},
+        {"drop bondgraph 0 0 0\n", 1, "has no entry 0"},
+        {"drop ports 3 0 0\n", 1, "entry 3 of the palette ports is a port of entry 9"},
+        {"drop big 1 0 0\n", 1, "big.lib"},
+        {"drop bondgraph 1 40000 0\n", 1, "overflows a 16-bit field"},
+        {"# no tables here\nmenu assign\n", 2, "Priority table"},
+        {"menu paste\n", 1, "the event \"menu paste\" is not supported yet"},
+        {"menu selectall\n", 1, "\"menu selectall\" is not supported yet"},
+        {"menu edit\n", 1, "\"menu edit\" is not supported yet"},
+        {"drop bondgraph 1 900 900\nmenu ddelete\n", 2, "\"menu ddelete\" is not supported yet"},
+        {"drop bondgraph 1 900 900\nmenu rotate\n", 2, "\"menu rotate\" is not supported yet"},
+        {"text1_change \"R\\n1\"\n", 1, "\"text1_change \"R\\n1\"\" is not supported yet"},
+        {"text1_lostfocus\n", 1, "\"text1_lostfocus\" is not supported yet"},
+        {"dialog Apply\n", 1, "\"dialog Apply\" is not supported yet"},
+    };
+    for (const auto& row : rows) {
+        Editor editor(dir);
+        // Whatever follows a stop does not run.
+        expect_stop(editor, std::string(row.journal) + "menu showp\n", row.line, row.problem);
+        EXPECT_FALSE(editor.window.menus.showp) << row.journal;
+    }
+}
+
+TEST(JournalReplay, DisabledMenuItemsDoNothing) {
+    Editor editor(kData, kExamples + "/series_rlc.bgf");
+    const std::string before = editor.state();
+    editor.replay("menu ddelete\nmenu Cut\nmenu copy\nmenu rotate\n");
+    EXPECT_EQ(editor.state(), before);
+}
+
+TEST(JournalReplay, ShowParametersAndSimulinkVersionsToggleAndCheck) {
+    Editor editor(kData, kExamples + "/series_rlc.bgf");
+    editor.replay("menu showp\n");
+    EXPECT_TRUE(editor.window.menus.showp);
+    EXPECT_EQ(editor.window.saved, kFalse);  // the redraw marks the model changed
+    editor.replay("menu showp\nmenu simulink1\nmenu simulink3\nmenu simulink3\n");
+    EXPECT_FALSE(editor.window.menus.showp);
+    EXPECT_EQ(editor.window.menus.simulink_version, 3);
+    editor.replay("menu simulink1\n");
+    EXPECT_EQ(editor.window.menus.simulink_version, 1);
+}
+
+// Two effort sources on one bond: the second conflicts with the first.
+Model conflicting_sources() {
+    Model m;
+    for (int i = 1; i <= 2; ++i) {
+        m.objs[i].type = "Se_";
+        m.objs[i].caption = "Se";
+        m.objs[i].maxlin = m.objs[i].numlin = 1;
+        m.objs[i].top = 500;
+        m.objs[i].left = static_cast<std::int16_t>(1000 * i);
+    }
+    m.nobj = 2;
+    m.lines[1] = {0, 1, 2, 0};
+    m.nlin = 1;
+    return m;
+}
+
+TEST(JournalReplay, ACausalityErrorSelectsTheElementInErrorAndEnablesTheEditCommands) {
+    Editor editor(kData, conflicting_sources());
+    editor.window.model.objs[1].selected = kTrue;
+    editor.replay("menu assign\n");
+    EXPECT_EQ(editor.host.messages, std::vector<std::string>{kCausalityErrorMessage});
+    EXPECT_EQ(editor.window.model.objs[1].selected, kFalse);
+    EXPECT_EQ(editor.window.model.objs[2].selected, kTrue);
+    EXPECT_EQ(editor.window.image1[2].color, editor.app.colsel);
+    EXPECT_EQ(editor.window.image1[1].color, editor.app.colnorm);
+    EXPECT_TRUE(editor.window.menus.ddelete && editor.window.menus.Cut &&
+                editor.window.menus.copy && editor.window.menus.rotate);
+
+    editor.replay("menu undo\n");
+    EXPECT_EQ(editor.window.model.lines[1].causa, 0);
+    EXPECT_EQ(editor.host.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vantor

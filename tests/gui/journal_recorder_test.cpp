@@ -1,0 +1,101 @@
+#include "shell/journal_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "editor/journal_reader.h"
+#include "model/file_error.h"
+#include "shell/command_line.h"
+
+namespace vantor::test {
+namespace {
+
+using shell::JournalRecorder;
+
+std::string text_of(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+EditorEvent scroll(int value) {
+    EditorEvent event;
+    event.kind = EventKind::kHScroll;
+    event.value = value;
+    return event;
+}
+
+TEST(JournalRecorder, EachWindowsEventsFollowACommentNamingIt) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("edit.jnl").toStdString();
+    {
+        std::ofstream earlier(path);
+        earlier << "# an earlier session\nhscroll 100\n";
+    }
+    {
+        JournalRecorder journal(path);
+        const int first = journal.new_writer();
+        const int second = journal.new_writer();
+        journal.record(first, 1, "MODEL1", scroll(200));
+        journal.record(first, 1, "MODEL1", scroll(300));
+        journal.record(second, 2, "rlc", scroll(400));
+        journal.record(first, 1, "MODEL1", scroll(500));
+        // Every line is in the file at once, not when the program ends.
+        EXPECT_EQ(text_of(path).substr(text_of(path).size() - 12), "hscroll 500\n");
+        // A window opened under the number of a closed one is another window.
+        const int reopened = journal.new_writer();
+        journal.record(reopened, 1, "MODEL1", scroll(600));
+    }
+    EXPECT_EQ(text_of(path),
+              "# an earlier session\nhscroll 100\n"
+              "# window 1: MODEL1\nhscroll 200\nhscroll 300\n"
+              "# window 2: rlc\nhscroll 400\n"
+              "# window 1: MODEL1\nhscroll 500\n"
+              "# window 1: MODEL1\nhscroll 600\n");
+    // The comments are skipped when the journal is read back.
+    EXPECT_EQ(read_journal_file(path).entries.size(), 6u);
+}
+
+TEST(JournalRecorder, AJournalThatCannotBeOpenedIsNamed) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("missing/edit.jnl").toStdString();
+    try {
+        JournalRecorder journal(path);
+        FAIL() << "opened";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), path);
+    }
+}
+
+struct OptionCase {
+    QStringList words;
+    bool valid;
+    QString journal;
+    QString command_line;
+};
+
+TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
+    const OptionCase cases[] = {
+        {{}, true, "", ""},
+        {{"rlc.bgf"}, true, "", "rlc.bgf"},
+        {{"--journal", "s.jnl", "rlc.bgf"}, true, "s.jnl", "rlc.bgf"},
+        {{"my", "model.bgf", "--journal=s.jnl"}, true, "s.jnl", "my model.bgf"},
+        {{"rlc.bgf", "--journal"}, false, "", ""},
+        {{"--journal=", "rlc.bgf"}, false, "", ""},
+    };
+    for (const OptionCase& c : cases) {
+        SCOPED_TRACE(c.words.join(' ').toStdString());
+        const auto options = shell::read_editor_options(c.words);
+        ASSERT_EQ(options.has_value(), c.valid);
+        if (!options) continue;
+        EXPECT_EQ(options->journal, c.journal);
+        EXPECT_EQ(options->command_line, c.command_line);
+    }
+}
+
+}  // namespace
+}  // namespace vantor::test

@@ -1,0 +1,120 @@
+#include "gui/recording_painter.h"
+
+#include <QPaintEngine>
+#include <QPen>
+#include <QTextItem>
+#include <QTransform>
+
+namespace vantor::test {
+
+namespace {
+
+// Claims every feature, so the painter hands over its primitives as they
+// were asked for, with the transformation to apply here.
+class RecordingEngine : public QPaintEngine {
+  public:
+    explicit RecordingEngine(RecordingDevice& device)
+        : QPaintEngine(QPaintEngine::AllFeatures), device_(device) {}
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return QPaintEngine::User; }
+
+    void updateState(const QPaintEngineState& state) override {
+        const DirtyFlags dirty = state.state();
+        if (dirty & DirtyPen) pen_ = state.pen();
+        if (dirty & DirtyBrush) brush_ = state.brush();
+        if (dirty & DirtyTransform) transform_ = state.transform();
+        if (dirty & DirtyFont) font_ = state.font();
+    }
+
+    void drawLines(const QLineF* lines, int count) override {
+        if (pen_.style() == Qt::NoPen) return;
+        for (int n = 0; n < count; ++n) {
+            device_.drawing.lines.push_back(
+                {transform_.map(lines[n]), pen_.color(), pen_.widthF(), pen_.style()});
+        }
+    }
+    void drawLines(const QLine* lines, int count) override {
+        for (int n = 0; n < count; ++n) {
+            const QLineF line(lines[n]);
+            drawLines(&line, 1);
+        }
+    }
+
+    void drawRects(const QRectF* rects, int count) override {
+        for (int n = 0; n < count; ++n) {
+            DrawnRect drawn;
+            drawn.at = transform_.mapRect(rects[n]);
+            if (pen_.style() != Qt::NoPen) {
+                drawn.pen = pen_.color();
+                drawn.pen_style = pen_.style();
+            }
+            if (brush_.style() != Qt::NoBrush) drawn.fill = brush_.color();
+            device_.drawing.rects.push_back(drawn);
+        }
+    }
+    void drawRects(const QRect* rects, int count) override {
+        for (int n = 0; n < count; ++n) {
+            const QRectF rect(rects[n]);
+            drawRects(&rect, 1);
+        }
+    }
+
+    void drawTextItem(const QPointF& at, const QTextItem& item) override {
+        device_.drawing.texts.push_back(
+            {transform_.map(at), item.text(), pen_.color(), item.font()});
+    }
+
+    // Pictures, polygons and paths are not what the drawing is made of.
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+
+  private:
+    RecordingDevice& device_;
+    QPen pen_;
+    QBrush brush_;
+    QTransform transform_;
+    QFont font_;
+};
+
+}  // namespace
+
+RecordingDevice::RecordingDevice(QSize size)
+    : size_(size), engine_(std::make_unique<RecordingEngine>(*this)) {}
+
+RecordingDevice::~RecordingDevice() = default;
+
+QPaintEngine* RecordingDevice::paintEngine() const {
+    return engine_.get();
+}
+
+int RecordingDevice::metric(PaintDeviceMetric metric) const {
+    switch (metric) {
+        case PdmWidth:
+            return size_.width();
+        case PdmHeight:
+            return size_.height();
+        case PdmWidthMM:
+            return size_.width() * 254 / 960;
+        case PdmHeightMM:
+            return size_.height() * 254 / 960;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+    }
+    return 0;
+}
+
+}  // namespace vantor::test

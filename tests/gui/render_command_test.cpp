@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <sstream>
+
+#include "causality/causality_commands.h"
+#include "cli/cli.h"
+#include "display/window_load.h"
+#include "editor/window_causality.h"
+#include "gui/program_folder.h"
+#include "model/model_reader.h"
+#include "shell/control_bounds.h"
+#include "shell/drawing_picture.h"
+
+namespace vantor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliResult cli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    std::vector<std::string> all = {"--program-dir", VANTOR_DATA_DIR};
+    all.insert(all.end(), args.begin(), args.end());
+    const int code = run_cli(all, "/nonexistent/program", out, err);
+    return {code, out.str(), err.str()};
+}
+
+class Messages : public EditorHost {
+  public:
+    void show_message(const std::string& text) override { printed += "message: " + text + "\n"; }
+    std::string printed;
+};
+
+// The window as Open Model and then Assign & Check leave it.
+AssignOutcome open_and_assign(ModelWindow& window, AppState& app, const std::string& path,
+                              Messages& messages) {
+    init_model_window(window, 1);
+    window.model = read_model_file(path);
+    app.program_dir = VANTOR_DATA_DIR;
+    show_loaded_model(window, app);
+    WindowCausalityHost host(window, app, messages);
+    return assign_Click(window, app.program_dir, host);
+}
+
+QImage argb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool paper_only(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+        }
+    }
+    return true;
+}
+
+std::vector<fs::path> example_models() {
+    std::vector<fs::path> models;
+    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
+        if (entry.path().extension() == ".bgf") models.push_back(entry.path());
+    }
+    std::sort(models.begin(), models.end());
+    return models;
+}
+
+// Every example, rendered after Assign & Check into the build's gui-renders
+// folder for people to look at, is its window's drawing with the messages
+// the window would show, cropped to the drawing.
+TEST(RenderCommand, EveryExampleRendersItsWindowsDrawingAfterAssignAndCheck) {
+    const std::vector<fs::path> models = example_models();
+    ASSERT_GE(models.size(), 10u);
+    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
+    for (const fs::path& model : models) {
+        SCOPED_TRACE(model.filename().string());
+        const std::string out =
+            (fs::path(VANTOR_RENDER_DIR) / (model.stem().string() + ".png")).string();
+        const CliResult run = cli({"render", model.string(), "--assign", "-o", out});
+
+        ModelWindow window;
+        AppState app;
+        Messages messages;
+        const AssignOutcome outcome = open_and_assign(window, app, model.string(), messages);
+        EXPECT_EQ(run.code, outcome == AssignOutcome::kCausalityError ? 1 : 0) << run.err;
+        EXPECT_EQ(run.out, messages.printed);
+        EXPECT_EQ(run.err, "");
+
+        const QImage written(QString::fromStdString(out));
+        ASSERT_FALSE(written.isNull());
+        EXPECT_EQ(argb(written), argb(shell::drawing_image(window)));
+        // Cropped: the margin is paper, and the drawing reaches into the
+        // pixels next to it on every side.
+        const QRect inside = written.rect().adjusted(shell::kRenderMargin, shell::kRenderMargin,
+                                                     -shell::kRenderMargin, -shell::kRenderMargin);
+        EXPECT_EQ(inside.size(), shell::drawing_extent(window).size());
+        EXPECT_TRUE(paper_only(written, QRect(0, 0, written.width(), shell::kRenderMargin)));
+        EXPECT_TRUE(paper_only(written, QRect(0, 0, shell::kRenderMargin, written.height())));
+        EXPECT_FALSE(paper_only(written, inside.adjusted(0, 0, 0, 4 - inside.height())));
+        EXPECT_FALSE(paper_only(written, inside.adjusted(0, 0, 4 - inside.width(), 0)));
+        EXPECT_FALSE(paper_only(written, inside.adjusted(0, inside.height() - 4, 0, 0)));
+        EXPECT_FALSE(paper_only(written, inside.adjusted(inside.width() - 4, 0, 0, 0)));
+    }
+}
+
+TEST(RenderCommand, ShowParametersAddsTheParameterLineUnderTheCaptions) {
+    const std::string model = (fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf").string();
+    QTemporaryDir dir;
+    const std::string plain = dir.filePath("plain.png").toStdString();
+    const std::string shown = dir.filePath("shown.png").toStdString();
+    ASSERT_EQ(cli({"render", model, "-o", plain}).code, 0);
+    ASSERT_EQ(cli({"render", "--showp", model, "-o", shown}).code, 0);
+    const QImage without(QString::fromStdString(plain));
+    const QImage with(QString::fromStdString(shown));
+    ASSERT_EQ(with.size(), without.size());
+
+    // Under the caption of each element whose parameters show, where they
+    // go: nothing there before (its bonds leave upwards), ink after.
+    ModelWindow window;
+    AppState app;
+    init_model_window(window, 1);
+    window.model = read_model_file(model);
+    show_loaded_model(window, app);
+    const QPoint corner = QPoint(shell::kRenderMargin, shell::kRenderMargin) -
+                          shell::drawing_extent(window).topLeft();
+    int with_parameters = 0;
+    for (int i = 1; i <= window.model.nobj; ++i) {
+        const ObjRecord& obj = window.model.objs[static_cast<std::size_t>(i)];
+        const std::string type = obj.type.trimmed();
+        if (type != "I__" && type != "R__" && type != "C__") continue;
+        ++with_parameters;
+        const QRect glyph = shell::glyph_rect(window.image1[static_cast<std::size_t>(i)]);
+        const QRect below(glyph.left() + corner.x(), glyph.bottom() + 1 + corner.y(), 24, 15);
+        SCOPED_TRACE(type);
+        EXPECT_TRUE(paper_only(without, below));
+        EXPECT_FALSE(paper_only(with, below));
+    }
+    EXPECT_EQ(with_parameters, 3);
+}
+
+struct BadRender {
+    const char* name;
+    std::vector<std::string> args;
+    const char* says;
+};
+
+TEST(RenderCommand, UsageAndFileErrorsWriteNoPicture) {
+    QTemporaryDir dir;
+    const std::string model = (fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf").string();
+    const std::string out = dir.filePath("out.png").toStdString();
+    const BadRender cases[] = {
+        {"no output", {"render", model}, "render needs -o OUT.png"},
+        {"no model", {"render", "-o", out}, "render needs a MODEL"},
+        {"unknown option", {"render", model, "-o", out, "--big"}, "unknown option \"--big\""},
+        {"missing model",
+         {"render", dir.filePath("none.bgf").toStdString(), "-o", out},
+         "none.bgf"},
+        {"folder missing",
+         {"render", model, "-o", dir.filePath("no/out.png").toStdString()},
+         "no/out.png"},
+    };
+    for (const BadRender& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult run = cli(c.args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
+}
+
+// The program itself, with no display and no application of its own.
+TEST(RenderCommand, TheProgramRendersOffscreenOnItsOwn) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("rlc.png"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    program.setProcessEnvironment(environment);
+    program.start(
+        QStringLiteral(VANTOR_CLI_PATH),
+        {QStringLiteral("--program-dir"), QStringLiteral(VANTOR_DATA_DIR), QStringLiteral("render"),
+         QString::fromStdString((fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf").string()),
+         QStringLiteral("--assign"), QStringLiteral("-o"), out});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardError().toStdString(), "");
+
+    ModelWindow window;
+    AppState app;
+    Messages messages;
+    open_and_assign(window, app, (fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf").string(),
+                    messages);
+    EXPECT_EQ(program.readAllStandardOutput().toStdString(), messages.printed);
+    EXPECT_EQ(argb(QImage(out)), argb(shell::drawing_image(window)));
+}
+
+}  // namespace
+}  // namespace vantor::test
