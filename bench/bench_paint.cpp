@@ -63,18 +63,6 @@ void BM_PaintWholeDrawing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintWholeDrawing)->Unit(benchmark::kMillisecond);
-void BM_Dump(benchmark::State& state) {
-    vantor::AppState app;
-    const vantor::ModelWindow window = full_window(app);
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), Qt::white);
-    vantor::shell::paint_window(painter, window, {}, image.rect());
-    painter.end();
-    image.copy(0, 0, 400, 250).save("/tmp/x/bench.png");
-    for (auto _ : state) {}
-}
-BENCHMARK(BM_Dump);
 
 // The canvas widget itself: its paint event and the scroll bars over it.
 void BM_RepaintCanvas(benchmark::State& state) {

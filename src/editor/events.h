@@ -33,11 +33,11 @@ struct EditorEvent {
     int index = 0;   // glyph I
     int button = 0;  // 1 left, 2 right, 0 none
     int shift = 0;
-    float x = 0;  // also W of resize
-    float y = 0;  // also H of resize
-    int value = 0;        // scroll value; drop ENTRY
-    std::string name;     // drop LIBRARY; menu ITEM; dialog value1/value2/button
-    std::string text;     // text of text1_change and dialog values, in the model's Windows-1252
+    float x = 0;       // also W of resize
+    float y = 0;       // also H of resize
+    int value = 0;     // scroll value; drop ENTRY
+    std::string name;  // drop LIBRARY; menu ITEM; dialog value1/value2/button
+    std::string text;  // text of text1_change and dialog values, in the model's Windows-1252
 };
 
 }  // namespace vantor

@@ -130,7 +130,7 @@ void PointerRouter::drop(const ModelWindow& window, double px, double py,
 }
 
 void PointerRouter::deliver(const ModelWindow& window, bool up, int target, int button, int shift,
-                         float x, float y) {
+                            float x, float y) {
     EditorEvent event;
     event.button = button;
     event.shift = shift;

@@ -57,7 +57,7 @@ class PointerRouter {
     void begin_press(const ModelWindow& window, int button, float x, float y);
     // A move, or with `up` a release, for the background (target 0) or a glyph.
     void deliver(const ModelWindow& window, bool up, int target, int button, int shift, float x,
-              float y);
+                 float y);
 
     Sink sink_;
     int held_ = 0;
