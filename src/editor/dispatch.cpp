@@ -1,9 +1,11 @@
 #include "editor/dispatch.h"
 
 #include "display/viewport.h"
+#include "editor/caption_edit.h"
 #include "editor/connect.h"
 #include "editor/drop.h"
 #include "editor/mouse_handlers.h"
+#include "model/element_kinds.h"
 
 namespace vantor {
 
@@ -48,10 +50,20 @@ bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host
             image1_Click(window, app, event.index);
             return true;
         case EventKind::kImageDblClick:
-            // The element double click (parameters, MATLAB link) is not built yet.
+            // A text note opens the caption box; the other elements' double
+            // click (parameters, MATLAB link) is not built yet.
+            if (in_model(window.model, event.index) &&
+                is_text_note(window.model.objs[static_cast<std::size_t>(event.index)])) {
+                open_caption_box(window, event.index);
+            }
             return true;
         case EventKind::kText1Change:
+            window.Text1.text = event.text;
+            text1_Change(window);
+            return true;
         case EventKind::kText1LostFocus:
+            Text1_LostFocus(window, app);
+            return true;
         case EventKind::kMenu:
         case EventKind::kDialog:
             return false;

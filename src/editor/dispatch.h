@@ -7,9 +7,10 @@
 
 namespace vantor {
 
-// Runs the handler that a pointer, scroll, resize or drop event stands for.
+// Runs the handler that a pointer, scroll, resize, drop or caption box event
+// stands for.
 // A drop adds `app.dragobj`, which the caller sets first. False, with nothing
-// done, for the other kinds (caption box, menus, dialog).
+// done, for the other kinds (menus, dialog).
 bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host,
                             const EditorEvent& event);
 

@@ -8,6 +8,7 @@
 #include "display/redraw.h"
 #include "display/stored_int16.h"
 #include "editor/dispatch.h"
+#include "editor/edit_menu.h"
 #include "editor/journal_writer.h"
 #include "editor/window_causality.h"
 #include "model/element_kinds.h"
@@ -96,11 +97,9 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, const std::s
         WindowCausalityHost causality(window, app, host);
         Undo_Click(window, causality);
     } else {
-        // A click on a disabled item does nothing.
-        const bool disabled =
-            (item == "ddelete" && !window.menus.ddelete) || (item == "Cut" && !window.menus.Cut) ||
-            (item == "copy" && !window.menus.copy) || (item == "rotate" && !window.menus.rotate);
-        if (!disabled) stop.unsupported();
+        // No display, so no system clipboard: the internal one still fills.
+        NoClipboard clipboard;
+        if (!run_edit_menu(window, app, host, clipboard, item)) stop.unsupported();
     }
 }
 
@@ -118,8 +117,16 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, const Edito
                 stop("glyph " + std::to_string(e.index) + " is not in the model, which has " +
                      std::to_string(window.model.nobj) + " elements");
             }
-            // The element double click (parameters, MATLAB link) comes later.
-            if (e.kind == EventKind::kImageDblClick) stop.unsupported();
+            // The element double click (parameters, MATLAB link) comes later;
+            // a text note's opens the caption box.
+            if (e.kind == EventKind::kImageDblClick &&
+                !is_text_note(window.model.objs[static_cast<std::size_t>(e.index)])) {
+                stop.unsupported();
+            }
+            break;
+        case EventKind::kText1Change:
+            if (!window.Text1.visible)
+                stop("nothing can be typed into the caption box: it is hidden");
             break;
         case EventKind::kDrop:
             drag_palette_entry(app, e, stop);

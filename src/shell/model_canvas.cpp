@@ -1,5 +1,6 @@
 #include "shell/model_canvas.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -14,6 +15,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "shell/caption_editor.h"
 #include "shell/element_drag.h"
 #include "shell/pointer_cursor.h"
 #include "shell/window_painter.h"
@@ -73,7 +75,12 @@ ModelCanvas::ModelCanvas(const ModelWindow& window, Forward forward, QWidget* pa
       }),
       hbar_(make_bar(Qt::Horizontal, this)),
       vbar_(make_bar(Qt::Vertical, this)),
-      corner_(new QWidget(this)) {
+      corner_(new QWidget(this)),
+      caption_(new CaptionEditor(
+          [this](const EditorEvent& event) {
+              if (window_ != nullptr) forward_(event);
+          },
+          this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -86,6 +93,7 @@ ModelCanvas::ModelCanvas(const ModelWindow& window, Forward forward, QWidget* pa
     resize(client_pixels(window.viewport));
     painted_ = picture_of(window, size());
     place_bars();
+    caption_->follow(window.Text1, scroll_origin(window));
     setCursor(pointer_cursor(window.MousePointer));
     shown_pointer_ = window.MousePointer;
 }
@@ -102,6 +110,7 @@ QSize ModelCanvas::client_pixels(const Viewport& viewport) {
 
 void ModelCanvas::detach() {
     window_ = nullptr;
+    caption_->detach();
     update();
 }
 
@@ -118,6 +127,7 @@ void ModelCanvas::refresh() {
     }
     painted_ = std::move(now);
     place_bars();
+    caption_->follow(window_->Text1, scroll_origin(*window_));
     if (window_->MousePointer != shown_pointer_) {
         shown_pointer_ = window_->MousePointer;
         setCursor(pointer_cursor(shown_pointer_));
@@ -197,8 +207,10 @@ void ModelCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ModelCanvas::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    // Opening a menu keeps the window's focus.
-    if (window_ == nullptr || event->reason() == Qt::PopupFocusReason) return;
+    // Opening a menu keeps the window's focus, and so does typing a caption.
+    if (window_ == nullptr || event->reason() == Qt::PopupFocusReason ||
+        QApplication::focusWidget() == caption_)
+        return;
     router_.focus_lost();
 }
 

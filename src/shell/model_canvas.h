@@ -14,10 +14,13 @@ class QScrollBar;
 
 namespace vantor::shell {
 
+class CaptionEditor;
+
 // The client area of a model window: paints the window's state as seen from
 // its scroll origin, places the two scroll bars and the corner filler where
-// the state puts them, shows the pointer shape the state asks for, and turns
-// Qt's pointer, scroll, resize, focus and drop events into the window's
+// the state puts them, shows the pointer shape the state asks for, lays a
+// text editor over the caption box while the state shows it, and turns Qt's
+// pointer, scroll, resize, focus, drop and typing events into the window's
 // events, which `forward` runs. It never changes the state itself.
 class ModelCanvas : public QWidget {
     Q_OBJECT
@@ -37,6 +40,7 @@ class ModelCanvas : public QWidget {
     QScrollBar* horizontal_bar() const { return hbar_; }
     QScrollBar* vertical_bar() const { return vbar_; }
     QWidget* corner() const { return corner_; }
+    CaptionEditor* caption_editor() const { return caption_; }
 
     // The window's outer size in twips for a client area of `client` pixels,
     // and back: the margins are those the scroll bar layout keeps around
@@ -67,6 +71,7 @@ class ModelCanvas : public QWidget {
     QScrollBar* hbar_;
     QScrollBar* vbar_;
     QWidget* corner_;
+    CaptionEditor* caption_;
     CanvasPicture painted_;
     int shown_pointer_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "app/model_document.h"
 #include "display/stored_int16.h"
 #include "editor/dispatch.h"
+#include "editor/edit_menu.h"
 #include "shell/help_menu.h"
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
@@ -135,6 +136,14 @@ void ModelWindowWidget::run_menu(const char* item, Handler handler) {
     run(handler);
 }
 
+void ModelWindowWidget::run_edit(const char* item) {
+    run_menu(item, [this, item](ModelDocument& d) {
+        d.run([this, item](ModelWindow& window, AppState& app) {
+            run_edit_menu(window, app, host_, clipboard_, item);
+        });
+    });
+}
+
 void ModelWindowWidget::build_menus() {
     QMenuBar* bar = menuBar();
 
@@ -146,16 +155,22 @@ void ModelWindowWidget::build_menus() {
     add_disabled(file, "&Print Model");
     connect(add_item(file, "&Close"), &QAction::triggered, this, [this] { request_close(); });
 
-    // The editing commands arrive with the editor; until then their items
-    // only show the states the document gives them.
+    // Delete, Cut, Copy and Rotate take their enabled states from the
+    // document after every event; Paste and Select All are always there.
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    delete_ = add_disabled(edit, "&Delete", QKeySequence(Qt::Key_Delete));
-    cut_ = add_disabled(edit, "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
-    copy_ = add_disabled(edit, "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C));
-    add_disabled(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
-    add_disabled(edit, "&Rotate", QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(edit, &QMenu::aboutToShow, this, [this] { run_edit("edit"); });
+    auto edit_item = [this, edit](const char* caption, const char* item, QKeySequence shortcut) {
+        QAction* action = add_item(edit, caption, shortcut);
+        connect(action, &QAction::triggered, this, [this, item] { run_edit(item); });
+        return action;
+    };
+    delete_ = edit_item("&Delete", "ddelete", QKeySequence(Qt::Key_Delete));
+    cut_ = edit_item("&Cut", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
+    copy_ = edit_item("C&opy", "copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit_item("&Paste", "paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+    rotate_ = edit_item("&Rotate", "rotate", QKeySequence(Qt::CTRL | Qt::Key_R));
     edit->addSeparator();
-    add_disabled(edit, "&Select All");
+    edit_item("&Select All", "selectall", {});
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     show_parameters_ = add_disabled(options, "&Show Parameters");
@@ -201,6 +216,7 @@ void ModelWindowWidget::sync() {
     delete_->setEnabled(menus.ddelete);
     cut_->setEnabled(menus.Cut);
     copy_->setEnabled(menus.copy);
+    rotate_->setEnabled(menus.rotate);
     show_parameters_->setChecked(menus.showp);
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "editor/events.h"
+#include "shell/qt_clipboard.h"
 #include "shell/qt_editor_host.h"
 
 class QAction;
@@ -63,6 +64,8 @@ class ModelWindowWidget : public QMainWindow {
     // The same for a command that a journal records as `menu ITEM`.
     template <typename Handler>
     void run_menu(const char* item, Handler handler);
+    // An Edit menu item, or "edit" for opening the menu.
+    void run_edit(const char* item);
 
     ModelDocument* document_;
     AppState& app_;
@@ -71,6 +74,7 @@ class ModelWindowWidget : public QMainWindow {
     JournalRecorder* journal_;
     int journal_writer_ = 0;
     QtEditorHost host_;
+    QtClipboard clipboard_;
     ModelCanvas* canvas_;
     // Events that arrive while another runs (a message box lets focus
     // events through) wait for it to end.
@@ -79,6 +83,7 @@ class ModelWindowWidget : public QMainWindow {
     QAction* delete_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
+    QAction* rotate_ = nullptr;
     QAction* show_parameters_ = nullptr;
     std::array<QAction*, 3> simulink_{};
 };

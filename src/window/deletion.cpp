@@ -12,20 +12,6 @@ std::int16_t one_less(std::int16_t value) {
     return static_cast<std::int16_t>(value - 1);
 }
 
-// copiar_imagen: the appearance of one glyph given to another.
-void copiar_imagen(Glyph& dest, const Glyph& src) {
-    dest.top = src.top;
-    dest.left = src.left;
-    dest.caption = src.caption;
-    dest.color = src.color;
-    dest.height = src.height;
-    dest.width = src.width;
-    dest.bold = src.bold;
-    dest.font_size = src.font_size;
-    dest.font_name = src.font_name;
-    dest.border = src.border;
-}
-
 // Whether "con" element k hangs on another "con" while element n is being
 // moved into number i: a reference to n already means the moved record.
 bool hangs_on_con(const Model& m, const ObjRecord& k, int i, int n) {
@@ -61,6 +47,19 @@ int first_orphan(const Model& m) {
 }
 
 }  // namespace
+
+void copiar_imagen(Glyph& dest, const Glyph& src) {
+    dest.top = src.top;
+    dest.left = src.left;
+    dest.caption = src.caption;
+    dest.color = src.color;
+    dest.height = src.height;
+    dest.width = src.width;
+    dest.bold = src.bold;
+    dest.font_size = src.font_size;
+    dest.font_name = src.font_name;
+    dest.border = src.border;
+}
 
 void borrar_linea(ModelWindow& window, int j) {
     Model& m = window.model;

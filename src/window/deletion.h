@@ -5,6 +5,11 @@
 
 namespace vantor {
 
+// copiar_imagen: gives glyph `dest` the appearance of glyph `src` (place,
+// caption, colour, size, font, frame), as a deletion moves a glyph into a
+// hole and a duplicate starts from its original.
+void copiar_imagen(Glyph& dest, const Glyph& src);
+
 // Bond deletion: a bond proper lowers the `numlin` of both its ends (a bond
 // that names an element outside the model changes none); a signal link frees
 // the connection point at its obj1 end (`index` 0). Then the last bond moves

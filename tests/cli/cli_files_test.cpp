@@ -4,13 +4,11 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <set>
 #include <thread>
@@ -44,12 +42,6 @@ using namespace std::string_literals;
 
 const std::string kExamples = VANTOR_EXAMPLES_DIR;
 
-// What a reader of a FIFO gets (read_whole_file refuses FIFOs).
-std::string read_fifo(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::set<std::string> names_in(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -82,7 +74,6 @@ TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
     expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "info", fifo}, fifo);
     expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "resave", "/dev/zero", out},
                            "/dev/zero");
-    expect_refused_at_once({"--program-dir", VANTOR_DATA_DIR, "causality", fifo, "-o", out}, fifo);
 
     // In place of a priority table and of a template.
     test::TemplateProgramDir dir("special", {{"sta.cod", "x\r\n"}, {"end.cod", ""}});
@@ -91,11 +82,10 @@ TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
     fs::remove(table);
     ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
     expect_refused_at_once({"--program-dir", dir.path(), "causality", causal, "-o", out}, table);
-    const std::string script = fresh_path("circuit.m");
-    expect_refused_at_once({"--program-dir", dir.path(), "generate", causal, "-o", script}, table);
     fs::remove(table);
     fs::copy_file(std::string(VANTOR_DATA_DIR) + "/library/priori3.dat", table);
 
+    const std::string script = fresh_path("circuit.m");
     const std::string template_fifo = dir.folder() + "/Se_.cod";
     ASSERT_EQ(::mkfifo(template_fifo.c_str(), 0600), 0);
     expect_refused_at_once({"--program-dir", dir.path(), "generate", causal, "-o", script},
@@ -121,27 +111,13 @@ TEST(CliFiles, StandardOutputTakesTheFileAndTheReportMovesToStderr) {
     EXPECT_EQ(r.out, "sys = 'circuit';\r\n");  // named after the model
 }
 
-TEST(CliFiles, DevicesAndFifosAreWrittenIntoAndReadOnlyFilesRefused) {
-    const std::string model = kExamples + "/two_junctions.bgf";
-    const std::string device = fresh_path("null");
-    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
-        EXPECT_EQ(run({"resave", model, device}).code, kExitOk);
-        EXPECT_TRUE(fs::is_character_file(device));
-    }
-
-    const std::string fifo = fresh_path("pipe");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::string received;
-    std::thread reader([&] { received = read_fifo(fifo); });
-    EXPECT_EQ(run({"resave", model, fifo}).code, kExitOk);
-    reader.join();
-    EXPECT_EQ(received, read_whole_file(model));
-    EXPECT_TRUE(fs::is_fifo(fifo));
-
+// Devices and FIFOs as targets are the saving code's; the refusal reaches
+// the user as a message.
+TEST(CliFiles, ReadOnlyTargetsAreRefusedAndKept) {
     const std::string locked = fresh_path("locked.bgf");
     save_file(locked, "kept");
     fs::permissions(locked, fs::perms::owner_read);
-    const CliRun r = run({"resave", model, locked});
+    const CliRun r = run({"resave", kExamples + "/two_junctions.bgf", locked});
     EXPECT_EQ(r.code, kExitUsage);
     EXPECT_EQ(r.err, "vantor-cli: " + locked + ": cannot write: the file is read-only\n");
     EXPECT_EQ(read_whole_file(locked), "kept");
@@ -167,10 +143,8 @@ TEST(CliFiles, UsageErrorsNameTheBadArgument) {
     const std::string model = kExamples + "/two_junctions.bgf";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"generate", model, "--simulink", "4"}, "--simulink takes 1, 2 or 3"},
-        {{"generate", model, "--simulink"}, "--simulink takes 1, 2 or 3"},
         {{"generate", model, "-o"}, "-o needs a file"},
         {{"causality", "--bogus", model}, "unknown option \"--bogus\""},
-        {{"causality", model, "other.bgf"}, "unexpected argument \"other.bgf\""},
         {{"info", model, "x"}, "unexpected argument \"x\""},
         {{"resave", model}, "resave needs IN and OUT"},
     };

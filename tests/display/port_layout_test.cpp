@@ -5,26 +5,14 @@
 namespace vantor {
 namespace {
 
-TEST(SpreadOffset, CentresPortKOfNAtItsShareOfTheSide) {
-    // Side 480, ports 225 high: centres at 60, 180, 300, 420.
-    EXPECT_DOUBLE_EQ(spread_offset(480, 225, 1, 4), -52.5);
-    EXPECT_DOUBLE_EQ(spread_offset(480, 225, 2, 4), 67.5);
-    EXPECT_DOUBLE_EQ(spread_offset(480, 225, 4, 4), 307.5);
-    EXPECT_DOUBLE_EQ(spread_offset(255, 225, 2, 3), 15);  // the middle one of three
-    EXPECT_DOUBLE_EQ(spread_offset(360, 120, 1, 1), 120);
-}
-
-struct OffsetCase {
-    const char* caption;
-    bool output;
-    bool junction;
-    double h, v;
-};
-
 // Owner 360 x 255 (a framed three-letter caption), one port of one, port
-// 120 x 225.
+// 120 x 225. The spread of several ports is pinned by the redraw tests.
 TEST(PortOffset, SideFollowsCaptionAndDirection) {
-    const OffsetCase cases[] = {
+    const struct {
+        const char* caption;
+        bool output, junction;
+        double h, v;
+    } cases[] = {
         {">", true, false, 360, 15},    // output pointing away: right, centred
         {">", false, false, -120, 15},  // input pointing in: left
         {"<", false, false, 360, 15},   // input pointing in from the right
@@ -35,18 +23,9 @@ TEST(PortOffset, SideFollowsCaptionAndDirection) {
         {">", true, true, 200, 200},  // beside a junction, fixed offsets
         {">", false, true, -200, -200}, {"v", true, true, -200, 300}, {"^", true, true, 200, -300},
     };
-    for (const OffsetCase& c : cases) {
-        PortPlacement p;
-        p.caption = c.caption;
-        p.output = c.output;
-        p.k = 1;
-        p.n = 1;
-        p.owner_width = 360;
-        p.owner_height = 255;
-        p.port_width = 120;
-        p.port_height = 225;
-        p.owner_is_junction = c.junction;
-        const PortOffset o = port_offset(p);
+    for (const auto& c : cases) {
+        const PortOffset o =
+            port_offset({c.caption, c.output, 1, 1, 360, 255, 120, 225, c.junction});
         EXPECT_DOUBLE_EQ(o.h, c.h) << c.caption << c.output << c.junction;
         EXPECT_DOUBLE_EQ(o.v, c.v) << c.caption << c.output << c.junction;
     }

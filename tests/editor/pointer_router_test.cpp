@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "editor/background_mouse.h"
-#include "editor/connect.h"
 #include "editor/dispatch.h"
-#include "editor/glyph_mouse.h"
+#include "editor/journal_writer.h"
 #include "editor_fixtures.h"
 
 namespace vantor {
@@ -18,63 +14,26 @@ using test::EditorTest;
 using test::element;
 using test::signal_block;
 
-std::string describe(const EditorEvent& e) {
-    std::ostringstream out;
-    switch (e.kind) {
-        case EventKind::kFormMouseMove:
-            out << "form_mousemove";
-            break;
-        case EventKind::kFormMouseUp:
-            out << "form_mouseup";
-            break;
-        case EventKind::kFormDblClick:
-            return "form_dblclick";
-        case EventKind::kFormLostFocus:
-            return "form_lostfocus";
-        case EventKind::kImageMouseMove:
-            out << "image1_mousemove " << e.index;
-            break;
-        case EventKind::kImageMouseUp:
-            out << "image1_mouseup " << e.index;
-            break;
-        case EventKind::kImageClick:
-            return "image1_click " + std::to_string(e.index);
-        case EventKind::kImageDblClick:
-            return "image1_dblclick " + std::to_string(e.index);
-        case EventKind::kDrop:
-            out << "drop " << e.name << ' ' << e.value;
-            break;
-        default:
-            return "other";
-    }
-    if (e.kind != EventKind::kDrop) out << ' ' << e.button << ' ' << e.shift;
-    out << ' ' << e.x << ' ' << e.y;
-    return out.str();
-}
-
 // The router records what it emits and, like the window's owner, runs it.
 class PointerRouterTest : public EditorTest {
   protected:
     std::vector<std::string> events;
     PointerRouter router{[this](const EditorEvent& e) {
-        events.push_back(describe(e));
+        events.push_back(format_journal_line(e));
         dispatch_pointer_event(window, app, host, e);
     }};
 };
 
 TEST_F(PointerRouterTest, PixelsBecomeScrolledTwips) {
-    struct Case {
+    const struct {
         double px, py;
         int h, v;
         float x, y;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0, 0, 0},
-        {10, 20, 0, 0, 150, 300},
+    } cases[] = {
         {10, 20, 500, 1000, 650, 1300},
         {2.5, 0.2, 100, 0, 137.5f, 3},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         window.viewport.HScroll1.value = c.h;
         window.viewport.VScroll1.value = c.v;
         EXPECT_EQ(pixel_to_twips_x(window, c.px), c.x);
@@ -87,19 +46,18 @@ TEST_F(PointerRouterTest, TheTopmostVisibleGlyphTakesThePoint) {
     const int b = add(element("C__", "CCCC"), 1200, 1100);
     const int hidden = add(element("I__", "IIII"), 1000, 1000);
     glyph(hidden).visible = false;
-    struct Case {
+    const struct {
         int z_a, z_b;
         float x, y;
         int found;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, 1300, 1150, b},  // equal z: the later glyph is on top
         {2, 1, 1300, 1150, a}, {1, 2, 1300, 1150, b},
         {2, 1, 1000, 1000, a},  // the top-left corner belongs to the glyph
         {2, 1, 1480, 1150, b},  // the right edge does not
         {0, 0, 900, 1150, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         glyph(a).z = c.z_a;
         glyph(b).z = c.z_b;
@@ -174,45 +132,20 @@ TEST_F(PointerRouterTest, TheCaptionBoxKeepsItsOwnEvents) {
     EXPECT_EQ(events, expected);
 }
 
-// A gesture given to the router leaves the window as the handler calls it
-// stands for leave a twin window.
-TEST_F(PointerRouterTest, RoutedGesturesEqualTheirHandlerCalls) {
-    const int a = add(element("R__", "R"), 1500, 1500);
-    const int b = add(element("111", "1"), 3000, 1500);
-    add_bond(a, b, 1620, 1600, 2990, 1600);
-    ModelWindow twin = window;
-    AppState twin_app = app;
-    window.viewport.HScroll1.value = twin.viewport.HScroll1.value = 300;
-
-    // Press and drag glyph a, click it, then a rectangle and a double click
-    // on the bond.
+// The pointer keeps its grip on a dragged glyph: the release is relative to
+// where the glyph now stands.
+TEST_F(PointerRouterTest, ADraggedGlyphTakesItsReleaseWhereItNowStands) {
+    add(element("R__", "R"), 1500, 1500);
+    window.viewport.HScroll1.value = 300;
     router.press(window, 1, 0, 80, 101);
-    router.move(window, 0, 90, 105);
-    router.release(window, 1, 0, 90, 105);
-    router.move(window, 0, 300, 60);
-    router.press(window, 1, 0, 300, 60);
-    router.move(window, 0, 350, 130);
-    router.release(window, 1, 0, 350, 130);
-    router.press(window, 1, 0, 130, 106);
-    router.release(window, 1, 0, 130, 106);
-    router.double_click(window, 1, 0, 130, 106);
-    router.release(window, 1, 0, 130, 106);
-
-    const auto glyph_x = [&](float x) { return x - twin.image1[1].left; };
-    const auto glyph_y = [&](float y) { return y - twin.image1[1].top; };
-    image1_MouseMove(twin, twin_app, a, 1, 0, glyph_x(1650), glyph_y(1575));
-    image1_MouseUp(twin, twin_app, a, 1, 0, glyph_x(1650), glyph_y(1575));
-    image1_Click(twin, twin_app, a);
-    form_mousemove(twin, twin_app, 0, 0, 4800, 900);
-    form_mousemove(twin, twin_app, 1, 0, 5550, 1950);
-    Form_MouseUp(twin, twin_app, 1, 0, 5550, 1950);
-    Form_MouseUp(twin, twin_app, 1, 0, 2250, 1590);
-    Form_DblClick(twin);
-    Form_MouseUp(twin, twin_app, 1, 0, 2250, 1590);
-
-    EXPECT_EQ(events.size(), 9u);
-    EXPECT_EQ(test::dump_state(window, app), test::dump_state(twin, twin_app));
-    EXPECT_EQ(window.model.lines[1].causa, 1);
+    router.move(window, 0, 90, 105);   // twips (1650, 1575): the press
+    router.move(window, 0, 100, 110);  // (1800, 1650): 150, 75 further
+    router.release(window, 1, 0, 100, 110);
+    const std::vector<std::string> expected = {"image1_mousemove 1 1 0 150 75",
+                                               "image1_mousemove 1 1 0 300 150",
+                                               "image1_mouseup 1 1 0 150 75", "image1_click 1"};
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(obj(1).left, 1650);
 }
 
 }  // namespace

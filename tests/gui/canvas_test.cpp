@@ -8,11 +8,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "app/app_fakes.h"
+#include "editor/editor_fixtures.h"
 #include "editor/journal_reader.h"
 #include "editor/replay.h"
 #include "editor/state_file.h"
@@ -32,19 +30,6 @@ namespace {
 
 using shell::MainWindowWidget;
 using shell::ModelCanvas;
-
-class SilentHost : public EditorHost {
-  public:
-    void show_message(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
-std::string file_text(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // The palette of library 1 shown and read, as a drag from it needs.
 Palette& open_palette(MainWindowWidget& main) {
@@ -71,15 +56,6 @@ void drop_entry(MainWindowWidget& main, QWidget& target, int entry, QPoint at) {
     QCoreApplication::sendEvent(&target, &enter);
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &drop);
-}
-
-QPoint centre_of(const Glyph& glyph, const ModelWindow& window) {
-    return QPoint(static_cast<int>((glyph.left + glyph.width / 2 -
-                                    static_cast<float>(window.viewport.HScroll1.value)) /
-                                   15),
-                  static_cast<int>((glyph.top + glyph.height / 2 -
-                                    static_cast<float>(window.viewport.VScroll1.value)) /
-                                   15));
 }
 
 void hover(QWidget& widget, QPoint at) {
@@ -126,7 +102,9 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
     ASSERT_EQ(state().model.nobj, 2);
 
     // Drag the source 30 px right and 40 down by its middle.
-    const QPoint grip = centre_of(state().image1[1], state());
+    const Glyph& se = state().image1[1];
+    const QPoint grip(static_cast<int>((se.left + se.width / 2) / 15),
+                      static_cast<int>((se.top + se.height / 2) / 15));
     QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, grip);
     QTest::mouseMove(canvas, grip + QPoint(10, 10));
     QTest::mouseMove(canvas, grip + QPoint(30, 40));
@@ -144,7 +122,19 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
     EXPECT_EQ(state().model.objs[1].selected, kTrue);
     EXPECT_EQ(state().model.objs[2].selected, kTrue);
 
-    canvas->horizontal_bar()->setValue(300);
+    // The user's scroll moves the picture: 510 twips are 34 pixels.
+    const auto captions = [this] {
+        RecordingDevice device(canvas->size());
+        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        std::vector<QPointF> at;
+        for (const DrawnText& text : device.drawing.texts) at.push_back(text.baseline);
+        return at;
+    };
+    std::vector<QPointF> shifted = captions();
+    for (QPointF& at : shifted) at -= QPointF(34, 10);
+    canvas->horizontal_bar()->setValue(510);
+    canvas->vertical_bar()->setValue(150);
+    EXPECT_EQ(captions(), shifted);
     find_item(*window->menuBar(), "&Run > &Assign && Check Causality")->trigger();
 
     const std::string text = file_text(journal);
@@ -153,7 +143,8 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
          {"drop bondgraph " + std::to_string(source) + " 900 900\n",
           std::string("image1_mousemove 1 1 0 "), std::string("image1_click 1\n"),
           std::string("form_mousemove 1 0 90 90\n"), std::string("form_mouseup 1 0 3900 2100\n"),
-          std::string("hscroll 300\n"), std::string("menu assign\n")}) {
+          std::string("hscroll 510\n"), std::string("vscroll 150\n"),
+          std::string("menu assign\n")}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
 
@@ -161,7 +152,7 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
     init_model_window(replayed, 1);
     AppState app;
     app.program_dir = folder.path();
-    SilentHost host;
+    FakeHost host;
     replay_journal(replayed, app, host, read_journal_file(journal));
     EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
     EXPECT_EQ(host.messages, ports.messages);
@@ -195,36 +186,6 @@ TEST_F(Editor, TheScrollBarsStandWhereTheStateLaysThemOut) {
               std::string::npos);
 }
 
-TEST_F(Editor, ScrollingRightMovesThePictureLeft) {
-    open_palette(*main);
-    drop_entry(*main, *canvas, 1, QPoint(200, 100));
-    const Glyph placed = state().image1[1];
-
-    auto caption_at = [this] {
-        RecordingDevice device(canvas->size());
-        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        const std::vector<DrawnText>& texts = device.drawing.texts;
-        EXPECT_EQ(texts.size(), 1u);
-        return texts.empty() ? QPointF(-1, -1) : texts[0].baseline;
-    };
-    const QPointF before = caption_at();
-    EXPECT_EQ(before.x(), std::floor(placed.left / 15));
-
-    // The user's scroll: 510 twips are 34 pixels.
-    canvas->horizontal_bar()->setValue(510);
-    canvas->vertical_bar()->setValue(150);
-    EXPECT_EQ(state().viewport.HScroll1.value, 510);
-    EXPECT_EQ(state().viewport.VScroll1.value, 150);
-    EXPECT_EQ(state().model.objs[1].left, static_cast<int>(placed.left));  // records stay
-    const QPointF after = caption_at();
-    EXPECT_EQ(after, before - QPointF(34, 10));
-
-    // The program's own scrolling moves the bar without a second event.
-    const std::string journaled = file_text(journal);
-    EXPECT_NE(journaled.find("hscroll 510\n"), std::string::npos);
-    EXPECT_NE(journaled.find("vscroll 150\n"), std::string::npos);
-}
-
 TEST_F(Editor, ThePointerFollowsTheStatesPointerShape) {
     open_palette(*main);
     drop_entry(*main, *canvas, 1, QPoint(200, 100));
@@ -239,15 +200,8 @@ TEST_F(Editor, ThePointerFollowsTheStatesPointerShape) {
 
     const QCursor connect = shell::pointer_cursor(kPointerConnect);
     EXPECT_EQ(connect.shape(), Qt::BitmapCursor);
-    const QImage shape = connect.pixmap().toImage();
-    ASSERT_EQ(shape.size(), QSize(32, 32));
+    EXPECT_EQ(connect.pixmap().size(), QSize(32, 32));
     EXPECT_EQ(connect.hotSpot(), QPoint(11, 11));
-    int inked = 0;
-    for (int y = 0; y < shape.height(); ++y) {
-        for (int x = 0; x < shape.width(); ++x) inked += qAlpha(shape.pixel(x, y)) > 128;
-    }
-    EXPECT_GT(inked, 40);
-    EXPECT_LT(inked, 32 * 32 / 2);
 }
 
 // The drop comes from a palette, which the user clicked: the model window it

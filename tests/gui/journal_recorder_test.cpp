@@ -4,9 +4,9 @@
 
 #include <QTemporaryDir>
 #include <fstream>
-#include <sstream>
 
 #include "editor/journal_reader.h"
+#include "gui/program_folder.h"
 #include "model/file_error.h"
 #include "shell/command_line.h"
 
@@ -14,13 +14,6 @@ namespace vantor::test {
 namespace {
 
 using shell::JournalRecorder;
-
-std::string text_of(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 EditorEvent scroll(int value) {
     EditorEvent event;
@@ -45,12 +38,12 @@ TEST(JournalRecorder, EachWindowsEventsFollowACommentNamingIt) {
         journal.record(second, 2, "rlc", scroll(400));
         journal.record(first, 1, "MODEL1", scroll(500));
         // Every line is in the file at once, not when the program ends.
-        EXPECT_EQ(text_of(path).substr(text_of(path).size() - 12), "hscroll 500\n");
+        EXPECT_EQ(file_text(path).substr(file_text(path).size() - 12), "hscroll 500\n");
         // A window opened under the number of a closed one is another window.
         const int reopened = journal.new_writer();
         journal.record(reopened, 1, "MODEL1", scroll(600));
     }
-    EXPECT_EQ(text_of(path),
+    EXPECT_EQ(file_text(path),
               "# an earlier session\nhscroll 100\n"
               "# window 1: MODEL1\nhscroll 200\nhscroll 300\n"
               "# window 2: rlc\nhscroll 400\n"

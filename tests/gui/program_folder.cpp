@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace vantor::test {
 
@@ -17,6 +19,11 @@ ProgramFolder::ProgramFolder(int extra_libraries) {
 
 std::string example(const std::string& name) {
     return (fs::path(VANTOR_EXAMPLES_DIR) / name).string();
+}
+
+std::string file_text(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void settle() {

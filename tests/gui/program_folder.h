@@ -20,6 +20,9 @@ class ProgramFolder {
 // The example model `name` (e.g. "series_rlc.bgf").
 std::string example(const std::string& name);
 
+// The whole content of a file; empty when it cannot be read.
+std::string file_text(const std::string& path);
+
 // Waits for the events that showing and deleting windows posted.
 void settle();
 

@@ -10,11 +10,15 @@ namespace vantor::test {
 namespace {
 
 // Claims every feature, so the painter hands over its primitives as they
-// were asked for, with the transformation to apply here.
+// were asked for, with the transformation to apply here. The integer
+// overloads of the base class convert to these.
 class RecordingEngine : public QPaintEngine {
   public:
     explicit RecordingEngine(RecordingDevice& device)
         : QPaintEngine(QPaintEngine::AllFeatures), device_(device) {}
+
+    using QPaintEngine::drawLines;
+    using QPaintEngine::drawRects;
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
@@ -25,7 +29,6 @@ class RecordingEngine : public QPaintEngine {
         if (dirty & DirtyPen) pen_ = state.pen();
         if (dirty & DirtyBrush) brush_ = state.brush();
         if (dirty & DirtyTransform) transform_ = state.transform();
-        if (dirty & DirtyFont) font_ = state.font();
     }
 
     void drawLines(const QLineF* lines, int count) override {
@@ -33,12 +36,6 @@ class RecordingEngine : public QPaintEngine {
         for (int n = 0; n < count; ++n) {
             device_.drawing.lines.push_back(
                 {transform_.map(lines[n]), pen_.color(), pen_.widthF(), pen_.style()});
-        }
-    }
-    void drawLines(const QLine* lines, int count) override {
-        for (int n = 0; n < count; ++n) {
-            const QLineF line(lines[n]);
-            drawLines(&line, 1);
         }
     }
 
@@ -52,12 +49,6 @@ class RecordingEngine : public QPaintEngine {
             }
             if (brush_.style() != Qt::NoBrush) drawn.fill = brush_.color();
             device_.drawing.rects.push_back(drawn);
-        }
-    }
-    void drawRects(const QRect* rects, int count) override {
-        for (int n = 0; n < count; ++n) {
-            const QRectF rect(rects[n]);
-            drawRects(&rect, 1);
         }
     }
 
@@ -76,7 +67,6 @@ class RecordingEngine : public QPaintEngine {
     QPen pen_;
     QBrush brush_;
     QTransform transform_;
-    QFont font_;
 };
 
 }  // namespace

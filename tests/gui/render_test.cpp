@@ -139,21 +139,6 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     const QRect view = model->canvas()->rect();
     const Drawing canvas = recorded(*model->canvas());
     expect_captions_at_glyphs(canvas, glyphs, view);
-    // Every visible line control that reaches into the view, once: a bond
-    // is its line and barb before Assign & Check, a signal link its line.
-    int shown = 0;
-    for (int j = 1; j <= window.model.nlin; ++j) {
-        for (const auto* lines : {&window.linea, &window.linea2, &window.Linea3}) {
-            const LineControl& line = (*lines)[static_cast<std::size_t>(j)];
-            const QLineF at = shell::line_pixels(line);
-            shown += line.visible && QRectF(at.p1(), at.p2())
-                                         .normalized()
-                                         .adjusted(-1, -1, 1, 1)
-                                         .intersects(QRectF(view));
-        }
-    }
-    EXPECT_GT(shown, 6);
-    EXPECT_EQ(static_cast<int>(canvas.lines.size()), shown);
 }
 
 TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {

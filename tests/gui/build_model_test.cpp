@@ -1,0 +1,342 @@
+// A model built from an empty window with the mouse and the keyboard only:
+// palette drops, bonds drawn from near an element, a signal link dragged
+// with the right button, a text note typed in place. The journal of each
+// session replays to the same window, and the series RLC circuit built this
+// way is the shipped example: the same elements, bonds and strokes, and a
+// generated file that simulates to the same answer.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "app/app_fakes.h"
+#include "causality/causality_commands.h"
+#include "editor/journal_reader.h"
+#include "editor/replay.h"
+#include "editor/state_file.h"
+#include "gui/menu_walk.h"
+#include "gui/program_folder.h"
+#include "model/element_kinds.h"
+#include "model/file_reading.h"
+#include "model/model_reader.h"
+#include "shell/caption_editor.h"
+#include "shell/element_drag.h"
+#include "shell/journal_recorder.h"
+#include "shell/main_window_widget.h"
+#include "shell/model_canvas.h"
+#include "shell/model_window_widget.h"
+#include "shell/palette_widget.h"
+#include "simulink/generate.h"
+#include "simulink/sim/script_reader.h"
+#include "simulink/sim/simulator.h"
+
+namespace vantor::test {
+namespace {
+
+using shell::MainWindowWidget;
+using shell::ModelCanvas;
+
+const std::string kData = VANTOR_DATA_DIR;
+
+class SilentHost : public EditorHost {
+  public:
+    void show_message(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+// Generation of a model read from a file, its save dialog answered.
+struct FileGenerationHost : GenerationHost {
+    std::string path;
+    void show_message(const std::string&) override {}
+    void selection_changed(int) override {}
+    void redraw() override {}
+    std::optional<std::string> ask_save_file(const SaveDialogRequest&) override { return path; }
+    void set_busy(bool) override {}
+};
+
+QString render_path(const QString& name) {
+    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
+    return QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png"));
+}
+
+struct Builder : ::testing::Test {
+    Builder() : journal(dir.filePath("session.jnl").toStdString()) {}
+
+    void SetUp() override {
+        // The shipped program folder: palettes, priority tables, templates.
+        main = std::make_unique<MainWindowWidget>(kData, "", &ports, &recorder);
+        main->activate();
+        main->core().new_Click();
+        window = main->model_window_widget(1);
+        ASSERT_NE(window, nullptr);
+        // Room for the whole drawing: no gesture here scrolls the window.
+        window->resize(760, 480);
+        window->show();
+        window->activateWindow();
+        settle();
+        canvas = window->canvas();
+    }
+
+    const ModelWindow& state() const { return main->core().model_window(1)->window; }
+
+    int library(const char* caption) {
+        const auto& labels = main->core().labels;
+        for (std::size_t n = 0; n < labels.size(); ++n) {
+            if (labels[n].caption == caption) return static_cast<int>(n) + 1;
+        }
+        ADD_FAILURE() << "no library " << caption;
+        return 1;
+    }
+
+    // Drags the palette entry of type `type` from library `caption` and drops
+    // it with its glyph's centre at `at` (pixels).
+    void drop(const char* caption, const char* type, QPoint at) {
+        const int i = library(caption);
+        main->core().Label1_DblClick(i);
+        main->palette_widget(i)->reread();
+        Palette& palette = *main->core().palette(i);
+        int entry = 0;
+        for (int k = 1; k <= palette.entries() && entry == 0; ++k) {
+            if (palette.objs[static_cast<std::size_t>(k)].type.trimmed() == type) entry = k;
+        }
+        ASSERT_GT(entry, 0) << type;
+        palette.image1_DragOver(main->app(), entry);
+        QMimeData data;
+        data.setData(shell::kElementMimeType, shell::element_drag_bytes({caption, entry}));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &dropped);
+        settle();
+    }
+
+    // A point of element i's glyph, in pixels: (fx, fy) of its width and
+    // height from its top-left corner.
+    QPoint at_glyph(int i, double fx = 0.5, double fy = 0.5) const {
+        const Glyph& g = state().image1[static_cast<std::size_t>(i)];
+        const Viewport& v = state().viewport;
+        return QPoint(
+            static_cast<int>(std::floor((g.left + g.width * fx - v.HScroll1.value) / 15)),
+            static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
+    }
+
+    // A move with no button held, sent even where the pointer already is.
+    void hover(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &move);
+    }
+
+    // A bond from `from` to `to`: the drag starts on the background just
+    // right of `from`'s glyph, where the pointer shows the cross, and ends
+    // on `to`.
+    void draw_bond(int from, int to) {
+        const QPoint start = at_glyph(from, 1.25);
+        hover(start);
+        ASSERT_EQ(state().MousePointer, kPointerCross) << from << " to " << to;
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(canvas, start + QPoint(1, 0));
+        const QPoint end = at_glyph(to);
+        QTest::mouseMove(canvas, end);
+        EXPECT_EQ(state().MousePointer, kPointerConnect) << from << " to " << to;
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, end);
+    }
+
+    // A right drag from output port `port` that ends on input port `input`:
+    // a connection point follows the pointer and is attached there.
+    void link(int port, int input) {
+        const QPoint start = at_glyph(port);
+        const QPoint end = at_glyph(input);
+        QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, start);
+        QTest::mouseMove(canvas, start + QPoint(1, 0));
+        QTest::mouseMove(canvas, start + QPoint(20, 10));
+        QTest::mouseMove(canvas, end);
+        QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, end);
+    }
+
+    // The session replayed with no display gives this window.
+    void expect_journal_replays() {
+        ModelWindow replayed;
+        init_model_window(replayed, 1);
+        AppState app;
+        app.program_dir = kData;
+        SilentHost host;
+        replay_journal(replayed, app, host, read_journal_file(journal));
+        EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
+    }
+
+    void render(const QString& name) { window->grab().toImage().save(render_path(name)); }
+
+    QTemporaryDir dir;
+    std::string journal;
+    shell::JournalRecorder recorder{journal};
+    FakePorts ports;
+    std::unique_ptr<MainWindowWidget> main;
+    shell::ModelWindowWidget* window = nullptr;
+    ModelCanvas* canvas = nullptr;
+};
+
+using Bond = std::tuple<std::string, std::string, int>;
+
+// Element types, and bonds as their ends' types with their strokes: what
+// makes a model the same model wherever its glyphs stand.
+std::vector<std::string> element_types(const Model& m) {
+    std::vector<std::string> types;
+    for (int i = 1; i <= m.nobj; ++i) types.push_back(m.objs[i].type.trimmed());
+    std::sort(types.begin(), types.end());
+    return types;
+}
+std::vector<Bond> bonds(const Model& m) {
+    std::vector<Bond> all;
+    for (int j = 1; j <= m.nlin; ++j) {
+        const LineRecord& b = m.lines[j];
+        all.emplace_back(m.objs[b.obj1].type.trimmed(), m.objs[b.obj2].type.trimmed(), b.causa);
+    }
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+// The one scope's trace of a generated script, run as the simulation tests
+// run the series RLC example.
+std::vector<double> scope_trace(const std::string& script) {
+    const sim::Diagram diagram = sim::read_script(script, sim::ScriptDialect::kCurrent);
+    const sim::SimulationResult result = sim::simulate(diagram, 1e-4, 0.15);
+    EXPECT_EQ(result.scopes.size(), 1u);
+    return result.scopes.empty() ? std::vector<double>{} : result.scopes.begin()->second.at(0);
+}
+
+TEST_F(Builder, TheSeriesRlcExampleBuiltWithTheMouseIsTheShippedOne) {
+    // Dropped in the example's order, so the elements get its numbers too.
+    drop("bondgraph", "Se_", {50, 60});    // 1
+    drop("bondgraph", "111", {150, 60});   // 2
+    drop("bondgraph", "I__", {110, 170});  // 3
+    drop("bondgraph", "R__", {200, 170});  // 4
+    drop("bondgraph", "000", {300, 60});   // 5
+    drop("bondgraph", "C__", {280, 170});  // 6
+    drop("bondgraph", "De_", {400, 170});  // 7, its output port 8
+    drop("signals", "sco", {540, 270});    // 9, its input port 10
+    ASSERT_EQ(state().model.nobj, 10);
+
+    const int se = 1, one = 2, inductor = 3, resistor = 4, zero = 5, capacitor = 6, detector = 7;
+    for (auto [from, to] : {std::pair{se, one},
+                            {one, inductor},
+                            {one, resistor},
+                            {one, zero},
+                            {zero, capacitor},
+                            {zero, detector}}) {
+        draw_bond(from, to);
+    }
+    ASSERT_EQ(state().model.nlin, 6);
+    ASSERT_TRUE(is_output_port(state().model, 8));
+    ASSERT_TRUE(is_input_port(state().model, 10));
+    link(8, 10);
+    ASSERT_EQ(state().model.nobj, 11);
+    EXPECT_EQ(state().model.objs[11].index, 10);
+
+    find_item(*window->menuBar(), "&Run > &Assign && Check Causality")->trigger();
+    settle();
+    EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
+    render(QStringLiteral("build_series_rlc"));
+    expect_journal_replays();
+
+    ModelWindowState shipped;
+    leerarchivo(shipped, example("series_rlc.bgf"));
+    FileGenerationHost host;
+    ASSERT_EQ(assign_Click(shipped, kData, host), AssignOutcome::kCompleted);
+    const Model& built = state().model;
+    EXPECT_EQ(element_types(built), element_types(shipped.model));
+    EXPECT_EQ(bonds(built), bonds(shipped.model));
+    // The signal connection: port, point, port, as in the example.
+    for (int i = 8; i <= 11; ++i) {
+        EXPECT_EQ(built.objs[i].auxil2, shipped.model.objs[i].auxil2) << i;
+        EXPECT_EQ(built.objs[i].index, shipped.model.objs[i].index) << i;
+    }
+
+    // The parameter dialog would take the example's values; its records take
+    // them here.
+    ModelWindow& editable = main->core().model_window(1)->window;
+    for (int i = 1; i <= 7; ++i) {
+        editable.model.objs[i].parameters = shipped.model.objs[i].parameters;
+        editable.model.objs[i].parameter2 = shipped.model.objs[i].parameter2;
+    }
+    const std::string generated = dir.filePath("built.m").toStdString();
+    ports.files.push_back(generated);
+    find_item(*window->menuBar(), "&Run > &Generate Simulink File")->trigger();
+    settle();
+    host.path = dir.filePath("series_rlc.m").toStdString();
+    ASSERT_EQ(generate_Click(shipped, {kData, 3, "series_rlc", {}}, host).outcome,
+              GenerateOutcome::kWritten);
+
+    const std::vector<double> ours = scope_trace(read_whole_file(generated));
+    const std::vector<double> theirs = scope_trace(read_whole_file(host.path));
+    ASSERT_EQ(ours.size(), theirs.size());
+    ASSERT_FALSE(ours.empty());
+    double peak = 0, worst = 0;
+    for (std::size_t k = 0; k < ours.size(); ++k) {
+        peak = std::max(peak, std::fabs(theirs[k]));
+        worst = std::max(worst, std::fabs(ours[k] - theirs[k]));
+    }
+    EXPECT_GT(peak, 0.5);  // the capacitor charges towards the source's 1 V
+    EXPECT_LE(worst, 1e-9 * peak);
+}
+
+TEST_F(Builder, ANoteIsTypedInPlaceAndReopenedByADoubleClick) {
+    drop("bondgraph", "C__", {60, 60});
+    // An empty rectangle draws the note, and the editor opens on it.
+    hover({150, 100});
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, {150, 100});
+    QTest::mouseMove(canvas, {151, 101});
+    QTest::mouseMove(canvas, {300, 150});
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, {300, 150});
+    settle();
+    ASSERT_EQ(state().model.nobj, 2);
+    shell::CaptionEditor* editor = canvas->caption_editor();
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_TRUE(editor->hasFocus());
+    // The rectangle runs from the first move with the button held.
+    EXPECT_EQ(editor->geometry(), QRect(151, 101, 149, 49));
+
+    QTest::keyClicks(editor, QStringLiteral("Hello"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, QStringLiteral("w"));
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_Odiaeresis, QStringLiteral("ö"),
+                        Qt::NoModifier);
+    QTest::keyClicks(editor, QStringLiteral("rld"));
+    const ObjRecord& note = state().model.objs[2];
+    EXPECT_EQ(note.caption.trimmed(), "Hello\r\nw\xF6rld");
+    EXPECT_FALSE(state().menus.ddelete);
+    render(QStringLiteral("caption_editing"));
+
+    // Escape ends the edit: the note shows its two lines at their own size.
+    QTest::keyClick(editor, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(state().Text1.visible);
+    EXPECT_TRUE(state().menus.ddelete);
+    EXPECT_EQ(state().image1[2].height, 450);
+
+    // A double click opens it again with both lines.
+    QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, at_glyph(2));
+    settle();
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Hello\nwörld"));
+    // A click elsewhere closes it.
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, {400, 200});
+    settle();
+    EXPECT_FALSE(editor->isVisible());
+
+    const std::string text = read_whole_file(journal);
+    EXPECT_NE(text.find("text1_change \"Hello\\r\\nw\xC3\xB6rld\"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("image1_dblclick 2\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("text1_lostfocus\n"), std::string::npos) << text;
+    expect_journal_replays();
+}
+
+}  // namespace
+}  // namespace vantor::test
