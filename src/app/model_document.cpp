@@ -1,5 +1,7 @@
 #include "app/model_document.h"
 
+#include <filesystem>
+
 #include "causality/causality_commands.h"
 #include "display/redraw.h"
 #include "display/stored_int16.h"
@@ -59,11 +61,33 @@ class DocumentHost : public GenerationHost {
     WindowCausalityHost causality_;
 };
 
+// The folder the program was started in, taken before anything could change
+// the working folder.
+const std::string& start_folder() {
+    static const std::string folder = [] {
+        std::error_code error;
+        const std::filesystem::path path = std::filesystem::current_path(error);
+        return error ? std::string() : path.string();
+    }();
+    return folder;
+}
+const std::string& kStartFolderTakenAtLoad = start_folder();
+
+std::string folder_of(const std::string& path) {
+    return std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+}
+
+std::string file_name_of(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 }  // namespace
 
 ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(ports) {
     init_model_window(window, app.nextnum);
-    dialog_folder = app.program_dir;
+    // The dialogs start by the model's file; a new model's in the folder the
+    // program was started in, never among the program's own files.
+    dialog_folder = app.openpath.empty() ? start_folder() : folder_of(app.openpath);
     if (!app.openpath.empty()) {
         const std::string& path = app.openpath;
         const std::string bytes = read_whole_file(path, kModelFileLimit);
@@ -105,14 +129,17 @@ bool ModelDocument::save_Click() {
 }
 
 bool ModelDocument::saveas_Click() {
+    // A new model's made-up name is proposed without the folder it names.
+    const std::string proposed = window.hasname == kTrue ? tag : file_name_of(tag);
     const auto chosen =
-        ports_.save_file({"Save Model As", kModelFilter, dialog_folder, tag, false, true});
+        ports_.save_file({"Save Model As", kModelFilter, dialog_folder, proposed, false, true});
     if (!chosen) return false;
     const std::string name(trim_blanks(*chosen));
     // The window takes the new name only once the model is safely written there.
     if (name.empty() || !write_to(name)) return false;
     tag = name;
     caption = nombrecorto(name);
+    dialog_folder = folder_of(name);
     window.hasname = kTrue;
     return true;
 }
@@ -148,10 +175,10 @@ void ModelDocument::Undo_Click() {
     vantor::Undo_Click(window, host);
 }
 
-void ModelDocument::generate_Click() {
+GenerateResult ModelDocument::generate_Click() {
     DocumentHost host(*this, app_, ports_);
     const std::string model_path = window.hasname == kTrue ? tag : std::string();
-    vantor::generate_Click(
+    return vantor::generate_Click(
         window, {app_.program_dir, window.menus.simulink_version, caption, model_path}, host);
 }
 

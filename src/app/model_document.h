@@ -6,6 +6,7 @@
 
 #include "app/ports.h"
 #include "display/stored_int16.h"
+#include "simulink/generate.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -58,7 +59,7 @@ class ModelDocument {
     void assign_Click();
     void extend_Click();
     void Undo_Click();
-    void generate_Click();
+    GenerateResult generate_Click();
 
   private:
     bool write_to(const std::string& path);

@@ -34,7 +34,7 @@ constexpr std::string_view kUsage =
     "                      writes the window's state as JSON to STATE.json and the\n"
     "                      model to OUT (- for stdout); a line that stops the\n"
     "                      replay writes nothing\n"
-    "  render MODEL -o OUT.png [--assign] [--showp]\n"
+    "  render MODEL -o OUT.png|OUT.svg|OUT.pdf [--assign] [--show-parameters]\n"
     "                      a PNG picture of the model as its window draws it,\n"
     "                      cropped to the drawing; --assign runs Assign & Check\n"
     "                      Causality first (messages printed as \"message: TEXT\"),\n"

@@ -11,7 +11,7 @@
 #include "editor/window_causality.h"
 #include "model/file_error.h"
 #include "model/model_reader.h"
-#include "shell/drawing_png.h"
+#include "shell/drawing_file.h"
 
 namespace vantor {
 namespace {
@@ -70,13 +70,14 @@ void open_window(ModelWindow& window, AppState& app, const RenderArguments& args
 }  // namespace
 
 int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
-    constexpr std::string_view kUsage = "vantor-cli render MODEL -o OUT.png [--assign] [--showp]";
+    constexpr std::string_view kUsage =
+        "vantor-cli render MODEL -o OUT.png|OUT.svg|OUT.pdf [--assign] [--show-parameters]";
     RenderArguments args;
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& arg = argv[i];
         if (arg == "--assign") {
             args.assign = true;
-        } else if (arg == "--showp") {
+        } else if (arg == "--show-parameters" || arg == "--showp") {
             args.showp = true;
         } else if (arg == "-o") {
             if (i + 1 == argv.size()) return usage_error(ctx, "-o needs a file", kUsage);
@@ -91,6 +92,9 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
     }
     if (args.model_path.empty()) return usage_error(ctx, "render needs a MODEL", kUsage);
     if (args.out_path.empty()) return usage_error(ctx, "render needs -o OUT.png", kUsage);
+    if (!shell::picture_format_of(args.out_path)) {
+        return usage_error(ctx, "the output must end in .png, .svg or .pdf", kUsage);
+    }
 
     AppState app;
     app.program_dir = ctx.program_dir;
@@ -112,7 +116,7 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
                 return kExitUsage;
         }
     }
-    shell::write_drawing_png(window, args.out_path);
+    shell::write_drawing(window, args.out_path);
     return code;
 }
 

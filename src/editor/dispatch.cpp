@@ -51,7 +51,7 @@ bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host
             return true;
         case EventKind::kImageDblClick:
             // A text note opens the caption box; the other elements' double
-            // click (parameters, MATLAB link) is not built yet.
+            // click needs the dialog and the MATLAB link: image1_DblClick.
             if (in_model(window.model, event.index) &&
                 is_text_note(window.model.objs[static_cast<std::size_t>(event.index)])) {
                 open_caption_box(window, event.index);

@@ -9,6 +9,7 @@
 #include "display/stored_int16.h"
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
+#include "editor/element_dblclick.h"
 #include "editor/journal_writer.h"
 #include "editor/window_causality.h"
 #include "model/element_kinds.h"
@@ -81,10 +82,9 @@ void drag_palette_entry(AppState& app, const EditorEvent& e, const LineStop& sto
 void run_menu(ModelWindow& window, AppState& app, EditorHost& host, const std::string& item,
               const LineStop& stop) {
     if (item == "showp") {
-        window.menus.showp = !window.menus.showp;
-        for (int pass = 0; pass < 3; ++pass) refresco(window, app);
+        Showp_Click(window, app);
     } else if (item == "simulink1" || item == "simulink2" || item == "simulink3") {
-        window.menus.simulink_version = item.back() - '0';
+        simulink_Click(window, item.back() - '0');
     } else if (item == "assign") {
         ReplayCausalityHost causality(window, app, host);
         if (assign_Click(window, app.program_dir, causality) == AssignOutcome::kTableUnreadable) {
@@ -103,8 +103,39 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, const std::s
     }
 }
 
-void run_event(ModelWindow& window, AppState& app, EditorHost& host, const EditorEvent& e,
-               const LineStop& stop) {
+// A dialog line: types into a box or presses a button of the open dialog;
+// the double click that opened it finishes once the dialog closes.
+void run_dialog_line(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+                     const EditorEvent& e, const LineStop& stop) {
+    ParameterDialog& dialog = pending.dialog;
+    if (!dialog.open) stop("no parameter dialog is open");
+    if (e.name == "value1" || e.name == "value2") {
+        DialogControl& box = e.name == "value1" ? dialog.value1 : dialog.value2;
+        if (!box.visible) stop("nothing can be typed into " + e.name + ": it is hidden");
+        box.text = e.text;
+        return;
+    }
+    if (e.name == "Apply") {
+        Apply_Click(dialog, app);
+        return;
+    }
+    if (e.name == "Cancel") {
+        Cancel_Click(dialog, app);
+    } else if (e.name == "Close") {
+        close_Click(dialog, app);
+    } else {
+        close_box(dialog);
+    }
+    finish_element_dblclick(window, app, host, pending.element);
+}
+
+void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+               const EditorEvent& e, const LineStop& stop) {
+    if (e.kind == EventKind::kDialog) {
+        run_dialog_line(window, app, host, pending, e, stop);
+        return;
+    }
+    if (pending.dialog.open) stop("the parameter dialog is open: only dialog lines can follow");
     switch (e.kind) {
         case EventKind::kMenu:
             run_menu(window, app, host, e.name, stop);
@@ -117,11 +148,12 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, const Edito
                 stop("glyph " + std::to_string(e.index) + " is not in the model, which has " +
                      std::to_string(window.model.nobj) + " elements");
             }
-            // The element double click (parameters, MATLAB link) comes later;
-            // a text note's opens the caption box.
-            if (e.kind == EventKind::kImageDblClick &&
-                !is_text_note(window.model.objs[static_cast<std::size_t>(e.index)])) {
-                stop.unsupported();
+            if (e.kind == EventKind::kImageDblClick) {
+                // No display, so never a MATLAB window.
+                AbsentMatlabLink matlab;
+                pending.element = e.index;
+                start_element_dblclick(window, app, host, matlab, pending.dialog, e.index);
+                return;
             }
             break;
         case EventKind::kText1Change:
@@ -139,11 +171,18 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, const Edito
 
 }  // namespace
 
-void replay_event(ModelWindow& window, AppState& app, EditorHost& host, const JournalEntry& entry,
-                  const std::string& journal_name) {
+void close_open_dialog(ModelWindow& window, AppState& app, EditorHost& host,
+                       ReplayDialog& pending) {
+    if (!pending.dialog.open) return;
+    close_box(pending.dialog);
+    finish_element_dblclick(window, app, host, pending.element);
+}
+
+void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+                  const JournalEntry& entry, const std::string& journal_name) {
     const LineStop stop(entry, journal_name);
     try {
-        run_event(window, app, host, entry.event, stop);
+        run_event(window, app, host, pending, entry.event, stop);
     } catch (const Int16Overflow& overflow) {
         char value[32];
         std::snprintf(value, sizeof value, "%.9g", overflow.value());
@@ -152,9 +191,11 @@ void replay_event(ModelWindow& window, AppState& app, EditorHost& host, const Jo
 }
 
 void replay_journal(ModelWindow& window, AppState& app, EditorHost& host, const Journal& journal) {
+    ReplayDialog pending;
     for (const JournalEntry& entry : journal.entries) {
-        replay_event(window, app, host, entry, journal.name);
+        replay_event(window, app, host, pending, entry, journal.name);
     }
+    close_open_dialog(window, app, host, pending);
 }
 
 }  // namespace vantor

@@ -4,6 +4,7 @@
 
 #include "editor/editor_host.h"
 #include "editor/journal_reader.h"
+#include "editor/parameter_dialog.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -15,12 +16,23 @@ namespace vantor {
 // causality commands. Messages go to `host`.
 //
 // A line that must stop the replay throws JournalError naming the journal
-// and the line: an event whose handler does not exist yet, a glyph index
+// and the line: an event whose handler does not exist yet, a dialog line with no dialog
+// open or another line while it is open, a glyph index
 // outside 1..nobj, a palette entry that is not there or a library that
 // cannot be read, a value that overflows a 16-bit field, an unreadable
 // priority table. The window is then left as far as the replay got.
-void replay_event(ModelWindow& window, AppState& app, EditorHost& host, const JournalEntry& entry,
-                  const std::string& journal_name);
+// The parameter dialog a double click left open, and that element: the
+// following dialog lines drive it.
+struct ReplayDialog {
+    ParameterDialog dialog;
+    int element = 0;
+};
+
+void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+                  const JournalEntry& entry, const std::string& journal_name);
+
+// A journal that ends with the dialog open closes it with its close box.
+void close_open_dialog(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending);
 
 void replay_journal(ModelWindow& window, AppState& app, EditorHost& host, const Journal& journal);
 

@@ -1,5 +1,6 @@
 #include "shell/file_filter.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace vantor::shell {
@@ -52,6 +53,20 @@ QString qt_file_filter(std::string_view filter) {
         entries << (shown.isEmpty() ? qt : shown + QStringLiteral(" (") + qt + QStringLiteral(")"));
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace vantor::shell
+
+namespace vantor::shell {
+
+QString default_suffix_for(const QString& qt_filter_entry) {
+    const qsizetype open = qt_filter_entry.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = qt_filter_entry.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open) return {};
+    const QString patterns = qt_filter_entry.mid(open + 1, close - open - 1).trimmed();
+    static const QRegularExpression kOneExtension(QStringLiteral("^\\*\\.([A-Za-z0-9_]+)$"));
+    const QRegularExpressionMatch match = kOneExtension.match(patterns);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace vantor::shell

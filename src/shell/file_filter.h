@@ -13,3 +13,12 @@ namespace vantor::shell {
 QString qt_file_filter(std::string_view filter);
 
 }  // namespace vantor::shell
+
+namespace vantor::shell {
+
+// The extension a save dialog adds to a name typed without one, for the Qt
+// filter entry chosen in it: the entry's one pattern "*.ext" gives "ext";
+// several patterns, or any-file ones, give none.
+QString default_suffix_for(const QString& qt_filter_entry);
+
+}  // namespace vantor::shell

@@ -8,6 +8,7 @@ LibraryLabelWidget::LibraryLabelWidget(const QString& caption, std::function<voi
                                        QWidget* parent)
     : QLabel(caption, parent), double_clicked_(std::move(double_clicked)) {
     setTextFormat(Qt::PlainText);
+    setToolTip(QStringLiteral("Double-click to show this library"));
 }
 
 void LibraryLabelWidget::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -12,9 +13,13 @@
 #include "display/stored_int16.h"
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
+#include "editor/element_dblclick.h"
 #include "shell/help_menu.h"
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
+#include "shell/model_printing.h"
+#include "shell/parameter_dialog_widget.h"
+#include "shell/qt_process_runner.h"
 
 namespace vantor::shell {
 
@@ -23,12 +28,6 @@ namespace {
 QAction* add_item(QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setShortcut(shortcut);
-    return action;
-}
-
-QAction* add_disabled(QMenu* menu, const char* caption, QKeySequence shortcut = {}) {
-    QAction* action = add_item(menu, caption, shortcut);
-    action->setEnabled(false);
     return action;
 }
 
@@ -55,9 +54,11 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
     if (journal_ != nullptr) journal_writer_ = journal_->new_writer();
     setCentralWidget(canvas_);
     build_menus();
+    statusBar()->setSizeGripEnabled(true);
     // The client area the document's window size stands for.
     const QSize client = ModelCanvas::client_pixels(document.window.viewport);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(client.width(),
+           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     sync();
 }
 
@@ -96,6 +97,14 @@ void ModelWindowWidget::run_event(const EditorEvent& event) {
     journal(event);
     try {
         document_->run([this, &event](ModelWindow& window, AppState& app) {
+            if (event.kind == EventKind::kImageDblClick) {
+                // The dialog's lines follow the double click in the journal.
+                QtParameterDialogPort dialog(this, [this](const EditorEvent& e) { journal(e); });
+                QtProcessRunner runner;
+                XdotoolMatlabLink matlab(runner);
+                image1_DblClick(window, app, host_, dialog, matlab, event.index);
+                return;
+            }
             dispatch_pointer_event(window, app, host_, event);
         });
     } catch (const Int16Overflow&) {
@@ -152,7 +161,14 @@ void ModelWindowWidget::build_menus() {
             [this] { run([](ModelDocument& d) { d.save_Click(); }); });
     connect(add_item(file, "Save Model &As..."), &QAction::triggered, this,
             [this] { run([](ModelDocument& d) { d.saveas_Click(); }); });
-    add_disabled(file, "&Print Model");
+    file->addSeparator();
+    connect(add_item(file, "&Print Model"), &QAction::triggered, this,
+            [this] { run([this](ModelDocument& d) { print_Click(d, ports_); }); });
+    connect(add_item(file, "Print &Options..."), &QAction::triggered, this,
+            [this] { run([this](ModelDocument& d) { print_with_dialog(d, ports_, this); }); });
+    connect(add_item(file, "&Export Picture..."), &QAction::triggered, this,
+            [this] { run([this](ModelDocument& d) { export_picture_Click(d, ports_); }); });
+    file->addSeparator();
     connect(add_item(file, "&Close"), &QAction::triggered, this, [this] { request_close(); });
 
     // Delete, Cut, Copy and Rotate take their enabled states from the
@@ -173,8 +189,13 @@ void ModelWindowWidget::build_menus() {
     edit_item("&Select All", "selectall", {});
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    show_parameters_ = add_disabled(options, "&Show Parameters");
+    show_parameters_ = add_item(options, "&Show Parameters");
     show_parameters_->setCheckable(true);
+    connect(show_parameters_, &QAction::triggered, this, [this] {
+        run_menu("showp", [](ModelDocument& d) {
+            d.run([](ModelWindow& window, AppState& app) { Showp_Click(window, app); });
+        });
+    });
     options->addSeparator();
     QMenu* version = options->addMenu(QStringLiteral("&Simulink Version"));
     auto* versions = new QActionGroup(this);
@@ -193,8 +214,15 @@ void ModelWindowWidget::build_menus() {
 
     QMenu* running = bar->addMenu(QStringLiteral("&Run"));
     connect(add_item(running, "&Generate Simulink File", QKeySequence(Qt::Key_F5)),
-            &QAction::triggered, this,
-            [this] { run([](ModelDocument& d) { d.generate_Click(); }); });
+            &QAction::triggered, this, [this] {
+                run([this](ModelDocument& d) {
+                    const GenerateResult result = d.generate_Click();
+                    if (result.outcome == GenerateOutcome::kWritten) {
+                        statusBar()->showMessage(
+                            QStringLiteral("Wrote %1").arg(QString::fromStdString(result.path)));
+                    }
+                });
+            });
     running->addSeparator();
     connect(add_item(running, "&Assign && Check Causality", QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this,

@@ -7,15 +7,19 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QToolTip>
 
+#include "app/element_summary.h"
 #include "app/palette.h"
 #include "model/text.h"
 #include "shell/element_drag.h"
 #include "shell/glyph_painter.h"
+#include "shell/qt_text.h"
 
 namespace vantor::shell {
 
@@ -64,6 +68,23 @@ int PaletteWidget::glyph_at(QPoint pos) const {
 
 bool PaletteWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) reread();
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int entry = glyph_at(help->pos());
+        const std::string summary =
+            entry == 0
+                ? std::string()
+                : element_summary(
+                      app_, std::string(palette_.objs[static_cast<std::size_t>(entry)].type.raw()));
+        if (summary.empty()) {
+            QToolTip::hideText();
+        } else {
+            // The description files are Windows-1252, as the models are.
+            QToolTip::showText(help->globalPos(), caption_lines(summary).join(QLatin1Char(' ')),
+                               this);
+        }
+        return true;
+    }
     return QWidget::event(event);
 }
 

@@ -69,9 +69,12 @@ QtPorts::~QtPorts() {
 
 MessageAnswer QtPorts::message_box(const MessageRequest& request) {
     const bool question = request.buttons == MessageButtons::kYesNoCancel;
+    // The icon says the kind: a warning, a question, or news.
+    const QMessageBox::Icon icon = request.exclamation ? QMessageBox::Warning
+                                   : question          ? QMessageBox::Question
+                                                       : QMessageBox::Information;
     QMessageBox box(
-        request.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kTitle,
-        to_display_text(request.text),
+        icon, kTitle, to_display_text(request.text),
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
         QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
@@ -89,11 +92,18 @@ std::optional<std::string> QtPorts::open_file(const FileDialogRequest& request) 
 }
 
 std::optional<std::string> QtPorts::save_file(const FileDialogRequest& request) {
-    QFileDialog::Options options;
-    if (!request.confirm_overwrite) options |= QFileDialog::DontConfirmOverwrite;
-    return chosen(QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QString::fromStdString(request.title), start_path(request),
-        qt_file_filter(request.filter), nullptr, options));
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
+                       start_path(request), qt_file_filter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.confirm_overwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension takes the chosen filter's.
+    dialog.setDefaultSuffix(default_suffix_for(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& entry) { dialog.setDefaultSuffix(default_suffix_for(entry)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 void QtPorts::set_busy_pointer(bool busy) {

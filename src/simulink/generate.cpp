@@ -61,6 +61,12 @@ std::string generate_text(Model& model, const std::string& program_dir, int simu
     return s;
 }
 
+std::string proposed_output_name(const GenerateRequest& request) {
+    // The 2.09 templates make a model file; the others a script.
+    const char* extension = request.simulink_version == 2 ? ".mdl" : ".m";
+    return to_lower_ascii(trim_blanks(request.window_caption)) + extension;
+}
+
 GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& request,
                               GenerationHost& host) {
     Model& m = window.model;
@@ -82,7 +88,7 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     host.set_busy(true);
     parametriza(m);
     m.objs[0].type = "sta";
-    const std::string proposed = to_lower_ascii(trim_blanks(request.window_caption)) + ".m";
+    const std::string proposed = proposed_output_name(request);
     const std::optional<std::string> chosen =
         host.ask_save_file({kSaveTitle, kSaveFilter, proposed});
     if (!chosen || trim_blanks(*chosen).empty()) {

@@ -54,6 +54,10 @@ struct GenerateResult {
     std::set<std::string> missing_templates;           // asked for but not in the folder
 };
 
+// The output name the save dialog proposes: the window's caption, trimmed and
+// in lower case, with ".mdl" for the 2.09 templates and ".m" for the others.
+std::string proposed_output_name(const GenerateRequest& request);
+
 // Generate Simulink File: checks causality, runs Assign & Check, prepares the
 // junctions, asks for the output file, expands the start template, one
 // template per element and the connection lines, appends the end template and

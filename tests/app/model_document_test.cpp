@@ -53,7 +53,10 @@ TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
     EXPECT_FALSE(doc.save_Click());  // cancelled: nothing changes
     ASSERT_EQ(ports_.dialogs.size(), 1u);
     EXPECT_EQ(ports_.dialogs[0].title, "Save Model As");
-    EXPECT_EQ(ports_.dialogs[0].proposed_name, doc.tag);
+    // The made-up name without the program's folder, in the folder the
+    // program was started in.
+    EXPECT_EQ(ports_.dialogs[0].proposed_name, "MODEL1.BGF");
+    EXPECT_EQ(ports_.dialogs[0].folder, fs::current_path().string());
     EXPECT_TRUE(ports_.dialogs[0].confirm_overwrite);
     EXPECT_EQ(doc.window.hasname, kFalse);
 
@@ -68,9 +71,23 @@ TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
     EXPECT_TRUE(doc.save_Click());
     EXPECT_EQ(ports_.dialogs.size(), 2u);
     EXPECT_EQ(read_model_file(path("Circuit.bgf")).nobj, 1);
+    // From now on the dialogs start by the model's file, and propose it.
+    ports_.files.push_back(std::nullopt);
+    EXPECT_FALSE(doc.saveas_Click());
+    EXPECT_EQ(ports_.dialogs.back().folder, dir_.string());
+    EXPECT_EQ(ports_.dialogs.back().proposed_name, path("Circuit.bgf"));
     EXPECT_EQ(main_.window_menu[0].caption, "&1 MODEL1");  // rebuilt at the next ventana
     main_.ventana();
     EXPECT_EQ(main_.window_menu[0].caption, "&1 Circuit");
+}
+
+TEST_F(Document, AnOpenedModelsDialogsStartInItsFolder) {
+    fs::create_directories(dir_ / "models");
+    save_file(path("models/m.bgf"), " 0 \r\nend_sys\r\n");
+    app_.openpath = path("models/m.bgf");
+    ModelDocument doc(app_, ports_);
+    EXPECT_EQ(doc.dialog_folder, (dir_ / "models").string());
+    EXPECT_NE(doc.dialog_folder, app_.program_dir);
 }
 
 TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {

@@ -148,6 +148,7 @@ std::string program_folder() {
     std::ofstream(dir + "/library/ports.lib", std::ios::binary)
         << block("sum", "  sum of two  ", 240, 2, 1, 0) << block("con", ">", 240, 0, 0, 1)
         << block("con", ">", 240, 0, 0, 9) << "end_sys\r\n";
+    std::ofstream(dir + "/library/sum.dat", std::ios::binary) << "Sum\r\n1\r\nSigns\r\n";
     std::ofstream(dir + "/library/big.lib", std::ios::binary)
         << block("C__", "C", 40000, 0, 0, 0) << "end_sys\r\n";
     fs::copy_file(kData + "/library/bondgraph.lib", dir + "/library/bondgraph.lib",
@@ -193,8 +194,12 @@ TEST(JournalReplay, LinesThatStopTheReplayStopItAtTheirLine) {
         {"image1_click 0\n", 1, "glyph 0 is not in the model, which has 0 elements"},
         {"drop bondgraph 1 900 900\nimage1_mousemove 2 1 0 5 5\n", 2,
          "glyph 2 is not in the model"},
-        {"drop bondgraph 1 900 900\nimage1_dblclick 1\n", 2,
-         "the event \"image1_dblclick 1\" is not supported yet"},
+        {"drop bondgraph 1 900 900\nimage1_dblclick 1\nmenu showp\n", 3,
+         "the parameter dialog is open"},
+        {"drop bondgraph 13 900 900\nimage1_dblclick 1\ndialog Close\n", 3,
+         "no parameter dialog is open"},
+        {"drop ports 1 900 900\nimage1_dblclick 1\ndialog value2 \"x\"\n", 3,
+         "nothing can be typed into value2: it is hidden"},
         {"drop nosuch 1 0 0\n", 1, "the library cannot be read: "},
         {"drop bondgraph 16 0 0\n", 1, "the palette bondgraph has no entry 16 (it has 15)"},
         {"drop bondgraph 0 0 0\n", 1, "has no entry 0"},
@@ -203,7 +208,7 @@ TEST(JournalReplay, LinesThatStopTheReplayStopItAtTheirLine) {
         {"drop bondgraph 1 40000 0\n", 1, "overflows a 16-bit field"},
         {"# no tables here\nmenu assign\n", 2, "Priority table"},
         {"text1_change \"R\\n1\"\n", 1, "the caption box: it is hidden"},
-        {"dialog Apply\n", 1, "\"dialog Apply\" is not supported yet"},
+        {"dialog Apply\n", 1, "no parameter dialog is open"},
     };
     for (const auto& row : rows) {
         Editor editor(dir);

@@ -35,5 +35,21 @@ TEST(QtFileFilter, ConvertsEveryShapeOfEntry) {
     }
 }
 
+TEST(QtFileFilter, ASaveDialogAddsTheChosenFiltersOnlyExtension) {
+    const struct {
+        const char* entry;
+        const char* suffix;
+    } cases[] = {{"Bond Graf Files (*.bgf)", "bgf"},
+                 {"PDF Documents (*.pdf)", "pdf"},
+                 {"Simulink Models (*.mdl *.m)", ""},  // two choices: none is added
+                 {"All Files (*)", ""},
+                 {"All Files (*.*)", ""},
+                 {"No patterns", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(default_suffix_for(QString::fromUtf8(c.entry)), QString::fromUtf8(c.suffix))
+            << c.entry;
+    }
+}
+
 }  // namespace
 }  // namespace vantor::shell

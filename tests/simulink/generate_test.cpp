@@ -174,5 +174,20 @@ TEST_F(Generate, NeverOverwritesTheModelItself) {
     EXPECT_EQ(read_whole_file(model), "the model");
 }
 
+TEST(GenerateProposal, TheModelTemplatesProposeAnMdlFileTheOthersAScript) {
+    const struct {
+        int version;
+        const char* caption;
+        const char* proposed;
+    } cases[] = {{1, "Circuit", "circuit.m"},
+                 {2, "Circuit", "circuit.mdl"},
+                 {3, "Circuit", "circuit.m"},
+                 {2, "  Two Words  ", "two words.mdl"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(proposed_output_name({"", c.version, c.caption, ""}), c.proposed)
+            << c.version << " " << c.caption;
+    }
+}
+
 }  // namespace
 }  // namespace vantor

@@ -1,0 +1,161 @@
+#include "shell/drawing_file.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "model/file_error.h"
+#include "model/file_saving.h"
+#include "shell/drawing_picture.h"
+#include "shell/glyph_painter.h"
+#include "shell/model_print.h"
+
+namespace vantor::shell {
+
+namespace {
+
+// Qt's notes about the environment (no runtime folder, and the like) are no
+// concern of a command that only draws; its failures still show.
+void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+}
+
+// Text and pictures need a GUI application; the command line has none and
+// no display either.
+class OffscreenGui {
+  public:
+    OffscreenGui() {
+        if (QCoreApplication::instance() == nullptr) {
+            previous_ = qInstallMessageHandler(quiet_messages);
+            application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        }
+    }
+    ~OffscreenGui() {
+        if (!application_) return;
+        application_.reset();
+        qInstallMessageHandler(previous_);
+    }
+    OffscreenGui(const OffscreenGui&) = delete;
+    OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+  private:
+    int argc_ = 3;
+    char program_[11] = "vantor-cli";
+    char option_[10] = "-platform";
+    char platform_[10] = "offscreen";
+    char* argv_[4] = {program_, option_, platform_, nullptr};
+    QtMessageHandler previous_ = nullptr;
+    std::unique_ptr<QGuiApplication> application_;
+};
+
+// The twips the printed picture takes, with the margin around the drawing;
+// an empty drawing gives a blank square of twice the margin.
+QRectF framed_twips(const ModelWindow& window) {
+    constexpr double kMargin = kRenderMargin * kTwipsPerPixel;
+    QRectF extent = printed_extent(window);
+    if (extent.isNull()) extent = QRectF(0, 0, 0, 0);
+    const QRectF framed = extent.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    // Whole twips, so the picture's size and the drawing's offset are exact.
+    return QRectF(QPointF(std::floor(framed.left()), std::floor(framed.top())),
+                  QPointF(std::ceil(framed.right()), std::ceil(framed.bottom())));
+}
+
+QByteArray png_bytes(const ModelWindow& window) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    drawing_image(window).save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray svg_bytes(const ModelWindow& window) {
+    const QRectF framed = framed_twips(window);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    // One unit a twip: the file's coordinates are the drawing's, less the crop.
+    svg.setResolution(static_cast<int>(kTwipsPerInch));
+    svg.setSize(framed.size().toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), framed.size()));
+    svg.setTitle(QStringLiteral("Vantor model"));
+    QPainter painter(&svg);
+    print_drawing(painter, window, framed.topLeft());
+    painter.end();
+    return bytes;
+}
+
+QByteArray pdf_bytes(const ModelWindow& window) {
+    const QRectF framed = framed_twips(window);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(static_cast<int>(kTwipsPerInch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // A point is 20 twips.
+    pdf.setPageSize(
+        QPageSize(framed.size() / 20, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setTitle(QStringLiteral("Vantor model"));
+    pdf.setCreator(QStringLiteral("Vantor"));
+    QPainter painter(&pdf);
+    use_twips(painter);
+    print_drawing(painter, window, framed.topLeft());
+    painter.end();
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<PictureFormat> picture_format_of(const std::string& path) {
+    const auto dot = path.find_last_of("./");
+    if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "png") return PictureFormat::kPng;
+    if (extension == "svg") return PictureFormat::kSvg;
+    if (extension == "pdf") return PictureFormat::kPdf;
+    return std::nullopt;
+}
+
+std::string picture_bytes(const ModelWindow& window, PictureFormat format) {
+    QByteArray bytes;
+    switch (format) {
+        case PictureFormat::kPng:
+            bytes = png_bytes(window);
+            break;
+        case PictureFormat::kSvg:
+            bytes = svg_bytes(window);
+            break;
+        case PictureFormat::kPdf:
+            bytes = pdf_bytes(window);
+            break;
+    }
+    return bytes.toStdString();
+}
+
+void write_drawing(const ModelWindow& window, const std::string& path) {
+    const std::optional<PictureFormat> format = picture_format_of(path);
+    if (!format) throw FileError(path, "the name ends in none of .png, .svg and .pdf");
+    std::string bytes;
+    {
+        const OffscreenGui gui;
+        bytes = picture_bytes(window, *format);
+    }
+    if (bytes.empty()) throw FileError(path, "the picture could not be made");
+    save_file(path, bytes);
+}
+
+}  // namespace vantor::shell

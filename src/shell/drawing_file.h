@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "window/model_window.h"
+
+// No Qt here: the command line calls this.
+
+namespace vantor::shell {
+
+enum class PictureFormat { kPng, kSvg, kPdf };
+
+// The format a picture file's name asks for by its extension (any case):
+// .png, .svg or .pdf; nothing for any other name.
+std::optional<PictureFormat> picture_format_of(const std::string& path);
+
+// The picture of a model window's drawing in `format`, cropped to the
+// drawing with a margin. PNG is the canvas's picture (drawing_image); SVG and
+// PDF are the printed picture (print_drawing), one twip to a twip. Needs a
+// Qt GUI application.
+std::string picture_bytes(const ModelWindow& window, PictureFormat format);
+
+// Writes the picture to `path` in the format its extension names, whole or
+// not at all (save_file). With no application running, Qt's GUI is started
+// on the offscreen platform for the time it takes. Throws FileError when the
+// name has no picture extension or the file cannot be written.
+void write_drawing(const ModelWindow& window, const std::string& path);
+
+}  // namespace vantor::shell

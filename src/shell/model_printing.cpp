@@ -1,0 +1,127 @@
+#include "shell/model_printing.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "display/redraw.h"
+#include "model/file_error.h"
+#include "model/file_saving.h"
+#include "shell/drawing_file.h"
+#include "shell/model_print.h"
+
+namespace vantor::shell {
+
+namespace {
+
+// Captions, ports and bonds brought up to date before anything is printed.
+void bring_drawing_up_to_date(ModelDocument& document) {
+    document.run([](ModelWindow& window, AppState& app) {
+        refresco(window, app);
+        refresco(window, app);
+    });
+}
+
+// The reason a printer gives, or a plain one where it gives none.
+QString printer_reason(const QPrinter& printer) {
+    const QString name =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    return QStringLiteral("The printer \"%1\" could not print the page.").arg(name);
+}
+
+void report_failure(Ports& ports, const QString& reason) {
+    ports.message_box(
+        {("The model could not be printed.\n" + reason).toStdString(), MessageButtons::kOk, true});
+}
+
+void print_and_report(QPrinter& printer, ModelDocument& document, Ports& ports) {
+    bring_drawing_up_to_date(document);
+    const QString reason = print_page(printer, document.window);
+    if (!reason.isEmpty()) report_failure(ports, reason);
+}
+
+std::string pdf_name_for(const ModelDocument& document) {
+    const std::string stem = document.caption.empty() ? "model" : document.caption;
+    return stem + ".pdf";
+}
+
+}  // namespace
+
+QString print_page(QPrinter& printer, const ModelWindow& window) {
+    // The page's origin is the drawing's: no margins, nothing centred.
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    printer.setFromTo(0, 0);
+    printer.setCopyCount(1);
+    QPainter painter;
+    if (!painter.begin(&printer)) return printer_reason(printer);
+    use_twips(painter);
+    print_drawing(painter, window);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        return printer_reason(printer);
+    }
+    return {};
+}
+
+void print_Click(ModelDocument& document, Ports& ports) {
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    if (!installed.isNull()) {
+        QPrinter printer(installed, QPrinter::HighResolution);
+        print_and_report(printer, document, ports);
+        return;
+    }
+    const MessageAnswer answer =
+        ports.message_box({"No printer is installed. Save the page as a PDF file instead?",
+                           MessageButtons::kYesNoCancel, true, MessageAnswer::kYes});
+    if (answer != MessageAnswer::kYes) return;
+    const std::optional<std::string> path =
+        ports.save_file({"Print Model to PDF", "PDF Files (*.pdf)|*.pdf|", document.dialog_folder,
+                         pdf_name_for(document), false, true});
+    if (!path) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(*path));
+    print_and_report(printer, document, ports);
+}
+
+void print_with_dialog(ModelDocument& document, Ports& ports, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!document.dialog_folder.empty()) {
+        printer.setOutputFileName(QFileInfo(QString::fromStdString(document.dialog_folder) +
+                                            QLatin1Char('/') +
+                                            QString::fromStdString(pdf_name_for(document)))
+                                      .absoluteFilePath());
+        printer.setOutputFormat(QPrinter::NativeFormat);
+    }
+    QPrintDialog dialog(&printer, parent);
+    // One page, one to one: nothing to choose but the printer or a file.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    dialog.setWindowTitle(QStringLiteral("Print Model"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    print_and_report(printer, document, ports);
+}
+
+bool export_picture_Click(ModelDocument& document, Ports& ports) {
+    const std::string stem = document.caption.empty() ? "model" : document.caption;
+    const std::optional<std::string> path = ports.save_file(
+        {"Export Picture",
+         "PNG Pictures (*.png)|*.png|SVG Pictures (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf|",
+         document.dialog_folder, stem + ".png", false, true});
+    if (!path) return false;
+    bring_drawing_up_to_date(document);
+    const std::optional<PictureFormat> format = picture_format_of(*path);
+    try {
+        if (!format) throw FileError(*path, "the name ends in none of .png, .svg and .pdf");
+        save_file(*path, picture_bytes(document.window, *format));
+        return true;
+    } catch (const FileError& e) {
+        ports.message_box({std::string("The picture could not be written: ") + e.what(),
+                           MessageButtons::kOk, true});
+        return false;
+    }
+}
+
+}  // namespace vantor::shell

@@ -1,0 +1,164 @@
+// The parameter dialog: what it shows for a description file, and which
+// values each way of closing it hands back.
+#include "editor/parameter_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "test_scratch.h"
+
+namespace vantor {
+namespace {
+
+class ParameterDialogTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        app.program_dir = test::scratch_dir();
+        std::filesystem::create_directories(library_folder(app));
+        app.partype = "C__";
+        app.partext1 = "1e-3  ";
+        app.partext2 = "0.5";
+    }
+    void write_description(const std::string& type, const std::string& text) {
+        std::ofstream(library_folder(app) + "/" + type + ".dat", std::ios::binary) << text;
+    }
+
+    AppState app;
+    ParameterDialog dialog;
+};
+
+TEST_F(ParameterDialogTest, DescriptionFilesFillTheDialog) {
+    const struct {
+        const char* file;
+        const char* description;
+        const char* name1;  // nullptr: hidden
+        const char* name2;
+    } rows[] = {
+        {"% comment\r\nA capacitor\r\n1\r\nCapacitance [F]\r\n", "A capacitor", "Capacitance [F]",
+         nullptr},
+        {"  Text\x8Dmore  \r\n% between\r\n2.5\r\n%x\r\nA\r\nB\r\nignored\r\n", "Text\rmore", "A",
+         "B"},
+        {"Text\n3\nA\n", "Text", "A", "end="},  // short file: the missing name reads "end="
+        {"Text\r\n0\r\nA\r\n", "Text", nullptr, nullptr},
+        {"Text\r\n-1\r\n", "Text", nullptr, nullptr},
+        {"Text\r\nnone\r\nA\r\n", "Text", nullptr, nullptr},
+        {"Text\r\n0.5\r\nA\r\n", "Text", nullptr, nullptr},  // rounds to even: 0
+        {"Text\r\n1.5\r\nA\r\nB\r\n", "Text", "A", "B"},     // rounds to even: 2
+        {"", "end=", nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        write_description("C__", row.file);
+        Form_Load(dialog, app);
+        SCOPED_TRACE(row.file);
+        EXPECT_TRUE(dialog.open);
+        EXPECT_EQ(dialog.caption, "C__");
+        EXPECT_EQ(dialog.description.caption, row.description);
+        EXPECT_EQ(dialog.Parameter1.visible, row.name1 != nullptr);
+        EXPECT_EQ(dialog.value1.visible, row.name1 != nullptr);
+        EXPECT_EQ(dialog.Parameter2.visible, row.name2 != nullptr);
+        if (row.name1 != nullptr) {
+            EXPECT_EQ(dialog.Parameter1.caption, row.name1);
+            EXPECT_EQ(dialog.value1.text, app.partext1);
+        } else {
+            EXPECT_EQ(dialog.value1.text, "");
+        }
+        if (row.name2 != nullptr) {
+            EXPECT_EQ(dialog.Parameter2.caption, row.name2);
+        }
+    }
+}
+
+TEST_F(ParameterDialogTest, EachWayOfClosingHandsBackItsValues) {
+    write_description("C__", "A capacitor\r\n1\r\nCapacitance\r\n");
+    using Step = void (*)(ParameterDialog&, AppState&);
+    const Step apply = Apply_Click, cancel = Cancel_Click, close = close_Click;
+    const Step closebox = [](ParameterDialog& d, AppState&) { close_box(d); };
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::string, Step>> steps;  // text typed into value1, then the step
+        const char* partext1;
+        const char* partext2;
+    } rows[] = {
+        // One parameter: the hidden second box is empty, so Close wipes parameter2.
+        {"close", {{"2e-3", close}}, "2e-3", ""},
+        {"cancel without apply", {{"2e-3", cancel}}, "1e-3  ", "0.5"},
+        {"cancel after apply", {{"2e-3", apply}, {"9", cancel}}, "2e-3", ""},
+        {"close box drops edits", {{"2e-3", closebox}}, "1e-3  ", "0.5"},
+        {"close box after apply", {{"2e-3", apply}, {"9", closebox}}, "2e-3", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        app.partext1 = "1e-3  ";
+        app.partext2 = "0.5";
+        Form_Load(dialog, app);
+        for (const auto& [typed, step] : row.steps) {
+            dialog.value1.text = typed;
+            step(dialog, app);
+        }
+        EXPECT_EQ(app.partext1, row.partext1);
+        EXPECT_EQ(app.partext2, row.partext2);
+    }
+}
+
+TEST_F(ParameterDialogTest, ApplyKeepsTheDialogOpenAndTheButtonsCloseIt) {
+    write_description("C__", "A\r\n2\r\nP\r\nQ\r\n");
+    Form_Load(dialog, app);
+    Apply_Click(dialog, app);
+    EXPECT_TRUE(dialog.open);
+    Cancel_Click(dialog, app);
+    EXPECT_FALSE(dialog.open);
+    Form_Load(dialog, app);
+    close_box(dialog);
+    EXPECT_FALSE(dialog.open);
+}
+
+TEST_F(ParameterDialogTest, AnUnreadableOrUnnamableFileStillEditsBothValues) {
+    write_description("C__", "A\r\n0\r\n");
+    std::filesystem::create_directories(library_folder(app) + "/dir.dat");
+    for (const std::string& type :
+         std::vector<std::string>{"Q__", std::string("a\0b", 3), "a/b", "dir"}) {
+        SCOPED_TRACE(type);
+        app.partype = type;
+        app.partext1 = "7";
+        app.partext2 = "8";
+        Form_Load(dialog, app);
+        EXPECT_EQ(dialog.description.caption, kDescriptionUnreadable);
+        EXPECT_EQ(dialog.Parameter1.caption, "Parameter 1");
+        EXPECT_EQ(dialog.Parameter2.caption, "Parameter 2");
+        EXPECT_EQ(dialog.value1.text, "7");
+        EXPECT_EQ(dialog.value2.text, "8");
+        close_Click(dialog, app);
+        EXPECT_EQ(app.partext1, "7");
+        EXPECT_EQ(app.partext2, "8");
+    }
+}
+
+// The shipped description files: a comma in a text would end its line early
+// and shift every line after it.
+TEST(ShippedDescriptions, EveryElementTypeDescribesItselfAndNamesItsParameters) {
+    AppState app;
+    app.program_dir = VANTOR_DATA_DIR;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(library_folder(app))) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".dat" || name.rfind("priori", 0) == 0) continue;
+        ++files;
+        SCOPED_TRACE(name);
+        app.partype = entry.path().stem().string();
+        ParameterDialog dialog;
+        Form_Load(dialog, app);
+        EXPECT_NE(dialog.description.caption, kDescriptionUnreadable);
+        EXPECT_GT(dialog.description.caption.size(), 20u);
+        for (const DialogControl* label : {&dialog.Parameter1, &dialog.Parameter2}) {
+            if (label->visible) {
+                EXPECT_NE(label->caption, "end=");
+                EXPECT_FALSE(label->caption.empty());
+            }
+        }
+    }
+    EXPECT_GE(files, 20);
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,56 @@
+// The Qt parameter dialog runs the core's handlers and journals what a
+// replay needs to do the same.
+#include "shell/parameter_dialog_widget.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "editor/journal_writer.h"
+
+namespace vantor {
+namespace {
+
+QPushButton* button(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        if (b->text() == text) return b;
+    }
+    return nullptr;
+}
+
+TEST(ParameterDialogWidget, TypingAndClosingJournalsTheDialogLines) {
+    AppState app;  // no description file: both boxes show
+    app.partype = "R__";
+    app.partext1 = "10";
+    app.partext2 = "x";
+    ParameterDialog dialog;
+    Form_Load(dialog, app);
+    std::vector<std::string> lines;
+    shell::QtParameterDialogPort port(
+        nullptr, [&](const EditorEvent& e) { lines.push_back(format_journal_line(e)); });
+
+    QTimer::singleShot(0, [] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        auto boxes = shown->findChildren<QLineEdit*>();
+        ASSERT_EQ(boxes.size(), 2);
+        boxes[0]->setText(QStringLiteral("22"));
+        button(shown, QStringLiteral("Apply"))->click();
+        boxes[1]->setText(QStringLiteral("y"));
+        button(shown, QStringLiteral("Close"))->click();
+    });
+    port.show_modal(dialog, app);
+
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(app.partext1, "22");
+    EXPECT_EQ(app.partext2, "y");
+    EXPECT_EQ(lines, (std::vector<std::string>{"dialog value1 \"22\"", "dialog Apply",
+                                               "dialog value2 \"y\"", "dialog Close"}));
+}
+
+}  // namespace
+}  // namespace vantor
