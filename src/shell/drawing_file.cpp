@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -70,11 +71,22 @@ QRectF framed_twips(const ModelWindow& window) {
                   QPointF(std::ceil(framed.right()), std::ceil(framed.bottom())));
 }
 
+// The printed picture at the screen's scale, 15 twips a pixel.
 QByteArray png_bytes(const ModelWindow& window) {
+    const QRectF framed = framed_twips(window);
+    QImage image(static_cast<int>(std::ceil(framed.width() / kTwipsPerPixel)),
+                 static_cast<int>(std::ceil(framed.height() / kTwipsPerPixel)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    print_drawing(painter, window, framed.topLeft());
+    painter.end();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    drawing_image(window).save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return bytes;
 }
 

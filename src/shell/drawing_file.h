@@ -16,8 +16,8 @@ enum class PictureFormat { kPng, kSvg, kPdf };
 std::optional<PictureFormat> picture_format_of(const std::string& path);
 
 // The picture of a model window's drawing in `format`, cropped to the
-// drawing with a margin. PNG is the canvas's picture (drawing_image); SVG and
-// PDF are the printed picture (print_drawing), one twip to a twip. Needs a
+// drawing with a margin: the printed picture (print_drawing), as printing
+// draws it — PNG at 15 twips a pixel, SVG and PDF one unit a twip. Needs a
 // Qt GUI application.
 std::string picture_bytes(const ModelWindow& window, PictureFormat format);
 
