@@ -50,6 +50,13 @@ class PointerRouter {
     // The buttons held since a press the router saw.
     int held_buttons() const { return held_; }
 
+    // Forgets a press whose release never came (a modal dialog opened by a
+    // double click took it), without raising any event.
+    void forget_buttons() {
+        held_ = 0;
+        captured_ = 0;
+    }
+
   private:
     // Where an event at (x, y) goes with no button held: -1 when the caption
     // box, a control of its own, takes it.

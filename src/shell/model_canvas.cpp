@@ -178,8 +178,17 @@ void ModelCanvas::resizeEvent(QResizeEvent* event) {
     refresh();
 }
 
+// A release that a modal dialog took never reached the canvas; when Qt says
+// no other button is held, the router starts afresh.
+void ModelCanvas::forget_lost_release(const QMouseEvent* event) {
+    if (router_.held_buttons() != 0 && (event->buttons() & ~event->button()) == Qt::NoButton) {
+        router_.forget_buttons();
+    }
+}
+
 void ModelCanvas::mousePressEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
+    forget_lost_release(event);
     const QPointF at = event->position();
     router_.press(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                   at.y());
@@ -200,6 +209,7 @@ void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
 
 void ModelCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
+    forget_lost_release(event);
     const QPointF at = event->position();
     router_.double_click(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                          at.y());

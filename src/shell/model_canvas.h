@@ -62,6 +62,7 @@ class ModelCanvas : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    void forget_lost_release(const QMouseEvent* event);
     void place_bars();
     void scrolled(EventKind kind, int value);
 

@@ -6,11 +6,15 @@
 // generated file that simulates to the same answer.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -258,13 +262,28 @@ TEST_F(Builder, TheSeriesRlcExampleBuiltWithTheMouseIsTheShippedOne) {
         EXPECT_EQ(built.objs[i].index, shipped.model.objs[i].index) << i;
     }
 
-    // The parameter dialog would take the example's values; its records take
-    // them here.
-    ModelWindow& editable = main->core().model_window(1)->window;
-    for (int i = 1; i <= 7; ++i) {
-        editable.model.objs[i].parameters = shipped.model.objs[i].parameters;
-        editable.model.objs[i].parameter2 = shipped.model.objs[i].parameter2;
+    // The example's values, typed into the parameter dialog that a double
+    // click opens (junctions have none).
+    for (const int i : {se, inductor, resistor, capacitor, detector}) {
+        const ObjRecord& want = shipped.model.objs[static_cast<std::size_t>(i)];
+        const QString values[] = {QString::fromStdString(want.parameters.trimmed()),
+                                  QString::fromStdString(want.parameter2.trimmed())};
+        QTimer::singleShot(0, [&values] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            const auto boxes = dialog->findChildren<QLineEdit*>();
+            for (int b = 0; b < boxes.size() && b < 2; ++b) {
+                if (boxes[b]->isVisible()) boxes[b]->setText(values[b]);
+            }
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("Close")) button->click();
+            }
+        });
+        QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, at_glyph(i));
+        settle();
+        EXPECT_EQ(state().model.objs[i].parameters.trimmed(), want.parameters.trimmed()) << i;
     }
+    expect_journal_replays();
     const std::string generated = dir.filePath("built.m").toStdString();
     ports.files.push_back(generated);
     find_item(*window->menuBar(), "&Run > &Generate Simulink File")->trigger();
