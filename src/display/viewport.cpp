@@ -10,52 +10,45 @@ float shifted(float coordinate, double by) {
     return static_cast<float>(coordinate + by);
 }
 
-// The scroll origin moved by `delta` twips along x: every control keeps its
-// place on the screen, so its coordinate grows by delta.
-void shift_controls_x(ModelWindow& window, double delta) {
-    const Model& m = window.model;
-    for (int i = 1; i <= m.nobj; ++i) {
-        Glyph& g = window.image1[static_cast<std::size_t>(i)];
-        g.left = shifted(g.left, delta);
-    }
-    for (int j = 1; j <= m.nlin; ++j) {
-        const auto k = static_cast<std::size_t>(j);
-        for (LineControl* line : {&window.linea[k], &window.linea2[k], &window.Linea3[k]}) {
-            line->x1 = shifted(line->x1, delta);
-            line->x2 = shifted(line->x2, delta);
-        }
-    }
-    window.Line1.x1 = shifted(window.Line1.x1, delta);
-    window.Line1.x2 = shifted(window.Line1.x2, delta);
-    window.sector.left = shifted(window.sector.left, delta);
-    window.Text1.left = shifted(window.Text1.left, delta);
-    Viewport& v = window.viewport;
-    v.HScroll1.left = shifted(v.HScroll1.left, delta);
-    v.VScroll1.left = shifted(v.VScroll1.left, delta);
-    v.label1_left = shifted(v.label1_left, delta);
+// A coordinate shifted along one axis; the other axis's delta is 0 and
+// leaves its coordinates exactly as they are (no -0 turned into +0).
+void shift(float& coordinate, double delta) {
+    if (delta != 0) coordinate = shifted(coordinate, delta);
 }
 
-void shift_controls_y(ModelWindow& window, double delta) {
+// The scroll origin moved by (dx, dy) twips: every control keeps its place on
+// the screen, so its coordinates grow by the same amount.
+void shift_controls(ModelWindow& window, double dx, double dy) {
     const Model& m = window.model;
     for (int i = 1; i <= m.nobj; ++i) {
         Glyph& g = window.image1[static_cast<std::size_t>(i)];
-        g.top = shifted(g.top, delta);
+        shift(g.left, dx);
+        shift(g.top, dy);
     }
     for (int j = 1; j <= m.nlin; ++j) {
         const auto k = static_cast<std::size_t>(j);
         for (LineControl* line : {&window.linea[k], &window.linea2[k], &window.Linea3[k]}) {
-            line->y1 = shifted(line->y1, delta);
-            line->y2 = shifted(line->y2, delta);
+            shift(line->x1, dx);
+            shift(line->x2, dx);
+            shift(line->y1, dy);
+            shift(line->y2, dy);
         }
     }
-    window.Line1.y1 = shifted(window.Line1.y1, delta);
-    window.Line1.y2 = shifted(window.Line1.y2, delta);
-    window.sector.top = shifted(window.sector.top, delta);
-    window.Text1.top = shifted(window.Text1.top, delta);
+    shift(window.Line1.x1, dx);
+    shift(window.Line1.x2, dx);
+    shift(window.Line1.y1, dy);
+    shift(window.Line1.y2, dy);
+    shift(window.sector.left, dx);
+    shift(window.sector.top, dy);
+    shift(window.Text1.left, dx);
+    shift(window.Text1.top, dy);
     Viewport& v = window.viewport;
-    v.HScroll1.top = shifted(v.HScroll1.top, delta);
-    v.VScroll1.top = shifted(v.VScroll1.top, delta);
-    v.label1_top = shifted(v.label1_top, delta);
+    shift(v.HScroll1.left, dx);
+    shift(v.HScroll1.top, dy);
+    shift(v.VScroll1.left, dx);
+    shift(v.VScroll1.top, dy);
+    shift(v.label1_left, dx);
+    shift(v.label1_top, dy);
 }
 
 int clamp_scroll(int value) {
@@ -118,7 +111,7 @@ void set_hscroll(ModelWindow& window, int value) {
     if (value == bar.value) return;
     const double delta = static_cast<double>(value) - bar.value;
     bar.value = value;
-    shift_controls_x(window, delta);
+    shift_controls(window, delta, 0);
     mrefresco(window);  // HScroll1_Change
 }
 
@@ -128,7 +121,7 @@ void set_vscroll(ModelWindow& window, int value) {
     if (value == bar.value) return;
     const double delta = static_cast<double>(value) - bar.value;
     bar.value = value;
-    shift_controls_y(window, delta);
+    shift_controls(window, 0, delta);
     mrefresco(window);  // VScroll1_Change
 }
 

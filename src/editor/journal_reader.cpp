@@ -6,84 +6,16 @@
 #include <optional>
 
 #include "editor/journal_text.h"
+#include "editor/journal_words.h"
 #include "model/file_reading.h"
 
 namespace vantor {
 namespace {
 
-// What a line says that cannot be read; the caller adds journal and line.
-struct LineProblem {
-    std::string text;
-};
-
-[[noreturn]] void fail(std::string text) {
-    throw LineProblem{std::move(text)};
-}
-
-struct Word {
-    std::string text;     // unescaped, still UTF-8
-    bool quoted = false;  // stood in double quotes
-};
-
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// `\\`, `\"`, `\r`, `\n` and `\t`; anything else after a backslash is a fault,
-// so that a journal never depends on a guess.
-char unescape(char c) {
-    switch (c) {
-        case '\\':
-            return '\\';
-        case '"':
-            return '"';
-        case 'r':
-            return '\r';
-        case 'n':
-            return '\n';
-        case 't':
-            return '\t';
-    }
-    fail(std::string("unknown escape \"\\") + c + "\" in a text");
-}
-
-std::vector<Word> split_words(std::string_view line) {
-    std::vector<Word> words;
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && is_blank(line[i])) ++i;
-        if (i == line.size()) return words;
-        Word word;
-        if (line[i] == '"') {
-            word.quoted = true;
-            for (++i;; ++i) {
-                if (i == line.size()) fail("a text has no closing quote");
-                if (line[i] == '"') break;
-                if (line[i] == '\\') {
-                    if (++i == line.size()) fail("a text has no closing quote");
-                    word.text += unescape(line[i]);
-                } else {
-                    word.text += line[i];
-                }
-            }
-            ++i;
-            if (i < line.size() && !is_blank(line[i])) {
-                fail("a blank must follow the closing quote of a text");
-            }
-        } else {
-            const std::size_t start = i;
-            while (i < line.size() && !is_blank(line[i])) {
-                if (line[i] == '"') {
-                    fail("a quote inside the word \"" +
-                         std::string(line.substr(start, i - start + 1)) + "...\"");
-                }
-                ++i;
-            }
-            word.text = line.substr(start, i - start);
-        }
-        words.push_back(std::move(word));
-    }
-}
+using journal_words::fail;
+using journal_words::LineProblem;
+using journal_words::split_words;
+using journal_words::Word;
 
 // Decimal: optional sign, digits, optional fraction. No exponent, no hex,
 // no blanks: a journal number means one value only.
