@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "display/redraw.h"
+#include "display/window_load.h"
+#include "editor/action_history.h"
 #include "editor/history.h"
 
 namespace {
@@ -78,6 +81,29 @@ void BM_UndoRedoAllRecords(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoRedoAllRecords)->Unit(benchmark::kMicrosecond);
+
+// Undo and redo as the Edit menu runs them on a window: the records put back
+// and the full redraw, across a step that moved every element.
+void BM_UndoRedoWithRedraw(benchmark::State& state) {
+    ModelWindow window;
+    init_model_window(window, 1);
+    AppState app;
+    window.model = full_model();
+    show_loaded_model(window, app);
+    ActionHistory history;
+    history.start(window);
+    for (int k = 1; k <= window.model.nobj; ++k) {
+        window.model.objs[static_cast<std::size_t>(k)].top += 300;
+    }
+    refresco(window, app);
+    history.after_command(window, "Move");
+    bool undo = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(undo ? history.undo(window, app) : history.redo(window, app));
+        undo = !undo;
+    }
+}
+BENCHMARK(BM_UndoRedoWithRedraw)->Unit(benchmark::kMillisecond);
 
 // A history filled to its capacity; memory_bytes is the counter to read.
 template <void (*Edit)(Model&, int)>

@@ -111,6 +111,19 @@ ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(po
         }
     }
     window.saved = kTrue;
+    history.start(window);
+}
+
+bool ModelDocument::undo_Click() {
+    bool done = false;
+    run([this, &done](ModelWindow& w, AppState& app) { done = history.undo(w, app); });
+    return done;
+}
+
+bool ModelDocument::redo_Click() {
+    bool done = false;
+    run([this, &done](ModelWindow& w, AppState& app) { done = history.redo(w, app); });
+    return done;
 }
 
 bool ModelDocument::write_to(const std::string& path) {

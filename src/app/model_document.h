@@ -6,6 +6,7 @@
 
 #include "app/ports.h"
 #include "display/stored_int16.h"
+#include "editor/action_history.h"
 #include "simulink/generate.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
@@ -42,6 +43,15 @@ class ModelDocument {
     }
     // Set by `run`; the shell repaints and clears it.
     bool dirty = true;
+
+    // Undo and redo of the window's actions. The shell reports each event it
+    // ran and each command; saving keeps the history, closing drops it.
+    ActionHistory history;
+
+    // Edit > Undo and Redo: false, with nothing done, when there is no step
+    // or an action is still under way.
+    bool undo_Click();
+    bool redo_Click();
 
     // Save Model: in place when the model has a name of the user's, else Save
     // As. True when the model was written.

@@ -7,8 +7,6 @@ namespace vantor {
 
 namespace {
 
-inline constexpr int kSignalLink = 4;
-
 GlyphBox box_of(const ModelWindow& window, int i) {
     const auto k = static_cast<std::size_t>(i);
     const ObjRecord& o = window.model.objs[k];

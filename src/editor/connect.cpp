@@ -18,7 +18,6 @@ namespace vantor {
 
 namespace {
 
-inline constexpr std::int16_t kSignalLink = 4;
 inline constexpr double kKeepBelow = 1500;  // twips kept under the rubber band's end
 inline constexpr double kKeepRight = 500;   // twips kept right of it
 inline constexpr double kScrollAhead = 1500;

@@ -13,17 +13,17 @@ constexpr std::size_t kChunkRecords = 32;
 
 const std::string kNoCaption;
 
-// The fields the model file holds, plus the editor's selection.
+// The fields the model file holds. Selecting is not a change of the model.
 bool same_record(const ObjRecord& a, const ObjRecord& b) {
-    return a.type == b.type && a.parameters == b.parameters && a.selected == b.selected &&
-           a.maxlin == b.maxlin && a.numlin == b.numlin && a.caption == b.caption &&
-           a.top == b.top && a.left == b.left && a.parameter2 == b.parameter2 &&
-           a.index == b.index && a.maxsigninp == b.maxsigninp && a.signout == b.signout &&
-           a.auxil1 == b.auxil1 && a.auxil2 == b.auxil2 && a.auxil3 == b.auxil3;
+    return a.type == b.type && a.parameters == b.parameters && a.maxlin == b.maxlin &&
+           a.numlin == b.numlin && a.caption == b.caption && a.top == b.top && a.left == b.left &&
+           a.parameter2 == b.parameter2 && a.index == b.index && a.maxsigninp == b.maxsigninp &&
+           a.signout == b.signout && a.auxil1 == b.auxil1 && a.auxil2 == b.auxil2 &&
+           a.auxil3 == b.auxil3;
 }
 
 bool same_record(const LineRecord& a, const LineRecord& b) {
-    return a == b;
+    return a.causa == b.causa && a.obj1 == b.obj1 && a.obj2 == b.obj2;
 }
 
 std::size_t chunk_count(std::int16_t used) {
@@ -69,6 +69,13 @@ bool same_chunks(const std::vector<Record>& table,
     return true;
 }
 
+// Same apart from the place.
+bool same_but_place(ObjRecord a, const ObjRecord& b) {
+    a.left = b.left;
+    a.top = b.top;
+    return same_record(a, b);
+}
+
 template <typename Record>
 void restore_chunks(const std::vector<std::shared_ptr<const std::vector<Record>>>& chunks,
                     std::vector<Record>& table) {
@@ -97,7 +104,8 @@ bool History::commit(const Model& model, std::string caption) {
     }
     Snapshot& here = states_[current_];
     if (same_records(model, here)) {
-        // Keep the work fields current without making a step of them.
+        // Keep the selection and work fields current without making a step
+        // of them.
         Snapshot refreshed = take(model, &here);
         refreshed.caption = std::move(here.caption);
         here = std::move(refreshed);
@@ -113,6 +121,23 @@ bool History::commit(const Model& model, std::string caption) {
         --current_;
     }
     return true;
+}
+
+bool History::only_moved(const Model& model) const {
+    if (states_.empty()) return false;
+    const Snapshot& here = states_[current_];
+    if (model.nobj != here.nobj || model.nlin != here.nlin) return false;
+    if (!same_chunks(model.lines, here.lines)) return false;
+    bool moved = false;
+    std::size_t slot = 1;
+    for (const auto& chunk : here.objs) {
+        for (const ObjRecord& record : *chunk) {
+            const ObjRecord& now = model.objs[slot++];
+            if (!same_but_place(now, record)) return false;
+            moved = moved || now.left != record.left || now.top != record.top;
+        }
+    }
+    return moved;
 }
 
 const std::string& History::undo_caption() const {

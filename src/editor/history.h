@@ -18,10 +18,11 @@ namespace vantor {
 // that moves one element costs one chunk rather than the whole table.
 //
 // Two models count as different when a count differs or a used record
-// differs in a field the model file holds or in `selected`. The causality
+// differs in a field the model file holds. The selection and the causality
 // work fields (effin, strongobj, strongfirst, strongend) are stored and
-// restored but never make a step on their own: they are recomputed from the
-// records.
+// restored, as they were at the end of the last action, but never make a step
+// on their own: selecting changes no model, and the work fields are
+// recomputed from the records.
 class History {
   public:
     static constexpr std::size_t kDefaultCapacity = 200;
@@ -36,6 +37,12 @@ class History {
     // the oldest step past the capacity. True when a step was added. Before
     // the first reset this only takes the starting point.
     bool commit(const Model& model, std::string caption);
+
+    // The counts of the current snapshot, and whether `model` differs from it
+    // only in where elements lie: what names a gesture's step.
+    std::int16_t nobj() const { return states_.empty() ? 0 : states_[current_].nobj; }
+    std::int16_t nlin() const { return states_.empty() ? 0 : states_[current_].nlin; }
+    bool only_moved(const Model& model) const;
 
     bool can_undo() const { return current_ > 0; }
     bool can_redo() const { return current_ + 1 < states_.size(); }

@@ -129,8 +129,8 @@ class Arguments {
 
 constexpr double kWholeLimit = 2147483647.0;
 constexpr std::string_view kMenuItems[] = {
-    "ddelete", "Cut",       "copy",      "paste",     "selectall", "rotate", "edit",
-    "showp",   "simulink1", "simulink2", "simulink3", "assign",    "extend", "undo",
+    "ddelete",   "Cut",       "copy",      "paste",  "selectall", "rotate", "edit",     "showp",
+    "simulink1", "simulink2", "simulink3", "assign", "extend",    "undo",   "editundo", "editredo",
 };
 constexpr std::string_view kDialogButtons[] = {"Apply", "Cancel", "Close", "closebox"};
 

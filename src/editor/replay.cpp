@@ -79,9 +79,13 @@ void drag_palette_entry(AppState& app, const EditorEvent& e, const LineStop& sto
     app.selready = kFalse;
 }
 
-void run_menu(ModelWindow& window, AppState& app, EditorHost& host, const std::string& item,
-              const LineStop& stop) {
-    if (item == "showp") {
+void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistory& history,
+              const std::string& item, const LineStop& stop) {
+    if (item == kEditUndoItem) {
+        history.undo(window, app);  // as a disabled item, nothing when it cannot
+    } else if (item == kEditRedoItem) {
+        history.redo(window, app);
+    } else if (item == "showp") {
         Showp_Click(window, app);
     } else if (item == "simulink1" || item == "simulink2" || item == "simulink3") {
         simulink_Click(window, item.back() - '0');
@@ -105,9 +109,9 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, const std::s
 
 // A dialog line: types into a box or presses a button of the open dialog;
 // the double click that opened it finishes once the dialog closes.
-void run_dialog_line(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+void run_dialog_line(ModelWindow& window, AppState& app, EditorHost& host, ReplaySession& session,
                      const EditorEvent& e, const LineStop& stop) {
-    ParameterDialog& dialog = pending.dialog;
+    ParameterDialog& dialog = session.dialog;
     if (!dialog.open) stop("no parameter dialog is open");
     if (e.name == "value1" || e.name == "value2") {
         DialogControl& box = e.name == "value1" ? dialog.value1 : dialog.value2;
@@ -126,19 +130,19 @@ void run_dialog_line(ModelWindow& window, AppState& app, EditorHost& host, Repla
     } else {
         close_box(dialog);
     }
-    finish_element_dblclick(window, app, host, pending.element);
+    finish_element_dblclick(window, app, host, session.element);
 }
 
-void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySession& session,
                const EditorEvent& e, const LineStop& stop) {
     if (e.kind == EventKind::kDialog) {
-        run_dialog_line(window, app, host, pending, e, stop);
+        run_dialog_line(window, app, host, session, e, stop);
         return;
     }
-    if (pending.dialog.open) stop("the parameter dialog is open: only dialog lines can follow");
+    if (session.dialog.open) stop("the parameter dialog is open: only dialog lines can follow");
     switch (e.kind) {
         case EventKind::kMenu:
-            run_menu(window, app, host, e.name, stop);
+            run_menu(window, app, host, session.history, e.name, stop);
             return;
         case EventKind::kImageMouseMove:
         case EventKind::kImageMouseUp:
@@ -151,8 +155,8 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialo
             if (e.kind == EventKind::kImageDblClick) {
                 // No display, so never a MATLAB window.
                 AbsentMatlabLink matlab;
-                pending.element = e.index;
-                start_element_dblclick(window, app, host, matlab, pending.dialog, e.index);
+                session.element = e.index;
+                start_element_dblclick(window, app, host, matlab, session.dialog, e.index);
                 return;
             }
             break;
@@ -172,17 +176,18 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialo
 }  // namespace
 
 void close_open_dialog(ModelWindow& window, AppState& app, EditorHost& host,
-                       ReplayDialog& pending) {
-    if (!pending.dialog.open) return;
-    close_box(pending.dialog);
-    finish_element_dblclick(window, app, host, pending.element);
+                       ReplaySession& session) {
+    if (!session.dialog.open) return;
+    close_box(session.dialog);
+    finish_element_dblclick(window, app, host, session.element);
 }
 
-void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySession& session,
                   const JournalEntry& entry, const std::string& journal_name) {
     const LineStop stop(entry, journal_name);
     try {
-        run_event(window, app, host, pending, entry.event, stop);
+        run_event(window, app, host, session, entry.event, stop);
+        session.history.after_event(window, entry.event, session.dialog.open);
     } catch (const Int16Overflow& overflow) {
         char value[32];
         std::snprintf(value, sizeof value, "%.9g", overflow.value());
@@ -191,11 +196,12 @@ void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDi
 }
 
 void replay_journal(ModelWindow& window, AppState& app, EditorHost& host, const Journal& journal) {
-    ReplayDialog pending;
+    ReplaySession session;
+    session.history.start(window);
     for (const JournalEntry& entry : journal.entries) {
-        replay_event(window, app, host, pending, entry, journal.name);
+        replay_event(window, app, host, session, entry, journal.name);
     }
-    close_open_dialog(window, app, host, pending);
+    close_open_dialog(window, app, host, session);
 }
 
 }  // namespace vantor

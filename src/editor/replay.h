@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/action_history.h"
 #include "editor/editor_host.h"
 #include "editor/journal_reader.h"
 #include "editor/parameter_dialog.h"
@@ -21,18 +22,21 @@ namespace vantor {
 // outside 1..nobj, a palette entry that is not there or a library that
 // cannot be read, a value that overflows a 16-bit field, an unreadable
 // priority table. The window is then left as far as the replay got.
-// The parameter dialog a double click left open, and that element: the
-// following dialog lines drive it.
-struct ReplayDialog {
+// What lasts from one line to the next: the parameter dialog a double click
+// left open and that element (the following dialog lines drive it), and the
+// window's undo history, started by replay_journal.
+struct ReplaySession {
     ParameterDialog dialog;
     int element = 0;
+    ActionHistory history;
 };
 
-void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending,
+void replay_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySession& session,
                   const JournalEntry& entry, const std::string& journal_name);
 
 // A journal that ends with the dialog open closes it with its close box.
-void close_open_dialog(ModelWindow& window, AppState& app, EditorHost& host, ReplayDialog& pending);
+void close_open_dialog(ModelWindow& window, AppState& app, EditorHost& host,
+                       ReplaySession& session);
 
 void replay_journal(ModelWindow& window, AppState& app, EditorHost& host, const Journal& journal);
 

@@ -42,6 +42,8 @@ struct ObjRecord {
 
 // One bond. causa: 0 none, 1 stroke at the obj2 end, 2 stroke at the obj1 end,
 // 3 and above outside causality, 4 a signal link.
+inline constexpr std::int16_t kSignalLink = 4;
+
 struct LineRecord {
     std::int16_t causa = 0;
     std::int16_t obj1 = 0;

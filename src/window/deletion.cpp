@@ -6,8 +6,6 @@ namespace vantor {
 
 namespace {
 
-inline constexpr int kSignalLink = 4;
-
 std::int16_t one_less(std::int16_t value) {
     return static_cast<std::int16_t>(value - 1);
 }

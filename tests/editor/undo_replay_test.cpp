@@ -1,0 +1,209 @@
+// Undo and redo through journals: each kind of action is one step that gives
+// back the file text before it and after it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "display/window_load.h"
+#include "editor/replay.h"
+#include "editor_fixtures.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+namespace {
+
+ObjRecord placed(ObjRecord o, int left, int top) {
+    o.left = static_cast<std::int16_t>(left);
+    o.top = static_cast<std::int16_t>(top);
+    return o;
+}
+
+// A junction and a capacitor; a detector with its output port; a scope with
+// its input port; a text note.
+Model small_model() {
+    Model m;
+    ObjRecord detector = test::element("De_", "De", 1);
+    detector.signout = 1;
+    ObjRecord scope = test::element("sco", "scope", 0);
+    scope.maxsigninp = 1;
+    ObjRecord out = test::con(3, -1);
+    out.auxil3 = 1;
+    ObjRecord in = test::con(5, 0);
+    in.auxil3 = 1;
+    const ObjRecord objs[] = {placed(test::element("111", "1", 10), 1000, 1000),
+                              placed(test::element("C__", "C", 1), 1000, 2000),
+                              placed(detector, 3000, 1000),
+                              out,
+                              placed(scope, 3000, 2500),
+                              in,
+                              placed(test::element("Tex", "note", 0), 5000, 500)};
+    for (const ObjRecord& o : objs) m.objs[static_cast<std::size_t>(++m.nobj)] = o;
+    return m;
+}
+
+constexpr const char* kBond =
+    "form_mousemove 0 0 1060 1112\nform_mousemove 1 0 1060 1112\n"
+    "form_mousemove 1 0 1060 2112\nform_mouseup 1 0 1060 2112\n";
+
+// A window as vantor-cli edit opens it, on the shipped library and tables,
+// replayed line by line in one session.
+struct Editor {
+    explicit Editor(std::size_t capacity = History::kDefaultCapacity)
+        : session{{}, 0, ActionHistory(capacity)} {
+        app.program_dir = VANTOR_DATA_DIR;
+        init_model_window(window, 1);
+        window.model = small_model();
+        show_loaded_model(window, app);
+        session.history.start(window);
+    }
+    void replay(const std::string& text) {
+        for (const JournalEntry& entry : parse_journal(text, "t.jnl").entries) {
+            replay_event(window, app, host, session, entry, "t.jnl");
+        }
+    }
+    std::string file() const { return format_model(window.model); }
+    const ActionHistory& history() const { return session.history; }
+
+    AppState app;
+    ModelWindow window;
+    test::FakeHost host;
+    ReplaySession session;
+};
+
+// Where a click selects bond j: the middle of its line.
+std::string click_on_bond(const ModelWindow& w, int j) {
+    const LineControl& line = w.linea[static_cast<std::size_t>(j)];
+    const int x = static_cast<int>((line.x1 + line.x2) / 2);
+    const int y = static_cast<int>((line.y1 + line.y2) / 2);
+    return "form_mouseup 1 0 " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+TEST(UndoReplay, EachKindOfActionIsOneStepUndoneAndRedoneByteForByte) {
+    const struct {
+        const char* name;
+        std::string setup;
+        std::string action;
+        const char* caption;
+    } rows[] = {
+        {"drop with ports", "", "drop signals 1 2000 3500\n", "Drop"},
+        {"group drag", "menu selectall\n",
+         "image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 340\n"
+         "image1_mouseup 1 1 0 530 340\n",
+         "Move"},
+        {"bond drawn", "", kBond, "Bond"},
+        {"bond deleted", kBond, "", "Delete"},  // the action follows the bond
+        {"copy-drag", "image1_click 2\n",
+         "image1_mousemove 2 2 0 30 40\nimage1_mousemove 2 2 0 2030 40\n"
+         "image1_mouseup 2 2 0 2030 40\n",
+         "Copy"},
+        {"paste", "image1_click 2\nmenu copy\n", "menu paste\n", "Paste"},
+        {"rotation", "image1_click 3\n", "menu rotate\n", "Rotate"},
+        {"dialog that rebuilt ports", "drop signals 1 2000 3500\n",
+         "image1_dblclick 8\ndialog value1 \"+-+\"\ndialog Close\n", "Parameters"},
+        {"assign and check", kBond, "menu assign\n", "Assign & Check"},
+        {"caption edit", "image1_click 7\n",
+         "image1_dblclick 7\ntext1_change \"two\"\ntext1_change \"two words\"\ntext1_lostfocus\n",
+         "Caption"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Editor editor;
+        editor.replay(row.setup);
+        const std::size_t steps = editor.history().history().steps();
+        const std::string before = editor.file();
+        std::string action = row.action;
+        if (action.empty()) action = click_on_bond(editor.window, 1) + "menu ddelete\n";
+        editor.replay(action);
+        const std::string after = editor.file();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(editor.history().history().steps(), steps + 1);
+        EXPECT_EQ(editor.history().undo_text(), std::string("&Undo ") + row.caption);
+
+        editor.window.saved = kTrue;
+        editor.replay("menu editundo\n");
+        EXPECT_EQ(editor.file(), before);
+        EXPECT_EQ(editor.window.saved, kFalse);
+        EXPECT_EQ(editor.history().redo_text(), std::string("&Redo ") + row.caption);
+        editor.replay("menu editredo\n");
+        EXPECT_EQ(editor.file(), after);
+    }
+}
+
+TEST(UndoReplay, ActionsThatChangeNoRecordAddNoStep) {
+    Editor editor;
+    editor.replay(std::string("menu selectall\nmenu copy\nmenu edit\nimage1_click 1\n") +
+                  "form_mousemove 0 0 4000 4000\nhscroll 300\nvscroll 200\n"
+                  "image1_mousemove 1 1 0 30 40\nimage1_mouseup 1 1 0 30 40\n"
+                  "image1_dblclick 7\ntext1_lostfocus\nmenu editundo\nmenu editredo\n");
+    EXPECT_EQ(editor.history().history().steps(), 0u);
+    EXPECT_EQ(editor.history().undo_text(), "&Undo");
+}
+
+TEST(UndoReplay, UndoWaitsForTheEndOfAnOpenGesture) {
+    Editor editor;
+    editor.replay("image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 40\nmenu editundo\n");
+    EXPECT_TRUE(editor.history().action_open(editor.window));
+    editor.replay("image1_mouseup 1 1 0 530 40\n");
+    const std::string moved = editor.file();
+    editor.replay("menu editundo\n");
+    EXPECT_EQ(editor.window.model.objs[1].left, 1000);
+    // The restored glyphs are where the records put them.
+    EXPECT_EQ(editor.window.image1[1].left, 1000);
+    editor.replay("menu editredo\n");
+    EXPECT_EQ(editor.file(), moved);
+}
+
+// Five hundred random drops, drags, bonds, deletes and pastes, undone to the
+// start and redone to the end.
+TEST(UndoReplay, RandomActionsUndoToTheFirstFileAndRedoToTheLast) {
+    Editor editor(1000);
+    const std::string first = editor.file();
+    std::mt19937 random(20261207);
+    auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int n = 0; n < 500; ++n) {
+        const int nobj = editor.window.model.nobj;
+        const std::string x = std::to_string(pick(200, 6000));
+        const std::string y = std::to_string(pick(200, 4000));
+        std::string action;
+        switch (nobj == 0 ? 0 : pick(0, 4)) {
+            case 0:
+                action = (pick(0, 1) ? "drop signals " + std::to_string(pick(1, 11))
+                                     : "drop bondgraph " + std::to_string(pick(1, 14))) +
+                         " " + x + " " + y + "\n";
+                break;
+            case 1: {
+                const std::string i = std::to_string(pick(1, nobj));
+                const std::string d = std::to_string(pick(-500, 500));
+                action = "image1_mousemove " + i + " 1 0 20 20\nimage1_mousemove " + i + " 1 0 " +
+                         d + " " + d + "\nimage1_mouseup " + i + " 1 0 " + d + " " + d + "\n";
+                break;
+            }
+            case 2:
+                action = "form_mousemove 0 0 " + x + " " + y + "\nform_mousemove 1 0 " + x + " " +
+                         y + "\nform_mousemove 1 0 " + y + " " + x + "\nform_mouseup 1 0 " + y +
+                         " " + x + "\n";
+                break;
+            case 3:
+                action = "image1_click " + std::to_string(pick(1, nobj)) + "\nmenu ddelete\n";
+                break;
+            default:
+                action =
+                    "image1_click " + std::to_string(pick(1, nobj)) + "\nmenu copy\nmenu paste\n";
+                break;
+        }
+        editor.replay(action);
+    }
+    const std::string last = editor.file();
+    const std::size_t steps = editor.history().history().steps();
+    ASSERT_GT(steps, 250u);
+    for (std::size_t k = 0; k < steps; ++k) editor.replay("menu editundo\n");
+    EXPECT_EQ(editor.file(), first);
+    EXPECT_FALSE(editor.history().history().can_undo());
+    for (std::size_t k = 0; k < steps; ++k) editor.replay("menu editredo\n");
+    EXPECT_EQ(editor.file(), last);
+}
+
+}  // namespace
+}  // namespace vantor
