@@ -35,12 +35,12 @@ float relative_y(const ModelWindow& window, int i, float y) {
 
 }  // namespace
 
-float pixel_to_twips_x(const ModelWindow& window, double px) {
-    return static_cast<float>(px * kTwipsPerPixel + window.viewport.HScroll1.value);
+float pixel_to_twips_x(const ModelWindow& window, double px, double zoom) {
+    return static_cast<float>(pixels_to_twips(px, zoom) + window.viewport.HScroll1.value);
 }
 
-float pixel_to_twips_y(const ModelWindow& window, double py) {
-    return static_cast<float>(py * kTwipsPerPixel + window.viewport.VScroll1.value);
+float pixel_to_twips_y(const ModelWindow& window, double py, double zoom) {
+    return static_cast<float>(pixels_to_twips(py, zoom) + window.viewport.VScroll1.value);
 }
 
 int glyph_at(const ModelWindow& window, float x, float y) {
@@ -54,6 +54,14 @@ int glyph_at(const ModelWindow& window, float x, float y) {
 }
 
 PointerRouter::PointerRouter(Sink sink) : sink_(std::move(sink)) {}
+
+float PointerRouter::twips_x(const ModelWindow& window, double px) const {
+    return pixel_to_twips_x(window, px, zoom_);
+}
+
+float PointerRouter::twips_y(const ModelWindow& window, double py) const {
+    return pixel_to_twips_y(window, py, zoom_);
+}
 
 int PointerRouter::target_at(const ModelWindow& window, float x, float y) const {
     const TextBox& box = window.Text1;
@@ -72,12 +80,12 @@ void PointerRouter::begin_press(const ModelWindow& window, int button, float x, 
 }
 
 void PointerRouter::press(const ModelWindow& window, int button, int, double px, double py) {
-    begin_press(window, button, pixel_to_twips_x(window, px), pixel_to_twips_y(window, py));
+    begin_press(window, button, twips_x(window, px), twips_y(window, py));
 }
 
 void PointerRouter::double_click(const ModelWindow& window, int button, int, double px, double py) {
     const bool first_button = held_ == 0;
-    begin_press(window, button, pixel_to_twips_x(window, px), pixel_to_twips_y(window, py));
+    begin_press(window, button, twips_x(window, px), twips_y(window, py));
     if (!first_button || held_ == 0 || button != 1) return;
     click_on_release_ = false;
     if (captured_ == 0) {
@@ -88,16 +96,16 @@ void PointerRouter::double_click(const ModelWindow& window, int button, int, dou
 }
 
 void PointerRouter::move(const ModelWindow& window, int shift, double px, double py) {
-    const float x = pixel_to_twips_x(window, px);
-    const float y = pixel_to_twips_y(window, py);
+    const float x = twips_x(window, px);
+    const float y = twips_y(window, py);
     const int target = held_ != 0 ? captured_ : target_at(window, x, y);
     if (target >= 0) deliver(window, false, target, held_, shift, x, y);
 }
 
 void PointerRouter::release(const ModelWindow& window, int button, int shift, double px,
                             double py) {
-    const float x = pixel_to_twips_x(window, px);
-    const float y = pixel_to_twips_y(window, py);
+    const float x = twips_x(window, px);
+    const float y = twips_y(window, py);
     if ((held_ & button) == 0) {
         // A release whose press the router did not see goes where it happens.
         const int target = target_at(window, x, y);
@@ -122,8 +130,8 @@ void PointerRouter::focus_lost() {
 void PointerRouter::drop(const ModelWindow& window, double px, double py,
                          const std::string& library, int entry) {
     EditorEvent event = event_of(EventKind::kDrop);
-    event.x = pixel_to_twips_x(window, px);
-    event.y = pixel_to_twips_y(window, py);
+    event.x = twips_x(window, px);
+    event.y = twips_y(window, py);
     event.name = library;
     event.value = entry;
     sink_(event);

@@ -4,16 +4,15 @@
 #include <string>
 
 #include "editor/events.h"
+#include "editor/zoom.h"
 #include "window/model_window.h"
 
 namespace vantor {
 
-inline constexpr double kTwipsPerPixel = 15;
-
 // Scrolled twips of a point given in pixels from the top-left corner of the
-// window's visible drawing area.
-float pixel_to_twips_x(const ModelWindow& window, double px);
-float pixel_to_twips_y(const ModelWindow& window, double py);
+// window's visible drawing area, shown at `zoom` (1 for 100 %).
+float pixel_to_twips_x(const ModelWindow& window, double px, double zoom = 1);
+float pixel_to_twips_y(const ModelWindow& window, double py, double zoom = 1);
 
 // The glyph shown on top at (x, y), in scrolled twips: among the visible
 // glyphs whose rectangle holds the point, the highest z-order, and of equal
@@ -31,7 +30,8 @@ int glyph_at(const ModelWindow& window, float x, float y);
 // - a left release on a glyph is followed by that glyph's click, except the
 //   release that ends a double click;
 // - a double click arrives in place of the second press, before its release.
-// Buttons: 1 left, 2 right, 4 middle. Pixels may be fractional.
+// Buttons: 1 left, 2 right, 4 middle. Pixels may be fractional; they become
+// twips at the router's zoom.
 class PointerRouter {
   public:
     using Sink = std::function<void(const EditorEvent&)>;
@@ -46,6 +46,9 @@ class PointerRouter {
     // Palette entry `entry` of library `library` dropped at the point.
     void drop(const ModelWindow& window, double px, double py, const std::string& library,
               int entry);
+
+    double zoom() const { return zoom_; }
+    void set_zoom(double zoom) { zoom_ = zoom; }
 
     // The buttons held since a press the router saw.
     int held_buttons() const { return held_; }
@@ -62,6 +65,8 @@ class PointerRouter {
     // box, a control of its own, takes it.
     int target_at(const ModelWindow& window, float x, float y) const;
     void begin_press(const ModelWindow& window, int button, float x, float y);
+    float twips_x(const ModelWindow& window, double px) const;
+    float twips_y(const ModelWindow& window, double py) const;
     // A move, or with `up` a release, for the background (target 0) or a glyph.
     void deliver(const ModelWindow& window, bool up, int target, int button, int shift, float x,
                  float y);
@@ -70,6 +75,7 @@ class PointerRouter {
     int held_ = 0;
     int captured_ = 0;  // the pressed glyph, 0 for the background
     bool click_on_release_ = true;
+    double zoom_ = 1;
 };
 
 }  // namespace vantor

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QRectF>
 #include <QTextCursor>
 
 #include "model/cp1252.h"
@@ -39,15 +40,20 @@ std::string CaptionEditor::box_text(const QString& shown) {
     return utf8_to_cp1252(text.toStdString());
 }
 
-void CaptionEditor::follow(const TextBox& box, ViewOrigin origin) {
+void CaptionEditor::follow(const TextBox& box, ViewOrigin origin, double zoom) {
     if (!box.visible || !forward_) {
         if (isVisible()) hide();
         return;
     }
     following_ = true;
-    setGeometry(to_pixels(box.left - origin.x), to_pixels(box.top - origin.y), to_pixels(box.width),
-                to_pixels(box.height));
-    const QFont font = control_font(box.font_name, box.font_size, box.bold);
+    const QRect at(to_pixels(box.left - origin.x), to_pixels(box.top - origin.y),
+                   to_pixels(box.width), to_pixels(box.height));
+    setGeometry(
+        zoom == 1
+            ? at
+            : QRectF(at.x() * zoom, at.y() * zoom, at.width() * zoom, at.height() * zoom).toRect());
+    const QFont font =
+        control_font(box.font_name, static_cast<float>(box.font_size * zoom), box.bold);
     if (this->font() != font) setFont(font);
     // Text the user typed comes back unchanged: leave the cursor alone then.
     if (box_text(toPlainText()) != box.text) {

@@ -22,9 +22,9 @@ class CaptionEditor : public QPlainTextEdit {
     CaptionEditor(Forward forward, QWidget* canvas);
 
     // Brings the editor in line with the box: shown over its rectangle (as
-    // seen from `origin`) with its text and font, or hidden; focused when the
-    // box asks for the focus.
-    void follow(const TextBox& box, ViewOrigin origin);
+    // seen from `origin` at `zoom`) with its text and font, or hidden;
+    // focused when the box asks for the focus.
+    void follow(const TextBox& box, ViewOrigin origin, double zoom = 1);
 
     // The window is gone: hidden, and nothing more is sent.
     void detach();

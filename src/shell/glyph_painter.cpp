@@ -112,6 +112,13 @@ void paint_line(QPainter& painter, const LineControl& line, ViewOrigin origin) {
     if (!line.visible) return;
     QPen pen(state_color(line.color), pen_width(line));
     pen.setCapStyle(Qt::SquareCap);
+    // A zoomed-out view thins the lines with the picture, but never below a
+    // pixel, which would leave them faint.
+    const double scale = painter.transform().m11();
+    if (scale < 1) {
+        pen.setCosmetic(true);
+        pen.setWidthF(std::max(1.0, pen_width(line) * scale));
+    }
     painter.setPen(pen);
     painter.drawLine(line_pixels(line, origin));
 }

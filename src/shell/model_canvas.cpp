@@ -19,6 +19,7 @@
 #include "shell/element_drag.h"
 #include "shell/pointer_cursor.h"
 #include "shell/window_painter.h"
+#include "shell/zoomed_view.h"
 
 namespace vantor::shell {
 
@@ -31,6 +32,9 @@ constexpr int kFrameTwipsY = 675;
 
 // Beyond this many changed places one rectangle around them all is cheaper.
 constexpr std::size_t kMostRepaintRects = 64;
+
+// A wheel's notch.
+constexpr int kWheelNotch = 120;
 
 int button_of(Qt::MouseButton button) {
     switch (button) {
@@ -98,9 +102,9 @@ ModelCanvas::ModelCanvas(const ModelWindow& window, Forward forward, QWidget* pa
     shown_pointer_ = window.MousePointer;
 }
 
-QSizeF ModelCanvas::outer_twips(QSize client) {
-    return QSizeF(client.width() * kTwipsPerPixel + kFrameTwipsX,
-                  client.height() * kTwipsPerPixel + kFrameTwipsY);
+QSizeF ModelCanvas::outer_twips(QSize client, double zoom) {
+    return QSizeF(pixels_to_twips(client.width(), zoom) + kFrameTwipsX,
+                  pixels_to_twips(client.height(), zoom) + kFrameTwipsY);
 }
 
 QSize ModelCanvas::client_pixels(const Viewport& viewport) {
@@ -121,13 +125,13 @@ void ModelCanvas::refresh() {
     if (repaint.whole) {
         update();
     } else if (repaint.rects.size() > kMostRepaintRects) {
-        update(repaint.bounding());
+        update(to_screen(repaint.bounding(), zoom()));
     } else {
-        for (const QRect& rect : repaint.rects) update(rect);
+        for (const QRect& rect : repaint.rects) update(to_screen(rect, zoom()));
     }
     painted_ = std::move(now);
     place_bars();
-    caption_->follow(window_->Text1, scroll_origin(*window_));
+    caption_->follow(window_->Text1, scroll_origin(*window_), zoom());
     if (window_->MousePointer != shown_pointer_) {
         shown_pointer_ = window_->MousePointer;
         setCursor(pointer_cursor(shown_pointer_));
@@ -137,12 +141,19 @@ void ModelCanvas::refresh() {
 void ModelCanvas::place_bars() {
     if (window_ == nullptr) return;
     const Viewport& viewport = window_->viewport;
-    const ViewOrigin origin = scroll_origin(*window_);
-    hbar_->setGeometry(bar_rect(viewport.HScroll1, origin));
-    vbar_->setGeometry(bar_rect(viewport.VScroll1, origin));
-    corner_->setGeometry(to_pixels(viewport.label1_left - origin.x),
-                         to_pixels(viewport.label1_top - origin.y), vbar_->width(),
-                         hbar_->height());
+    if (zoom_percent_ == kActualSize) {
+        const ViewOrigin origin = scroll_origin(*window_);
+        hbar_->setGeometry(bar_rect(viewport.HScroll1, origin));
+        vbar_->setGeometry(bar_rect(viewport.VScroll1, origin));
+        corner_->setGeometry(to_pixels(viewport.label1_left - origin.x),
+                             to_pixels(viewport.label1_top - origin.y), vbar_->width(),
+                             hbar_->height());
+    } else {
+        const EdgeBars bars = edge_bars(size());
+        hbar_->setGeometry(bars.horizontal);
+        vbar_->setGeometry(bars.vertical);
+        corner_->setGeometry(bars.corner);
+    }
     // The program's own changes of the values are no user's scrolling.
     const QSignalBlocker hold_h(hbar_);
     const QSignalBlocker hold_v(vbar_);
@@ -158,23 +169,102 @@ void ModelCanvas::scrolled(EventKind kind, int value) {
     forward_(event);
 }
 
+double ModelCanvas::zoom() const {
+    return zoom_factor(zoom_percent_);
+}
+
+QSize ModelCanvas::view_pixels() const {
+    const QRect corner = edge_bars(size()).corner;
+    return QSize(corner.left(), corner.top());
+}
+
+void ModelCanvas::send_size() {
+    if (window_ == nullptr) return;
+    const QSizeF outer = outer_twips(size(), zoom());
+    const auto width = static_cast<float>(outer.width());
+    const auto height = static_cast<float>(outer.height());
+    if (width != window_->viewport.width || height != window_->viewport.height) {
+        EditorEvent resized;
+        resized.kind = EventKind::kResize;
+        resized.x = width;
+        resized.y = height;
+        forward_(resized);
+    }
+}
+
+void ModelCanvas::change_zoom(int percent) {
+    zoom_percent_ = percent;
+    router_.set_zoom(zoom());
+    send_size();
+    Q_EMIT zoom_changed(percent);
+}
+
+void ModelCanvas::scroll_to(int h, int v) {
+    if (window_ != nullptr && h != window_->viewport.HScroll1.value) {
+        scrolled(EventKind::kHScroll, h);
+    }
+    if (window_ != nullptr && v != window_->viewport.VScroll1.value) {
+        scrolled(EventKind::kVScroll, v);
+    }
+    // Everything looks different, wherever the scrolling went.
+    update();
+    refresh();
+}
+
+bool ModelCanvas::may_zoom() const {
+    // A gesture in progress keeps the scale it started with.
+    return window_ != nullptr && router_.held_buttons() == 0;
+}
+
+void ModelCanvas::set_zoom(int percent, QPointF anchor) {
+    if (!may_zoom() || percent == zoom_percent_) return;
+    const double x = pixels_to_twips(anchor.x(), zoom()) + window_->viewport.HScroll1.value;
+    const double y = pixels_to_twips(anchor.y(), zoom()) + window_->viewport.VScroll1.value;
+    change_zoom(percent);
+    scroll_to(scroll_keeping(x, anchor.x(), zoom()), scroll_keeping(y, anchor.y(), zoom()));
+}
+
+QPointF ModelCanvas::view_middle() const {
+    const QSize view = view_pixels();
+    return QPointF(view.width() / 2.0, view.height() / 2.0);
+}
+
+void ModelCanvas::zoom_in() {
+    set_zoom(zoom_in_step(zoom_percent_), view_middle());
+}
+
+void ModelCanvas::zoom_out() {
+    set_zoom(zoom_out_step(zoom_percent_), view_middle());
+}
+
+void ModelCanvas::actual_size() {
+    set_zoom(kActualSize, view_middle());
+}
+
+void ModelCanvas::zoom_to_fit() {
+    if (!may_zoom()) return;
+    const TwipsExtent drawing = drawing_extent_twips(*window_);
+    const QSize view = view_pixels();
+    change_zoom(fit_zoom_percent(drawing, view.width(), view.height()));
+    if (drawing.empty) {
+        scroll_to(window_->viewport.HScroll1.value, window_->viewport.VScroll1.value);
+    } else {
+        scroll_to(fit_scroll_x(drawing, zoom()), fit_scroll_y(drawing, zoom()));
+    }
+}
+
 void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), QColor::fromRgb(kPaperRgb));
-    if (window_ != nullptr) paint_window(painter, *window_, scroll_origin(*window_), event->rect());
+    if (window_ == nullptr) return;
+    apply_zoom(painter, zoom());
+    paint_window(painter, *window_, scroll_origin(*window_), from_screen(event->rect(), zoom()));
 }
 
 void ModelCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (window_ == nullptr) return;
-    const QSizeF outer = outer_twips(event->size());
-    if (outer.width() != window_->viewport.width || outer.height() != window_->viewport.height) {
-        EditorEvent resized;
-        resized.kind = EventKind::kResize;
-        resized.x = static_cast<float>(outer.width());
-        resized.y = static_cast<float>(outer.height());
-        forward_(resized);
-    }
+    send_size();
     refresh();
 }
 
@@ -197,6 +287,8 @@ void ModelCanvas::mousePressEvent(QMouseEvent* event) {
 void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
     const QPointF at = event->position();
+    Q_EMIT pointer_moved(pixel_to_twips_x(*window_, at.x(), zoom()),
+                         pixel_to_twips_y(*window_, at.y(), zoom()));
     router_.move(*window_, shift_of(event->modifiers()), at.x(), at.y());
 }
 
@@ -225,6 +317,20 @@ void ModelCanvas::focusOutEvent(QFocusEvent* event) {
 }
 
 void ModelCanvas::wheelEvent(QWheelEvent* event) {
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        // Zooms a step a notch about the pointer; a touchpad's small turns add up.
+        wheel_rest_ += event->angleDelta().y();
+        int percent = zoom_percent_;
+        for (; wheel_rest_ >= kWheelNotch; wheel_rest_ -= kWheelNotch) {
+            percent = zoom_in_step(percent);
+        }
+        for (; wheel_rest_ <= -kWheelNotch; wheel_rest_ += kWheelNotch) {
+            percent = zoom_out_step(percent);
+        }
+        set_zoom(percent, event->position());
+        event->accept();
+        return;
+    }
     // The wheel works the scroll bars, whose changes are the user's scrolling;
     // with Shift, or sideways, the horizontal one.
     const bool sideways =

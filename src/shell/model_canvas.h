@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QSize>
 #include <QSizeF>
 #include <QWidget>
@@ -7,6 +8,7 @@
 
 #include "editor/events.h"
 #include "editor/pointer_router.h"
+#include "editor/zoom.h"
 #include "shell/canvas_picture.h"
 #include "window/model_window.h"
 
@@ -22,6 +24,9 @@ class CaptionEditor;
 // text editor over the caption box while the state shows it, and turns Qt's
 // pointer, scroll, resize, focus, drop and typing events into the window's
 // events, which `forward` runs. It never changes the state itself.
+// It shows the drawing at a zoom of its own, which the state never sees but
+// through the events: a zoom sends the window's new size in twips and the
+// scrolling it takes.
 class ModelCanvas : public QWidget {
     Q_OBJECT
 
@@ -42,10 +47,28 @@ class ModelCanvas : public QWidget {
     QWidget* corner() const { return corner_; }
     CaptionEditor* caption_editor() const { return caption_; }
 
-    // The window's outer size in twips for a client area of `client` pixels,
-    // and back: the margins are those the scroll bar layout keeps around
-    // the client area (frame, title and menu bar).
-    static QSizeF outer_twips(QSize client);
+    // The zoom in percent, one of kZoomSteps.
+    int zoom_percent() const { return zoom_percent_; }
+    // Zooms to `percent`, keeping the twips under the pixel `anchor` there
+    // as far as the scroll range allows.
+    void set_zoom(int percent, QPointF anchor);
+    // A step in or out, or back to 100 %, about the middle of the view.
+    void zoom_in();
+    void zoom_out();
+    void actual_size();
+    // The largest step that shows the whole drawing, its top-left corner in view.
+    void zoom_to_fit();
+
+  Q_SIGNALS:
+    void zoom_changed(int percent);
+    // The pointer moved to (x, y) twips, as the window's handlers see it.
+    void pointer_moved(float x, float y);
+
+  public:
+    // The window's outer size in twips for a client area of `client` pixels
+    // shown at `zoom`, and back at 100 %: the margins are those the scroll
+    // bar layout keeps around the client area (frame, title and menu bar).
+    static QSizeF outer_twips(QSize client, double zoom = 1);
     static QSize client_pixels(const Viewport& viewport);
 
   protected:
@@ -65,6 +88,16 @@ class ModelCanvas : public QWidget {
     void forget_lost_release(const QMouseEvent* event);
     void place_bars();
     void scrolled(EventKind kind, int value);
+    double zoom() const;
+    // The part of the canvas the drawing shows in, without the scroll bars.
+    QSize view_pixels() const;
+    // Tells the window its size in twips when the zoom or the size changed it.
+    void send_size();
+    void change_zoom(int percent);
+    // Sends the scroll values that changed, then paints everything again.
+    void scroll_to(int h, int v);
+    bool may_zoom() const;
+    QPointF view_middle() const;
 
     const ModelWindow* window_;
     Forward forward_;
@@ -75,6 +108,8 @@ class ModelCanvas : public QWidget {
     CaptionEditor* caption_;
     CanvasPicture painted_;
     int shown_pointer_ = 0;
+    int zoom_percent_ = kActualSize;
+    int wheel_rest_ = 0;  // wheel turns short of a whole notch
 };
 
 }  // namespace vantor::shell

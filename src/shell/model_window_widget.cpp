@@ -18,8 +18,10 @@
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
 #include "shell/model_printing.h"
+#include "shell/model_status.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/qt_process_runner.h"
+#include "shell/view_menu.h"
 
 namespace vantor::shell {
 
@@ -55,6 +57,15 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
     setCentralWidget(canvas_);
     build_menus();
     statusBar()->setSizeGripEnabled(true);
+    // The fields hold text before the size is taken, so the status bar keeps its height.
+    status_ = std::make_unique<ModelStatus>(*statusBar());
+    status_->show_pointer(0, 0);
+    status_->show_counts(document.window.model.nobj, document.window.model.nlin);
+    status_->show_zoom(canvas_->zoom_percent());
+    connect(canvas_, &ModelCanvas::pointer_moved, this,
+            [this](float x, float y) { status_->show_pointer(x, y); });
+    connect(canvas_, &ModelCanvas::zoom_changed, this,
+            [this](int percent) { status_->show_zoom(percent); });
     // The client area the document's window size stands for.
     const QSize client = ModelCanvas::client_pixels(document.window.viewport);
     resize(client.width(),
@@ -112,6 +123,7 @@ void ModelWindowWidget::run_event(const EditorEvent& event) {
         document_->dirty = true;
         tell(ports_, "A value overflows a 16-bit field; the gesture stopped there.");
     }
+    if (document_ != nullptr) document_->history.after_event(document_->window, event);
     sync();
 }
 
@@ -142,7 +154,9 @@ template <typename Handler>
 void ModelWindowWidget::run_menu(const char* item, Handler handler) {
     if (document_ == nullptr) return;
     journal(menu_event(item));
-    run(handler);
+    handler(*document_);
+    if (document_ != nullptr) document_->history.after_event(document_->window, menu_event(item));
+    sync();
 }
 
 void ModelWindowWidget::run_edit(const char* item) {
@@ -175,6 +189,15 @@ void ModelWindowWidget::build_menus() {
     // document after every event; Paste and Select All are always there.
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, [this] { run_edit("edit"); });
+    undo_ = add_item(edit, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo_, &QAction::triggered, this,
+            [this] { run_menu(kEditUndoItem, [](ModelDocument& d) { d.undo_Click(); }); });
+    redo_ = add_item(edit, "&Redo");
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo_, &QAction::triggered, this,
+            [this] { run_menu(kEditRedoItem, [](ModelDocument& d) { d.redo_Click(); }); });
+    edit->addSeparator();
     auto edit_item = [this, edit](const char* caption, const char* item, QKeySequence shortcut) {
         QAction* action = add_item(edit, caption, shortcut);
         connect(action, &QAction::triggered, this, [this, item] { run_edit(item); });
@@ -187,6 +210,8 @@ void ModelWindowWidget::build_menus() {
     rotate_ = edit_item("&Rotate", "rotate", QKeySequence(Qt::CTRL | Qt::Key_R));
     edit->addSeparator();
     edit_item("&Select All", "selectall", {});
+
+    add_view_menu(*bar, *canvas_);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     show_parameters_ = add_item(options, "&Show Parameters");
@@ -217,6 +242,7 @@ void ModelWindowWidget::build_menus() {
             &QAction::triggered, this, [this] {
                 run([this](ModelDocument& d) {
                     const GenerateResult result = d.generate_Click();
+                    d.history.after_command(d.window, "Generate");
                     if (result.outcome == GenerateOutcome::kWritten) {
                         statusBar()->showMessage(
                             QStringLiteral("Wrote %1").arg(QString::fromStdString(result.path)));
@@ -245,7 +271,16 @@ void ModelWindowWidget::sync() {
     cut_->setEnabled(menus.Cut);
     copy_->setEnabled(menus.copy);
     rotate_->setEnabled(menus.rotate);
+    // A caption with "&" shows it only when doubled.
+    const ActionHistory& history = document_->history;
+    undo_->setText(QString::fromStdString(history.undo_text())
+                       .replace(QStringLiteral(" & "), QStringLiteral(" && ")));
+    undo_->setEnabled(history.can_undo(document_->window));
+    redo_->setText(QString::fromStdString(history.redo_text())
+                       .replace(QStringLiteral(" & "), QStringLiteral(" && ")));
+    redo_->setEnabled(history.can_redo(document_->window));
     show_parameters_->setChecked(menus.showp);
+    status_->show_counts(document_->window.model.nobj, document_->window.model.nlin);
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
     }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <deque>
+#include <memory>
 
 #include "editor/events.h"
 #include "shell/qt_clipboard.h"
@@ -21,6 +22,7 @@ namespace vantor::shell {
 
 class JournalRecorder;
 class ModelCanvas;
+class ModelStatus;
 
 // The window of one model: its canvas paints the document and turns Qt's
 // events into the window's events, which this window runs on the document
@@ -80,12 +82,15 @@ class ModelWindowWidget : public QMainWindow {
     // events through) wait for it to end.
     std::deque<EditorEvent> waiting_;
     bool running_event_ = false;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QAction* delete_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* rotate_ = nullptr;
     QAction* show_parameters_ = nullptr;
     std::array<QAction*, 3> simulink_{};
+    std::unique_ptr<ModelStatus> status_;
 };
 
 }  // namespace vantor::shell

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include "app/main_window.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
+#include "model/model_writer.h"
 #include "shell/journal_recorder.h"
 #include "shell/main_window_widget.h"
 #include "shell/model_window_widget.h"
@@ -74,6 +76,49 @@ TEST(EditMenu, ItemsRunOnTheDocumentAndAreJournaled) {
     EXPECT_NE(text.find("menu edit\nmenu selectall\nmenu copy\nmenu paste\nmenu ddelete\n"),
               std::string::npos)
         << text;
+}
+
+TEST(EditMenu, UndoAndRedoNameTheStepAndTakeBothShortcuts) {
+    ProgramFolder folder;
+    FakePorts ports;
+    QTemporaryDir dir;
+    const std::string journal_path = dir.filePath("undo.jnl").toStdString();
+    const std::string model_path = dir.filePath("m.bgf").toStdString();
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(example("series_rlc.bgf")),
+                            QString::fromStdString(model_path)));
+    shell::JournalRecorder journal(journal_path);
+    MainWindowWidget main(folder.path(), model_path, &ports, &journal);
+    main.activate();
+    shell::ModelWindowWidget* widget = main.model_window_widget(1);
+    ASSERT_NE(widget, nullptr);
+    ModelDocument& doc = *main.core().model_window(1);
+    const std::string before = format_model(doc.window.model);
+    const QMenuBar& bar = *widget->menuBar();
+    QAction* undo = find_item(bar, "&Edit > &Undo");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(find_item(bar, "&Edit > &Redo")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+
+    find_item(bar, "&Edit > &Select All")->trigger();
+    find_item(bar, "&Edit > &Delete")->trigger();
+    ASSERT_EQ(undo->text(), "&Undo Delete");
+    EXPECT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(format_model(doc.window.model), before);
+    EXPECT_EQ(doc.window.saved, kFalse);
+    QAction* redo = find_item(bar, "&Edit > &Redo Delete");
+    ASSERT_NE(redo, nullptr);
+    redo->trigger();
+    EXPECT_EQ(doc.window.model.nobj, 0);
+    // Saving keeps the history.
+    find_item(bar, "&File > &Save Model")->trigger();
+    EXPECT_EQ(doc.window.saved, kTrue);
+    EXPECT_TRUE(find_item(bar, "&Edit > &Undo Delete")->isEnabled());
+
+    const std::string text = file_text(journal_path);
+    EXPECT_NE(text.find("menu ddelete\nmenu editundo\nmenu editredo\n"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+#include "shell/model_status.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <cmath>
+
+namespace vantor::shell {
+
+namespace {
+
+QLabel* add_field(QStatusBar& bar, const char* name) {
+    auto* label = new QLabel(&bar);
+    label->setObjectName(QString::fromLatin1(name));
+    bar.addPermanentWidget(label);
+    return label;
+}
+
+QString counted(int n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+}  // namespace
+
+ModelStatus::ModelStatus(QStatusBar& bar)
+    : pointer_(add_field(bar, "pointer")),
+      counts_(add_field(bar, "counts")),
+      zoom_(add_field(bar, "zoom")) {}
+
+QString ModelStatus::pointer_text(float x, float y) {
+    return QStringLiteral("X %1  Y %2").arg(std::lround(x)).arg(std::lround(y));
+}
+
+QString ModelStatus::counts_text(int elements, int bonds) {
+    return counted(elements, "element", "elements") + QStringLiteral(", ") +
+           counted(bonds, "bond", "bonds");
+}
+
+QString ModelStatus::zoom_text(int percent) {
+    return QStringLiteral("%1 %").arg(percent);
+}
+
+void ModelStatus::show_pointer(float x, float y) {
+    pointer_->setText(pointer_text(x, y));
+}
+
+void ModelStatus::show_counts(int elements, int bonds) {
+    const QString text = counts_text(elements, bonds);
+    if (counts_->text() != text) counts_->setText(text);
+}
+
+void ModelStatus::show_zoom(int percent) {
+    zoom_->setText(zoom_text(percent));
+}
+
+}  // namespace vantor::shell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QStatusBar;
+
+namespace vantor::shell {
+
+// The model window's lasting status bar fields: the pointer's position in
+// twips, the counts of elements and bonds, and the zoom. Passing messages
+// (showMessage) still show beside them.
+class ModelStatus {
+  public:
+    explicit ModelStatus(QStatusBar& bar);
+
+    void show_pointer(float x, float y);
+    void show_counts(int elements, int bonds);
+    void show_zoom(int percent);
+
+    static QString pointer_text(float x, float y);
+    static QString counts_text(int elements, int bonds);
+    static QString zoom_text(int percent);
+
+  private:
+    QLabel* pointer_;
+    QLabel* counts_;
+    QLabel* zoom_;
+};
+
+}  // namespace vantor::shell

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/app_fakes.h"
+#include "editor/pointer_router.h"
+#include "gui/menu_walk.h"
+#include "gui/program_folder.h"
+#include "gui/recording_painter.h"
+#include "shell/element_drag.h"
+#include "shell/main_window_widget.h"
+#include "shell/model_canvas.h"
+#include "shell/model_window_widget.h"
+#include "shell/palette_widget.h"
+
+namespace vantor::test {
+namespace {
+
+using shell::ModelCanvas;
+
+struct Zoomed : ::testing::Test {
+    void SetUp() override {
+        main = std::make_unique<shell::MainWindowWidget>(folder.path(), "", &ports);
+        main->activate();
+        main->core().new_Click();
+        main->core().Label1_DblClick(1);
+        main->palette_widget(1)->reread();
+        window = main->model_window_widget(1);
+        ASSERT_NE(window, nullptr);
+        settle();
+        canvas = window->canvas();
+    }
+    const ModelWindow& state() const { return main->core().model_window(1)->window; }
+
+    // Palette entry 1 dropped with its centre on `at`.
+    void drop(QPoint at) {
+        main->core().palette(1)->image1_DragOver(main->app(), 1);
+        QMimeData data;
+        data.setData(shell::kElementMimeType, shell::element_drag_bytes({"bondgraph", 1}));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &dropped);
+    }
+
+    // Where twips (x, y) are on the canvas now.
+    QPoint on_screen(double x, double y) const {
+        const double zoom = canvas->zoom_percent() / 100.0;
+        return QPoint(static_cast<int>((x - state().viewport.HScroll1.value) * zoom / 15),
+                      static_cast<int>((y - state().viewport.VScroll1.value) * zoom / 15));
+    }
+
+    QString field(const char* name) const {
+        return window->statusBar()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+    ProgramFolder folder;
+    FakePorts ports;
+    std::unique_ptr<shell::MainWindowWidget> main;
+    shell::ModelWindowWidget* window = nullptr;
+    ModelCanvas* canvas = nullptr;
+};
+
+TEST_F(Zoomed, ADragMovesTheElementByThePixelsInTwipsAtTheZoom) {
+    drop(QPoint(60, 60));
+    ASSERT_EQ(state().model.nobj, 1);
+    EXPECT_EQ(field("counts"), "1 element, 0 bonds");
+    for (int percent : {50, 200}) {
+        canvas->set_zoom(percent, QPointF(0, 0));
+        const Glyph& glyph = state().image1[1];
+        const QPoint grip = on_screen(glyph.left + glyph.width / 2, glyph.top + glyph.height / 2);
+        const int left = state().model.objs[1].left;
+        const int top = state().model.objs[1].top;
+        // The first move is where the drag starts from.
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(canvas, grip + QPoint(1, 1));
+        QTest::mouseMove(canvas, grip + QPoint(21, 13));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, grip + QPoint(21, 13));
+        EXPECT_EQ(state().model.objs[1].left - left, 20 * 15 * 100 / percent) << percent;
+        EXPECT_EQ(state().model.objs[1].top - top, 12 * 15 * 100 / percent) << percent;
+    }
+}
+
+TEST_F(Zoomed, TheWindowSeesTheVisibleTwipsAndTheBarsKeepToTheEdges) {
+    const QSize client = canvas->size();
+    canvas->set_zoom(200, QPointF(0, 0));
+    EXPECT_EQ(state().viewport.width, client.width() * 7.5 + 120);
+    EXPECT_EQ(state().viewport.height, client.height() * 7.5 + 675);
+    EXPECT_EQ(canvas->vertical_bar()->geometry(),
+              QRect(client.width() - 17, 0, 17, client.height() - 17));
+    EXPECT_EQ(canvas->horizontal_bar()->geometry(),
+              QRect(0, client.height() - 17, client.width() - 17, 17));
+
+    // The glyphs' captions are painted twice as far from the corner.
+    drop(QPoint(100, 60));
+    const auto captions = [this] {
+        RecordingDevice device(canvas->size());
+        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        return device.drawing.texts;
+    };
+    const std::vector<DrawnText> large = captions();
+    canvas->set_zoom(100, QPointF(0, 0));
+    const std::vector<DrawnText> actual = captions();
+    ASSERT_EQ(large.size(), 1u);
+    ASSERT_EQ(actual.size(), 1u);
+    EXPECT_EQ(large[0].baseline, actual[0].baseline * 2);
+}
+
+TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
+    QAction* in = find_item(*window->menuBar(), "&View > Zoom &In");
+    ASSERT_NE(in, nullptr);
+    EXPECT_TRUE(in->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+    in->trigger();
+    EXPECT_EQ(canvas->zoom_percent(), 110);
+    EXPECT_EQ(field("zoom"), "110 %");
+    for (const char* item : {"&View > Zoom &Out", "&View > Zoom &Out"}) {
+        find_item(*window->menuBar(), item)->trigger();
+    }
+    EXPECT_EQ(canvas->zoom_percent(), 90);
+    find_item(*window->menuBar(), "&View > &Actual Size")->trigger();
+    EXPECT_EQ(field("zoom"), "100 %");
+    // A passing message shows beside the fields.
+    window->statusBar()->showMessage(QStringLiteral("Wrote x.mdl"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Wrote x.mdl");
+
+    // Two notches of Ctrl+wheel about a point keep its twips under it.
+    const QPointF at(200, 100);
+    const float x = pixel_to_twips_x(state(), at.x());
+    const float y = pixel_to_twips_y(state(), at.y());
+    QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(canvas, &wheel);
+    EXPECT_EQ(canvas->zoom_percent(), 125);
+    EXPECT_NEAR(pixel_to_twips_x(state(), at.x(), 1.25), x, 0.5);
+    EXPECT_NEAR(pixel_to_twips_y(state(), at.y(), 1.25), y, 0.5);
+    QTest::mouseMove(canvas, at.toPoint());
+    EXPECT_EQ(field("pointer"),
+              QStringLiteral("X %1  Y %2").arg(std::lround(x)).arg(std::lround(y)));
+}
+
+TEST_F(Zoomed, FitShowsTheWholeDrawingFromItsTopLeftCorner) {
+    drop(QPoint(300, 150));
+    drop(QPoint(420, 180));
+    find_item(*window->menuBar(), "&View > Zoom to &Fit")->trigger();
+    EXPECT_GT(canvas->zoom_percent(), 100);
+    const Glyph& last = state().image1[2];
+    EXPECT_TRUE(QRect(QPoint(0, 0), canvas->size() - QSize(17, 17))
+                    .contains(on_screen(last.left + last.width, last.top + last.height)));
+    // The drawing's corner stands a margin inside the view's.
+    const QPoint corner = on_screen(state().image1[1].left, state().image1[1].top);
+    EXPECT_NEAR(corner.x(), 8, 1);
+    EXPECT_NEAR(corner.y(), 8, 1);
+}
+
+}  // namespace
+}  // namespace vantor::test
