@@ -1,6 +1,6 @@
 # Fails when a source file of a layer includes a header of a higher layer.
 # Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
-set(layers model causality window display simulink editor app cli shell)
+set(layers model sim causality window display simulink editor app cli shell)
 set(errors "")
 list(LENGTH layers count)
 math(EXPR last "${count} - 1")

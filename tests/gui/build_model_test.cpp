@@ -36,9 +36,9 @@
 #include "shell/model_canvas.h"
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
+#include "sim/script_reader.h"
+#include "sim/simulator.h"
 #include "simulink/generate.h"
-#include "simulink/sim/script_reader.h"
-#include "simulink/sim/simulator.h"
 
 namespace vantor::test {
 namespace {
@@ -210,7 +210,11 @@ std::vector<Bond> bonds(const Model& m) {
 // run the series RLC example.
 std::vector<double> scope_trace(const std::string& script) {
     const sim::Diagram diagram = sim::read_script(script, sim::ScriptDialect::kCurrent);
-    const sim::SimulationResult result = sim::simulate(diagram, 1e-4, 0.15);
+    sim::SimulationOptions options;
+    options.solver = sim::SolverKind::kFixed;
+    options.fixed_step = 1e-4;
+    options.stop_time = 0.15;
+    const sim::SimulationResult result = sim::simulate(diagram, options);
     EXPECT_EQ(result.scopes.size(), 1u);
     return result.scopes.empty() ? std::vector<double>{} : result.scopes.begin()->second.at(0);
 }

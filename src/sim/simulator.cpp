@@ -1,0 +1,190 @@
+#include "sim/simulator.h"
+
+#include <algorithm>
+#include <boost/numeric/odeint.hpp>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <stdexcept>
+
+#include "sim/compiled_diagram.h"
+
+namespace vantor::sim {
+
+namespace {
+
+namespace odeint = boost::numeric::odeint;
+using State = std::vector<double>;
+
+std::string time_text(double t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", t);
+    return text;
+}
+
+// The right side for the steppers.
+struct Slopes {
+    CompiledDiagram* diagram;
+    double step_start;
+    void operator()(const State& x, State& dx, double t) const {
+        diagram->slopes(t, step_start, x, dx);
+    }
+};
+
+// One run: the compiled diagram, the result so far, and what ends it early.
+class Run {
+  public:
+    Run(CompiledDiagram& diagram, const SimulationOptions& options, double stop)
+        : diagram_(diagram), options_(options), stop_(stop), x_(diagram.initial_states()) {}
+
+    SimulationResult fixed_step() {
+        if (!begin()) return std::move(result_);
+        const double h = options_.fixed_step.value_or(stop_ / 1000);
+        const std::vector<double> jumps = diagram_.breakpoints(0, stop_);
+        auto next_jump = jumps.begin();
+        odeint::runge_kutta4<State> stepper;
+        // The last step is shortened to end at the stop time; grid times are
+        // multiples of the step, never sums of it.
+        const double steps = stop_ > 0 ? std::ceil(stop_ / h - 1e-9) : 0;
+        for (double k = 1; k <= steps; ++k) {
+            const double end = k == steps ? stop_ : k * h;
+            // A jump inside the step ends a shorter step there, unrecorded.
+            for (; next_jump != jumps.end() && *next_jump <= end; ++next_jump) {
+                if (end - *next_jump <= 1e-9 * h) continue;  // the step ends there anyway
+                stepper.do_step(system(), x_, t_, *next_jump - t_);
+                t_ = *next_jump;
+                if (!accept(false)) return std::move(result_);
+            }
+            stepper.do_step(system(), x_, t_, end - t_);
+            t_ = end;
+            if (!accept(true)) return std::move(result_);
+        }
+        return std::move(result_);
+    }
+
+    SimulationResult adaptive() {
+        if (!begin()) return std::move(result_);
+        const double max_step = options_.max_step.value_or(stop_ / 50);
+        using Checker = odeint::default_error_checker<double, odeint::range_algebra,
+                                                      odeint::default_operations>;
+        using Adjuster = odeint::default_step_adjuster<double, double>;
+        odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<State>, Checker, Adjuster>
+            stepper(Checker(options_.absolute_tolerance, options_.relative_tolerance, 1, 0),
+                    Adjuster(max_step));
+        std::vector<double> ends = diagram_.breakpoints(0, stop_);
+        ends.push_back(stop_);
+        double dt = std::min(max_step, stop_ * 1e-3);
+        for (double end : ends) {
+            // The slope remembered from the last step is that of the piece before.
+            stepper.reset();
+            while (t_ < end) {
+                // The piece's last step ends on the jump exactly; a step
+                // over the maximum would be refused over and over.
+                const double left = end - t_;
+                const bool last = left <= dt * (1 + 1e-9) && left <= max_step;
+                double trial = last ? left : dt;
+                if (stepper.try_step(system(), x_, t_, trial) == odeint::fail) {
+                    dt = trial;
+                    if (dt <= 16 * std::numeric_limits<double>::epsilon() * std::max(1.0, t_)) {
+                        stalled();
+                        return std::move(result_);
+                    }
+                    continue;
+                }
+                if (last) t_ = end;
+                dt = last ? std::max(dt, trial) : trial;
+                if (!accept(true)) return std::move(result_);
+            }
+        }
+        return std::move(result_);
+    }
+
+  private:
+    // A step starts at a jump or after it, so the sources take the value of
+    // the step's start throughout.
+    Slopes system() { return {&diagram_, t_}; }
+
+    // The initial states, checked and recorded as the first accepted step.
+    bool begin() { return accept(true, false); }
+
+    // An accepted step at t_: the Derivatives remember it, a recorded one
+    // goes to the result, a counted one to the progress. False ends the run.
+    bool accept(bool recorded, bool counted = true) {
+        result_.end_time = t_;
+        for (std::size_t i = 0; i < x_.size(); ++i) {
+            if (std::isfinite(x_[i])) continue;
+            result_.status = SimulationStatus::kNonFinite;
+            result_.block = diagram_.state_block(i);
+            result_.message = "the state of block '" + result_.block + "' became " +
+                              (std::isnan(x_[i]) ? "NaN" : "infinite") + " at t = " + time_text(t_);
+            return false;
+        }
+        diagram_.accept(t_, x_);
+        if (!recorded) return true;
+        diagram_.record(t_, result_);
+        if (counted && options_.progress &&
+            ++steps_ % std::max(1, options_.progress_interval) == 0 &&
+            !options_.progress(stop_ > 0 ? t_ / stop_ : 1)) {
+            result_.status = SimulationStatus::kCancelled;
+            result_.message = "cancelled at t = " + time_text(t_);
+            return false;
+        }
+        return true;
+    }
+
+    // The step size vanished: name the state that changes fastest against
+    // its tolerance, the one that forced the steps down.
+    void stalled() {
+        result_.status = SimulationStatus::kStalled;
+        State dx(x_.size());
+        diagram_.slopes(t_, t_, x_, dx);
+        double fastest = -1;
+        for (std::size_t i = 0; i < dx.size(); ++i) {
+            const double rate = std::fabs(dx[i]) / (options_.absolute_tolerance +
+                                                    options_.relative_tolerance * std::fabs(x_[i]));
+            if (std::isnan(rate) || rate > fastest) {
+                fastest = std::isnan(rate) ? HUGE_VAL : rate;
+                result_.block = diagram_.state_block(i);
+            }
+        }
+        result_.message = "the step size vanished at t = " + time_text(t_);
+        if (!result_.block.empty()) result_.message += " (block '" + result_.block + "')";
+    }
+
+    CompiledDiagram& diagram_;
+    const SimulationOptions& options_;
+    double stop_;
+    State x_;
+    double t_ = 0;
+    long steps_ = 0;
+    SimulationResult result_;
+};
+
+void check(const SimulationOptions& o, double stop) {
+    auto positive = [](double v) { return v > 0 && std::isfinite(v); };
+    if (!(stop >= 0) || !std::isfinite(stop))
+        throw std::invalid_argument("the stop time " + time_text(stop) + " is not a time");
+    if (o.solver == SolverKind::kFixed && o.fixed_step && !positive(*o.fixed_step))
+        throw std::invalid_argument("the fixed step must be positive");
+    if (o.solver == SolverKind::kAdaptive &&
+        (!positive(o.relative_tolerance) || !positive(o.absolute_tolerance) ||
+         (o.max_step && !positive(*o.max_step))))
+        throw std::invalid_argument("the tolerances and the maximum step must be positive");
+}
+
+}  // namespace
+
+SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options) {
+    const double stop = options.stop_time.value_or(diagram.stop_time);
+    check(options, stop);
+    CompiledDiagram compiled(diagram, options.template_of);
+    Run run(compiled, options, stop);
+    return options.solver == SolverKind::kFixed ? run.fixed_step() : run.adaptive();
+}
+
+SimulationResult simulate(std::string_view text, GeneratedForm form,
+                          const SimulationOptions& options) {
+    return simulate(read_generated(text, form), options);
+}
+
+}  // namespace vantor::sim

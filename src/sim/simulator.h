@@ -1,0 +1,31 @@
+#pragma once
+
+// Runs a generated diagram with Boost.Odeint: Dormand-Prince 5(4) with error
+// control by default, or the classic Runge-Kutta at a fixed step. Source
+// jumps (Step blocks) end an integration step, so no step straddles one.
+
+#include <string_view>
+
+#include "sim/diagram.h"
+#include "sim/evaluation_order.h"
+#include "sim/generated_form.h"
+#include "sim/simulation.h"
+#include "sim/simulation_error.h"
+
+namespace vantor::sim {
+
+// Throws, without running: SimulationError for a block the simulator cannot
+// run (naming its template through options.template_of); AlgebraicLoop;
+// std::runtime_error for a diagram it cannot wire; std::invalid_argument for
+// options that do not make a run (a step, tolerance or maximum step that is
+// not positive, a negative stop time). A run that goes wrong part way (a
+// state becomes infinite or NaN) or is cancelled returns what it has, with
+// the status saying why.
+SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options = {});
+
+// Reads the generated text first; a text that cannot be read throws
+// std::runtime_error naming the line.
+SimulationResult simulate(std::string_view text, GeneratedForm form,
+                          const SimulationOptions& options = {});
+
+}  // namespace vantor::sim

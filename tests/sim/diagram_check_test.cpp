@@ -1,0 +1,153 @@
+#include "sim/diagram_check.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "sim/element_numbers.h"
+#include "sim/generated_check.h"
+#include "sim/script_reader.h"
+#include "sim/test_scripts.h"
+
+namespace vantor::sim {
+namespace {
+
+using Problems = std::vector<std::string>;
+
+Diagram script(const std::string& body) {
+    return read_script("sys = 'm'; new_system(sys)\n" + body, ScriptDialect::kCurrent);
+}
+
+// The messages, a warning marked as such.
+Problems messages(const std::vector<Problem>& problems) {
+    Problems texts;
+    for (const Problem& p : problems)
+        texts.push_back((p.severity == Severity::kWarning ? "warning: " : "") + p.message);
+    return texts;
+}
+
+TEST(DiagramCheck, PassesASoundDiagramAndUnwiredSpareBlocks) {
+    Diagram d = read_script(test::kRcScript, ScriptDialect::kCurrent);
+    EXPECT_EQ(messages(check_diagram(d)), Problems{});
+    // A template's block for the other orientation has no line at all.
+    d.blocks.push_back({"spare", "Sum", {{"Inputs", "++-"}}, {}});
+    EXPECT_EQ(messages(check_diagram(d)), Problems{});
+}
+
+TEST(DiagramCheck, CountsPortsFromTheParameters) {
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/c'])\n"
+        "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
+        "add_block('built-in/Mux',[sys '/mx'],'Inputs','3')\n"
+        "add_block('built-in/Demux',[sys '/dm'],'Outputs','2')\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','|+-')\n"
+        "add_block('built-in/Terminator',[sys '/t'])\n"
+        "add_line(sys,'c/1','p/1'); add_line(sys,'c/1','p/2')\n"
+        "add_line(sys,'p/1','mx/1'); add_line(sys,'c/1','mx/2'); add_line(sys,'c/1','mx/3')\n"
+        "add_line(sys,'mx/1','dm/1'); add_line(sys,'dm/1','s/1'); add_line(sys,'dm/2','s/2')\n"
+        "add_line(sys,'s/1','t/1')\n");
+    EXPECT_EQ(messages(check_diagram(d)), Problems{});
+}
+
+TEST(DiagramCheck, ReportsLinesToPortsThatDoNotExist) {
+    const Diagram d = script(
+        "add_block('built-in/Step',[sys '/u'])\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+-')\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'u/1','s/1'); add_line(sys,'u/1','s/2')\n"
+        "add_line(sys,'u/1','gone/1')\n"
+        "add_line(sys,'u/2','sc/1')\n"
+        "add_line(sys,'s/1','s/3')\n"
+        "add_line(sys,'sc/1','u/1')\n");
+    EXPECT_EQ(messages(check_diagram(d)), (Problems{
+                                              "line u/1 -> gone/1: no block 'gone'",
+                                              "line u/2 -> sc/1: 'u' has 1 output(s)",
+                                              "line s/1 -> s/3: 's' has 2 input(s)",
+                                              "line sc/1 -> u/1: 'sc' has 0 output(s)",
+                                              "line sc/1 -> u/1: 'u' has 0 input(s)",
+                                          }));
+}
+
+TEST(DiagramCheck, ReportsInputsFedTwiceOrNotAtAll) {
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/c'])\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+++')\n"
+        "add_block('built-in/Integrator',[sys '/i'])\n"
+        "add_line(sys,'c/1','s/2'); add_line(sys,'i/1','s/2')\n"
+        "add_line(sys,'s/1','i/1')\n");
+    EXPECT_EQ(messages(check_diagram(d)), (Problems{
+                                              "input 2 of 's' is fed by 2 lines",
+                                              "warning: input 1 of 's' is not fed",
+                                              "warning: input 3 of 's' is not fed",
+                                          }));
+}
+
+TEST(DiagramCheck, ReportsTypesParametersAndValuesSimulinkWouldRefuse) {
+    Diagram d = script(
+        "add_block('built-in/Gain',[sys '/g'],'Gain','1/(2')\n"
+        "add_block('built-in/Fcn',[sys '/f'],'Expr','u^2+x')\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+*')\n"
+        "add_block('built-in/Mux',[sys '/m'],'Inputs','two')\n");
+    d.blocks.push_back({"l", "Lookup", {}, {}});
+    d.blocks.push_back({"i", "Integrator", {{"Gain", "2"}}, {}});
+    d.blocks.push_back({"g", "Gain", {}, {}});
+    const Problems problems = messages(check_diagram(d));
+    ASSERT_EQ(problems.size(), 7u) << testing::PrintToString(problems);
+    EXPECT_EQ(problems[0], "block 'g' parameter Gain: expression '1/(2': ')' is missing");
+    EXPECT_NE(problems[1].find("unknown name 'x'"), std::string::npos);
+    EXPECT_EQ(problems[2], "block 's': Inputs '+*' is not a sign list");
+    EXPECT_EQ(problems[3], "block 'm': Inputs 'two' is not a port count");
+    EXPECT_EQ(problems[4], "block 'l' has the unknown type 'Lookup'");
+    EXPECT_EQ(problems[5], "block 'i': Integrator blocks have no parameter Gain");
+    EXPECT_EQ(problems[6], "block 'g' is defined twice");
+}
+
+TEST(GeneratedCheck, ReadsEachFormAndReportsWhatItCannotRead) {
+    const char* kMdl =
+        "Model {\n Name \"m\"\n System {\n  Name \"m\"\n"
+        "  Block { BlockType Lookup Name \"3q\" }\n"
+        "  Block { BlockType Gain Name \"3e\" Gian \"2\" }\n"
+        "  Line { SrcBlock \"3q\" SrcPort 1 DstBlock \"3e\" DstPort 1 }\n }\n}\n";
+    const std::tuple<GeneratedForm, std::string, Problems> cases[] = {
+        {GeneratedForm::kScript, test::kRcScript, {}},
+        {GeneratedForm::kScript1,
+         "sys = 'm'; new_system(sys); add_block('built-in/Transfer Fcn',[sys,'/','2t']);\n"
+         "add_block('built-in/Integrator',[sys,'/','3q']); set_param([sys,'/','3q'],'Initial','1')",
+         {"block '2t' has the unknown type 'Transfer Fcn'"}},
+        {GeneratedForm::kMdl,
+         kMdl,
+         {"block '3q' has the unknown type 'Lookup'",
+          "block '3e': Gain blocks have no parameter Gian"}},
+        {GeneratedForm::kScript,
+         "sys = 'm'; new_system(sys)\nadd_line(sys,'a/1','b')",
+         {"script line 2: line end 'b' is not block/port"}},
+        {GeneratedForm::kMdl, "Model {\n", {".mdl line 1: the Model section is not closed"}},
+    };
+    for (const auto& [form, text, expected] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(messages(check_generated(text, form)), expected);
+    }
+}
+
+TEST(GeneratedCheck, NamesTheBlocksAndElementsOfAnAlgebraicLoop) {
+    // 2sum -> 5f -> 4sum -> 3e -> 2sum; the scope behind the loop is no part of it.
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/1e'])\n"
+        "add_block('built-in/Sum',[sys '/2sum'],'Inputs','+-')\n"
+        "add_block('built-in/Gain',[sys '/5f'])\n"
+        "add_block('built-in/Sum',[sys '/4sum'],'Inputs','+')\n"
+        "add_block('built-in/Gain',[sys '/3e'])\n"
+        "add_block('built-in/Scope',[sys '/11scope'])\n"
+        "add_line(sys,'1e/1','2sum/1'); add_line(sys,'2sum/1','5f/1')\n"
+        "add_line(sys,'5f/1','4sum/1'); add_line(sys,'4sum/1','3e/1')\n"
+        "add_line(sys,'3e/1','2sum/2'); add_line(sys,'3e/1','11scope/1')\n");
+    const std::vector<Problem> problems = check_diagram(d);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].severity, Severity::kError);
+    EXPECT_EQ(problems[0].message,
+              "algebraic loop through 2sum, 5f, 4sum, 3e (elements 2, 3, 4, 5)");
+    EXPECT_EQ(element_numbers(problems[0].blocks), (std::vector<int>{2, 3, 4, 5}));
+}
+
+}  // namespace
+}  // namespace vantor::sim

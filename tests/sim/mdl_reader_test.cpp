@@ -1,0 +1,137 @@
+#include "sim/mdl_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace vantor::sim {
+namespace {
+
+// A model file around the given System body.
+std::string model_file(const std::string& body,
+                       const std::string& header = "  StopTime \"2.5\"\n") {
+    return "Model {\n  Name \"rc\"\n" + header + "  System {\n    Name \"rc\"\n" + body +
+           "  }\n}\n";
+}
+
+TEST(MdlReader, ReadsBlocksAndLinesInFileOrder) {
+    const Diagram d = read_mdl(
+        model_file("    Block {\n      BlockType Integrator\n      Name \"6q\"\n"
+                   "      Position [600, 40, 630, 70]\n      InitialCondition \"0\"\n    }\n"
+                   "    Line {\n      SrcBlock \"6q\"\n      SrcPort 1\n      DstBlock \"6e\"\n"
+                   "      DstPort 1\n    }\n"
+                   "    Block {\n      BlockType Gain\n      Name \"6e\"\n"
+                   "      Position [650, 40, 680, 70]\n      Gain \"1/(1e-3)\"\n    }\n"));
+    EXPECT_EQ(d.name, "rc");
+    EXPECT_DOUBLE_EQ(d.stop_time, 2.5);
+    ASSERT_EQ(d.blocks.size(), 2u);
+    EXPECT_EQ(d.blocks[0].name, "6q");
+    EXPECT_EQ(d.blocks[0].type, "Integrator");
+    EXPECT_EQ(d.blocks[0].params.at("InitialCondition"), "0");
+    EXPECT_EQ(d.blocks[0].position, (std::array<int, 4>{600, 40, 630, 70}));
+    EXPECT_EQ(d.blocks[1].params.at("Gain"), "1/(1e-3)");
+    ASSERT_EQ(d.lines.size(), 1u);
+    EXPECT_EQ(d.lines[0].src, "6q");
+    EXPECT_EQ(d.lines[0].dst, "6e");
+    EXPECT_EQ(d.lines[0].src_port, 1);
+    EXPECT_EQ(d.lines[0].dst_port, 1);
+}
+
+TEST(MdlReader, AcceptsTheFormsSimulinkWritesToo) {
+    // One line, CR LF line ends, a quoted BlockType, texts split over lines,
+    // escapes, and no StopTime (Simulink's default of 10 s).
+    const Diagram d = read_mdl(
+        "Model {\r\n Name \"m\"\r\n System { Name \"m\"\r\n"
+        " Block { BlockType \"Fcn\" Name \"1f\" Expr \"1/(1+\"\r\n \"u^2)\" }\r\n"
+        " Block { BlockType Sum Name \"2\\\"s\\\"\" Inputs \"+-\" Position [-5; 0; 25; 30] }\r\n"
+        " Line { SrcBlock \"1f\" SrcPort 1 DstBlock \"2\\\"s\\\"\" DstPort 2 } } }");
+    ASSERT_EQ(d.blocks.size(), 2u);
+    EXPECT_EQ(d.blocks[0].params.at("Expr"), "1/(1+u^2)");
+    EXPECT_EQ(d.blocks[1].name, "2\"s\"");
+    EXPECT_EQ(d.blocks[1].position, (std::array<int, 4>{-5, 0, 25, 30}));
+    EXPECT_EQ(d.lines[0].dst_port, 2);
+    EXPECT_DOUBLE_EQ(d.stop_time, 10);
+}
+
+// Reading `text` fails with a message containing `message`.
+void expect_rejected(const std::string& text, const std::string& message) {
+    try {
+        read_mdl(text);
+        ADD_FAILURE() << "accepted, expected: " << message;
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+}
+
+TEST(MdlReader, RejectsBrokenSyntaxNamingTheLine) {
+    expect_rejected("Model {\n  Name \"rc\n}\n", ".mdl line 2: unterminated text");
+    expect_rejected("Model {\n  Name \"rc\"\n  System {\n",
+                    "line 3: the System section is not closed");
+    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" Gain = \"2\" }\n"),
+                    "unexpected character '='");
+    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" Position [1, 2 3, 4] }\n"),
+                    "',' or ']' expected");
+    expect_rejected(model_file("") + "Model {\n}\n", "'Model' after the Model section");
+    expect_rejected("System {\n  Name \"rc\"\n}\n", "the file must be one Model { } section");
+}
+
+TEST(MdlReader, RejectsWhatTheTemplatesMayNotWrite) {
+    const auto block = [](const std::string& inside) {
+        return model_file("    Block {\n" + inside + "\n    }\n");
+    };
+    expect_rejected(block("BlockType Gain Gain \"2\""), "the Block section has no Name");
+    expect_rejected(block("BlockType Gain Name \"1g\" Gain \"2\" Gain \"3\""),
+                    "Gain is given twice");
+    expect_rejected(block("BlockType Gain Name \"1g\" Gain [1, 2]"), "Gain must be a text");
+    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 10, 70]"),
+                    "is not a rectangle");
+    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 40]"),
+                    "Position must be [left, top, right, bottom]");
+    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 40.5, 70]"),
+                    "'40.5' is not a coordinate");
+    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" }\n"
+                               "    Block { BlockType Scope Name \"1g\" }\n"),
+                    "two blocks are named '1g'");
+}
+
+TEST(MdlReader, KeepsBlockTypesAndParametersForTheChecker) {
+    const Diagram d =
+        read_mdl(model_file("    Block { BlockType Transfer Name \"1t\" Numerator \"[1]\" }\n"
+                            "    Block { BlockType Gain Name \"1g\" Value \"2\" }\n"));
+    ASSERT_EQ(d.blocks.size(), 2u);
+    EXPECT_EQ(d.blocks[0].type, "Transfer");
+    EXPECT_EQ(d.blocks[0].params.at("Numerator"), "[1]");
+    EXPECT_EQ(d.blocks[1].params.at("Value"), "2");
+}
+
+TEST(MdlReader, RejectsLinesOutsideTheSubset) {
+    const auto line = [](const std::string& inside) {
+        return model_file("    Line {\n" + inside + "\n    }\n");
+    };
+    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 0"),
+                    "DstPort '0' is not a port number");
+    expect_rejected(line("SrcBlock \"1a\" SrcPort 1.5 DstBlock \"2b\" DstPort 1"),
+                    "SrcPort '1.5' is not a port number");
+    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstPort 1"),
+                    "the Line section has no DstBlock");
+    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 Branch { DstBlock \"2b\" DstPort 1 }"),
+                    "branched lines are not in the subset");
+    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 1 Points [0, 5]"),
+                    "unknown line parameter Points");
+}
+
+TEST(MdlReader, RejectsModelsThatAreNotOneSystem) {
+    expect_rejected(model_file("", "  StopTime \"t_end\"\n"), "StopTime 't_end' is not a number");
+    expect_rejected(model_file("", "  Solver \"ode45\"\n"), "unknown model parameter Solver");
+    expect_rejected("Model {\n  Name \"rc\"\n}\n", "exactly one System section");
+    expect_rejected("Model {\n  Name \"rc\"\n  System {\n    Name \"rd\"\n  }\n}\n",
+                    "the System is not named after the model");
+    expect_rejected(model_file("    Location [0, 0, 400, 300]\n"),
+                    "unknown system parameter Location");
+    expect_rejected(model_file("    System {\n      Name \"inner\"\n    }\n"),
+                    "unknown system parameter System");
+}
+
+}  // namespace
+}  // namespace vantor::sim

@@ -1,0 +1,338 @@
+#include "sim/simulator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "sim/element_numbers.h"
+#include "sim/script_reader.h"
+#include "sim/simulation_error.h"
+#include "sim/test_scripts.h"
+
+namespace vantor::sim {
+namespace {
+
+Diagram script(const std::string& body) {
+    return read_script("sys = 'm'; new_system(sys)\n" + body, ScriptDialect::kCurrent);
+}
+
+const std::vector<double>& trace(const SimulationResult& r, const std::string& scope, int e = 0) {
+    return r.scopes.at(scope).at(e);
+}
+
+SimulationResult fixed(const Diagram& d, double step, std::optional<double> stop = {}) {
+    SimulationOptions options;
+    options.solver = SolverKind::kFixed;
+    options.fixed_step = step;
+    options.stop_time = stop;
+    return simulate(d, options);
+}
+
+// x' = -x, x(0) = 1
+const char* kDecay =
+    "add_block('built-in/Integrator',[sys '/x'],'InitialCondition','1')\n"
+    "add_block('built-in/Gain',[sys '/k'],'Gain','-1')\n"
+    "add_block('built-in/Scope',[sys '/sc'])\n"
+    "add_line(sys,'x/1','k/1'); add_line(sys,'k/1','x/1'); add_line(sys,'x/1','sc/1')\n";
+
+TEST(Simulator, IsFourthOrderOnExponentialDecay) {
+    const Diagram d = script(kDecay);
+    const SimulationResult coarse = fixed(d, 0.1, 1);
+    ASSERT_EQ(coarse.time.size(), 11u);
+    EXPECT_DOUBLE_EQ(coarse.time.back(), 1);
+    EXPECT_DOUBLE_EQ(trace(coarse, "sc").front(), 1);
+    const double e1 = trace(coarse, "sc").back() - std::exp(-1);
+    const double e2 = trace(fixed(d, 0.05, 1), "sc").back() - std::exp(-1);
+    EXPECT_LT(std::fabs(e1), 1e-6);
+    EXPECT_NEAR(e1 / e2, 16, 2);  // halving the step divides the error by 2^4
+}
+
+TEST(Simulator, FollowsAnRcCircuitToItsOwnStopTime) {
+    const SimulationResult r = fixed(read_script(test::kRcScript, ScriptDialect::kCurrent), 1e-2);
+    ASSERT_EQ(r.time.size(), 501u);
+    for (std::size_t k = 0; k < r.time.size(); ++k)
+        ASSERT_NEAR(trace(r, "scope")[k], 1 - std::exp(-r.time[k]), 1e-8) << r.time[k];
+}
+
+TEST(Simulator, ReportsAlgebraicLoopsInsteadOfRunning) {
+    // Sum -> Gain -> Sum, and a Derivative fed by its own output: both need
+    // their input at the same instant; the scope downstream is not part of it.
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/c'])\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+-')\n"
+        "add_block('built-in/Gain',[sys '/g'])\n"
+        "add_block('built-in/Derivative',[sys '/d'])\n"
+        "add_block('built-in/Gain',[sys '/h'])\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'c/1','s/1'); add_line(sys,'s/1','g/1'); add_line(sys,'g/1','s/2')\n"
+        "add_line(sys,'d/1','h/1'); add_line(sys,'h/1','d/1')\n"
+        "add_line(sys,'g/1','sc/1')\n");
+    try {
+        fixed(d, 0.1, 1);
+        FAIL() << "no loop reported";
+    } catch (const AlgebraicLoop& loop) {
+        EXPECT_EQ(loop.blocks(), (std::vector<std::string>{"s", "g", "d", "h"}));
+    }
+}
+
+TEST(Simulator, GivesTheSourcesAndRoutesMuxedSignals) {
+    const Diagram d = script(
+        "add_block('built-in/Step',[sys '/st'],'Time','0.5','Before','1','After','3')\n"
+        "add_block('built-in/Sin',[sys '/w'],'Amplitude','2','Frequency','3','Phase','0.5',"
+        "'Bias','1')\n"
+        "add_block('built-in/Constant',[sys '/c'],'Value','-4')\n"
+        "add_block('built-in/Mux',[sys '/mx'],'Inputs','3')\n"
+        "add_block('built-in/Scope',[sys '/all'])\n"
+        "add_block('built-in/Demux',[sys '/dm'],'Outputs','3')\n"
+        "add_block('built-in/Scope',[sys '/second'])\n"
+        "add_block('built-in/Terminator',[sys '/t1']); add_block('built-in/Terminator',[sys "
+        "'/t3'])\n"
+        "add_line(sys,'st/1','mx/1'); add_line(sys,'w/1','mx/2'); add_line(sys,'c/1','mx/3')\n"
+        "add_line(sys,'mx/1','all/1'); add_line(sys,'mx/1','dm/1')\n"
+        "add_line(sys,'dm/1','t1/1'); add_line(sys,'dm/2','second/1'); "
+        "add_line(sys,'dm/3','t3/1')\n");
+    const SimulationResult r = fixed(d, 0.25, 1);
+    ASSERT_EQ(r.scopes.at("all").size(), 3u);
+    EXPECT_EQ(trace(r, "all", 0), (std::vector<double>{1, 1, 3, 3, 3}));
+    EXPECT_EQ(trace(r, "all", 2), (std::vector<double>(5, -4)));
+    for (std::size_t k = 0; k < r.time.size(); ++k) {
+        EXPECT_DOUBLE_EQ(trace(r, "all", 1)[k], 2 * std::sin(3 * r.time[k] + 0.5) + 1);
+        EXPECT_DOUBLE_EQ(trace(r, "second")[k], trace(r, "all", 1)[k]);
+    }
+}
+
+TEST(Simulator, ComputesProductsFunctionsAndReadsUnfedInputsAsZero) {
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/a'],'Value','6')\n"
+        "add_block('built-in/Constant',[sys '/b'],'Value','1.5*2')\n"
+        "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
+        "add_block('built-in/Fcn',[sys '/f'],'Expr','u^2+1')\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+-+')\n"
+        "add_block('built-in/Scope',[sys '/sf']); add_block('built-in/Scope',[sys '/ss'])\n"
+        "add_line(sys,'a/1','p/1'); add_line(sys,'b/1','p/2'); add_line(sys,'p/1','f/1')\n"
+        "add_line(sys,'f/1','sf/1'); add_line(sys,'a/1','s/1'); add_line(sys,'b/1','s/3')\n"
+        "add_line(sys,'s/1','ss/1')\n");
+    const SimulationResult r = fixed(d, 0.5, 0.5);
+    EXPECT_DOUBLE_EQ(trace(r, "sf").back(), 5);
+    EXPECT_DOUBLE_EQ(trace(r, "ss").back(), 9);
+}
+
+TEST(Simulator, DifferentiatesOverTheLastAcceptedStep) {
+    const double h = 1e-3;
+    const Diagram d = script(
+        "add_block('built-in/Sin',[sys '/w'])\n"
+        "add_block('built-in/Derivative',[sys '/d'])\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'w/1','d/1'); add_line(sys,'d/1','sc/1')\n");
+    const SimulationResult r = fixed(d, h, 2);
+    EXPECT_EQ(trace(r, "sc").front(), 0);
+    for (std::size_t k = 1; k < r.time.size(); ++k) {
+        const double t = r.time[k];
+        ASSERT_NEAR(trace(r, "sc")[k], (std::sin(t) - std::sin(t - h)) / h, 1e-9) << t;
+    }
+}
+
+SimulationOptions with_solver(SolverKind solver) {
+    SimulationOptions options;
+    options.solver = solver;
+    return options;
+}
+
+class BothSolvers : public testing::TestWithParam<SolverKind> {};
+
+TEST_P(BothSolvers, CarryADerivativeInsideAnIntegratorLoop) {
+    // x' = 1 - 0.5 x'  (a derivative-causality element beside an integral
+    // one of twice its size) gives x = t / 1.5.
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/one'])\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+-')\n"
+        "add_block('built-in/Integrator',[sys '/x'])\n"
+        "add_block('built-in/Derivative',[sys '/d'])\n"
+        "add_block('built-in/Gain',[sys '/g'],'Gain','0.5')\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'one/1','s/1'); add_line(sys,'s/1','x/1'); add_line(sys,'x/1','d/1')\n"
+        "add_line(sys,'d/1','g/1'); add_line(sys,'g/1','s/2'); add_line(sys,'x/1','sc/1')\n"
+        "set_param(sys,'StopTime','2')\n");
+    const SimulationResult r = simulate(d, with_solver(GetParam()));
+    EXPECT_EQ(r.status, SimulationStatus::kCompleted);
+    EXPECT_NEAR(trace(r, "sc").back(), 2 / 1.5, 1e-3);
+}
+
+TEST_P(BothSolvers, EndAStepAtEverySourceJump) {
+    // x' = step at 0.37: a slope constant on each side of the jump is
+    // integrated exactly only when no step straddles it.
+    const Diagram d = script(
+        "add_block('built-in/Step',[sys '/u'],'Time','0.37')\n"
+        "add_block('built-in/Integrator',[sys '/x'])\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'u/1','x/1'); add_line(sys,'x/1','sc/1')\n"
+        "set_param(sys,'StopTime','1')\n");
+    SimulationOptions options = with_solver(GetParam());
+    options.fixed_step = 0.1;
+    const SimulationResult r = simulate(d, options);
+    EXPECT_NEAR(trace(r, "sc").back(), 0.63, 1e-12);
+    const bool jump_recorded = std::find(r.time.begin(), r.time.end(), 0.37) != r.time.end();
+    // A fixed step keeps to its grid; the adaptive solver records the jump.
+    EXPECT_EQ(jump_recorded, GetParam() == SolverKind::kAdaptive);
+    if (GetParam() == SolverKind::kFixed) {
+        EXPECT_EQ(r.time.size(), 11u);
+    }
+}
+
+TEST_P(BothSolvers, StopWhereAStateBecomesInfinite) {
+    // x' = 1 / u, and u drops to 0 at t = 0.5.
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/one'])\n"
+        "add_block('built-in/Step',[sys '/u'],'Time','0.5','Before','1','After','0')\n"
+        "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
+        "add_block('built-in/Integrator',[sys '/7x'])\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'one/1','p/1'); add_line(sys,'u/1','p/2'); add_line(sys,'p/1','7x/1')\n"
+        "add_line(sys,'7x/1','sc/1')\n");
+    SimulationOptions options = with_solver(GetParam());
+    options.fixed_step = 0.1;
+    const SimulationResult r = simulate(d, options);
+    EXPECT_EQ(r.status, SimulationStatus::kNonFinite);
+    EXPECT_EQ(r.block, "7x");
+    EXPECT_GT(r.end_time, 0.5);
+    if (GetParam() == SolverKind::kFixed) {
+        EXPECT_DOUBLE_EQ(r.end_time, 0.6);
+    }
+    EXPECT_DOUBLE_EQ(r.time.back(), 0.5);  // the failed step is not recorded
+    EXPECT_NEAR(trace(r, "sc").back(), 0.5, 1e-12);
+    // Dormand-Prince subtracts infinite stages: the state is NaN there.
+    const std::string says = GetParam() == SolverKind::kFixed ? "'7x' became infinite at t = 0.6"
+                                                              : "'7x' became NaN at t = ";
+    EXPECT_NE(r.message.find(says), std::string::npos) << r.message;
+}
+
+TEST(Simulator, StopsAdaptiveRunsAtAFiniteTimeBlowUp) {
+    // x' = x^2 from 1 is 1 / (1 - t): the steps shrink towards t = 1.
+    const Diagram d = script(
+        "add_block('built-in/Integrator',[sys '/3x'],'InitialCondition','1')\n"
+        "add_block('built-in/Product',[sys '/sq'])\n"
+        "add_line(sys,'3x/1','sq/1'); add_line(sys,'3x/1','sq/2'); add_line(sys,'sq/1','3x/1')\n"
+        "set_param(sys,'StopTime','2')\n");
+    const SimulationResult r = simulate(d);
+    EXPECT_EQ(r.status, SimulationStatus::kStalled);
+    EXPECT_EQ(r.block, "3x");
+    EXPECT_NEAR(r.end_time, 1, 1e-4);
+    EXPECT_EQ(r.time.back(), r.end_time);
+    EXPECT_EQ(r.message.rfind("the step size vanished at t = 1", 0), 0u) << r.message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Solvers, BothSolvers,
+                         testing::Values(SolverKind::kFixed, SolverKind::kAdaptive),
+                         [](const auto& info) {
+                             return info.param == SolverKind::kFixed ? "fixed" : "adaptive";
+                         });
+
+TEST(Simulator, AdaptiveRunsAgreeWithAFineFixedStepWithinTheirTolerance) {
+    // A mass on a spring and damper: y'' + 0.4 y' + 25 y = 25, from rest.
+    const Diagram d = script(
+        "add_block('built-in/Constant',[sys '/f'],'Value','25')\n"
+        "add_block('built-in/Sum',[sys '/s'],'Inputs','+--')\n"
+        "add_block('built-in/Integrator',[sys '/v'])\n"
+        "add_block('built-in/Integrator',[sys '/y'])\n"
+        "add_block('built-in/Gain',[sys '/b'],'Gain','0.4')\n"
+        "add_block('built-in/Gain',[sys '/k'],'Gain','25')\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'f/1','s/1'); add_line(sys,'b/1','s/2'); add_line(sys,'k/1','s/3')\n"
+        "add_line(sys,'s/1','v/1'); add_line(sys,'v/1','y/1'); add_line(sys,'v/1','b/1')\n"
+        "add_line(sys,'y/1','k/1'); add_line(sys,'y/1','sc/1')\n"
+        "set_param(sys,'StopTime','6')\n");
+    const SimulationResult reference = fixed(d, 1e-4);
+    auto reference_at = [&](double t) {
+        const auto& y = trace(reference, "sc");
+        const std::size_t k =
+            std::min<std::size_t>(static_cast<std::size_t>(t / 1e-4), reference.time.size() - 2);
+        const double a = (t - reference.time[k]) / 1e-4;
+        return y[k] + a * (y[k + 1] - y[k]);
+    };
+    for (double tolerance : {1e-3, 1e-6}) {
+        SCOPED_TRACE(tolerance);
+        SimulationOptions options;
+        options.relative_tolerance = tolerance;
+        options.absolute_tolerance = tolerance * 1e-3;
+        const SimulationResult r = simulate(d, options);
+        EXPECT_LT(r.time.size(), reference.time.size() / 10);
+        EXPECT_DOUBLE_EQ(r.time.back(), 6);
+        double worst = 0;
+        for (std::size_t k = 0; k < r.time.size(); ++k)
+            worst = std::max(worst, std::fabs(trace(r, "sc")[k] - reference_at(r.time[k])));
+        // The error control is local; the global error stays within two
+        // tolerances of the peak (about 1.9).
+        EXPECT_LT(worst, 4 * tolerance);
+    }
+}
+
+TEST(Simulator, ReportsProgressAndStopsWhenCancelled) {
+    SimulationOptions options = with_solver(SolverKind::kFixed);
+    options.fixed_step = 0.01;
+    options.stop_time = 1;
+    options.progress_interval = 10;
+    std::vector<double> fractions;
+    options.progress = [&](double fraction) {
+        fractions.push_back(fraction);
+        return fractions.size() < 3;
+    };
+    const SimulationResult r = simulate(script(kDecay), options);
+    EXPECT_EQ(r.status, SimulationStatus::kCancelled);
+    ASSERT_EQ(fractions.size(), 3u);
+    EXPECT_NEAR(fractions[0], 0.1, 1e-12);
+    EXPECT_NEAR(fractions[2], 0.3, 1e-12);
+    EXPECT_EQ(r.time.size(), 31u);
+    EXPECT_DOUBLE_EQ(r.end_time, r.time.back());
+}
+
+std::string refusal(const std::string& body, const TemplateOf& template_of) {
+    SimulationOptions options;
+    options.template_of = template_of;
+    try {
+        simulate(script(body), options);
+    } catch (const SimulationError& e) {
+        return e.what();
+    }
+    return "no refusal";
+}
+
+TEST(Simulator, NamesTheBlockTypeAndTemplateOfWhatItCannotRun) {
+    const TemplateOf c_template = [](const Block& b) {
+        return element_number(b.name) == 3 ? "C__.cod" : "";
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"add_block('built-in/Lookup',[sys '/3q'])",
+         "block '3q' of type 'Lookup' (template C__.cod): "
+         "the simulator does not know this block type"},
+        {"add_block('built-in/Gain',[sys '/3e'],'Gian','2')",
+         "block '3e' of type 'Gain' (template C__.cod): "
+         "the simulator does not know the parameter 'Gian'"},
+        {"add_block('built-in/Gain',[sys '/3e'],'Gain','1/(2')",
+         "block '3e' of type 'Gain' (template C__.cod): "
+         "parameter Gain: expression '1/(2': ')' is missing"},
+        {"add_block('built-in/Sum',[sys '/4s'],'Inputs','+*')",
+         "block '4s' of type 'Sum': Inputs '+*' is not a sign list"},
+    };
+    for (const auto& [body, message] : cases) EXPECT_EQ(refusal(body, c_template), message);
+    EXPECT_EQ(refusal("add_block('built-in/Lookup',[sys '/3q'])", {}),
+              "block '3q' of type 'Lookup': the simulator does not know this block type");
+}
+
+TEST(Simulator, RefusesDiagramsItCannotRun) {
+    EXPECT_THROW(fixed(script("add_line(sys,'a/1','b/1')"), 0.1, 1), std::runtime_error);
+    EXPECT_THROW(fixed(script("add_block('built-in/Mux',[sys '/m'])\n"
+                              "add_block('built-in/Gain',[sys '/g'])\n"
+                              "add_line(sys,'m/1','g/1')"),
+                       0.1, 1),
+                 std::runtime_error);
+    EXPECT_THROW(fixed(script(kDecay), 0, 1), std::invalid_argument);
+    EXPECT_THROW(fixed(script(kDecay), 0.1, -1), std::invalid_argument);
+    SimulationOptions loose;
+    loose.relative_tolerance = 0;
+    EXPECT_THROW(simulate(script(kDecay), loose), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace vantor::sim
