@@ -11,7 +11,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 mode=${1:-}
 
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          libboost-dev qt6-base-dev qt6-svg-dev poppler-utils fonts-liberation)
+          libboost-dev qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+          poppler-utils fonts-liberation)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

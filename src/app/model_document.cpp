@@ -16,6 +16,8 @@
 #include "model/numeric_prefix.h"
 #include "model/text.h"
 #include "simulink/generate.h"
+#include "simulink/generation_problems.h"
+#include "window/selection.h"
 
 namespace vantor {
 namespace {
@@ -191,8 +193,30 @@ void ModelDocument::Undo_Click() {
 GenerateResult ModelDocument::generate_Click() {
     DocumentHost host(*this, app_, ports_);
     const std::string model_path = window.hasname == kTrue ? tag : std::string();
-    return vantor::generate_Click(
+    GenerateResult result = vantor::generate_Click(
         window, {app_.program_dir, window.menus.simulink_version, caption, model_path}, host);
+    if (result.outcome == GenerateOutcome::kWritten && !result.problems.empty()) {
+        tell(ports_, problems_message(window.model, result.path, result.problems));
+    }
+    return result;
+}
+
+SimulationRun ModelDocument::simulate_Click(const std::function<bool(double)>& progress) {
+    DocumentHost host(*this, app_, ports_);
+    SimulationRun run = simulate_model(
+        window,
+        {app_.program_dir, window.menus.simulink_version, caption, simulation_settings, progress},
+        host);
+    dirty = true;
+    if (!run.elements.empty()) {
+        deselecciona(window, app_);
+        for (int element : run.elements) {
+            if (element >= 1 && element <= window.model.nobj) select_element(window, app_, element);
+        }
+        habilita(window);
+    }
+    if (!run.message.empty()) tell(ports_, run.message);
+    return run;
 }
 
 }  // namespace vantor

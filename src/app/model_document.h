@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/ports.h"
+#include "app/simulation_run.h"
 #include "display/stored_int16.h"
 #include "editor/action_history.h"
 #include "simulink/generate.h"
@@ -70,6 +72,13 @@ class ModelDocument {
     void extend_Click();
     void Undo_Click();
     GenerateResult generate_Click();
+
+    // Run > Simulate with the window's settings: the messages through the
+    // window's ports, the elements they are about selected. `progress` gets
+    // the fraction done now and then; false cancels.
+    SimulationRun simulate_Click(const std::function<bool(double)>& progress = {});
+    // The window's own; never saved with the model.
+    SimulationSettings simulation_settings;
 
   private:
     bool write_to(const std::string& path);

@@ -23,11 +23,20 @@ constexpr std::string_view kUsage =
     "                      priority tables of the program folder; prints the\n"
     "                      messages, then the selected elements; writes OUT\n"
     "                      (- for stdout, the messages then going to stderr)\n"
-    "  generate MODEL [-o OUT] [--simulink 1|2|3]\n"
+    "  generate MODEL [-o OUT] [--simulink 1|2|3] [--strict]\n"
     "                      Generate Simulink File with the templates of\n"
     "                      code1..code3 (default 3); OUT defaults to the model's\n"
     "                      name in lower case with \".m\", in this folder;\n"
-    "                      - for stdout\n"
+    "                      - for stdout. The written file is read back and its\n"
+    "                      problems printed as warnings; --strict exits 1 on any\n"
+    "  simulate MODEL [--simulink 1|2|3] [--t-end T]\n"
+    "           [--fixed-step DT | --rtol R --atol A] [-o OUT.csv] [--plot OUT.png|svg]\n"
+    "                      Run > Simulate: generates in memory and runs the\n"
+    "                      diagram (Dormand-Prince 5(4) with the tolerances, or\n"
+    "                      RK4 at a fixed step) until T (default: the model's stop\n"
+    "                      time); writes every Scope input as CSV to OUT (default\n"
+    "                      stdout, the messages then going to stderr) and the\n"
+    "                      charts to a picture\n"
     "  edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json]\n"
     "                      replay the editor events of JOURNAL on MODEL (or on a\n"
     "                      new model); prints each message box as \"message: TEXT\";\n"
@@ -55,6 +64,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", cmd_info},         {"resave", cmd_resave}, {"causality", cmd_causality},
     {"generate", cmd_generate}, {"edit", cmd_edit},     {"render", cmd_render},
+    {"simulate", cmd_simulate},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "cli/command_io.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/cli.h"
@@ -25,6 +26,17 @@ int usage_error(const CliContext& ctx, std::string_view problem, std::string_vie
 
 void print_error(const CliContext& ctx, std::string_view text) {
     ctx.err << "vantor-cli: " << escape_controls(text) << "\n";
+}
+
+std::vector<std::string> message_lines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        if (end > start) lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 }  // namespace vantor

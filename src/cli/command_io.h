@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
 
@@ -21,5 +22,9 @@ int usage_error(const CliContext& ctx, std::string_view problem, std::string_vie
 // Prints "vantor-cli: TEXT" on stderr, with control bytes escaped so that no
 // file or model text can move the cursor, reset the terminal or split a line.
 void print_error(const CliContext& ctx, std::string_view text);
+
+// A message box's text as terminal lines: split at its line breaks (CR, LF),
+// blank lines left out.
+std::vector<std::string> message_lines(std::string_view text);
 
 }  // namespace vantor

@@ -20,5 +20,6 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_edit(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_render(const CliContext& ctx, const std::vector<std::string>& args);
+int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& args);
 
 }  // namespace vantor

@@ -5,37 +5,32 @@
 #include "cli/commands.h"
 #include "cli/display_text.h"
 #include "cli/print_selection.h"
+#include "cli/report_host.h"
 #include "model/model_reader.h"
 #include "model/text.h"
 #include "simulink/generate.h"
+#include "simulink/generation_problems.h"
 
 namespace vantor {
 namespace {
 
-// Message boxes become lines of the report, errors lines on stderr; -o (or the
-// proposed name) answers the save dialog. With -o -, the script goes to stdout
-// and takes its model name from the proposed file name.
-class CliGenerationHost : public GenerationHost {
+// -o (or the proposed name) answers the save dialog. With -o -, the script
+// goes to stdout and takes its model name from the proposed file name.
+class CliGenerationHost : public ReportHost<GenerationHost> {
   public:
     CliGenerationHost(const CliContext& ctx, std::ostream& report, std::string out_path)
-        : ctx_(ctx), report_(report), out_path_(std::move(out_path)) {}
-    void show_message(const std::string& text) override { report_ << text << "\n"; }
-    void show_error(const std::string& text) override { print_error(ctx_, text); }
-    void selection_changed(int) override {}
-    void redraw() override {}
+        : ReportHost(ctx, report), out_path_(std::move(out_path)) {}
     std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
         return out_path_.empty() || to_stdout() ? request.proposed_name : out_path_;
     }
     void set_busy(bool) override {}
     void write_output(const std::string& path, std::string_view bytes) override {
-        write_command_output(ctx_, to_stdout() ? std::string(kStandardOutput) : path, bytes);
+        write_command_output(context(), to_stdout() ? std::string(kStandardOutput) : path, bytes);
     }
 
   private:
     bool to_stdout() const { return out_path_ == kStandardOutput; }
 
-    const CliContext& ctx_;
-    std::ostream& report_;
     std::string out_path_;
 };
 
@@ -58,10 +53,12 @@ int exit_code(const GenerateResult& result) {
 }  // namespace
 
 int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
-    constexpr std::string_view kUsage = "vantor-cli generate MODEL [-o OUT] [--simulink 1|2|3]";
+    constexpr std::string_view kUsage =
+        "vantor-cli generate MODEL [-o OUT] [--simulink 1|2|3] [--strict]";
     std::string model_path;
     std::string out_path;
     int version = 3;
+    bool strict = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "-o") {
@@ -74,6 +71,8 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
                 return usage_error(ctx, "--simulink takes 1, 2 or 3", kUsage);
             }
             version = v[0] - '0';
+        } else if (arg == "--strict") {
+            strict = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
         } else if (model_path.empty() && !arg.empty()) {
@@ -96,6 +95,12 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
         print_error(ctx, "warning: no template " + ctx.program_dir + "/code" +
                              std::to_string(version) + "/" + display_text(name));
     }
+    // The file stays written: the problems are the templates' and the user
+    // may still want to look at what they made.
+    for (const std::string& line : problem_lines(window.model, result.problems)) {
+        print_error(ctx, line);
+    }
+    if (strict && !result.problems.empty()) return kExitModelProblem;
     return exit_code(result);
 }
 

@@ -2,11 +2,14 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "app/model_document.h"
@@ -21,6 +24,8 @@
 #include "shell/model_status.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/qt_process_runner.h"
+#include "shell/simulation_settings_dialog.h"
+#include "shell/simulation_window.h"
 #include "shell/view_menu.h"
 
 namespace vantor::shell {
@@ -257,8 +262,51 @@ void ModelWindowWidget::build_menus() {
             this, [this] { run_menu("extend", [](ModelDocument& d) { d.extend_Click(); }); });
     connect(add_item(running, "&Undo Causality ", QKeySequence(Qt::Key_F12)), &QAction::triggered,
             this, [this] { run_menu("undo", [](ModelDocument& d) { d.Undo_Click(); }); });
+    running->addSeparator();
+    connect(add_item(running, "&Simulate", QKeySequence(Qt::Key_F9)), &QAction::triggered, this,
+            [this] { simulate(); });
+    connect(add_item(running, "Simulation &Settings..."), &QAction::triggered, this, [this] {
+        if (document_ != nullptr) edit_simulation_settings(this, document_->simulation_settings);
+    });
 
     add_help_menu(*bar, app_, ports_);
+}
+
+void ModelWindowWidget::simulate() {
+    if (simulating_) return;
+    simulating_ = true;
+    QProgressDialog progress(QStringLiteral("Simulating..."), QStringLiteral("Cancel"), 0, 1000,
+                             this);
+    // Nothing else may reach the model or close its window while it runs.
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    auto report = [&progress](double fraction) {
+        progress.setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000));
+        // Until the dialog shows, input waits: it would act on a model in mid-run.
+        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
+                                                             : QEventLoop::ExcludeUserInputEvents);
+        return !progress.wasCanceled();
+    };
+    run([this, &report](ModelDocument& d) {
+        const SimulationRun result = d.simulate_Click(report);
+        d.history.after_command(d.window, "Simulate");
+        if (result.outcome == SimulateOutcome::kCompleted ||
+            result.outcome == SimulateOutcome::kStopped) {
+            show_simulation(result);
+        }
+    });
+    progress.close();
+    simulating_ = false;
+}
+
+void ModelWindowWidget::show_simulation(const SimulationRun& result) {
+    if (simulation_ == nullptr) simulation_ = new SimulationWindow(ports_, this);
+    simulation_->set_model(document_->caption, document_->dialog_folder);
+    simulation_->show_run(result);
+    simulation_->show();
+    simulation_->raise();
 }
 
 void ModelWindowWidget::sync() {
@@ -283,6 +331,9 @@ void ModelWindowWidget::sync() {
     status_->show_counts(document_->window.model.nobj, document_->window.model.nlin);
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
+    }
+    if (simulation_ != nullptr) {
+        simulation_->set_model(document_->caption, document_->dialog_folder);
     }
     if (document_->dirty) {
         canvas_->refresh();

@@ -13,6 +13,7 @@ class QAction;
 
 namespace vantor {
 struct AppState;
+struct SimulationRun;
 class MainWindow;
 class ModelDocument;
 class Ports;
@@ -23,6 +24,7 @@ namespace vantor::shell {
 class JournalRecorder;
 class ModelCanvas;
 class ModelStatus;
+class SimulationWindow;
 
 // The window of one model: its canvas paints the document and turns Qt's
 // events into the window's events, which this window runs on the document
@@ -47,6 +49,9 @@ class ModelWindowWidget : public QMainWindow {
 
     ModelCanvas* canvas() const { return canvas_; }
 
+    // The charts of the last run; null before the first.
+    SimulationWindow* simulation_window() const { return simulation_; }
+
     // Runs one of the window's events on the document, as the canvas does.
     void forward(const EditorEvent& event);
 
@@ -68,6 +73,9 @@ class ModelWindowWidget : public QMainWindow {
     void run_menu(const char* item, Handler handler);
     // An Edit menu item, or "edit" for opening the menu.
     void run_edit(const char* item);
+    // Run > Simulate, with a progress dialog on long runs.
+    void simulate();
+    void show_simulation(const SimulationRun& run);
 
     ModelDocument* document_;
     AppState& app_;
@@ -91,6 +99,9 @@ class ModelWindowWidget : public QMainWindow {
     QAction* show_parameters_ = nullptr;
     std::array<QAction*, 3> simulink_{};
     std::unique_ptr<ModelStatus> status_;
+    // A child of this window, so it closes with it.
+    SimulationWindow* simulation_ = nullptr;
+    bool simulating_ = false;
 };
 
 }  // namespace vantor::shell

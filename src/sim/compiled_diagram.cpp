@@ -282,6 +282,11 @@ void CompiledDiagram::record(double t, SimulationResult& result) const {
         series.resize(width);
         for (int e = 0; e < width; ++e) series[e].push_back(values_[slots_[u.first_input] + e]);
     }
+    // With no Scope to show, the states are what there is to see.
+    if (!scope_units_.empty()) return;
+    for (std::size_t i = 0; i < state_units_.size(); ++i) {
+        result.states[state_blocks_[i]].push_back(values_[units_[state_units_[i]].out]);
+    }
 }
 
 }  // namespace vantor::sim

@@ -44,7 +44,8 @@ class CompiledDiagram {
     // An accepted step: all outputs at t; the Derivatives remember them.
     void accept(double t, const std::vector<double>& x);
 
-    // Appends the time and the scope inputs of the last accepted step.
+    // Appends the time and the scope inputs of the last accepted step; in a
+    // diagram without a Scope, the Integrator states instead.
     void record(double t, SimulationResult& result) const;
 
   private:

@@ -46,6 +46,8 @@ struct SimulationResult {
     std::vector<double> time;
     // Scope block name -> one series per element of its input, along `time`.
     std::map<std::string, std::vector<std::vector<double>>> scopes;
+    // Only when the diagram has no Scope: Integrator block name -> its state.
+    std::map<std::string, std::vector<double>> states;
 
     SimulationStatus status = SimulationStatus::kCompleted;
     double end_time = 0;  // the time the run reached (or stopped at)

@@ -3,6 +3,8 @@
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "model/text.h"
+#include "sim/generated_check.h"
+#include "sim/generated_form.h"
 #include "simulink/code_writer.h"
 #include "simulink/matlab_name.h"
 #include "simulink/parametriza.h"
@@ -110,11 +112,14 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     const std::string text = generate_text(m, request.program_dir, request.simulink_version,
                                            *chosen, &result.missing_templates, &template_error);
     if (!template_error.empty()) return stop("Cannot read the template " + template_error);
+    const std::string bytes = code_bytes(text);
     try {
-        host.write_output(*chosen, code_bytes(text));
+        host.write_output(*chosen, bytes);
     } catch (const FileError& e) {
         return stop(std::string("Cannot write the Simulink file ") + e.what());
     }
+    // Templates are the users' own: what they made is checked as it was written.
+    result.problems = sim::check_generated(bytes, sim::generated_form(request.simulink_version));
     host.set_busy(false);
     result.outcome = GenerateOutcome::kWritten;
     result.path = *chosen;

@@ -8,6 +8,7 @@
 #include "causality/causality_commands.h"
 #include "causality/causality_host.h"
 #include "model/model.h"
+#include "sim/diagram_check.h"
 
 namespace vantor {
 
@@ -52,6 +53,8 @@ struct GenerateResult {
     AssignOutcome assign = AssignOutcome::kCompleted;  // of the Assign & Check run
     std::string path;                                  // the file written
     std::set<std::string> missing_templates;           // asked for but not in the folder
+    // What reading back the written text found; the file is written anyway.
+    std::vector<sim::Problem> problems;
 };
 
 // The output name the save dialog proposes: the window's caption, trimmed and
@@ -61,7 +64,8 @@ std::string proposed_output_name(const GenerateRequest& request);
 // Generate Simulink File: checks causality, runs Assign & Check, prepares the
 // junctions, asks for the output file, expands the start template, one
 // template per element and the connection lines, appends the end template and
-// writes the result. Changes the model as generation does (element 0 becomes
+// writes the result, then reads it back and checks it (`problems`). Changes
+// the model as generation does (element 0 becomes
 // "sta", auxil3 0 becomes 1, junction sign lists, effin).
 GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& request,
                               GenerationHost& host);

@@ -1,0 +1,347 @@
+#include "app/simulation_run.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "causality/derivative_causality.h"
+#include "model/element_kinds.h"
+#include "model/file_error.h"
+#include "model/text.h"
+#include "sim/compiled_diagram.h"
+#include "sim/element_numbers.h"
+#include "sim/evaluation_order.h"
+#include "sim/generated_form.h"
+#include "sim/simulation_error.h"
+#include "sim/simulator.h"
+#include "simulink/generate.h"
+#include "simulink/generation_problems.h"
+#include "simulink/matlab_name.h"
+#include "simulink/template_folder.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::size_t kMostProblemsTold = 10;
+
+// Generate's road with the file kept in memory: the window's causality
+// messages still reach the user.
+class MemoryGenerationHost : public GenerationHost {
+  public:
+    explicit MemoryGenerationHost(CausalityHost& host) : host_(host) {}
+    void show_message(const std::string& text) override { host_.show_message(text); }
+    void show_error(const std::string& text) override { host_.show_error(text); }
+    void selection_changed(int element) override { host_.selection_changed(element); }
+    void redraw() override { host_.redraw(); }
+    std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
+        // A caption that is no MATLAB name still simulates.
+        const std::string name = nombrecorto(request.proposed_name);
+        if (is_matlab_name(name)) return request.proposed_name;
+        return "vantor_model" + request.proposed_name.substr(name.size());
+    }
+    void set_busy(bool) override {}
+    void write_output(const std::string&, std::string_view bytes) override { text.assign(bytes); }
+
+    std::string text;
+
+  private:
+    CausalityHost& host_;
+};
+
+std::string caption_of(const Model& model, int element) {
+    return in_model(model, element)
+               ? model.objs[static_cast<std::size_t>(element)].caption.trimmed()
+               : std::string();
+}
+
+int element_of(const Model& model, const std::string& block) {
+    const std::optional<int> n = sim::element_number(block);
+    return n && in_model(model, *n) ? *n : 0;
+}
+
+// "De (3)": what a legend shows for the element behind a block.
+std::string legend_of(const Model& model, const std::string& block) {
+    const int element = element_of(model, block);
+    if (element == 0) return block;
+    return caption_of(model, element) + " (" + std::to_string(element) + ")";
+}
+
+const sim::Block* find_block(const sim::Diagram& diagram, const std::string& name) {
+    for (const sim::Block& block : diagram.blocks) {
+        if (block.name == name) return &block;
+    }
+    return nullptr;
+}
+
+// The block feeding input `port` of block `name`, if any.
+const sim::Line* line_into(const sim::Diagram& diagram, const std::string& name, int port) {
+    for (const sim::Line& line : diagram.lines) {
+        if (line.dst == name && line.dst_port == port) return &line;
+    }
+    return nullptr;
+}
+
+// The block behind element `k` (0-based) of a Scope's input: through a Mux,
+// the block feeding the Mux's input k + 1.
+std::string block_behind(const sim::Diagram& diagram, const std::string& scope, std::size_t k,
+                         std::size_t width) {
+    const sim::Line* feed = line_into(diagram, scope, 1);
+    if (feed == nullptr) return scope;
+    const sim::Block* source = find_block(diagram, feed->src);
+    if (width > 1 && source != nullptr && source->type == "Mux") {
+        if (const sim::Line* into = line_into(diagram, source->name, static_cast<int>(k) + 1)) {
+            return into->src;
+        }
+    }
+    return feed->src;
+}
+
+std::vector<Plot> plots_of(const Model& model, const sim::Diagram& diagram,
+                           sim::SimulationResult& result) {
+    std::vector<std::string> scopes;
+    for (const auto& [name, series] : result.scopes) scopes.push_back(name);
+    // In the order of the elements they belong to.
+    std::stable_sort(scopes.begin(), scopes.end(), [&](const auto& a, const auto& b) {
+        return sim::element_number(a).value_or(0) < sim::element_number(b).value_or(0);
+    });
+    std::vector<Plot> plots;
+    for (const std::string& scope : scopes) {
+        auto& series = result.scopes[scope];
+        const std::string caption = caption_of(model, element_of(model, scope));
+        Plot plot{scope + " (" + caption + ")", {}};
+        for (std::size_t k = 0; k < series.size(); ++k) {
+            const std::string behind = block_behind(diagram, scope, k, series.size());
+            plot.signals.push_back({scope + "/" + std::to_string(k + 1) + " (" + caption + ")",
+                                    legend_of(model, behind), element_of(model, behind),
+                                    std::move(series[k])});
+        }
+        plots.push_back(std::move(plot));
+    }
+    if (plots.empty() && !result.states.empty()) {
+        Plot states{"States", {}};
+        for (auto& [block, values] : result.states) {
+            const int element = element_of(model, block);
+            states.signals.push_back({block + " (" + caption_of(model, element) + ")",
+                                      legend_of(model, block), element, std::move(values)});
+        }
+        std::stable_sort(states.signals.begin(), states.signals.end(),
+                         [](const auto& a, const auto& b) { return a.element < b.element; });
+        plots.push_back(std::move(states));
+    }
+    return plots;
+}
+
+sim::SimulationOptions options_of(const SimulateRequest& request, const Model& model) {
+    sim::SimulationOptions options;
+    options.stop_time = request.settings.stop_time;
+    options.solver = request.settings.solver;
+    options.fixed_step = request.settings.fixed_step;
+    options.relative_tolerance = request.settings.relative_tolerance;
+    options.absolute_tolerance = request.settings.absolute_tolerance;
+    options.progress = request.progress;
+    options.template_of = [&model](const sim::Block& block) {
+        const int element = element_of(model, block.name);
+        return element == 0 ? std::string() : template_name(model, element);
+    };
+    return options;
+}
+
+std::string element_list(const Model& model, const std::vector<int>& elements) {
+    std::string text;
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        text += (k == 0 ? "" : ", ") + element_label(model, elements[k]);
+    }
+    return text;
+}
+
+bool zero_or_empty(const std::string& text) {
+    if (text.empty()) return true;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && value == 0;
+}
+
+std::vector<int> derivative_elements(const Model& model, const std::string& program_dir) {
+    try {
+        return derivative_causality_elements(model, program_dir);
+    } catch (const FileError&) {
+        return {};  // Assign & Check already told the user about the table
+    }
+}
+
+// Elements in derivative causality whose initial value will not be used.
+std::vector<std::string> ignored_initial_values(const Model& model,
+                                                const std::vector<int>& derivative) {
+    std::vector<std::string> warnings;
+    for (int element : derivative) {
+        const std::string initial = std::string(
+            trim_blanks(model.objs[static_cast<std::size_t>(element)].parameter2.trimmed()));
+        if (zero_or_empty(initial)) continue;
+        warnings.push_back("Element " + element_label(model, element) +
+                           " is in derivative causality: its initial value " + initial +
+                           " is ignored, because its state follows from the store it is "
+                           "joined to.");
+    }
+    return warnings;
+}
+
+std::string divergence_advice(const Model& model, const std::vector<int>& derivative) {
+    return "\r\rIn derivative causality: " + element_list(model, derivative) +
+           ". A Derivative block inside a loop through a smaller integrating store grows at "
+           "every step, whatever the step size, as it does in Simulink. Number the larger "
+           "store first, so that Assign & Check gives it integral causality.";
+}
+
+// Why the checked diagram cannot run, with the elements to select; nothing
+// when it can.
+std::optional<std::string> refusal(const Model& model, const sim::Diagram& diagram,
+                                   const sim::TemplateOf& template_of, std::vector<int>& elements) {
+    std::vector<sim::Problem> errors;
+    for (sim::Problem& problem : sim::check_diagram(diagram)) {
+        if (problem.severity == sim::Severity::kError) errors.push_back(std::move(problem));
+    }
+    if (errors.empty()) return std::nullopt;
+    // The simulator's own account names the template of a block it does not know.
+    try {
+        const sim::CompiledDiagram compiled(diagram, template_of);
+    } catch (const sim::SimulationError& e) {
+        elements = {element_of(model, e.block())};
+        return std::string("The generated diagram cannot be simulated: ") + e.what();
+    } catch (const sim::AlgebraicLoop& loop) {
+        elements = loop.elements();
+        return "The generated diagram has an algebraic loop through elements " +
+               element_list(model, elements) + ". They are selected.";
+    } catch (const std::exception&) {
+    }
+    std::vector<sim::Problem> told(
+        errors.begin(),
+        errors.begin() + static_cast<std::ptrdiff_t>(std::min(errors.size(), kMostProblemsTold)));
+    std::string text = "The generated diagram cannot be simulated:";
+    for (const std::string& line : problem_lines(model, told)) text += "\r" + line;
+    for (const sim::Problem& problem : errors) {
+        for (int element : sim::element_numbers(problem.blocks)) elements.push_back(element);
+    }
+    std::sort(elements.begin(), elements.end());
+    elements.erase(std::unique(elements.begin(), elements.end()), elements.end());
+    return text;
+}
+
+}  // namespace
+
+SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& request,
+                             CausalityHost& host) {
+    SimulationRun run;
+    MemoryGenerationHost generation(host);
+    const GenerateResult generated = generate_Click(
+        window, {request.program_dir, request.simulink_version, request.window_caption, ""},
+        generation);
+    if (generated.outcome != GenerateOutcome::kWritten) return run;
+    const Model& model = window.model;
+
+    const std::vector<int> derivative = derivative_elements(model, request.program_dir);
+    run.warnings = ignored_initial_values(model, derivative);
+    if (!run.warnings.empty()) {
+        std::string text;
+        for (const std::string& warning : run.warnings)
+            text += (text.empty() ? "" : "\r") + warning;
+        host.show_message(text);
+    }
+
+    const sim::SimulationOptions options = options_of(request, model);
+    sim::Diagram diagram;
+    try {
+        diagram =
+            sim::read_generated(generation.text, sim::generated_form(request.simulink_version));
+    } catch (const std::exception& e) {
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::string("The generated diagram cannot be read back: ") + e.what();
+        return run;
+    }
+    if (auto why = refusal(model, diagram, options.template_of, run.elements)) {
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::move(*why);
+        return run;
+    }
+
+    sim::SimulationResult result;
+    try {
+        result = sim::simulate(diagram, options);
+    } catch (const std::exception& e) {
+        // The check passed, so this is the options or a value at run time.
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::string("The simulation cannot run: ") + e.what();
+        return run;
+    }
+    run.end_time = result.end_time;
+    switch (result.status) {
+        case sim::SimulationStatus::kCompleted:
+            run.outcome = SimulateOutcome::kCompleted;
+            break;
+        case sim::SimulationStatus::kCancelled:
+            run.outcome = SimulateOutcome::kCancelled;
+            break;
+        case sim::SimulationStatus::kNonFinite:
+        case sim::SimulationStatus::kStalled: {
+            run.outcome = SimulateOutcome::kStopped;
+            run.message = result.message;
+            if (const int element = element_of(model, result.block); element != 0) {
+                run.message += " (element " + element_label(model, element) + ")";
+                run.elements.push_back(element);
+            }
+            if (!derivative.empty()) {
+                run.message += divergence_advice(model, derivative);
+                run.elements.insert(run.elements.end(), derivative.begin(), derivative.end());
+            }
+            break;
+        }
+    }
+    run.time = std::move(result.time);
+    run.plots = plots_of(model, diagram, result);
+    return run;
+}
+
+namespace {
+
+// A CSV field: quoted when it holds a comma, a quote or a line break.
+std::string csv_field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+void append_number(std::string& out, double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, error == std::errc() ? end : buffer);
+}
+
+}  // namespace
+
+std::string simulation_csv(const SimulationRun& run) {
+    std::string csv = "t";
+    std::vector<const std::vector<double>*> columns;
+    for (const Plot& plot : run.plots) {
+        for (const PlotSignal& signal : plot.signals) {
+            csv += "," + csv_field(signal.column);
+            columns.push_back(&signal.values);
+        }
+    }
+    csv += "\n";
+    for (std::size_t row = 0; row < run.time.size(); ++row) {
+        append_number(csv, run.time[row]);
+        for (const std::vector<double>* column : columns) {
+            csv += ',';
+            if (row < column->size()) append_number(csv, (*column)[row]);
+        }
+        csv += "\n";
+    }
+    return csv;
+}
+
+}  // namespace vantor

@@ -1,0 +1,199 @@
+#include "shell/simulation_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <functional>
+
+#include "app/ports.h"
+#include "model/file_error.h"
+#include "model/file_saving.h"
+#include "shell/plot_file.h"
+#include "shell/simulation_chart.h"
+
+namespace vantor::shell {
+
+namespace {
+
+constexpr int kChartHeight = 320;
+// A drag shorter than this is a click, not a zoom.
+constexpr int kLeastZoomPixels = 4;
+
+QString number(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+// A chart that zooms to a dragged rectangle, shows all again on a right or
+// double click, and tells where the pointer is in time.
+class PlotView : public QChartView {
+  public:
+    PlotView(QChart* chart, std::function<void(double)> pointer_at)
+        : QChartView(chart), pointer_at_(std::move(pointer_at)) {
+        setRubberBand(QChartView::RectangleRubberBand);
+        setRenderHint(QPainter::Antialiasing);
+        setMouseTracking(true);
+        setMinimumHeight(kChartHeight);
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressed_at_ = event->position().toPoint();
+        QChartView::mousePressEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+        if (chart()->plotArea().contains(at)) pointer_at_(chart()->mapToValue(at).x());
+        QChartView::mouseMoveEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::RightButton) {
+            chart()->zoomReset();
+            event->accept();
+            return;
+        }
+        if (event->button() == Qt::LeftButton) {
+            const QPoint drag = event->position().toPoint() - pressed_at_;
+            if (std::abs(drag.x()) < kLeastZoomPixels || std::abs(drag.y()) < kLeastZoomPixels) {
+                // Hidden, the band is not zoomed into.
+                if (auto* band = findChild<QRubberBand*>()) band->hide();
+            }
+        }
+        QChartView::mouseReleaseEvent(event);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        chart()->zoomReset();
+        event->accept();
+    }
+
+  private:
+    std::function<void(double)> pointer_at_;
+    QPoint pressed_at_;
+};
+
+}  // namespace
+
+QString readout_text(const SimulationRun& run, std::size_t plot, double t) {
+    if (plot >= run.plots.size() || run.time.empty()) return {};
+    const std::size_t i = nearest_sample(run.time, t);
+    QString text = QStringLiteral("t = %1").arg(number(run.time[i]));
+    for (const PlotSignal& signal : run.plots[plot].signals) {
+        if (i >= signal.values.size()) continue;
+        text += QStringLiteral("   %1 = %2")
+                    .arg(QString::fromStdString(signal.legend), number(signal.values[i]));
+    }
+    return text;
+}
+
+SimulationWindow::SimulationWindow(Ports& ports, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      ports_(ports),
+      run_(std::make_shared<SimulationRun>()),
+      charts_(new QVBoxLayout),
+      readout_(new QLabel) {
+    auto* page = new QWidget;
+    page->setLayout(charts_);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    setCentralWidget(scroll);
+    readout_->setObjectName(QStringLiteral("readout"));
+    statusBar()->addWidget(readout_, 1);
+    build_menu();
+    resize(900, 2 * kChartHeight + 80);
+    update_title();
+}
+
+void SimulationWindow::build_menu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(file->addAction(QStringLiteral("Export &CSV...")), &QAction::triggered, this,
+            [this] { export_csv(); });
+    connect(file->addAction(QStringLiteral("Export &PNG...")), &QAction::triggered, this,
+            [this] { export_png(); });
+    connect(file->addAction(QStringLiteral("Export &SVG...")), &QAction::triggered, this,
+            [this] { export_svg(); });
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("&Close")), &QAction::triggered, this,
+            [this] { close(); });
+}
+
+void SimulationWindow::set_model(const std::string& caption, const std::string& folder) {
+    caption_ = caption;
+    folder_ = folder;
+    update_title();
+}
+
+void SimulationWindow::update_title() {
+    QString title = QStringLiteral("Simulation - ") + QString::fromStdString(caption_);
+    if (run_->outcome == SimulateOutcome::kStopped) {
+        title += QStringLiteral(" (stopped at t = %1)").arg(number(run_->end_time));
+    }
+    setWindowTitle(title);
+}
+
+void SimulationWindow::show_run(const SimulationRun& run) {
+    for (QChartView* view : chart_views()) delete view;
+    run_ = std::make_shared<const SimulationRun>(run);
+    for (std::size_t p = 0; p < run_->plots.size(); ++p) {
+        QChart* chart = make_plot_chart(run_->plots[p], run_->time);
+        refine_on_zoom(*chart, run_, p);
+        charts_->addWidget(new PlotView(chart, [this, p](double t) { show_readout(p, t); }));
+    }
+    readout_->clear();
+    update_title();
+}
+
+QList<QChartView*> SimulationWindow::chart_views() const {
+    return centralWidget()->findChildren<QChartView*>();
+}
+
+void SimulationWindow::show_readout(std::size_t plot, double t) {
+    readout_->setText(readout_text(*run_, plot, t));
+}
+
+QString SimulationWindow::readout() const {
+    return readout_->text();
+}
+
+template <typename Write>
+bool SimulationWindow::export_file(const char* title, const char* filter, const char* extension,
+                                   Write write) {
+    const std::string stem = caption_.empty() ? "model" : caption_;
+    const std::optional<std::string> path =
+        ports_.save_file({title, filter, folder_, stem + extension, false, true});
+    if (!path) return false;
+    try {
+        write(*path);
+        return true;
+    } catch (const FileError& e) {
+        ports_.message_box(
+            {std::string("The file could not be written: ") + e.what(), MessageButtons::kOk, true});
+        return false;
+    }
+}
+
+bool SimulationWindow::export_csv() {
+    return export_file("Export CSV", "CSV Files (*.csv)|*.csv|", ".csv",
+                       [this](const auto& path) { save_file(path, simulation_csv(*run_)); });
+}
+
+bool SimulationWindow::export_png() {
+    return export_file("Export PNG", "PNG Pictures (*.png)|*.png|", ".png",
+                       [this](const auto& path) { write_plot_file(*run_, path); });
+}
+
+bool SimulationWindow::export_svg() {
+    return export_file("Export SVG", "SVG Pictures (*.svg)|*.svg|", ".svg",
+                       [this](const auto& path) { write_plot_file(*run_, path); });
+}
+
+}  // namespace vantor::shell

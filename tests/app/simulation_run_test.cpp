@@ -1,0 +1,194 @@
+// Run > Simulate on whole models: Generate's road into memory, then the run.
+#include "app/simulation_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/app_fakes.h"
+#include "app/main_window.h"
+#include "app/model_document.h"
+#include "causality/causality_commands.h"
+#include "model/model_reader.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Messages : CausalityHost {
+    void show_message(const std::string& text) override { shown.push_back(text); }
+    void selection_changed(int) override {}
+    void redraw() override {}
+    std::vector<std::string> shown;
+};
+
+// Simulate takes Generate's road, which wants causality assigned first.
+ModelWindowState window_of(const Model& model) {
+    ModelWindowState window;
+    window.model = model;
+    Messages quiet;
+    assign_Click(window, VANTOR_DATA_DIR, quiet);
+    return window;
+}
+
+ObjRecord element(const char* type, const char* caption, const char* value,
+                  const char* initial = "") {
+    ObjRecord o;
+    o.type = type;
+    o.caption = caption;
+    o.parameters = value;
+    o.parameter2 = initial;
+    o.maxlin = std::string_view(type) == "111" ? 10 : 1;
+    return o;
+}
+
+// A motor inertia driving a load inertia through a gear of ratio 2: the
+// load's reflected inertia (4 × 1) is larger than the motor's (1), and the
+// motor, numbered first, takes integral causality.
+Model geared_inertias(const char* load_initial = "0") {
+    Model m;
+    const ObjRecord objs[] = {
+        element("Se_", "T", "1"),          element("111", "1", ""),
+        element("I__", "motor", "1", "0"), element("TRF", "gear", "2"),
+        element("111", "1", ""),           element("I__", "load", "1", load_initial),
+        element("R__", "friction", "0.1")};
+    for (const ObjRecord& o : objs) {
+        ObjRecord& slot = m.objs[static_cast<std::size_t>(++m.nobj)];
+        slot = o;
+        slot.left = static_cast<std::int16_t>(600 * m.nobj);
+        slot.top = 600;
+    }
+    const int bonds[][2] = {{1, 2}, {2, 3}, {2, 4}, {4, 5}, {5, 6}, {2, 7}};
+    for (const auto& b : bonds) {
+        m.lines[static_cast<std::size_t>(++m.nlin)] = {0, static_cast<std::int16_t>(b[0]),
+                                                       static_cast<std::int16_t>(b[1]), 0};
+        ++m.objs[static_cast<std::size_t>(b[0])].numlin;
+        ++m.objs[static_cast<std::size_t>(b[1])].numlin;
+    }
+    return m;
+}
+
+SimulateRequest request(int version = 3) {
+    SimulateRequest r;
+    r.program_dir = VANTOR_DATA_DIR;
+    r.simulink_version = version;
+    r.window_caption = "model";
+    return r;
+}
+
+TEST(SimulationRun, AnExampleRunsToItsStopTimeWithOneChartPerScopeInEveryVersion) {
+    const Model example = read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf");
+    for (int version = 1; version <= 3; ++version) {
+        SCOPED_TRACE(version);
+        ModelWindowState window = window_of(example);
+        Messages host;
+        const SimulationRun run = simulate_model(window, request(version), host);
+        ASSERT_EQ(run.outcome, SimulateOutcome::kCompleted) << run.message;
+        ASSERT_EQ(run.plots.size(), 1u);
+        ASSERT_EQ(run.plots[0].signals.size(), 1u);
+        const PlotSignal& signal = run.plots[0].signals[0];
+        EXPECT_EQ(signal.values.size(), run.time.size());
+        EXPECT_NE(signal.column.find("/1 ("), std::string::npos) << signal.column;
+        EXPECT_GT(signal.element, 0);  // the detector behind the scope
+        EXPECT_GT(run.time.back(), 0);
+    }
+}
+
+TEST(SimulationRun, AFixedStepRunHasOneRowPerStepAndTheCsvHeadsItsColumns) {
+    ModelWindowState window =
+        window_of(read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf"));
+    SimulateRequest r = request();
+    r.settings.solver = sim::SolverKind::kFixed;
+    r.settings.fixed_step = 0.001;
+    r.settings.stop_time = 0.01;
+    Messages host;
+    const SimulationRun run = simulate_model(window, r, host);
+    ASSERT_EQ(run.outcome, SimulateOutcome::kCompleted) << run.message;
+    EXPECT_EQ(run.time.size(), 11u);
+    const std::string csv = simulation_csv(run);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "t," + run.plots[0].signals[0].column);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 12);
+}
+
+TEST(SimulationRun, ADivergingDerivativeCausalityNamesTheStoreAndAdvises) {
+    ModelWindowState window = window_of(geared_inertias());
+    Messages host;
+    const SimulationRun run = simulate_model(window, request(), host);
+    ASSERT_EQ(run.outcome, SimulateOutcome::kStopped) << run.message;
+    EXPECT_LT(run.end_time, 10);
+    EXPECT_NE(run.message.find("In derivative causality: 6 (load)"), std::string::npos)
+        << run.message;
+    EXPECT_NE(run.message.find("Number the larger store first"), std::string::npos);
+    EXPECT_NE(std::find(run.elements.begin(), run.elements.end(), 6), run.elements.end());
+    // No Scope: the integrator states are plotted.
+    ASSERT_EQ(run.plots.size(), 1u);
+    EXPECT_EQ(run.plots[0].title, "States");
+}
+
+TEST(SimulationRun, AnInitialValueInDerivativeCausalityIsWarnedAboutBeforeTheRun) {
+    ModelWindowState window = window_of(geared_inertias("2.5"));
+    Messages host;
+    const SimulationRun run = simulate_model(window, request(), host);
+    ASSERT_EQ(run.warnings.size(), 1u);
+    EXPECT_NE(run.warnings[0].find("6 (load)"), std::string::npos);
+    EXPECT_NE(run.warnings[0].find("2.5 is ignored"), std::string::npos);
+    ASSERT_FALSE(host.shown.empty());
+    EXPECT_EQ(host.shown.back(), run.warnings[0]);
+}
+
+// A program folder whose capacitor template writes a block type nobody knows.
+std::string broken_program_folder() {
+    const fs::path dir = fs::path(testing::TempDir()) / "sim_broken_program";
+    fs::remove_all(dir);
+    fs::copy(VANTOR_DATA_DIR, dir, fs::copy_options::recursive);
+    for (const char* name : {"C__.cod", "C__1.cod"}) {
+        const fs::path file = dir / "code3" / name;
+        if (!fs::exists(file)) continue;
+        std::ifstream in(file, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        for (std::size_t at = text.find("Integrator"); at != std::string::npos;
+             at = text.find("Integrator", at + 1)) {
+            text.replace(at, 10, "Lookupator");
+        }
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    }
+    return dir.string();
+}
+
+TEST(SimulationRun, ABlockTheSimulatorDoesNotKnowIsNamedWithItsTemplate) {
+    ModelWindowState window =
+        window_of(read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf"));
+    SimulateRequest r = request();
+    r.program_dir = broken_program_folder();
+    Messages host;
+    const SimulationRun run = simulate_model(window, r, host);
+    ASSERT_EQ(run.outcome, SimulateOutcome::kRefused);
+    EXPECT_NE(run.message.find("'Lookupator'"), std::string::npos) << run.message;
+    EXPECT_NE(run.message.find("(template C__"), std::string::npos) << run.message;
+    ASSERT_EQ(run.elements.size(), 1u);
+    EXPECT_EQ(window.model.objs[static_cast<std::size_t>(run.elements[0])].type, "C__");
+}
+
+TEST(SimulationRun, AnAlgebraicLoopIsRefusedAndItsElementsSelectedInTheWindow) {
+    AppState app;
+    app.program_dir = VANTOR_DATA_DIR;
+    app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/algebraic_loop.bgf";
+    test::FakePorts ports;
+    ModelDocument doc(app, ports);
+    doc.assign_Click();
+    const SimulationRun run = doc.simulate_Click();
+    ASSERT_EQ(run.outcome, SimulateOutcome::kRefused) << run.message;
+    EXPECT_NE(run.message.find("algebraic loop"), std::string::npos) << run.message;
+    // The three resistors and the junctions between them.
+    EXPECT_EQ(run.elements, (std::vector<int>{2, 3, 4, 5, 8, 9}));
+    for (int element : run.elements) {
+        EXPECT_EQ(doc.window.model.objs[static_cast<std::size_t>(element)].selected, kTrue);
+    }
+    EXPECT_EQ(ports.messages.back(), run.message);
+}
+
+}  // namespace
+}  // namespace vantor

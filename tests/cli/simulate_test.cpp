@@ -1,0 +1,183 @@
+// vantor-cli simulate, and generate's read-back check of what it wrote.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "cli_run.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
+#include "model/model_reader.h"
+#include "model/model_writer.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliRun;
+using test::run;
+using test::temp_path;
+
+const std::string kExamples = VANTOR_EXAMPLES_DIR;
+const std::string kData = VANTOR_DATA_DIR;
+
+// The example with causality assigned, as the Simulate command needs it.
+std::string causal(const std::string& example) {
+    const std::string path = temp_path(example + ".bgf");
+    const CliRun r =
+        run({"--program-dir", kData, "causality", kExamples + "/" + example + ".bgf", "-o", path});
+    EXPECT_NE(r.code, kExitUsage) << r.err;
+    return path;
+}
+
+CliRun simulate(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--program-dir", kData, "simulate"});
+    return run(args);
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(CliSimulate, CsvHasTimeThenOneColumnPerScopeInputDownToTheStopTime) {
+    const std::string model = causal("series_rlc");
+    CliRun r = simulate({model});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const std::vector<std::string> rows = lines_of(r.out);
+    ASSERT_GT(rows.size(), 10u);
+    EXPECT_EQ(rows[0], "t,9scope/1 (scope)");
+    EXPECT_EQ(rows[1].substr(0, 2), "0,");
+    EXPECT_EQ(rows.back().substr(0, 3), "10,");
+    EXPECT_TRUE(std::all_of(rows.begin(), rows.end(), [](const std::string& row) {
+        return std::count(row.begin(), row.end(), ',') == 1;
+    }));
+
+    // With -o the CSV goes to the file and stdout keeps the report.
+    const std::string csv = temp_path("rlc.csv");
+    r = simulate({model, "--t-end", "0.5", "-o", csv});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(lines_of(read_whole_file(csv)).back().substr(0, 4), "0.5,");
+    EXPECT_EQ(r.out.find("t,"), std::string::npos);
+}
+
+TEST(CliSimulate, AFixedStepGivesOneRowPerStep) {
+    const CliRun r =
+        simulate({causal("series_rlc"), "--t-end", "0.01", "--fixed-step", "0.001", "-o", "-"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const std::vector<std::string> rows = lines_of(r.out);
+    ASSERT_EQ(rows.size(), 12u) << r.out;
+    EXPECT_EQ(rows[1].substr(0, 2), "0,");
+    EXPECT_EQ(rows[2].substr(0, 6), "0.001,");
+    EXPECT_EQ(rows[11].substr(0, 5), "0.01,");
+}
+
+TEST(CliSimulate, PlotsArePicturesThatLoad) {
+    const std::string model = causal("series_rlc");
+    const std::string png = temp_path("rlc.png");
+    const std::string svg = temp_path("rlc.SVG");
+    ASSERT_EQ(simulate({model, "--t-end", "0.5", "-o", temp_path("a.csv"), "--plot", png}).code,
+              kExitOk);
+    const QImage image(QString::fromStdString(png));
+    EXPECT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 100);
+    ASSERT_EQ(simulate({model, "--t-end", "0.5", "-o", temp_path("b.csv"), "--plot", svg}).code,
+              kExitOk);
+    EXPECT_NE(read_whole_file(svg).find("<svg"), std::string::npos);
+}
+
+TEST(CliSimulate, BadOptionsAreUsageErrorsNamingTheOption) {
+    const std::string model = kExamples + "/series_rlc.bgf";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{model, "--fixed-step", "0.1", "--atol", "1e-9"},
+         "--fixed-step and --atol cannot be used together"},
+        {{model, "--rtol", "1e-4", "--fixed-step", "0.1"},
+         "--fixed-step and --rtol cannot be used together"},
+        {{model, "--t-end", "0"}, "--t-end takes a positive number"},
+        {{model, "--t-end", "inf"}, "--t-end takes a positive number"},
+        {{model, "--rtol", "-1e-3"}, "--rtol takes a positive number"},
+        {{model, "--atol", "1e-6x"}, "--atol takes a positive number"},
+        {{model, "--fixed-step"}, "--fixed-step takes a positive number"},
+        {{model, "--plot", "chart.pdf"}, "--plot must end in .png or .svg"},
+        {{model, "-o", model}, model + ": this is the model's own file"},
+        {{model, "--simulink", "0"}, "--simulink takes 1, 2 or 3"},
+        {{"--t-end", "1"}, "simulate needs a MODEL"},
+    };
+    for (const auto& [args, problem] : cases) {
+        const CliRun r = simulate(args);
+        EXPECT_EQ(r.code, kExitUsage) << problem;
+        EXPECT_EQ(r.err.find("vantor-cli: " + problem), 0u) << r.err;
+        EXPECT_NE(r.err.find("\nusage: vantor-cli simulate"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(CliSimulate, ModelsThatCannotRunExitWithOneAndSayWhy) {
+    // Not causal: generation refuses, as Generate does.
+    CliRun r = simulate({kExamples + "/series_rlc.bgf"});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_NE(r.err.find("You must assign causality before converting"), std::string::npos);
+
+    r = simulate({causal("algebraic_loop"), "-o", temp_path("loop.csv")});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_NE(r.err.find("vantor-cli: The generated diagram has an algebraic loop through "
+                         "elements 2 (1), 3 (R1), 4 (0), 5 (R2), 8 (1), 9 (R3)."),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(temp_path("loop.csv")));
+}
+
+// A negative resistance makes the circuit grow without bound until a state
+// is no longer finite.
+TEST(CliSimulate, ARunThatBlowsUpStillWritesWhatItComputed) {
+    const std::string path = causal("series_rlc");
+    Model model = read_model_file(path);
+    model.objs[4].parameters = "-1e6";
+    save_file(path, format_model(model));
+    const std::string csv = temp_path("wild.csv");
+    const CliRun r = simulate({path, "-o", csv});
+    EXPECT_EQ(r.code, kExitModelProblem);
+    EXPECT_NE(r.err.find("(element 3 (I))"), std::string::npos) << r.err;
+    const std::vector<std::string> rows = lines_of(read_whole_file(csv));
+    EXPECT_GT(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "t,9scope/1 (scope)");
+}
+
+// A program folder whose connection template points every line at input 9,
+// which no block has.
+TEST(CliGenerate, ProblemsOfTheWrittenFileAreWarningsAndStrictFailsOnThem) {
+    const std::string folder = temp_path("broken_program");
+    fs::remove_all(folder);
+    fs::copy(kData, folder, fs::copy_options::recursive);
+    save_file(folder + "/code3/lin.cod", "add_line(sys,'#block1#/#con1#','#block2#/9');\r\n");
+    const std::string model = causal("series_rlc");
+
+    const auto generate = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = {"--program-dir", folder, "generate",
+                                         model,           "-o",   temp_path("rlc.m")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return run(args);
+    };
+    const CliRun lenient = generate({});
+    const CliRun strict = generate({"--strict"});
+    EXPECT_EQ(lenient.code, kExitOk);
+    EXPECT_EQ(strict.code, kExitModelProblem);
+    EXPECT_EQ(strict.err, lenient.err);
+    EXPECT_NE(lenient.err.find("vantor-cli: error: "), std::string::npos) << lenient.err;
+    EXPECT_NE(lenient.err.find("2sum/9: '2sum' has 3 input(s) (element 2 (1))"), std::string::npos)
+        << lenient.err;
+    EXPECT_TRUE(fs::exists(temp_path("rlc.m")));
+
+    // The shipped templates give a sound file.
+    const CliRun sound =
+        run({"--program-dir", kData, "generate", model, "-o", temp_path("ok.m"), "--strict"});
+    EXPECT_EQ(sound.code, kExitOk);
+    EXPECT_EQ(sound.err, "");
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,215 @@
+// The simulation window, its charts and the files it writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+#include <QLegendMarker>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+#include <cmath>
+#include <limits>
+
+#include "app/app_fakes.h"
+#include "gui/menu_walk.h"
+#include "gui/program_folder.h"
+#include "model/file_error.h"
+#include "shell/main_window_widget.h"
+#include "shell/model_window_widget.h"
+#include "shell/plot_file.h"
+#include "shell/simulation_chart.h"
+#include "shell/simulation_window.h"
+
+namespace vantor::test {
+namespace {
+
+using shell::SimulationWindow;
+
+// Two charts: two signals on the first, one on the second, over t = 0..2.
+SimulationRun two_plot_run() {
+    SimulationRun run;
+    run.outcome = SimulateOutcome::kCompleted;
+    run.time = {0.0, 0.5, 1.0, 1.5, 2.0};
+    run.end_time = 2.0;
+    run.plots = {
+        {"11scope (scope)",
+         {{"11scope/1 (scope)", "De (3)", 3, {0, 1, 2, 3, 4}},
+          {"11scope/2 (scope)", "Se (1)", 1, {5, 5, 5, 5, 5}}}},
+        {"States", {{"4int (I)", "I (4)", 4, {0, -1, -2, -1, 0}}}},
+    };
+    return run;
+}
+
+std::vector<std::string> legend_names(const QChartView& view) {
+    std::vector<std::string> names;
+    for (QLegendMarker* marker : view.chart()->legend()->markers()) {
+        names.push_back(marker->label().toStdString());
+    }
+    return names;
+}
+
+QValueAxis* time_axis(const QChartView& view) {
+    return static_cast<QValueAxis*>(view.chart()->axes(Qt::Horizontal).front());
+}
+
+TEST(PlotPoints, KeepsEveryFiniteSampleOrThinsWithoutLosingPeaks) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> time = {0, 1, 2, 3};
+    const QList<QPointF> kept = shell::plot_points(time, std::vector<double>{1, nan, 3, inf}, 10);
+    EXPECT_EQ(kept, (QList<QPointF>{{0, 1}, {2, 3}}));
+
+    std::vector<double> long_time(100000);
+    std::vector<double> wave(long_time.size());
+    for (std::size_t i = 0; i < long_time.size(); ++i) {
+        long_time[i] = static_cast<double>(i) * 1e-3;
+        wave[i] = std::sin(static_cast<double>(i) * 0.05);
+    }
+    wave[31337] = 7;  // a single-sample spike
+    const QList<QPointF> thin = shell::plot_points(long_time, wave, 800);
+    ASSERT_LE(thin.size(), 800);
+    EXPECT_EQ(thin.front(), QPointF(0, 0));
+    EXPECT_EQ(thin.back().x(), long_time.back());
+    EXPECT_TRUE(std::any_of(thin.begin(), thin.end(), [](QPointF p) { return p.y() == 7; }));
+    EXPECT_TRUE(std::is_sorted(thin.begin(), thin.end(),
+                               [](QPointF a, QPointF b) { return a.x() < b.x(); }));
+}
+
+TEST(PlotPoints, NearestSampleSplitsTheGapsBetweenTimes) {
+    const std::vector<double> time = {0.0, 1.0, 3.0};
+    const std::pair<double, std::size_t> cases[] = {{-5, 0},  {0.4, 0}, {0.6, 1},
+                                                    {1.9, 1}, {2.1, 2}, {9, 2}};
+    for (const auto& [t, expected] : cases)
+        EXPECT_EQ(shell::nearest_sample(time, t), expected) << t;
+    EXPECT_EQ(shell::nearest_sample({}, 1.0), 0u);
+}
+
+TEST(SimulationWindow, ShowsAChartPerPlotWithTheSignalsLegends) {
+    FakePorts ports;
+    SimulationWindow window(ports);
+    window.set_model("rlc", "");
+    window.show_run(two_plot_run());
+    const QList<QChartView*> views = window.chart_views();
+    ASSERT_EQ(views.size(), 2);
+    EXPECT_EQ(legend_names(*views[0]), (std::vector<std::string>{"De (3)", "Se (1)"}));
+    EXPECT_EQ(legend_names(*views[1]), (std::vector<std::string>{"I (4)"}));
+    EXPECT_EQ(views[1]->chart()->title(), "States");
+    EXPECT_EQ(window.windowTitle(), "Simulation - rlc");
+
+    window.show_readout(0, 0.7);
+    EXPECT_EQ(window.readout(), "t = 0.5   De (3) = 1   Se (1) = 5");
+
+    // A run that stopped early replaces the charts and says where it stopped.
+    SimulationRun stopped = two_plot_run();
+    stopped.outcome = SimulateOutcome::kStopped;
+    stopped.end_time = 1.25;
+    stopped.plots.pop_back();
+    stopped.plots[0].signals[0].values.back() = std::numeric_limits<double>::infinity();
+    window.show_run(stopped);
+    EXPECT_EQ(window.chart_views().size(), 1);
+    EXPECT_EQ(window.windowTitle(), "Simulation - rlc (stopped at t = 1.25)");
+}
+
+TEST(SimulationWindow, DraggingZoomsAndARightClickShowsTheWholeRunAgain) {
+    FakePorts ports;
+    SimulationWindow window(ports);
+    window.show_run(two_plot_run());
+    window.show();
+    QChartView* view = window.chart_views().front();
+    QWidget* surface = view->viewport();
+    const QRect area = view->chart()->plotArea().toRect();
+
+    const QPoint from = area.topLeft() + QPoint(area.width() / 4, 10);
+    const QPoint to = area.topLeft() + QPoint(area.width() / 2, area.height() - 10);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(surface, to);
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_NEAR(time_axis(*view)->min(), 0.5, 0.05);
+    EXPECT_NEAR(time_axis(*view)->max(), 1.0, 0.05);
+
+    // A click is no zoom.
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_NEAR(time_axis(*view)->max(), 1.0, 0.05);
+
+    QTest::mouseClick(surface, Qt::RightButton, Qt::NoModifier, to);
+    EXPECT_EQ(time_axis(*view)->min(), 0.0);
+    EXPECT_EQ(time_axis(*view)->max(), 2.0);
+}
+
+TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
+    QTemporaryDir dir;
+    FakePorts ports;
+    SimulationWindow window(ports);
+    window.set_model("rlc", "/models");
+    const SimulationRun run = two_plot_run();
+    window.show_run(run);
+    const std::string csv = dir.filePath("out.csv").toStdString();
+    const std::string png = dir.filePath("out.png").toStdString();
+    const std::string svg = dir.filePath("out.svg").toStdString();
+    ports.files = {csv, png, svg, std::nullopt, dir.filePath("out.jpg").toStdString()};
+
+    ASSERT_TRUE(window.export_csv());
+    EXPECT_EQ(file_text(csv), simulation_csv(run));
+    EXPECT_EQ(ports.dialogs.back().proposed_name, "rlc.csv");
+    EXPECT_EQ(ports.dialogs.back().folder, "/models");
+    ASSERT_TRUE(window.export_png());
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(),
+              QSize(shell::kPlotFileWidth, 2 * shell::kPlotFileChartHeight));
+    ASSERT_TRUE(window.export_svg());
+    EXPECT_EQ(file_text(svg).rfind("<?xml", 0), 0u);
+    EXPECT_EQ(ports.dialogs.back().title, "Export SVG");
+
+    EXPECT_FALSE(window.export_png());  // cancelled
+    EXPECT_TRUE(ports.messages.empty());
+    EXPECT_FALSE(window.export_png());  // a name the PNG export cannot write
+    ASSERT_EQ(ports.messages.size(), 1u);
+    EXPECT_NE(ports.messages[0].find("out.jpg"), std::string::npos) << ports.messages[0];
+}
+
+TEST(PlotFile, TheExtensionChoosesTheFormatInAnyCase) {
+    QTemporaryDir dir;
+    const SimulationRun run = two_plot_run();
+    const std::string upper = dir.filePath("RUN.PNG").toStdString();
+    shell::write_plot_file(run, upper);
+    EXPECT_FALSE(QImage(QString::fromStdString(upper)).isNull());
+
+    const std::string jpeg = dir.filePath("run.jpg").toStdString();
+    try {
+        shell::write_plot_file(run, jpeg);
+        FAIL() << "a .jpg was written";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), jpeg);
+    }
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(jpeg)));
+}
+
+TEST(SimulationWindow, RunSimulateChartsEveryScopeOfTheModel) {
+    ProgramFolder folder;
+    std::filesystem::copy(std::filesystem::path(VANTOR_DATA_DIR) / "code3",
+                          std::filesystem::path(folder.path()) / "code3",
+                          std::filesystem::copy_options::recursive);
+    FakePorts ports;
+    shell::MainWindowWidget main(folder.path(), example("series_rlc.bgf"), &ports);
+    main.activate();
+    shell::ModelWindowWidget* widget = main.model_window_widget(1);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->simulation_window(), nullptr);
+
+    find_item(*widget->menuBar(), "&Run > &Assign && Check Causality")->trigger();
+    find_item(*widget->menuBar(), "&Run > &Simulate")->trigger();
+    SimulationWindow* charts = widget->simulation_window();
+    ASSERT_NE(charts, nullptr) << (ports.messages.empty() ? "" : ports.messages.back());
+    EXPECT_TRUE(charts->isVisible());
+    EXPECT_EQ(charts->run().outcome, SimulateOutcome::kCompleted);
+    ASSERT_EQ(charts->chart_views().size(), 1);
+    EXPECT_NE(charts->chart_views()[0]->chart()->title().indexOf("scope"), -1);
+    EXPECT_GT(charts->run().time.size(), 10u);
+    EXPECT_EQ(charts->windowTitle(), "Simulation - series_rlc");
+    EXPECT_EQ(main.core().model_window(1)->history.undo_text(), "&Undo Simulate");
+}
+
+}  // namespace
+}  // namespace vantor::test
