@@ -111,6 +111,8 @@ QChart* make_plot_chart(const Plot& plot, const std::vector<double>& time) {
     t_axis->setRange(t0, t1);
     const auto [v0, v1] = value_range(lo, hi);
     value_axis->setRange(v0, v1);
+    // Round ticks read better than the margins' odd ends.
+    value_axis->applyNiceNumbers();
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
