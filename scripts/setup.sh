@@ -4,6 +4,10 @@
 #                               (without a display: list and resave it with vantor-cli)
 #   scripts/setup.sh test       build, then run the whole test suite
 #   scripts/setup.sh sanitize   build the tests with AddressSanitizer and UBSan and run them
+#   scripts/setup.sh package    build, then make the Debian package build/vantor_VERSION_amd64.deb
+#   scripts/setup.sh check-package
+#                               check that package: unpacked, its vantor-cli works on an example;
+#                               its desktop entry, manual pages and lintian
 # Works as root, or as a user who may use sudo.
 set -euo pipefail
 
@@ -25,9 +29,9 @@ as_root() {
   fi
 }
 
-install_packages() {
+install_packages() {  # install_packages [EXTRA-PACKAGES...]
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -73,8 +77,22 @@ case "$mode" in
       LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0" \
       ctest --test-dir "$top/build-sanitize" --output-on-failure -j "$jobs"
     ;;
+  package)
+    install_packages
+    build "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    (cd "$top/build" && cpack -G DEB)
+    ;;
+  check-package)
+    install_packages lintian desktop-file-utils man-db
+    deb=$(ls "$top"/build/vantor_*_amd64.deb 2>/dev/null | head -n 1)
+    if [ -z "$deb" ]; then
+      echo "setup: no package in build/; run scripts/setup.sh package first" >&2
+      exit 1
+    fi
+    "$top/scripts/check_package.sh" "$deb"
+    ;;
   *)
-    sed -n '2,7p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,11p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
     exit 2
     ;;
 esac

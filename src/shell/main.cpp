@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "model/file_error.h"
 #include "model/file_saving.h"
@@ -17,7 +18,34 @@
 #include "shell/main_window_widget.h"
 #include "shell/splash.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vantor [--journal FILE] [MODEL]\n"
+    "       vantor --version\n"
+    "\n"
+    "Opens the bond-graph editor, and MODEL (a .bgf file) in a model window.\n"
+    "\n"
+    "options:\n"
+    "  --journal FILE   append every event the model windows run to FILE\n"
+    "  -h, --help       show this text\n"
+    "  --version        show the version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--version") {
+            std::printf("vantor %s\n", VANTOR_VERSION);
+            return 0;
+        }
+        if (word == "-h" || word == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     vantor::ignore_file_size_signal();
     QApplication application(argc, argv);
     // Model windows and palettes refuse to close on their own; the main
@@ -30,7 +58,7 @@ int main(int argc, char** argv) {
     const std::optional<vantor::shell::EditorOptions> options =
         vantor::shell::read_editor_options(words);
     if (!options) {
-        std::fputs("usage: vantor [--journal FILE] [MODEL]\n", stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
 

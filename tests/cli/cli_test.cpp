@@ -64,6 +64,29 @@ TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
     EXPECT_NE(refused.err.find(bad + ", line 2: "), std::string::npos) << refused.err;
 }
 
+TEST(Cli, VersionAndHelpGoToStdoutAndSucceed) {
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.code, kExitOk);
+    EXPECT_EQ(version.out, std::string("vantor-cli ") + VANTOR_VERSION + "\n");
+
+    const CliRun help = run({"--help"});
+    for (const char* command :
+         {"info", "resave", "causality", "generate", "edit", "render", "simulate"}) {
+        EXPECT_NE(help.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+    }
+    // A command's own help, wherever the option stands among its arguments.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"generate", "--help"}, {"--program-dir", "/x", "generate", "a.bgf", "-h"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, kExitOk);
+        EXPECT_EQ(r.out.rfind("usage: vantor-cli [--program-dir DIR] generate MODEL", 0), 0u)
+            << r.out;
+        EXPECT_NE(r.out.find("--strict exits 1"), std::string::npos);
+        EXPECT_EQ(r.out.find("simulate"), std::string::npos);
+        EXPECT_TRUE(r.err.empty());
+    }
+}
+
 TEST(Cli, ResaveLeavesTheTargetAloneWhenTheSourceIsRefused) {
     const std::string bad = temp_path("refused.bgf");
     const std::string out = temp_path("kept.bgf");
