@@ -1,16 +1,16 @@
 // The simulation window, its charts and the files it writes.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QImage>
 #include <QLegendMarker>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "app/app_fakes.h"
@@ -208,6 +208,9 @@ TEST(SimulationWindow, RunSimulateChartsEveryScopeOfTheModel) {
     EXPECT_NE(charts->chart_views()[0]->chart()->title().indexOf("scope"), -1);
     EXPECT_GT(charts->run().time.size(), 10u);
     EXPECT_EQ(charts->windowTitle(), "Simulation - series_rlc");
+    // For people to look at.
+    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
+    charts->grab().save(QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath("simulation.png"));
     EXPECT_EQ(main.core().model_window(1)->history.undo_text(), "&Undo Simulate");
 }
 
