@@ -190,5 +190,36 @@ TEST(SimulationRun, AnAlgebraicLoopIsRefusedAndItsElementsSelectedInTheWindow) {
     EXPECT_EQ(ports.messages.back(), run.message);
 }
 
+// Generate writes what a broken connection template makes, then says in one
+// message what reading it back found: ten problems, and how many more.
+TEST(GenerateCheck, TheWindowListsTheFirstTenProblemsOfTheWrittenFile) {
+    const std::string folder = broken_program_folder();
+    std::ofstream(fs::path(folder) / "code3" / "lin.cod", std::ios::binary | std::ios::trunc)
+        << "add_line(sys,'#block1#/#con1#','#block2#/9');\r\n";
+    AppState app;
+    app.program_dir = folder;
+    app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf";
+    test::FakePorts ports;
+    ModelDocument doc(app, ports);
+    doc.assign_Click();
+    const std::string out = (fs::path(testing::TempDir()) / "rlc.m").string();
+    ports.files = {out};
+    const GenerateResult result = doc.generate_Click();
+    ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
+    EXPECT_TRUE(fs::exists(out));
+    ASSERT_GT(result.problems.size(), 10u);
+    const std::string& message = ports.messages.back();
+    EXPECT_EQ(
+        message.rfind("The Simulink file " + out + " was written, but reading it back found " +
+                          std::to_string(result.problems.size()) + " problems:",
+                      0),
+        0u)
+        << message;
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\r'), 11);
+    EXPECT_NE(message.find("(element 2 (1))"), std::string::npos) << message;
+    EXPECT_NE(message.find("\r... and " + std::to_string(result.problems.size() - 10) + " more."),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace vantor
