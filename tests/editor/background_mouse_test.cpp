@@ -101,15 +101,12 @@ TEST_F(BackgroundMouseTest, RectangleFollowsThePointerFromItsFirstCorner) {
     form_mousemove(window, app, 1, 0, 1200, 1800);
     const RectangleShape& band = window.sector;
     EXPECT_TRUE(band.visible);
-    EXPECT_EQ(band.left, 1200);
-    EXPECT_EQ(band.top, 1500);
-    EXPECT_EQ(band.width, 800);
-    EXPECT_EQ(band.height, 300);
+    EXPECT_EQ((std::vector<float>{band.left, band.top, band.width, band.height}),
+              (std::vector<float>{1200, 1500, 800, 300}));
 
     Form_MouseUp(window, app, 1, 0, 1200, 1800);
     EXPECT_FALSE(band.visible);
-    EXPECT_EQ(band.width, 1);
-    EXPECT_EQ(band.height, 1);
+    EXPECT_EQ((std::vector<float>{band.width, band.height}), (std::vector<float>{1, 1}));
     EXPECT_EQ(app.selband, kFalse);
     EXPECT_EQ(app.selready, kTrue);
 }
@@ -172,13 +169,11 @@ TEST_F(BackgroundMouseTest, LargeEmptyRectangleMakesATextNote) {
     window.Text1.text = "old";
     drag_rectangle(5300, 5000, 5000, 5300);
     ASSERT_EQ(window.model.nobj, 2);
-    EXPECT_EQ(obj(2).type, "Tex");
-    EXPECT_EQ(obj(2).caption.trimmed(), "");
-    EXPECT_EQ(obj(2).left, 5000);
-    EXPECT_EQ(obj(2).top, 5000);
-    EXPECT_EQ(obj(2).maxlin, 0);
-    EXPECT_EQ(glyph(2).width, 300);
-    EXPECT_EQ(glyph(2).height, 300);
+    EXPECT_EQ(obj(2).type.trimmed() + "|" + obj(2).caption.trimmed(), "Tex|");
+    EXPECT_EQ((std::vector<int>{obj(2).left, obj(2).top, obj(2).maxlin}),
+              (std::vector<int>{5000, 5000, 0}));
+    EXPECT_EQ((std::vector<float>{glyph(2).width, glyph(2).height}),
+              (std::vector<float>{300, 300}));
     EXPECT_TRUE(selection() == std::vector<int>{2});
     EXPECT_EQ(glyph(2).color, app.colsel);
 
@@ -228,7 +223,7 @@ TEST_F(BackgroundMouseTest, ClickSelectsTheBondUnderThePointerWithItsPort) {
     EXPECT_FALSE(window.menus.copy);
     EXPECT_FALSE(window.Text1.visible);
     EXPECT_EQ(window.Text1.text, "");
-    EXPECT_EQ(window.model.lines[static_cast<std::size_t>(j)].causa, 4);
+    EXPECT_EQ(bond(j).causa, 4);
 
     Form_MouseUp(window, app, 1, 0, 700, 2000);  // on nothing
     EXPECT_FALSE(bond_selected(j));
@@ -242,19 +237,18 @@ TEST_F(BackgroundMouseTest, DoubleClickOnABondCyclesItsCausalStroke) {
     const int cycle[][2] = {{0, 1}, {1, 2}, {2, 0}, {3, 4}, {4, 4}};
     for (const auto& c : cycle) {
         SCOPED_TRACE(c[0]);
-        LineRecord& bond = window.model.lines[static_cast<std::size_t>(j)];
-        bond.causa = static_cast<std::int16_t>(c[0]);
+        bond(j).causa = static_cast<std::int16_t>(c[0]);
         window.saved = kTrue;
         double_click_at(1500, 1100);
-        EXPECT_EQ(bond.causa, c[1]);
+        EXPECT_EQ(bond(j).causa, c[1]);
         EXPECT_TRUE(bond_selected(j));
         EXPECT_EQ(window.saved, c[0] < 4 ? kFalse : kTrue);  // the partial redraw ran
         EXPECT_EQ(window.mouse.dblclick, kFalse);
     }
     // The double click is used up: the next click only selects.
-    window.model.lines[static_cast<std::size_t>(j)].causa = 0;
+    bond(j).causa = 0;
     Form_MouseUp(window, app, 1, 0, 1500, 1100);
-    EXPECT_EQ(window.model.lines[static_cast<std::size_t>(j)].causa, 0);
+    EXPECT_EQ(bond(j).causa, 0);
 }
 
 TEST_F(BackgroundMouseTest, LosingTheFocusOnlyEndsTheDrag) {

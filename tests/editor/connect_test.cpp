@@ -61,7 +61,6 @@ class ConnectTest : public EditorTest {
         image1_Click(window, app, p);
     }
 
-    const LineRecord& bond(int j) const { return window.model.lines[static_cast<std::size_t>(j)]; }
     void fill_bonds_to_the_limit() {
         while (window.model.nlin < kMaxBonds) add_bond(0, 0, 0, 0, 0, 0);
     }
@@ -188,15 +187,9 @@ class SignalLinkTest : public ConnectTest {
     void SetUp() override {
         ConnectTest::SetUp();
         source = add(signal_block("De", 0, 1), 1000, 1000);
-        output = add(port(source, -1), 1240, 1000);
+        output = add(test::lone_port(source, -1), 1240, 1000);
         scope = add(signal_block("scope", 1, 0), 4000, 3000);
-        input = add(port(scope, 0), 3880, 3000);
-    }
-    // The only port on its side: the redraws leave it where it is.
-    static ObjRecord port(int owner, int signout) {
-        ObjRecord p = con(owner, signout);
-        p.auxil3 = 1;
-        return p;
+        input = add(test::lone_port(scope, 0), 3880, 3000);
     }
     int source = 0, output = 0, scope = 0, input = 0;
 };

@@ -51,7 +51,6 @@ class EditTest : public EditorTest {
         habilita(window);
     }
 
-    LineRecord& bond(int j) { return window.model.lines[static_cast<std::size_t>(j)]; }
     std::string type(int i) const { return obj(i).type.trimmed(); }
 
     RecordingClipboard clipboard;

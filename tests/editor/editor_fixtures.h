@@ -47,6 +47,13 @@ inline ObjRecord con(int owner, int signout) {
     return obj;
 }
 
+// The only port on its side of `owner`: the redraws leave it where it is.
+inline ObjRecord lone_port(int owner, int signout) {
+    ObjRecord p = con(owner, signout);
+    p.auxil3 = 1;
+    return p;
+}
+
 class EditorTest : public testing::Test {
   protected:
     void SetUp() override { init_model_window(window, 1); }
@@ -79,6 +86,7 @@ class EditorTest : public testing::Test {
     }
 
     const ObjRecord& obj(int i) const { return window.model.objs[static_cast<std::size_t>(i)]; }
+    LineRecord& bond(int j) { return window.model.lines[static_cast<std::size_t>(j)]; }
     Glyph& glyph(int i) { return window.image1[static_cast<std::size_t>(i)]; }
     bool selected(int i) const { return obj(i).selected == kTrue; }
     bool bond_selected(int j) const {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <functional>
 
+#include "edit_fixtures.h"
 #include "editor/replay.h"
-#include "editor_fixtures.h"
 #include "simulink/block_captions.h"
 #include "test_scratch.h"
 
@@ -38,10 +38,10 @@ class FakeMatlab : public MatlabLink {
     std::string answer;
 };
 
-class ElementDblClickTest : public test::EditorTest {
+class ElementDblClickTest : public test::EditTest {
   protected:
     void SetUp() override {
-        EditorTest::SetUp();
+        EditTest::SetUp();
         app.program_dir = test::scratch_dir();
         std::filesystem::create_directories(library_folder(app));
         for (const char* type : {"sum", "mux", "dem"}) {
@@ -49,10 +49,7 @@ class ElementDblClickTest : public test::EditorTest {
         }
     }
     int add_block(const char* type, const char* parameters, int inputs, int outputs) {
-        ObjRecord block = test::signal_block(type, inputs, outputs);
-        block.type = type;
-        block.parameters = parameters;
-        return add(block, 1500, 1500);
+        return add(block(type, parameters, inputs, outputs), 1500, 1500);
     }
     int add_port(int owner, int number, int signout, const char* caption = ">") {
         ObjRecord port = test::con(owner, signout);

@@ -11,60 +11,33 @@
 #include "causality/causality_commands.h"
 #include "display/redraw.h"
 #include "display/viewport.h"
-#include "display/window_load.h"
+#include "editor/caption_edit.h"
+#include "editor/clipboard.h"
 #include "editor/connect.h"
 #include "editor/drop.h"
+#include "editor/edit_commands.h"
 #include "editor/mouse_handlers.h"
-#include "editor/replay.h"
-#include "editor/state_file.h"
+#include "editor/rotate.h"
 #include "editor/window_causality.h"
-#include "editor_fixtures.h"
-#include "model/model_reader.h"
+#include "replay_fixtures.h"
 #include "test_scratch.h"
 
 namespace vantor {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Editor;
+using test::kData;
+using test::kExamples;
 
-// A window as vantor-cli edit opens it, on `program_dir`.
-struct Editor {
-    explicit Editor(const std::string& program_dir, const std::string& model_path = "") {
-        app.program_dir = program_dir;
-        init_model_window(window, 1);
-        if (!model_path.empty()) {
-            window.model = read_model_file(model_path);
-            window.hasname = kTrue;
-            show_loaded_model(window, app);
-        }
-        window.saved = kTrue;
-    }
-    explicit Editor(const std::string& program_dir, const Model& model) : Editor(program_dir) {
-        window.model = model;
-        show_loaded_model(window, app);
-        window.saved = kTrue;
-    }
-
-    void replay(const std::string& text) {
-        replay_journal(window, app, host, parse_journal(text, "test.jnl"));
-    }
-    // The drag from the palette window itself, then the drop.
-    void palette_drop(const std::string& library, int entry, float x, float y) {
-        Palette palette(app.program_dir + "/library/" + library + ".lib", library);
-        test::FakePorts ports;
-        palette.Form_GotFocus(app, ports);
-        palette.image1_DragOver(app, entry);
-        Form_DragDrop(window, app, host, x, y);
-    }
-    std::string state() const { return format_state_file(window, app); }
-
-    AppState app;
-    ModelWindow window;
-    test::FakeHost host;
-};
-
-const std::string kData = VANTOR_DATA_DIR;
-const std::string kExamples = VANTOR_EXAMPLES_DIR;
+// The drag from the palette window itself, then the drop.
+void palette_drop(Editor& editor, const std::string& library, int entry, float x, float y) {
+    Palette palette(editor.app.program_dir + "/library/" + library + ".lib", library);
+    test::FakePorts ports;
+    palette.Form_GotFocus(editor.app, ports);
+    palette.image1_DragOver(editor.app, entry);
+    Form_DragDrop(editor.window, editor.app, editor.host, x, y);
+}
 
 TEST(JournalReplay, EqualsCallingTheHandlers) {
     Editor replayed(kData, kExamples + "/series_rlc.bgf");
@@ -98,7 +71,7 @@ form_mouseup 1 0 10 10
     w.viewport.width = 9000;
     w.viewport.height = 5000;
     Form_Resize(w);
-    direct.palette_drop("bondgraph", 5, 3000, 2000);
+    palette_drop(direct, "bondgraph", 5, 3000, 2000);
     image1_MouseMove(w, app, 12, 1, 0, 50, 50);
     image1_MouseMove(w, app, 12, 1, 0, 300, 170.5f);
     image1_MouseUp(w, app, 12, 1, 0, 300, 170.5f);
@@ -110,7 +83,7 @@ form_mouseup 1 0 10 10
     set_vscroll(w, 250);
     form_mousemove(w, app, 0, 0, 400, 400);
     Form_LostFocus(w);
-    direct.palette_drop("signals", 1, 1000, 3000);
+    palette_drop(direct, "signals", 1, 1000, 3000);
     w.menus.showp = !w.menus.showp;
     for (int k = 0; k < 3; ++k) refresco(w, app);
     w.menus.simulink_version = 2;
@@ -128,6 +101,80 @@ form_mouseup 1 0 10 10
     EXPECT_TRUE(replayed.window.menus.showp);
     EXPECT_EQ(replayed.window.menus.simulink_version, 2);
     EXPECT_EQ(replayed.window.viewport.HScroll1.value, 500);
+}
+
+TEST(JournalReplay, ConnectingGesturesAndCaptionEditsEqualCallingTheHandlers) {
+    Editor replayed(kData, test::small_model());
+    replayed.replay(std::string(test::kBondGesture) + R"(image1_mousemove 4 2 0 30 40
+image1_mousemove 4 2 0 1030 40
+image1_mousemove 4 2 0 -330 1540
+image1_mouseup 4 2 0 -330 1540
+image1_mousemove 2 2 0 30 40
+image1_mousemove 2 2 0 2030 40
+image1_mouseup 2 2 0 2030 40
+image1_click 7
+image1_dblclick 7
+text1_change "two\r\nlines"
+text1_lostfocus
+)");
+
+    Editor direct(kData, test::small_model());
+    ModelWindow& w = direct.window;
+    AppState& app = direct.app;
+    form_mousemove(w, app, 0, 0, 1060, 1112);
+    form_mousemove(w, app, 1, 0, 1060, 1112);
+    form_mousemove(w, app, 1, 0, 1060, 2112);
+    Form_MouseUp(w, app, 1, 0, 1060, 2112);
+    image1_MouseMove(w, app, 4, 2, 0, 30, 40);
+    image1_MouseMove(w, app, 4, 2, 0, 1030, 40);
+    image1_MouseMove(w, app, 4, 2, 0, -330, 1540);
+    image1_MouseUp(w, app, 4, 2, 0, -330, 1540);
+    image1_MouseMove(w, app, 2, 2, 0, 30, 40);
+    image1_MouseMove(w, app, 2, 2, 0, 2030, 40);
+    image1_MouseUp(w, app, 2, 2, 0, 2030, 40);
+    image1_Click(w, app, 7);
+    open_caption_box(w, 7);
+    w.Text1.text = "two\r\nlines";
+    text1_Change(w);
+    Text1_LostFocus(w, app);
+
+    EXPECT_EQ(replayed.state(), direct.state());
+    // The journal reached the window: a bond, a connection point attached to
+    // the scope with two links, a copy of C and the note's new text.
+    const Model& m = replayed.window.model;
+    EXPECT_EQ(m.nobj, 9);
+    EXPECT_EQ(m.nlin, 3);
+    EXPECT_EQ(m.objs[8].index, 6);
+    EXPECT_EQ(m.objs[9].type, "C__");
+    EXPECT_EQ(m.objs[7].caption.trimmed(), "two\r\nlines");
+}
+
+TEST(JournalReplay, EditMenuLinesEqualRunningTheCommands) {
+    Editor replayed(kData, kExamples + "/parallel_rc.bgf");
+    replayed.replay(
+        "menu selectall\nmenu copy\nhscroll 300\nmenu paste\nimage1_click 7\nmenu rotate\n"
+        "menu Cut\nvscroll 500\nmenu paste\nmenu edit\nmenu ddelete\nmenu paste\n");
+
+    Editor direct(kData, kExamples + "/parallel_rc.bgf");
+    ModelWindow& w = direct.window;
+    AppState& app = direct.app;
+    NoClipboard clipboard;
+    selectall_Click(w, app);
+    Copy_Click(w, app, clipboard);
+    set_hscroll(w, 300);
+    paste_Click(w, app, direct.host);
+    image1_Click(w, app, 7);  // the scope and its port
+    rotate_Click(w, app);
+    Cut_Click(w, app, clipboard);
+    set_vscroll(w, 500);
+    paste_Click(w, app, direct.host);
+    edit_Click(w);
+    ddelete_Click(w, app);
+    paste_Click(w, app, direct.host);
+
+    EXPECT_EQ(w.model.nobj, 18);
+    EXPECT_EQ(w.model.objs[18].caption.trimmed(), "v");
+    EXPECT_EQ(replayed.state(), direct.state());
 }
 
 // A program folder of the test's own: libraries with a port entry and with a
@@ -161,7 +208,7 @@ TEST(JournalReplay, APortEntryHandsOverItsBlockAsThePaletteDoes) {
     Editor replayed(dir);
     replayed.replay("drop ports 2 2000 1000\n");
     Editor direct(dir);
-    direct.palette_drop("ports", 2, 2000, 1000);
+    palette_drop(direct, "ports", 2, 2000, 1000);
 
     EXPECT_EQ(replayed.state(), direct.state());
     const ObjRecord& block = replayed.window.model.objs[1];
@@ -218,6 +265,15 @@ TEST(JournalReplay, LinesThatStopTheReplayStopItAtTheirLine) {
     }
 }
 
+TEST(JournalReplay, TypingIntoTheHiddenBoxStopsButClosingItRuns) {
+    Editor editor(kData, test::small_model());
+    expect_stop(editor, "image1_click 7\ntext1_change \"x\"\n", 2, "hidden");
+    EXPECT_EQ(editor.window.model.objs[7].caption.trimmed(), "note");
+    editor.window.menus.ddelete = false;
+    editor.replay("text1_lostfocus\n");
+    EXPECT_TRUE(editor.window.menus.ddelete);
+}
+
 TEST(JournalReplay, DisabledMenuItemsDoNothing) {
     Editor editor(kData, kExamples + "/series_rlc.bgf");
     const std::string before = editor.state();
@@ -236,24 +292,16 @@ TEST(JournalReplay, ShowParametersTogglesAndSimulinkItemsChooseTheirVersion) {
     EXPECT_EQ(editor.window.menus.simulink_version, 1);
 }
 
-// Two effort sources on one bond: the second conflicts with the first.
-Model conflicting_sources() {
+TEST(JournalReplay, ACausalityErrorSelectsTheElementInErrorAndEnablesTheEditCommands) {
+    // Two effort sources on one bond: the second conflicts with the first.
     Model m;
     for (int i = 1; i <= 2; ++i) {
-        m.objs[i].type = "Se_";
-        m.objs[i].caption = "Se";
-        m.objs[i].maxlin = m.objs[i].numlin = 1;
-        m.objs[i].top = 500;
-        m.objs[i].left = static_cast<std::int16_t>(1000 * i);
+        ObjRecord se = test::placed(test::element("Se_", "Se", 1), 1000 * i, 500);
+        se.numlin = 1;
+        m.objs[static_cast<std::size_t>(++m.nobj)] = se;
     }
-    m.nobj = 2;
-    m.lines[1] = {0, 1, 2, 0};
-    m.nlin = 1;
-    return m;
-}
-
-TEST(JournalReplay, ACausalityErrorSelectsTheElementInErrorAndEnablesTheEditCommands) {
-    Editor editor(kData, conflicting_sources());
+    m.lines[static_cast<std::size_t>(++m.nlin)] = {0, 1, 2, 0};
+    Editor editor(kData, m);
     editor.window.model.objs[1].selected = kTrue;
     editor.replay("menu assign\n");
     EXPECT_EQ(editor.host.messages, std::vector<std::string>{kCausalityErrorMessage});

@@ -76,12 +76,13 @@ TEST_F(PointerRouterTest, APressShowsAtTheFirstMoveAndTheGlyphKeepsThePointer) {
     router.move(window, 0, 500, 500);  // far off the port: still its event
     router.release(window, 1, 0, 500, 500);
     router.move(window, 0, 500, 500);
-    const std::vector<std::string> expected = {
-        "image1_mousemove 2 1 0 15 15",   "image1_mousemove 2 1 0 6300 6000",
-        "image1_mouseup 2 1 0 6300 6000", "image1_click 2",
-        "form_mousemove 0 0 7800 7500",
-    };
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "image1_mousemove 2 1 0 15 15",
+                          "image1_mousemove 2 1 0 6300 6000",
+                          "image1_mouseup 2 1 0 6300 6000",
+                          "image1_click 2",
+                          "form_mousemove 0 0 7800 7500",
+                      }));
 }
 
 TEST_F(PointerRouterTest, ABackgroundPressKeepsThePointerOverGlyphs) {
@@ -89,9 +90,8 @@ TEST_F(PointerRouterTest, ABackgroundPressKeepsThePointerOverGlyphs) {
     router.press(window, 1, 0, 0, 0);
     router.move(window, 0, 101, 101);  // over the glyph
     router.release(window, 1, 0, 101, 101);
-    const std::vector<std::string> expected = {"form_mousemove 1 0 1515 1515",
-                                               "form_mouseup 1 0 1515 1515"};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{"form_mousemove 1 0 1515 1515",
+                                                "form_mouseup 1 0 1515 1515"}));
 }
 
 TEST_F(PointerRouterTest, OnlyALeftReleaseOnAGlyphClicks) {
@@ -100,9 +100,8 @@ TEST_F(PointerRouterTest, OnlyALeftReleaseOnAGlyphClicks) {
     router.press(window, 1, 0, 1, 1);
     router.release(window, 2, 0, 1, 1);
     router.release(window, 1, 0, 1, 1);
-    const std::vector<std::string> expected = {"image1_mouseup 1 2 0 15 15",
-                                               "image1_mouseup 1 1 0 15 15", "image1_click 1"};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{"image1_mouseup 1 2 0 15 15",
+                                                "image1_mouseup 1 1 0 15 15", "image1_click 1"}));
 }
 
 TEST_F(PointerRouterTest, ADoubleClickArrivesAfterTheClickBeforeTheSecondRelease) {
@@ -113,12 +112,15 @@ TEST_F(PointerRouterTest, ADoubleClickArrivesAfterTheClickBeforeTheSecondRelease
         router.double_click(window, 1, 0, px, 1);
         router.release(window, 1, 0, px, 1);
     }
-    const std::vector<std::string> expected = {
-        "image1_mouseup 1 1 0 15 15", "image1_click 1",           "image1_dblclick 1",
-        "image1_mouseup 1 1 0 15 15", "form_mouseup 1 0 3000 15", "form_dblclick",
-        "form_mouseup 1 0 3000 15",
-    };
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "image1_mouseup 1 1 0 15 15",
+                          "image1_click 1",
+                          "image1_dblclick 1",
+                          "image1_mouseup 1 1 0 15 15",
+                          "form_mouseup 1 0 3000 15",
+                          "form_dblclick",
+                          "form_mouseup 1 0 3000 15",
+                      }));
 }
 
 TEST_F(PointerRouterTest, TheCaptionBoxKeepsItsOwnEvents) {
@@ -128,8 +130,7 @@ TEST_F(PointerRouterTest, TheCaptionBoxKeepsItsOwnEvents) {
     router.move(window, 0, 6, 6);
     router.release(window, 1, 0, 6, 6);
     router.move(window, 0, 30, 30);
-    const std::vector<std::string> expected = {"form_mousemove 0 0 450 450"};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{"form_mousemove 0 0 450 450"}));
 }
 
 // The pointer keeps its grip on a dragged glyph: the release is relative to
@@ -141,10 +142,9 @@ TEST_F(PointerRouterTest, ADraggedGlyphTakesItsReleaseWhereItNowStands) {
     router.move(window, 0, 90, 105);   // twips (1650, 1575): the press
     router.move(window, 0, 100, 110);  // (1800, 1650): 150, 75 further
     router.release(window, 1, 0, 100, 110);
-    const std::vector<std::string> expected = {"image1_mousemove 1 1 0 150 75",
-                                               "image1_mousemove 1 1 0 300 150",
-                                               "image1_mouseup 1 1 0 150 75", "image1_click 1"};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events, (std::vector<std::string>{"image1_mousemove 1 1 0 150 75",
+                                                "image1_mousemove 1 1 0 300 150",
+                                                "image1_mouseup 1 1 0 150 75", "image1_click 1"}));
     EXPECT_EQ(obj(1).left, 1650);
 }
 

@@ -4,71 +4,13 @@
 
 #include <random>
 
-#include "display/window_load.h"
-#include "editor/replay.h"
-#include "editor_fixtures.h"
-#include "model/model_writer.h"
+#include "replay_fixtures.h"
 
 namespace vantor {
 namespace {
 
-ObjRecord placed(ObjRecord o, int left, int top) {
-    o.left = static_cast<std::int16_t>(left);
-    o.top = static_cast<std::int16_t>(top);
-    return o;
-}
-
-// A junction and a capacitor; a detector with its output port; a scope with
-// its input port; a text note.
-Model small_model() {
-    Model m;
-    ObjRecord detector = test::element("De_", "De", 1);
-    detector.signout = 1;
-    ObjRecord scope = test::element("sco", "scope", 0);
-    scope.maxsigninp = 1;
-    ObjRecord out = test::con(3, -1);
-    out.auxil3 = 1;
-    ObjRecord in = test::con(5, 0);
-    in.auxil3 = 1;
-    const ObjRecord objs[] = {placed(test::element("111", "1", 10), 1000, 1000),
-                              placed(test::element("C__", "C", 1), 1000, 2000),
-                              placed(detector, 3000, 1000),
-                              out,
-                              placed(scope, 3000, 2500),
-                              in,
-                              placed(test::element("Tex", "note", 0), 5000, 500)};
-    for (const ObjRecord& o : objs) m.objs[static_cast<std::size_t>(++m.nobj)] = o;
-    return m;
-}
-
-constexpr const char* kBond =
-    "form_mousemove 0 0 1060 1112\nform_mousemove 1 0 1060 1112\n"
-    "form_mousemove 1 0 1060 2112\nform_mouseup 1 0 1060 2112\n";
-
-// A window as vantor-cli edit opens it, on the shipped library and tables,
-// replayed line by line in one session.
-struct Editor {
-    explicit Editor(std::size_t capacity = History::kDefaultCapacity)
-        : session{{}, 0, ActionHistory(capacity)} {
-        app.program_dir = VANTOR_DATA_DIR;
-        init_model_window(window, 1);
-        window.model = small_model();
-        show_loaded_model(window, app);
-        session.history.start(window);
-    }
-    void replay(const std::string& text) {
-        for (const JournalEntry& entry : parse_journal(text, "t.jnl").entries) {
-            replay_event(window, app, host, session, entry, "t.jnl");
-        }
-    }
-    std::string file() const { return format_model(window.model); }
-    const ActionHistory& history() const { return session.history; }
-
-    AppState app;
-    ModelWindow window;
-    test::FakeHost host;
-    ReplaySession session;
-};
+using test::Editor;
+using test::kBondGesture;
 
 // Where a click selects bond j: the middle of its line.
 std::string click_on_bond(const ModelWindow& w, int j) {
@@ -90,8 +32,8 @@ TEST(UndoReplay, EachKindOfActionIsOneStepUndoneAndRedoneByteForByte) {
          "image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 340\n"
          "image1_mouseup 1 1 0 530 340\n",
          "Move"},
-        {"bond drawn", "", kBond, "Bond"},
-        {"bond deleted", kBond, "", "Delete"},  // the action follows the bond
+        {"bond drawn", "", kBondGesture, "Bond"},
+        {"bond deleted", kBondGesture, "", "Delete"},  // the action follows the bond
         {"copy-drag", "image1_click 2\n",
          "image1_mousemove 2 2 0 30 40\nimage1_mousemove 2 2 0 2030 40\n"
          "image1_mouseup 2 2 0 2030 40\n",
@@ -100,63 +42,65 @@ TEST(UndoReplay, EachKindOfActionIsOneStepUndoneAndRedoneByteForByte) {
         {"rotation", "image1_click 3\n", "menu rotate\n", "Rotate"},
         {"dialog that rebuilt ports", "drop signals 1 2000 3500\n",
          "image1_dblclick 8\ndialog value1 \"+-+\"\ndialog Close\n", "Parameters"},
-        {"assign and check", kBond, "menu assign\n", "Assign & Check"},
+        {"assign and check", kBondGesture, "menu assign\n", "Assign & Check"},
         {"caption edit", "image1_click 7\n",
          "image1_dblclick 7\ntext1_change \"two\"\ntext1_change \"two words\"\ntext1_lostfocus\n",
          "Caption"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Editor editor;
-        editor.replay(row.setup);
+        Editor editor(test::kData, test::small_model());
+        editor.run(row.setup);
         const std::size_t steps = editor.history().history().steps();
         const std::string before = editor.file();
         std::string action = row.action;
         if (action.empty()) action = click_on_bond(editor.window, 1) + "menu ddelete\n";
-        editor.replay(action);
+        editor.run(action);
         const std::string after = editor.file();
         ASSERT_NE(after, before);
         EXPECT_EQ(editor.history().history().steps(), steps + 1);
         EXPECT_EQ(editor.history().undo_text(), std::string("&Undo ") + row.caption);
 
         editor.window.saved = kTrue;
-        editor.replay("menu editundo\n");
+        editor.run("menu editundo\n");
         EXPECT_EQ(editor.file(), before);
         EXPECT_EQ(editor.window.saved, kFalse);
         EXPECT_EQ(editor.history().redo_text(), std::string("&Redo ") + row.caption);
-        editor.replay("menu editredo\n");
+        editor.run("menu editredo\n");
         EXPECT_EQ(editor.file(), after);
     }
 }
 
 TEST(UndoReplay, ActionsThatChangeNoRecordAddNoStep) {
-    Editor editor;
-    editor.replay(std::string("menu selectall\nmenu copy\nmenu edit\nimage1_click 1\n") +
-                  "form_mousemove 0 0 4000 4000\nhscroll 300\nvscroll 200\n"
-                  "image1_mousemove 1 1 0 30 40\nimage1_mouseup 1 1 0 30 40\n"
-                  "image1_dblclick 7\ntext1_lostfocus\nmenu editundo\nmenu editredo\n");
+    Editor editor(test::kData, test::small_model());
+    editor.run(std::string("menu selectall\nmenu copy\nmenu edit\nimage1_click 1\n") +
+               "form_mousemove 0 0 4000 4000\nhscroll 300\nvscroll 200\n"
+               "image1_mousemove 1 1 0 30 40\nimage1_mouseup 1 1 0 30 40\n"
+               "image1_dblclick 7\ntext1_lostfocus\nmenu editundo\nmenu editredo\n");
     EXPECT_EQ(editor.history().history().steps(), 0u);
     EXPECT_EQ(editor.history().undo_text(), "&Undo");
 }
 
 TEST(UndoReplay, UndoWaitsForTheEndOfAnOpenGesture) {
-    Editor editor;
-    editor.replay("image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 40\nmenu editundo\n");
+    Editor editor(test::kData, test::small_model());
+    editor.run("image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 40\nmenu editundo\n");
     EXPECT_TRUE(editor.history().action_open(editor.window));
-    editor.replay("image1_mouseup 1 1 0 530 40\n");
+    editor.run("image1_mouseup 1 1 0 530 40\n");
     const std::string moved = editor.file();
-    editor.replay("menu editundo\n");
+    editor.run("menu editundo\n");
     EXPECT_EQ(editor.window.model.objs[1].left, 1000);
     // The restored glyphs are where the records put them.
     EXPECT_EQ(editor.window.image1[1].left, 1000);
-    editor.replay("menu editredo\n");
+    editor.run("menu editredo\n");
     EXPECT_EQ(editor.file(), moved);
 }
 
 // Five hundred random drops, drags, bonds, deletes and pastes, undone to the
 // start and redone to the end.
 TEST(UndoReplay, RandomActionsUndoToTheFirstFileAndRedoToTheLast) {
-    Editor editor(1000);
+    Editor editor(test::kData, test::small_model());
+    editor.session.history = ActionHistory(1000);
+    editor.session.history.start(editor.window);
     const std::string first = editor.file();
     std::mt19937 random(20261207);
     auto pick = [&random](int low, int high) {
@@ -193,15 +137,15 @@ TEST(UndoReplay, RandomActionsUndoToTheFirstFileAndRedoToTheLast) {
                     "image1_click " + std::to_string(pick(1, nobj)) + "\nmenu copy\nmenu paste\n";
                 break;
         }
-        editor.replay(action);
+        editor.run(action);
     }
     const std::string last = editor.file();
     const std::size_t steps = editor.history().history().steps();
     ASSERT_GT(steps, 250u);
-    for (std::size_t k = 0; k < steps; ++k) editor.replay("menu editundo\n");
+    for (std::size_t k = 0; k < steps; ++k) editor.run("menu editundo\n");
     EXPECT_EQ(editor.file(), first);
     EXPECT_FALSE(editor.history().history().can_undo());
-    for (std::size_t k = 0; k < steps; ++k) editor.replay("menu editredo\n");
+    for (std::size_t k = 0; k < steps; ++k) editor.run("menu editredo\n");
     EXPECT_EQ(editor.file(), last);
 }
 

@@ -7,11 +7,7 @@
 namespace vantor {
 namespace {
 
-TEST(Zoom, TheLadderRunsFromAQuarterToFourTimesThroughTheUsualSteps) {
-    for (int must : {25, 50, 100, 200, 400}) {
-        EXPECT_NE(std::find(kZoomSteps.begin(), kZoomSteps.end(), must), kZoomSteps.end());
-    }
-    EXPECT_TRUE(std::is_sorted(kZoomSteps.begin(), kZoomSteps.end()));
+TEST(Zoom, StepsRunFromAQuarterToFourTimes) {
     const struct {
         int from, in, out;
     } cases[] = {

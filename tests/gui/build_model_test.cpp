@@ -6,36 +6,20 @@
 // generated file that simulates to the same answer.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
 
-#include "app/app_fakes.h"
 #include "causality/causality_commands.h"
-#include "editor/journal_reader.h"
-#include "editor/replay.h"
-#include "editor/state_file.h"
-#include "gui/menu_walk.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "model/element_kinds.h"
 #include "model/file_reading.h"
 #include "model/model_reader.h"
 #include "shell/caption_editor.h"
-#include "shell/element_drag.h"
-#include "shell/journal_recorder.h"
-#include "shell/main_window_widget.h"
-#include "shell/model_canvas.h"
-#include "shell/model_window_widget.h"
-#include "shell/palette_widget.h"
 #include "sim/script_reader.h"
 #include "sim/simulator.h"
 #include "simulink/generate.h"
@@ -43,16 +27,7 @@
 namespace vantor::test {
 namespace {
 
-using shell::MainWindowWidget;
-using shell::ModelCanvas;
-
 const std::string kData = VANTOR_DATA_DIR;
-
-class SilentHost : public EditorHost {
-  public:
-    void show_message(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
 
 // Generation of a model read from a file, its save dialog answered.
 struct FileGenerationHost : GenerationHost {
@@ -64,59 +39,14 @@ struct FileGenerationHost : GenerationHost {
     void set_busy(bool) override {}
 };
 
-QString render_path(const QString& name) {
-    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
-    return QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png"));
-}
-
-struct Builder : ::testing::Test {
-    Builder() : journal(dir.filePath("session.jnl").toStdString()) {}
-
+struct Builder : ModelWindowSession {
     void SetUp() override {
         // The shipped program folder: palettes, priority tables, templates.
-        main = std::make_unique<MainWindowWidget>(kData, "", &ports, &recorder);
-        main->activate();
-        main->core().new_Click();
-        window = main->model_window_widget(1);
-        ASSERT_NE(window, nullptr);
+        open(kData);
         // Room for the whole drawing: no gesture here scrolls the window.
         window->resize(760, 480);
         window->show();
         window->activateWindow();
-        settle();
-        canvas = window->canvas();
-    }
-
-    const ModelWindow& state() const { return main->core().model_window(1)->window; }
-
-    int library(const char* caption) {
-        const auto& labels = main->core().labels;
-        for (std::size_t n = 0; n < labels.size(); ++n) {
-            if (labels[n].caption == caption) return static_cast<int>(n) + 1;
-        }
-        ADD_FAILURE() << "no library " << caption;
-        return 1;
-    }
-
-    // Drags the palette entry of type `type` from library `caption` and drops
-    // it with its glyph's centre at `at` (pixels).
-    void drop(const char* caption, const char* type, QPoint at) {
-        const int i = library(caption);
-        main->core().Label1_DblClick(i);
-        main->palette_widget(i)->reread();
-        Palette& palette = *main->core().palette(i);
-        int entry = 0;
-        for (int k = 1; k <= palette.entries() && entry == 0; ++k) {
-            if (palette.objs[static_cast<std::size_t>(k)].type.trimmed() == type) entry = k;
-        }
-        ASSERT_GT(entry, 0) << type;
-        palette.image1_DragOver(main->app(), entry);
-        QMimeData data;
-        data.setData(shell::kElementMimeType, shell::element_drag_bytes({caption, entry}));
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &enter);
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &dropped);
         settle();
     }
 
@@ -128,13 +58,6 @@ struct Builder : ::testing::Test {
         return QPoint(
             static_cast<int>(std::floor((g.left + g.width * fx - v.HScroll1.value) / 15)),
             static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
-    }
-
-    // A move with no button held, sent even where the pointer already is.
-    void hover(QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas->mapToGlobal(QPointF(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &move);
     }
 
     // A bond from `from` to `to`: the drag starts on the background just
@@ -164,26 +87,7 @@ struct Builder : ::testing::Test {
         QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, end);
     }
 
-    // The session replayed with no display gives this window.
-    void expect_journal_replays() {
-        ModelWindow replayed;
-        init_model_window(replayed, 1);
-        AppState app;
-        app.program_dir = kData;
-        SilentHost host;
-        replay_journal(replayed, app, host, read_journal_file(journal));
-        EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
-    }
-
     void render(const QString& name) { window->grab().toImage().save(render_path(name)); }
-
-    QTemporaryDir dir;
-    std::string journal;
-    shell::JournalRecorder recorder{journal};
-    FakePorts ports;
-    std::unique_ptr<MainWindowWidget> main;
-    shell::ModelWindowWidget* window = nullptr;
-    ModelCanvas* canvas = nullptr;
 };
 
 using Bond = std::tuple<std::string, std::string, int>;
@@ -247,7 +151,7 @@ TEST_F(Builder, TheSeriesRlcExampleBuiltWithTheMouseIsTheShippedOne) {
     ASSERT_EQ(state().model.nobj, 11);
     EXPECT_EQ(state().model.objs[11].index, 10);
 
-    find_item(*window->menuBar(), "&Run > &Assign && Check Causality")->trigger();
+    item("&Run > &Assign && Check Causality")->trigger();
     settle();
     EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
     render(QStringLiteral("build_series_rlc"));
@@ -290,7 +194,7 @@ TEST_F(Builder, TheSeriesRlcExampleBuiltWithTheMouseIsTheShippedOne) {
     expect_journal_replays();
     const std::string generated = dir.filePath("built.m").toStdString();
     ports.files.push_back(generated);
-    find_item(*window->menuBar(), "&Run > &Generate Simulink File")->trigger();
+    item("&Run > &Generate Simulink File")->trigger();
     settle();
     host.path = dir.filePath("series_rlc.m").toStdString();
     ASSERT_EQ(generate_Click(shipped, {kData, 3, "series_rlc", {}}, host).outcome,
@@ -354,7 +258,7 @@ TEST_F(Builder, ANoteIsTypedInPlaceAndReopenedByADoubleClick) {
     settle();
     EXPECT_FALSE(editor->isVisible());
 
-    const std::string text = read_whole_file(journal);
+    const std::string text = journal_text();
     EXPECT_NE(text.find("text1_change \"Hello\\r\\nw\xC3\xB6rld\"\n"), std::string::npos) << text;
     EXPECT_NE(text.find("image1_dblclick 2\n"), std::string::npos) << text;
     EXPECT_NE(text.find("text1_lostfocus\n"), std::string::npos) << text;

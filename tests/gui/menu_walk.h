@@ -5,31 +5,33 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantor::test {
 
-// Every item of a menu bar as "Menu > Item [Shortcut]", separators as
-// "Menu > -", submenus followed by their own items.
+// A menu as "Menu: Item [Shortcut] | - | Item", a separator as "-", each of
+// its submenus after it as "Menu > Submenu: ...".
 inline void walk_menu(const QMenu& menu, const std::string& path, std::vector<std::string>& out) {
+    std::string line = path + ":";
+    std::vector<std::pair<const QMenu*, std::string>> submenus;
     for (QAction* action : menu.actions()) {
-        if (action->isSeparator()) {
-            out.push_back(path + " > -");
-            continue;
-        }
-        std::string item = path + " > " + action->text().toStdString();
+        const std::string name = action->isSeparator() ? "-" : action->text().toStdString();
         const QString keys = action->shortcut().toString(QKeySequence::PortableText);
-        out.push_back(keys.isEmpty() ? item : item + " [" + keys.toStdString() + "]");
-        if (action->menu() != nullptr) walk_menu(*action->menu(), item, out);
+        line += (line.back() == ':' ? " " : " | ") + name;
+        if (!keys.isEmpty()) line += " [" + keys.toStdString() + "]";
+        if (action->menu() != nullptr) submenus.emplace_back(action->menu(), path + " > " + name);
     }
+    out.push_back(line);
+    for (const auto& [submenu, name] : submenus) walk_menu(*submenu, name, out);
 }
 
+// Every menu of a menu bar, in order.
 inline std::vector<std::string> menu_items(const QMenuBar& bar) {
     std::vector<std::string> out;
     for (QAction* action : bar.actions()) {
-        const std::string name = action->text().toStdString();
-        out.push_back(name);
-        if (action->menu() != nullptr) walk_menu(*action->menu(), name, out);
+        if (action->menu() != nullptr)
+            walk_menu(*action->menu(), action->text().toStdString(), out);
     }
     return out;
 }

@@ -45,18 +45,16 @@ testing::AssertionResult drew_line(const Drawing& device, QPointF a, QPointF b, 
     for (const DrawnLine& line : device.lines) {
         const bool ends = (near(line.at.p1(), a) && near(line.at.p2(), b)) ||
                           (near(line.at.p1(), b) && near(line.at.p2(), a));
-        if (!ends) continue;
-        if (line.colour != colour || line.width != width) {
-            return testing::AssertionFailure()
-                   << "the line " << text_of(a) << "-" << text_of(b) << " is drawn in "
-                   << line.colour.name().toStdString() << ", " << line.width << " px";
+        if (ends && line.colour == colour && line.width == width) {
+            return testing::AssertionSuccess();
         }
-        return testing::AssertionSuccess();
     }
-    auto failure = testing::AssertionFailure();
-    failure << "no line " << text_of(a) << "-" << text_of(b) << "; drawn:";
+    auto failure = testing::AssertionFailure()
+                   << "no " << width << " px " << colour.name().toStdString() << " line "
+                   << text_of(a) << "-" << text_of(b) << "; drawn:";
     for (const DrawnLine& line : device.lines) {
-        failure << " " << text_of(line.at.p1()) << "-" << text_of(line.at.p2());
+        failure << " " << text_of(line.at.p1()) << "-" << text_of(line.at.p2()) << " "
+                << line.colour.name().toStdString() << " " << line.width;
     }
     return failure;
 }

@@ -15,6 +15,7 @@
 #include "cli/cli_run.h"
 #include "display/redraw.h"
 #include "display/window_load.h"
+#include "gui/program_folder.h"
 #include "model/model_reader.h"
 #include "shell/model_print.h"
 #include "shell/model_printing.h"
@@ -34,15 +35,6 @@ ModelWindow opened(const fs::path& model, AppState& app) {
     refresco(window, app);
     refresco(window, app);
     return window;
-}
-
-std::vector<fs::path> example_models() {
-    std::vector<fs::path> models;
-    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
-        if (entry.path().extension() == ".bgf") models.push_back(entry.path());
-    }
-    std::sort(models.begin(), models.end());
-    return models;
 }
 
 bool have_tool(const char* name) {

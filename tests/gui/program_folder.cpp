@@ -1,7 +1,8 @@
 #include "gui/program_folder.h"
 
 #include <QApplication>
-#include <filesystem>
+#include <QDir>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -19,6 +20,20 @@ ProgramFolder::ProgramFolder(int extra_libraries) {
 
 std::string example(const std::string& name) {
     return (fs::path(VANTOR_EXAMPLES_DIR) / name).string();
+}
+
+std::vector<fs::path> example_models() {
+    std::vector<fs::path> models;
+    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
+        if (entry.path().extension() == ".bgf") models.push_back(entry.path());
+    }
+    std::sort(models.begin(), models.end());
+    return models;
+}
+
+QString render_path(const QString& name) {
+    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
+    return QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png"));
 }
 
 std::string file_text(const std::string& path) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vantor::test {
 
@@ -19,6 +22,12 @@ class ProgramFolder {
 
 // The example model `name` (e.g. "series_rlc.bgf").
 std::string example(const std::string& name);
+
+// The example models, in name order.
+std::vector<std::filesystem::path> example_models();
+
+// Where a picture for people to look at goes: NAME.png among the build's renders.
+QString render_path(const QString& name);
 
 // The whole content of a file; empty when it cannot be read.
 std::string file_text(const std::string& path);

@@ -63,26 +63,16 @@ QImage printed_png(const ModelWindow& window) {
                             static_cast<int>(bytes.size()), "PNG");
 }
 
-std::vector<fs::path> example_models() {
-    std::vector<fs::path> models;
-    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
-        if (entry.path().extension() == ".bgf") models.push_back(entry.path());
-    }
-    std::sort(models.begin(), models.end());
-    return models;
-}
-
 // Every example, rendered after Assign & Check into the build's gui-renders
 // folder for people to look at, is its window's drawing with the messages
 // the window would show, cropped to the drawing.
 TEST(RenderCommand, EveryExampleRendersItsWindowsDrawingAfterAssignAndCheck) {
     const std::vector<fs::path> models = example_models();
     ASSERT_GE(models.size(), 10u);
-    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
     for (const fs::path& model : models) {
         SCOPED_TRACE(model.filename().string());
         const std::string out =
-            (fs::path(VANTOR_RENDER_DIR) / (model.stem().string() + ".png")).string();
+            render_path(QString::fromStdString(model.stem().string())).toStdString();
         const CliRun r = cli({"render", model.string(), "--assign", "-o", out});
 
         ModelWindow window;

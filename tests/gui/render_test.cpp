@@ -31,11 +31,6 @@ namespace {
 
 using shell::MainWindowWidget;
 
-QString render_path(const QString& name) {
-    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
-    return QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png"));
-}
-
 // Saves the picture for people to look at and returns it.
 QImage render(QWidget& widget, const QString& name) {
     const QImage image = widget.grab().toImage();

@@ -3,7 +3,7 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLegendMarker>
 #include <QTemporaryDir>
@@ -13,12 +13,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "app/app_fakes.h"
-#include "gui/menu_walk.h"
-#include "gui/program_folder.h"
-#include "model/file_error.h"
-#include "shell/main_window_widget.h"
-#include "shell/model_window_widget.h"
+#include "gui/model_window_session.h"
 #include "shell/plot_file.h"
 #include "shell/simulation_chart.h"
 #include "shell/simulation_window.h"
@@ -147,9 +142,10 @@ TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
     const SimulationRun run = two_plot_run();
     window.show_run(run);
     const std::string csv = dir.filePath("out.csv").toStdString();
-    const std::string png = dir.filePath("out.png").toStdString();
+    const std::string png = dir.filePath("OUT.PNG").toStdString();  // the extension in any case
     const std::string svg = dir.filePath("out.svg").toStdString();
-    ports.files = {csv, png, svg, std::nullopt, dir.filePath("out.jpg").toStdString()};
+    const std::string jpg = dir.filePath("out.jpg").toStdString();
+    ports.files = {csv, png, svg, std::nullopt, jpg};
 
     ASSERT_TRUE(window.export_csv());
     EXPECT_EQ(file_text(csv), simulation_csv(run));
@@ -167,40 +163,21 @@ TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
     EXPECT_FALSE(window.export_png());  // a name the PNG export cannot write
     ASSERT_EQ(ports.messages.size(), 1u);
     EXPECT_NE(ports.messages[0].find("out.jpg"), std::string::npos) << ports.messages[0];
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(jpg)));
 }
 
-TEST(PlotFile, TheExtensionChoosesTheFormatInAnyCase) {
-    QTemporaryDir dir;
-    const SimulationRun run = two_plot_run();
-    const std::string upper = dir.filePath("RUN.PNG").toStdString();
-    shell::write_plot_file(run, upper);
-    EXPECT_FALSE(QImage(QString::fromStdString(upper)).isNull());
+using RunSimulate = ModelWindowSession;
 
-    const std::string jpeg = dir.filePath("run.jpg").toStdString();
-    try {
-        shell::write_plot_file(run, jpeg);
-        FAIL() << "a .jpg was written";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.path(), jpeg);
-    }
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(jpeg)));
-}
-
-TEST(SimulationWindow, RunSimulateChartsEveryScopeOfTheModel) {
-    ProgramFolder folder;
+TEST_F(RunSimulate, ChartsEveryScopeOfTheModel) {
     std::filesystem::copy(std::filesystem::path(VANTOR_DATA_DIR) / "code3",
                           std::filesystem::path(folder.path()) / "code3",
                           std::filesystem::copy_options::recursive);
-    FakePorts ports;
-    shell::MainWindowWidget main(folder.path(), example("series_rlc.bgf"), &ports);
-    main.activate();
-    shell::ModelWindowWidget* widget = main.model_window_widget(1);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->simulation_window(), nullptr);
+    open("", example("series_rlc.bgf"));
+    EXPECT_EQ(window->simulation_window(), nullptr);
 
-    find_item(*widget->menuBar(), "&Run > &Assign && Check Causality")->trigger();
-    find_item(*widget->menuBar(), "&Run > &Simulate")->trigger();
-    SimulationWindow* charts = widget->simulation_window();
+    item("&Run > &Assign && Check Causality")->trigger();
+    item("&Run > &Simulate")->trigger();
+    SimulationWindow* charts = window->simulation_window();
     ASSERT_NE(charts, nullptr) << (ports.messages.empty() ? "" : ports.messages.back());
     EXPECT_TRUE(charts->isVisible());
     EXPECT_EQ(charts->run().outcome, SimulateOutcome::kCompleted);
@@ -208,10 +185,8 @@ TEST(SimulationWindow, RunSimulateChartsEveryScopeOfTheModel) {
     EXPECT_NE(charts->chart_views()[0]->chart()->title().indexOf("scope"), -1);
     EXPECT_GT(charts->run().time.size(), 10u);
     EXPECT_EQ(charts->windowTitle(), "Simulation - series_rlc");
-    // For people to look at.
-    QDir().mkpath(QStringLiteral(VANTOR_RENDER_DIR));
-    charts->grab().save(QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath("simulation.png"));
-    EXPECT_EQ(main.core().model_window(1)->history.undo_text(), "&Undo Simulate");
+    charts->grab().save(render_path(QStringLiteral("simulation")));
+    EXPECT_EQ(main->core().model_window(1)->history.undo_text(), "&Undo Simulate");
 }
 
 }  // namespace

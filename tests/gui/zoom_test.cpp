@@ -1,53 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QDropEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/app_fakes.h"
 #include "editor/pointer_router.h"
-#include "gui/menu_walk.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
-#include "shell/element_drag.h"
-#include "shell/main_window_widget.h"
-#include "shell/model_canvas.h"
-#include "shell/model_window_widget.h"
-#include "shell/palette_widget.h"
 
 namespace vantor::test {
 namespace {
 
-using shell::ModelCanvas;
-
-struct Zoomed : ::testing::Test {
-    void SetUp() override {
-        main = std::make_unique<shell::MainWindowWidget>(folder.path(), "", &ports);
-        main->activate();
-        main->core().new_Click();
-        main->core().Label1_DblClick(1);
-        main->palette_widget(1)->reread();
-        window = main->model_window_widget(1);
-        ASSERT_NE(window, nullptr);
-        settle();
-        canvas = window->canvas();
-    }
-    const ModelWindow& state() const { return main->core().model_window(1)->window; }
+struct Zoomed : ModelWindowSession {
+    void SetUp() override { open(); }
 
     // Palette entry 1 dropped with its centre on `at`.
-    void drop(QPoint at) {
-        main->core().palette(1)->image1_DragOver(main->app(), 1);
-        QMimeData data;
-        data.setData(shell::kElementMimeType, shell::element_drag_bytes({"bondgraph", 1}));
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &enter);
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &dropped);
-    }
+    void drop(QPoint at) { ModelWindowSession::drop("bondgraph", 1, at); }
 
     // Where twips (x, y) are on the canvas now.
     QPoint on_screen(double x, double y) const {
@@ -59,12 +29,6 @@ struct Zoomed : ::testing::Test {
     QString field(const char* name) const {
         return window->statusBar()->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
-
-    ProgramFolder folder;
-    FakePorts ports;
-    std::unique_ptr<shell::MainWindowWidget> main;
-    shell::ModelWindowWidget* window = nullptr;
-    ModelCanvas* canvas = nullptr;
 };
 
 TEST_F(Zoomed, ADragMovesTheElementByThePixelsInTwipsAtTheZoom) {
@@ -113,17 +77,16 @@ TEST_F(Zoomed, TheWindowSeesTheVisibleTwipsAndTheBarsKeepToTheEdges) {
 }
 
 TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
-    QAction* in = find_item(*window->menuBar(), "&View > Zoom &In");
+    QAction* in = item("&View > Zoom &In");
     ASSERT_NE(in, nullptr);
     EXPECT_TRUE(in->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     in->trigger();
     EXPECT_EQ(canvas->zoom_percent(), 110);
     EXPECT_EQ(field("zoom"), "110 %");
-    for (const char* item : {"&View > Zoom &Out", "&View > Zoom &Out"}) {
-        find_item(*window->menuBar(), item)->trigger();
-    }
+    item("&View > Zoom &Out")->trigger();
+    item("&View > Zoom &Out")->trigger();
     EXPECT_EQ(canvas->zoom_percent(), 90);
-    find_item(*window->menuBar(), "&View > &Actual Size")->trigger();
+    item("&View > &Actual Size")->trigger();
     EXPECT_EQ(field("zoom"), "100 %");
     // A passing message shows beside the fields.
     window->statusBar()->showMessage(QStringLiteral("Wrote x.mdl"));
@@ -147,7 +110,7 @@ TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
 TEST_F(Zoomed, FitShowsTheWholeDrawingFromItsTopLeftCorner) {
     drop(QPoint(300, 150));
     drop(QPoint(420, 180));
-    find_item(*window->menuBar(), "&View > Zoom to &Fit")->trigger();
+    item("&View > Zoom to &Fit")->trigger();
     EXPECT_GT(canvas->zoom_percent(), 100);
     const Glyph& last = state().image1[2];
     EXPECT_TRUE(QRect(QPoint(0, 0), canvas->size() - QSize(17, 17))

@@ -1,8 +1,14 @@
-// Reading journal text: every kind of line, the number and text rules, and
-// the faults that must stop a replay before anything runs.
+// Journal lines: every kind read with its line number, the number and text
+// rules, the faults that must stop a replay before anything runs, and what
+// is written reading back as the same event, bit for bit.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <fstream>
+#include <random>
+#include <tuple>
 
 #include "editor/journal_reader.h"
 #include "editor/journal_writer.h"
@@ -29,6 +35,7 @@ TEST(JournalReader, ReadsEveryKindOfLineWithItsLineNumber) {
         {"hscroll 300", "hscroll 300"},
         {"vscroll 0", "vscroll 0"},
         {"drop bondgraph 3 850 -700.25", "drop bondgraph 3 850 -700.25"},
+        {"drop \"my \xC3\xA9lib\" 2 0 0", "drop \"my \xC3\xA9lib\" 2 0 0"},
         {"form_mousemove\t1 0 10 20", "form_mousemove 1 0 10 20"},
         {"form_mouseup 2 1 +10.5 .5", "form_mouseup 2 1 10.5 0.5"},
         {"form_dblclick", "form_dblclick"},
@@ -148,10 +155,8 @@ TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
     }
 }
 
-TEST(JournalReader, LibraryNamesMayBeQuotedAndKeepTheirUtf8) {
-    const EditorEvent e = only_event("drop \"my \xC3\xA9lib\" 2 0 0");
-    EXPECT_EQ(e.name, "my \xC3\xA9lib");
-    EXPECT_EQ(e.value, 2);
+TEST(JournalReader, LibraryNamesKeepTheirUtf8) {
+    EXPECT_EQ(only_event("drop \"my \xC3\xA9lib\" 2 0 0").name, "my \xC3\xA9lib");
 }
 
 TEST(JournalReader, FilesAreReadWholeAndAMissingOneIsAFileError) {
@@ -162,6 +167,79 @@ TEST(JournalReader, FilesAreReadWholeAndAMissingOneIsAFileError) {
     EXPECT_EQ(j.name, path);
     EXPECT_EQ(j.entries[1].line, 2);
     EXPECT_THROW(read_journal_file(path + ".missing"), FileError);
+}
+
+// Every field, the coordinates bit for bit.
+auto fields(const EditorEvent& e) {
+    return std::tuple(e.kind, e.index, e.button, e.shift, std::bit_cast<std::uint32_t>(e.x),
+                      std::bit_cast<std::uint32_t>(e.y), e.value, e.name, e.text);
+}
+
+void expect_same(const EditorEvent& a, const EditorEvent& b, const std::string& line) {
+    EXPECT_EQ(fields(a), fields(b)) << line;
+}
+
+using K = EventKind;
+
+// An event from its fields in their order: I, Button, Shift, X, Y, value, name, text.
+EditorEvent ev(K kind, int index, int button, int shift, float x, float y, int value = 0,
+               const std::string& name = "", const std::string& text = "") {
+    return EditorEvent{kind, index, button, shift, x, y, value, name, text};
+}
+
+TEST(JournalWriter, LinesLookAsTyped) {
+    const struct {
+        EditorEvent e;
+        const char* line;
+    } rows[] = {
+        {ev(K::kDrop, 0, 0, 0, 850, -700.25f, 3, "bondgraph"), "drop bondgraph 3 850 -700.25"},
+        {ev(K::kDrop, 0, 0, 0, 850, -700.25f, 3, "my lib"), "drop \"my lib\" 3 850 -700.25"},
+        {ev(K::kImageMouseMove, 4, 1, 2, 0.1f, 1e-5f),
+         "image1_mousemove 4 1 2 0.100000001 0.00001"},
+        {ev(K::kFormMouseUp, 0, 0, 0, 1e10f, -0.0f), "form_mouseup 0 0 10000000000 -0"},
+        {ev(K::kText1Change, 0, 0, 0, 0, 0, 0, "", "a\\b\"c\rd\ne\tf \x80\x8D"),
+         "text1_change \"a\\\\b\\\"c\\rd\\ne\\tf \xE2\x82\xAC\xC2\x8D\""},
+        {ev(K::kDialog, 0, 0, 0, 0, 0, 0, "value2", "2"), "dialog value2 \"2\""},
+        {ev(K::kDialog, 0, 0, 0, 0, 0, 0, "Apply"), "dialog Apply"},
+        {ev(K::kMenu, 0, 0, 0, 0, 0, 0, "selectall"), "menu selectall"},
+        {ev(K::kVScroll, 0, 0, 0, 0, 0, 20000), "vscroll 20000"},
+        {ev(K::kResize, 0, 0, 0, 7335, 3810), "resize 7335 3810"},
+        {ev(K::kImageDblClick, 2, 0, 0, 0, 0), "image1_dblclick 2"},
+        {ev(K::kFormLostFocus, 0, 0, 0, 0, 0), "form_lostfocus"},
+    };
+    for (const auto& row : rows) {
+        const std::string line = format_journal_line(row.e);
+        EXPECT_EQ(line, row.line);
+        expect_same(only_event(line), row.e, line);
+    }
+}
+
+TEST(JournalWriter, EverySingleReadsBackBitForBit) {
+    std::mt19937 random(20240607);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    EditorEvent e = ev(K::kImageMouseUp, 7, 0, 0, 0, 0);
+    for (int n = 0; n < 20000; ++n) {
+        e.x = std::bit_cast<float>(bits(random));
+        e.y = static_cast<float>(n) * 0.37f - 3000.0f;
+        if (!std::isfinite(e.x)) continue;
+        const std::string line = format_journal_line(e);
+        ASSERT_EQ(line.find('e', std::string("image1_mouseup").size()), std::string::npos)
+            << line;  // no exponent
+        expect_same(only_event(line), e, line);
+        if (HasFailure()) return;
+    }
+}
+
+TEST(JournalWriter, EveryByteOfTheCodePageReadsBack) {
+    EditorEvent e = ev(K::kText1Change, 0, 0, 0, 0, 0);
+    for (int b = 0; b < 256; ++b) e.text += static_cast<char>(b);
+    const std::string line = format_journal_line(e);
+    expect_same(only_event(line), e, "all bytes");
+}
+
+TEST(JournalWriter, CommentsStayOnOneLine) {
+    EXPECT_EQ(format_journal_comment("window 2: a\r\nb"), "# window 2: a  b");
+    EXPECT_TRUE(parse_journal(format_journal_comment("x\ny") + "\n", "c.jnl").entries.empty());
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_fakes.h"
+#include "editor/editor_host.h"
+#include "editor/journal_reader.h"
+#include "editor/replay.h"
+#include "editor/state_file.h"
+#include "gui/menu_walk.h"
+#include "gui/program_folder.h"
+#include "shell/element_drag.h"
+#include "shell/journal_recorder.h"
+#include "shell/main_window_widget.h"
+#include "shell/model_canvas.h"
+#include "shell/model_window_widget.h"
+#include "shell/palette_widget.h"
+
+namespace vantor::test {
+
+// Keeps a replay's messages; with no display there is no focus to give.
+class ReplayMessages : public EditorHost {
+  public:
+    void show_message(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+// A main window whose model window 1 a test works in as a person would:
+// palette drops, pointer moves, menu items. Every event is journaled.
+struct ModelWindowSession : ::testing::Test {
+    ModelWindowSession() : journal(dir.filePath("session.jnl").toStdString()) {}
+
+    // Opens the main window on `program_dir` (the test's own program folder
+    // when empty) with `model`, or with a new model when that is empty.
+    void open(const std::string& program_dir = "", const std::string& model = "") {
+        program = program_dir.empty() ? folder.path() : program_dir;
+        main = std::make_unique<shell::MainWindowWidget>(program, model, &ports, &recorder);
+        main->activate();
+        if (model.empty()) main->core().new_Click();
+        window = main->model_window_widget(1);
+        ASSERT_NE(window, nullptr);
+        settle();
+        canvas = window->canvas();
+    }
+
+    const ModelWindow& state() const { return main->core().model_window(1)->window; }
+    QAction* item(const std::string& path) const { return find_item(*window->menuBar(), path); }
+    std::string journal_text() const { return file_text(journal); }
+
+    // The palette of library `caption`, shown and read as a drag from it needs.
+    Palette& palette(const char* caption) {
+        const auto& labels = main->core().labels;
+        int i = 0;
+        for (std::size_t n = 0; n < labels.size() && i == 0; ++n) {
+            if (labels[n].caption == caption) i = static_cast<int>(n) + 1;
+        }
+        EXPECT_GT(i, 0) << "no library " << caption;
+        main->core().Label1_DblClick(i);
+        main->palette_widget(i)->reread();
+        return *main->core().palette(i);
+    }
+
+    // Drags palette entry `entry` of library `caption` and drops it with its
+    // glyph's centre at `at` (pixels). Qt hands a drop only to the widget
+    // that took the drag's entry.
+    void drop(const char* caption, int entry, QPoint at) {
+        palette(caption).image1_DragOver(main->app(), entry);
+        QMimeData data;
+        data.setData(shell::kElementMimeType, shell::element_drag_bytes({caption, entry}));
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &dropped);
+        settle();
+    }
+    // The library's first entry of element type `type`.
+    int entry(const char* caption, const char* type) {
+        const Palette& entries = palette(caption);
+        for (int k = 1; k <= entries.entries(); ++k) {
+            if (entries.objs[static_cast<std::size_t>(k)].type.trimmed() == type) return k;
+        }
+        ADD_FAILURE() << "no " << type << " in " << caption;
+        return 1;
+    }
+    void drop(const char* caption, const char* type, QPoint at) {
+        drop(caption, entry(caption, type), at);
+    }
+
+    // A move with no button held, sent even where the pointer already is.
+    void hover(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &move);
+    }
+
+    // The journal replayed with no display gives this window and its messages.
+    void expect_journal_replays() {
+        ModelWindow replayed;
+        init_model_window(replayed, 1);
+        AppState app;
+        app.program_dir = program;
+        ReplayMessages host;
+        replay_journal(replayed, app, host, read_journal_file(journal));
+        EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
+        EXPECT_EQ(host.messages, ports.messages);
+    }
+
+    ProgramFolder folder;
+    std::string program;
+    QTemporaryDir dir;
+    std::string journal;
+    shell::JournalRecorder recorder{journal};
+    FakePorts ports;
+    std::unique_ptr<shell::MainWindowWidget> main;
+    shell::ModelWindowWidget* window = nullptr;
+    shell::ModelCanvas* canvas = nullptr;
+};
+
+}  // namespace vantor::test
