@@ -1,11 +1,9 @@
 #include "app/simulation_run.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdlib>
-#include <stdexcept>
 
+#include "app/simulation_plots.h"
 #include "causality/derivative_causality.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
@@ -50,89 +48,6 @@ class MemoryGenerationHost : public GenerationHost {
     CausalityHost& host_;
 };
 
-std::string caption_of(const Model& model, int element) {
-    return in_model(model, element)
-               ? model.objs[static_cast<std::size_t>(element)].caption.trimmed()
-               : std::string();
-}
-
-int element_of(const Model& model, const std::string& block) {
-    const std::optional<int> n = sim::element_number(block);
-    return n && in_model(model, *n) ? *n : 0;
-}
-
-// "De (3)": what a legend shows for the element behind a block.
-std::string legend_of(const Model& model, const std::string& block) {
-    const int element = element_of(model, block);
-    if (element == 0) return block;
-    return caption_of(model, element) + " (" + std::to_string(element) + ")";
-}
-
-const sim::Block* find_block(const sim::Diagram& diagram, const std::string& name) {
-    for (const sim::Block& block : diagram.blocks) {
-        if (block.name == name) return &block;
-    }
-    return nullptr;
-}
-
-// The block feeding input `port` of block `name`, if any.
-const sim::Line* line_into(const sim::Diagram& diagram, const std::string& name, int port) {
-    for (const sim::Line& line : diagram.lines) {
-        if (line.dst == name && line.dst_port == port) return &line;
-    }
-    return nullptr;
-}
-
-// The block behind element `k` (0-based) of a Scope's input: through a Mux,
-// the block feeding the Mux's input k + 1.
-std::string block_behind(const sim::Diagram& diagram, const std::string& scope, std::size_t k,
-                         std::size_t width) {
-    const sim::Line* feed = line_into(diagram, scope, 1);
-    if (feed == nullptr) return scope;
-    const sim::Block* source = find_block(diagram, feed->src);
-    if (width > 1 && source != nullptr && source->type == "Mux") {
-        if (const sim::Line* into = line_into(diagram, source->name, static_cast<int>(k) + 1)) {
-            return into->src;
-        }
-    }
-    return feed->src;
-}
-
-std::vector<Plot> plots_of(const Model& model, const sim::Diagram& diagram,
-                           sim::SimulationResult& result) {
-    std::vector<std::string> scopes;
-    for (const auto& [name, series] : result.scopes) scopes.push_back(name);
-    // In the order of the elements they belong to.
-    std::stable_sort(scopes.begin(), scopes.end(), [&](const auto& a, const auto& b) {
-        return sim::element_number(a).value_or(0) < sim::element_number(b).value_or(0);
-    });
-    std::vector<Plot> plots;
-    for (const std::string& scope : scopes) {
-        auto& series = result.scopes[scope];
-        const std::string caption = caption_of(model, element_of(model, scope));
-        Plot plot{scope + " (" + caption + ")", {}};
-        for (std::size_t k = 0; k < series.size(); ++k) {
-            const std::string behind = block_behind(diagram, scope, k, series.size());
-            plot.signals.push_back({scope + "/" + std::to_string(k + 1) + " (" + caption + ")",
-                                    legend_of(model, behind), element_of(model, behind),
-                                    std::move(series[k])});
-        }
-        plots.push_back(std::move(plot));
-    }
-    if (plots.empty() && !result.states.empty()) {
-        Plot states{"States", {}};
-        for (auto& [block, values] : result.states) {
-            const int element = element_of(model, block);
-            states.signals.push_back({block + " (" + caption_of(model, element) + ")",
-                                      legend_of(model, block), element, std::move(values)});
-        }
-        std::stable_sort(states.signals.begin(), states.signals.end(),
-                         [](const auto& a, const auto& b) { return a.element < b.element; });
-        plots.push_back(std::move(states));
-    }
-    return plots;
-}
-
 sim::SimulationOptions options_of(const SimulateRequest& request, const Model& model) {
     sim::SimulationOptions options;
     options.stop_time = request.settings.stop_time;
@@ -142,7 +57,7 @@ sim::SimulationOptions options_of(const SimulateRequest& request, const Model& m
     options.absolute_tolerance = request.settings.absolute_tolerance;
     options.progress = request.progress;
     options.template_of = [&model](const sim::Block& block) {
-        const int element = element_of(model, block.name);
+        const int element = element_of_block(model, block.name);
         return element == 0 ? std::string() : template_name(model, element);
     };
     return options;
@@ -207,7 +122,7 @@ std::optional<std::string> refusal(const Model& model, const sim::Diagram& diagr
     try {
         const sim::CompiledDiagram compiled(diagram, template_of);
     } catch (const sim::SimulationError& e) {
-        elements = {element_of(model, e.block())};
+        elements = {element_of_block(model, e.block())};
         return std::string("The generated diagram cannot be simulated: ") + e.what();
     } catch (const sim::AlgebraicLoop& loop) {
         elements = loop.elements();
@@ -286,7 +201,7 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
         case sim::SimulationStatus::kStalled: {
             run.outcome = SimulateOutcome::kStopped;
             run.message = result.message;
-            if (const int element = element_of(model, result.block); element != 0) {
+            if (const int element = element_of_block(model, result.block); element != 0) {
                 run.message += " (element " + element_label(model, element) + ")";
                 run.elements.push_back(element);
             }
@@ -300,48 +215,6 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
     run.time = std::move(result.time);
     run.plots = plots_of(model, diagram, result);
     return run;
-}
-
-namespace {
-
-// A CSV field: quoted when it holds a comma, a quote or a line break.
-std::string csv_field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-void append_number(std::string& out, double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, error == std::errc() ? end : buffer);
-}
-
-}  // namespace
-
-std::string simulation_csv(const SimulationRun& run) {
-    std::string csv = "t";
-    std::vector<const std::vector<double>*> columns;
-    for (const Plot& plot : run.plots) {
-        for (const PlotSignal& signal : plot.signals) {
-            csv += "," + csv_field(signal.column);
-            columns.push_back(&signal.values);
-        }
-    }
-    csv += "\n";
-    for (std::size_t row = 0; row < run.time.size(); ++row) {
-        append_number(csv, run.time[row]);
-        for (const std::vector<double>* column : columns) {
-            csv += ',';
-            if (row < column->size()) append_number(csv, (*column)[row]);
-        }
-        csv += "\n";
-    }
-    return csv;
 }
 
 }  // namespace vantor

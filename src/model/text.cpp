@@ -47,4 +47,10 @@ std::string nombrecorto(std::string_view path) {
     return std::string(name);
 }
 
+std::string extension_of(std::string_view path) {
+    const std::size_t dot = path.find_last_of("./\\");
+    if (dot == std::string_view::npos || path[dot] != '.') return {};
+    return to_lower_ascii(path.substr(dot + 1));
+}
+
 }  // namespace vantor

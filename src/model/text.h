@@ -25,4 +25,8 @@ std::string invtexto(std::string_view s);
 // and "/a.b/MODEL3.BGF" both give "MODEL3".
 std::string nombrecorto(std::string_view path);
 
+// The extension of a path's last component, in ASCII lower case and without
+// its dot: "out/RUN.PNG" gives "png"; empty when the name has none.
+std::string extension_of(std::string_view path);
+
 }  // namespace vantor

@@ -7,57 +7,19 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 
 #include "model/file_error.h"
 #include "model/file_saving.h"
+#include "model/text.h"
 #include "shell/drawing_picture.h"
 #include "shell/glyph_painter.h"
 #include "shell/model_print.h"
+#include "shell/offscreen_application.h"
 
 namespace vantor::shell {
 
 namespace {
-
-// Qt's notes about the environment (no runtime folder, and the like) are no
-// concern of a command that only draws; its failures still show.
-void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
-}
-
-// Text and pictures need a GUI application; the command line has none and
-// no display either.
-class OffscreenGui {
-  public:
-    OffscreenGui() {
-        if (QCoreApplication::instance() == nullptr) {
-            previous_ = qInstallMessageHandler(quiet_messages);
-            application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-        }
-    }
-    ~OffscreenGui() {
-        if (!application_) return;
-        application_.reset();
-        qInstallMessageHandler(previous_);
-    }
-    OffscreenGui(const OffscreenGui&) = delete;
-    OffscreenGui& operator=(const OffscreenGui&) = delete;
-
-  private:
-    int argc_ = 3;
-    char program_[11] = "vantor-cli";
-    char option_[10] = "-platform";
-    char platform_[10] = "offscreen";
-    char* argv_[4] = {program_, option_, platform_, nullptr};
-    QtMessageHandler previous_ = nullptr;
-    std::unique_ptr<QGuiApplication> application_;
-};
 
 // The twips the printed picture takes, with the margin around the drawing;
 // an empty drawing gives a blank square of twice the margin.
@@ -131,11 +93,7 @@ QByteArray pdf_bytes(const ModelWindow& window) {
 }  // namespace
 
 std::optional<PictureFormat> picture_format_of(const std::string& path) {
-    const auto dot = path.find_last_of("./");
-    if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = extension_of(path);
     if (extension == "png") return PictureFormat::kPng;
     if (extension == "svg") return PictureFormat::kSvg;
     if (extension == "pdf") return PictureFormat::kPdf;
@@ -163,7 +121,7 @@ void write_drawing(const ModelWindow& window, const std::string& path) {
     if (!format) throw FileError(path, "the name ends in none of .png, .svg and .pdf");
     std::string bytes;
     {
-        const OffscreenGui gui;
+        const OffscreenApplication<QGuiApplication> gui(true);
         bytes = picture_bytes(window, *format);
     }
     if (bytes.empty()) throw FileError(path, "the picture could not be made");

@@ -6,11 +6,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
 #include "model/file_error.h"
 #include "model/file_saving.h"
+#include "model/text.h"
 #include "shell/simulation_chart.h"
 
 namespace vantor::shell {
@@ -75,11 +74,7 @@ QByteArray svg_bytes(StackedCharts& charts) {
 }  // namespace
 
 std::optional<PlotFileFormat> plot_file_format_of(const std::string& path) {
-    const auto dot = path.find_last_of("./");
-    if (dot == std::string::npos || path[dot] != '.') return std::nullopt;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = extension_of(path);
     if (extension == "png") return PlotFileFormat::kPng;
     if (extension == "svg") return PlotFileFormat::kSvg;
     return std::nullopt;

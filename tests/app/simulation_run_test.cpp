@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "app/app_fakes.h"
 #include "app/main_window.h"
@@ -172,13 +173,22 @@ TEST(SimulationRun, ABlockTheSimulatorDoesNotKnowIsNamedWithItsTemplate) {
     EXPECT_EQ(window.model.objs[static_cast<std::size_t>(run.elements[0])].type, "C__");
 }
 
-TEST(SimulationRun, AnAlgebraicLoopIsRefusedAndItsElementsSelectedInTheWindow) {
+// An example open in a model window, causality assigned as Run wants it.
+struct CausalDocument {
+    CausalDocument(const std::string& program_dir, const std::string& example) {
+        app.program_dir = program_dir;
+        app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/" + example + ".bgf";
+        doc = std::make_unique<ModelDocument>(app, ports);
+        doc->assign_Click();
+    }
     AppState app;
-    app.program_dir = VANTOR_DATA_DIR;
-    app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/algebraic_loop.bgf";
     test::FakePorts ports;
-    ModelDocument doc(app, ports);
-    doc.assign_Click();
+    std::unique_ptr<ModelDocument> doc;
+};
+
+TEST(SimulationRun, AnAlgebraicLoopIsRefusedAndItsElementsSelectedInTheWindow) {
+    CausalDocument opened(VANTOR_DATA_DIR, "algebraic_loop");
+    ModelDocument& doc = *opened.doc;
     const SimulationRun run = doc.simulate_Click();
     ASSERT_EQ(run.outcome, SimulateOutcome::kRefused) << run.message;
     EXPECT_NE(run.message.find("algebraic loop"), std::string::npos) << run.message;
@@ -187,7 +197,7 @@ TEST(SimulationRun, AnAlgebraicLoopIsRefusedAndItsElementsSelectedInTheWindow) {
     for (int element : run.elements) {
         EXPECT_EQ(doc.window.model.objs[static_cast<std::size_t>(element)].selected, kTrue);
     }
-    EXPECT_EQ(ports.messages.back(), run.message);
+    EXPECT_EQ(opened.ports.messages.back(), run.message);
 }
 
 // Generate writes what a broken connection template makes, then says in one
@@ -196,12 +206,9 @@ TEST(GenerateCheck, TheWindowListsTheFirstTenProblemsOfTheWrittenFile) {
     const std::string folder = broken_program_folder();
     std::ofstream(fs::path(folder) / "code3" / "lin.cod", std::ios::binary | std::ios::trunc)
         << "add_line(sys,'#block1#/#con1#','#block2#/9');\r\n";
-    AppState app;
-    app.program_dir = folder;
-    app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf";
-    test::FakePorts ports;
-    ModelDocument doc(app, ports);
-    doc.assign_Click();
+    CausalDocument opened(folder, "series_rlc");
+    ModelDocument& doc = *opened.doc;
+    test::FakePorts& ports = opened.ports;
     const std::string out = (fs::path(testing::TempDir()) / "rlc.m").string();
     ports.files = {out};
     const GenerateResult result = doc.generate_Click();

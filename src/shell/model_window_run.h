@@ -1,0 +1,35 @@
+#pragma once
+
+// How a model window runs what its menus and dialogs ask of its document;
+// shared by the window's own source files.
+
+#include "app/model_document.h"
+#include "editor/action_history.h"
+#include "shell/model_window_widget.h"
+
+namespace vantor::shell {
+
+inline EditorEvent menu_event(const char* item) {
+    EditorEvent event;
+    event.kind = EventKind::kMenu;
+    event.name = item;
+    return event;
+}
+
+template <typename Handler>
+void ModelWindowWidget::run(Handler handler) {
+    if (document_ == nullptr) return;
+    handler(*document_);
+    sync();
+}
+
+template <typename Handler>
+void ModelWindowWidget::run_menu(const char* item, Handler handler) {
+    if (document_ == nullptr) return;
+    journal(menu_event(item));
+    handler(*document_);
+    if (document_ != nullptr) document_->history.after_event(document_->window, menu_event(item));
+    sync();
+}
+
+}  // namespace vantor::shell
