@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Replays one journal case with vantor-cli edit and compares what it gives with
+# the case's expected files.
+#   run_journal_case.sh VANTOR_CLI CASE_DIR SCRATCH_DIR
+# A case folder holds journal.jnl and, optionally:
+#   model.bgf   the model the window opens (without it: --new)
+#   args        further arguments of vantor-cli edit, on one line (--window 2, say)
+#   state.json  the expected state file after the replay
+#   stdout.txt  the expected standard output (the messages)
+#   exit        the expected exit code (0 without it)
+# VANTOR_UPDATE_CASES=1 writes what the replay gave as the expected files instead;
+# read every such change before committing it.
+set -euo pipefail
+cli=$1
+case_dir=$2
+scratch=$3
+mkdir -p "$scratch"
+
+model=(--new)
+[ -f "$case_dir/model.bgf" ] && model=("$case_dir/model.bgf")
+extra=()
+[ -f "$case_dir/args" ] && read -r -a extra < "$case_dir/args"
+want_exit=0
+[ -f "$case_dir/exit" ] && want_exit=$(tr -d '[:space:]' < "$case_dir/exit")
+
+set +e
+"$cli" edit "${model[@]}" "$case_dir/journal.jnl" --state "$scratch/state.json" "${extra[@]}" \
+  > "$scratch/stdout.txt" 2> "$scratch/stderr.txt"
+got_exit=$?
+set -e
+
+if [ "${VANTOR_UPDATE_CASES:-}" = 1 ]; then
+  [ -s "$scratch/state.json" ] && cp "$scratch/state.json" "$case_dir/state.json"
+  [ -s "$scratch/stdout.txt" ] && cp "$scratch/stdout.txt" "$case_dir/stdout.txt"
+  [ "$got_exit" != 0 ] && echo "$got_exit" > "$case_dir/exit"
+  echo "updated $case_dir"
+  exit 0
+fi
+
+status=0
+if [ "$got_exit" != "$want_exit" ]; then
+  echo "exit code $got_exit, expected $want_exit"; cat "$scratch/stderr.txt"; status=1
+fi
+for f in state.json stdout.txt; do
+  if [ -f "$case_dir/$f" ] && ! diff -u "$case_dir/$f" "$scratch/$f"; then
+    echo "$f differs from $case_dir/$f"; status=1
+  fi
+done
+exit $status
