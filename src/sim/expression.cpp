@@ -72,8 +72,9 @@ const Function* find_function(std::string_view name) {
 // from the loosest: || && (== !=) (< > <= >=) (+ -) (* /). Then the prefix
 // operators + - ! and, tighter than all of them, a left-associative ^ whose
 // exponent may carry its own signs: -2^2 is -4, 2^3^2 is 64, 2^-1 is 0.5.
-// Recursion happens only at a parenthesis or an argument list, whose nesting
-// is bounded, so no text can exhaust the stack.
+// Recursion deepens with the six binary levels and at a parenthesis or an
+// argument list, whose nesting is bounded, so no text can exhaust the stack;
+// a run of prefixes or of operators of one level is a loop.
 class ExpressionParser {
   public:
     ExpressionParser(std::string_view text, bool fcn, const Workspace* workspace)
