@@ -34,7 +34,7 @@ CompiledDiagram::CompiledDiagram(const Diagram& diagram, const TemplateOf& templ
     wire(diagram);
     const std::vector<std::size_t> order = evaluation_order(diagram);
     order_.assign(order.begin(), order.end());
-    place_outputs(diagram, order);
+    place_outputs(diagram, order, template_of);
 }
 
 CompiledDiagram::Unit CompiledDiagram::compile(const Block& block, const TemplateOf& template_of) {
@@ -135,7 +135,8 @@ void CompiledDiagram::wire(const Diagram& diagram) {
 }
 
 // Widths follow the evaluation order: a block's inputs are placed first.
-void CompiledDiagram::place_outputs(const Diagram& diagram, const std::vector<std::size_t>& order) {
+void CompiledDiagram::place_outputs(const Diagram& diagram, const std::vector<std::size_t>& order,
+                                    const TemplateOf& template_of) {
     values_.assign(1, 0.0);
     slots_.assign(inputs_.size(), 0);
     widths_.assign(inputs_.size(), 1);
@@ -173,6 +174,18 @@ void CompiledDiagram::place_outputs(const Diagram& diagram, const std::vector<st
         if (u.kind == Kind::kMux || u.kind == Kind::kDemux || u.kind == Kind::kScope ||
             u.kind == Kind::kTerminator)
             continue;
+        // A Fcn reads the elements of a vector by u(i).
+        if (u.kind == Kind::kFcn) {
+            const Block& block = diagram.blocks[i];
+            const std::size_t read = fcns_[u.fcn].inputs_read();
+            const auto width = static_cast<std::size_t>(widths_[u.first_input]);
+            if (read > width)
+                throw SimulationError(block, template_of ? template_of(block) : "",
+                                      "its expression reads u(" + std::to_string(read) +
+                                          ") but its input has " + std::to_string(width) +
+                                          (width == 1 ? " element" : " elements"));
+            continue;
+        }
         for (int k = 0; k < u.input_count; ++k) {
             if (widths_[u.first_input + k] != 1)
                 throw std::runtime_error("block '" + diagram.blocks[i].name + "' gets a vector");
@@ -237,7 +250,8 @@ void CompiledDiagram::compute_outputs(double t, double source_time, const std::v
                 *out = u.p[0] * std::sin(u.p[1] * t + u.p[2]) + u.p[3];
                 break;
             case Kind::kFcn:
-                *out = fcns_[u.fcn](in(u, 0));
+                *out = fcns_[u.fcn](
+                    {v + slots_[u.first_input], static_cast<std::size_t>(widths_[u.first_input])});
                 break;
             case Kind::kMux:
                 for (int k = 0; k < u.input_count; ++k) {

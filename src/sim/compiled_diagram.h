@@ -6,7 +6,8 @@
 // computed. The states are the Integrator outputs; a Derivative gives the
 // difference quotient of its input since the last accepted step (0 at the
 // start), as Simulink's does; unfed inputs read 0. Mux and Demux carry
-// vectors of scalars; every other block works on scalars.
+// vectors of scalars, which a Fcn reads by element; every other block works
+// on scalars.
 
 #include <cstdint>
 #include <string>
@@ -22,7 +23,8 @@ namespace vantor::sim {
 class CompiledDiagram {
   public:
     // Throws SimulationError for a block of a type or with a parameter the
-    // simulator does not know, or a value it cannot read; AlgebraicLoop for a
+    // simulator does not know, a value it cannot read, or a Fcn that reads
+    // u(i) past its input's elements; AlgebraicLoop for a
     // cycle of direct-feedthrough blocks; std::runtime_error for a line to a
     // missing block or port, or a vector into a scalar input.
     CompiledDiagram(const Diagram& diagram, const TemplateOf& template_of);
@@ -84,7 +86,8 @@ class CompiledDiagram {
 
     Unit compile(const Block& block, const TemplateOf& template_of);
     void wire(const Diagram& diagram);
-    void place_outputs(const Diagram& diagram, const std::vector<std::size_t>& order);
+    void place_outputs(const Diagram& diagram, const std::vector<std::size_t>& order,
+                       const TemplateOf& template_of);
     void compute_outputs(double t, double source_time, const std::vector<double>& x);
     double in(const Unit& u, int k) const { return values_[slots_[u.first_input + k]]; }
 

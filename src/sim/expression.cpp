@@ -1,5 +1,6 @@
 #include "sim/expression.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -10,115 +11,201 @@
 
 namespace vantor::sim {
 
-// Recursive descent with MATLAB's precedence: ^ binds tighter than a unary
-// sign (-2^2 is -4) and is left-associative (2^3^2 is 64); an exponent may
-// carry its own sign (2^-1).
+namespace {
+
+// 0 for 0 (either sign), NaN for NaN.
+double sgn(double x) {
+    if (x > 0) return 1;
+    if (x < 0) return -1;
+    return x == 0 ? 0.0 : x;
+}
+
+struct Function {
+    std::string_view name;
+    int arity;
+    double (*unary)(double);
+    double (*binary)(double, double);
+    // Not a MATLAB function of the same meaning, so not for block parameters.
+    bool fcn_only = false;
+};
+
+// clang-format off
+const Function kFunctions[] = {
+    {"abs", 1, [](double x) { return std::fabs(x); }, nullptr},
+    {"acos", 1, [](double x) { return std::acos(x); }, nullptr},
+    {"asin", 1, [](double x) { return std::asin(x); }, nullptr},
+    {"atan", 1, [](double x) { return std::atan(x); }, nullptr},
+    {"atan2", 2, nullptr, [](double y, double x) { return std::atan2(y, x); }},
+    {"ceil", 1, [](double x) { return std::ceil(x); }, nullptr},
+    {"cos", 1, [](double x) { return std::cos(x); }, nullptr},
+    {"cosh", 1, [](double x) { return std::cosh(x); }, nullptr},
+    {"exp", 1, [](double x) { return std::exp(x); }, nullptr},
+    {"fabs", 1, [](double x) { return std::fabs(x); }, nullptr, true},
+    {"floor", 1, [](double x) { return std::floor(x); }, nullptr},
+    {"hypot", 2, nullptr, [](double x, double y) { return std::hypot(x, y); }},
+    {"ln", 1, [](double x) { return std::log(x); }, nullptr, true},
+    {"log", 1, [](double x) { return std::log(x); }, nullptr},
+    {"log10", 1, [](double x) { return std::log10(x); }, nullptr},
+    {"pow", 2, nullptr, [](double x, double y) { return std::pow(x, y); }, true},
+    {"power", 2, nullptr, [](double x, double y) { return std::pow(x, y); }},
+    // The remainder takes the sign of the dividend: rem(-7,3) is -1.
+    {"rem", 2, nullptr, [](double x, double y) { return std::fmod(x, y); }},
+    {"sgn", 1, sgn, nullptr, true},
+    {"sin", 1, [](double x) { return std::sin(x); }, nullptr},
+    {"sinh", 1, [](double x) { return std::sinh(x); }, nullptr},
+    {"sqrt", 1, [](double x) { return std::sqrt(x); }, nullptr},
+    {"tan", 1, [](double x) { return std::tan(x); }, nullptr},
+    {"tanh", 1, [](double x) { return std::tanh(x); }, nullptr},
+};
+// clang-format on
+
+const Function* find_function(std::string_view name) {
+    for (const Function& f : kFunctions) {
+        if (f.name == name) return &f;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Precedence climbing over the binary operators, with Simulink's Fcn levels
+// from the loosest: || && (== !=) (< > <= >=) (+ -) (* /). Then the prefix
+// operators + - ! and, tighter than all of them, a left-associative ^ whose
+// exponent may carry its own signs: -2^2 is -4, 2^3^2 is 64, 2^-1 is 0.5.
+// Recursion deepens with the six binary levels and at a parenthesis or an
+// argument list, whose nesting is bounded, so no text can exhaust the stack;
+// a run of prefixes or of operators of one level is a loop.
 class ExpressionParser {
   public:
-    ExpressionParser(std::string_view text, bool allow_u) : text_(text), allow_u_(allow_u) {}
+    ExpressionParser(std::string_view text, bool fcn, const Workspace* workspace)
+        : text_(text), fcn_(fcn), workspace_(workspace) {}
 
     Expression parse() {
-        sum();
         skip_blanks();
-        if (pos_ != text_.size()) fail("unexpected '" + std::string(1, text_[pos_]) + "'");
-        if (out_.program_.empty()) fail("empty expression");
+        if (pos_ == text_.size()) fail("empty expression");
+        binary(kLoosest);
+        skip_blanks();
+        if (pos_ != text_.size()) fail(unexpected());
         return std::move(out_);
     }
 
   private:
     using Op = Expression::Op;
+    struct Binary {
+        std::string_view token;
+        Op op;
+        int level;
+        bool fcn_only;
+    };
+    static constexpr int kLoosest = 1;
+    // Longer tokens first, so that <= is not read as <.
+    static constexpr Binary kBinaries[] = {
+        {"||", Op::kOr, 1, true},        {"&&", Op::kAnd, 2, true},
+        {"==", Op::kEqual, 3, true},     {"!=", Op::kNotEqual, 3, true},
+        {"<=", Op::kLessEqual, 4, true}, {">=", Op::kGreaterEqual, 4, true},
+        {"<", Op::kLess, 4, true},       {">", Op::kGreater, 4, true},
+        {"+", Op::kAdd, 5, false},       {"-", Op::kSubtract, 5, false},
+        {".*", Op::kMultiply, 6, false}, {"*", Op::kMultiply, 6, false},
+        {"./", Op::kDivide, 6, false},   {"/", Op::kDivide, 6, false},
+    };
 
     [[noreturn]] void fail(const std::string& what) const {
         throw std::runtime_error("expression '" + std::string(text_) + "': " + what);
     }
+    // The character at the read position, whole when it is a UTF-8 sequence.
+    std::string unexpected() const {
+        std::size_t end = pos_ + 1;
+        while (end < text_.size() && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80) ++end;
+        return "unexpected '" + std::string(text_.substr(pos_, end - pos_)) + "'";
+    }
     void skip_blanks() {
         while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
     }
-    bool accept(std::string_view token) {
+    bool at(std::string_view token) {
         skip_blanks();
-        if (text_.substr(pos_, token.size()) != token) return false;
+        return text_.substr(pos_, token.size()) == token;
+    }
+    bool accept(std::string_view token) {
+        if (!at(token)) return false;
         pos_ += token.size();
         return true;
     }
-    void emit(Op op) { out_.program_.push_back({op}); }
+    void fcn_only(std::string_view what) const {
+        if (!fcn_) fail("'" + std::string(what) + "' is only known in a Fcn block");
+    }
+    void open() {
+        if (++nesting_ > Expression::kMaxNesting)
+            fail("more than " + std::to_string(Expression::kMaxNesting) + " nested parentheses");
+    }
 
-    void sum() {
-        unary();
+    void binary(int level) {
+        prefixed();
         for (;;) {
-            if (accept("+")) {
-                unary();
-                emit(Op::kAdd);
-            } else if (accept("-")) {
-                unary();
-                emit(Op::kSubtract);
-            } else {
-                return;
+            const Binary* op = nullptr;
+            for (const Binary& b : kBinaries) {
+                if (at(b.token)) {
+                    op = &b;
+                    break;
+                }
+            }
+            if (op == nullptr || op->level < level) return;
+            if (op->fcn_only) fcn_only(op->token);
+            pos_ += op->token.size();
+            binary(op->level + 1);  // left-associative: 1-2-3 is (1-2)-3
+            emit({op->op});
+        }
+    }
+
+    // Signs and ! apply to the power after them, the nearest first.
+    void prefixed() {
+        std::string prefixes;
+        for (;;) {
+            if (accept("-")) {
+                prefixes += '-';
+            } else if (accept("!")) {
+                fcn_only("!");
+                prefixes += '!';
+            } else if (!accept("+")) {
+                break;
             }
         }
-    }
-    bool multiplicative(Op& op) {
-        if (accept(".*") || accept("*")) {
-            op = Op::kMultiply;
-            return true;
-        }
-        if (accept("./") || accept("/")) {
-            op = Op::kDivide;
-            return true;
-        }
-        return false;
-    }
-    void unary() {
-        if (accept("-")) {
-            unary();
-            emit(Op::kNegate);
-            return;
-        }
-        if (accept("+")) return unary();
         power();
-        for (Op op; multiplicative(op);) {
-            unary_operand();
-            emit(op);
-        }
+        for (auto p = prefixes.rbegin(); p != prefixes.rend(); ++p)
+            emit({*p == '-' ? Op::kNegate : Op::kNot});
     }
-    // The right operand of * and /: a signed power (2*-3 is -6).
-    void unary_operand() {
-        if (accept("-")) {
-            unary_operand();
-            emit(Op::kNegate);
-        } else if (accept("+")) {
-            unary_operand();
-        } else {
-            power();
-        }
-    }
+
     void power() {
         primary();
         while (accept(".^") || accept("^")) {
-            int negations = 0;
+            bool negate = false;
             for (;;) {
                 if (accept("-"))
-                    ++negations;
+                    negate = !negate;
                 else if (!accept("+"))
                     break;
             }
             primary();
-            if (negations % 2 == 1) emit(Op::kNegate);
-            emit(Op::kPower);
+            if (negate) emit({Op::kNegate});
+            emit({Op::kPower});
         }
     }
+
     void primary() {
         skip_blanks();
         if (pos_ >= text_.size()) fail("an operand is missing");
         const char c = text_[pos_];
         if (std::isdigit(static_cast<unsigned char>(c)) || c == '.') return number();
         if (accept("(")) {
-            sum();
+            open();
+            binary(kLoosest);
             if (!accept(")")) fail("')' is missing");
+            --nesting_;
             return;
         }
         if (std::isalpha(static_cast<unsigned char>(c))) return name();
-        fail("unexpected '" + std::string(1, c) + "'");
+        fail(unexpected());
     }
+
     void number() {
         const std::size_t start = pos_;
         auto digits = [&] {
@@ -144,87 +231,226 @@ class ExpressionParser {
         const auto read = std::from_chars(text_.data() + start, text_.data() + pos_, value);
         if (read.ec == std::errc::result_out_of_range)  // 1e999 is Inf and 1e-999 is 0 in MATLAB
             value = std::strtod(std::string(text_.substr(start, pos_ - start)).c_str(), nullptr);
-        out_.program_.push_back({Op::kNumber, value});
+        emit({Op::kNumber, 0, value});
     }
+
     void name() {
         const std::size_t start = pos_;
         while (pos_ < text_.size() &&
                (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_'))
             ++pos_;
         const std::string word(text_.substr(start, pos_ - start));
-        if (word == "pi") {
-            out_.program_.push_back({Op::kNumber, std::numbers::pi});
-            return;
-        }
         if (word == "u") {
-            if (!allow_u_) fail("'u' is only known in a Fcn block");
-            // u(1) is the same scalar input.
-            if (accept("(")) {
-                if (!accept("1") || !accept(")")) fail("only u(1) may be indexed");
-            }
-            emit(Op::kInput);
-            return;
+            fcn_only("u");
+            return input();
         }
-        double (*function)(double) = nullptr;
-        if (word == "sin") function = [](double x) { return std::sin(x); };
-        if (word == "cos") function = [](double x) { return std::cos(x); };
-        if (word == "exp") function = [](double x) { return std::exp(x); };
-        if (word == "sqrt") function = [](double x) { return std::sqrt(x); };
-        if (word == "abs") function = [](double x) { return std::fabs(x); };
-        if (function == nullptr) fail("unknown name '" + word + "'");
-        if (!accept("(")) fail("'" + word + "' needs an argument in parentheses");
-        sum();
-        if (!accept(")")) fail("')' is missing after the argument of '" + word + "'");
-        out_.program_.push_back({Op::kCall, 0, function});
+        if (word == "pi") return emit({Op::kNumber, 0, std::numbers::pi});
+        if (const Function* f = find_function(word)) {
+            if (f->fcn_only) fcn_only(word);
+            return call(*f);
+        }
+        if (workspace_ != nullptr) {
+            if (const auto it = workspace_->find(word); it != workspace_->end()) {
+                if (at("(")) fail("'" + word + "' is a workspace value, not a function");
+                return emit({Op::kNumber, 0, it->second});
+            }
+        }
+        if (at("(")) fail("unknown function '" + word + "'");
+        fail("unknown name '" + word + "'");
+    }
+
+    // u is u(1); u(i) the i-th element of a vector input.
+    void input() {
+        std::uint32_t index = 1;
+        if (accept("(")) {
+            skip_blanks();
+            const char* first = text_.data() + pos_;
+            const auto read = std::from_chars(first, text_.data() + text_.size(), index);
+            pos_ += static_cast<std::size_t>(read.ptr - first);
+            if (read.ec != std::errc() || index == 0 || !accept(")"))
+                fail("u(i) needs a whole number i from 1");
+        }
+        out_.inputs_read_ = std::max<std::size_t>(out_.inputs_read_, index);
+        emit({Op::kInput, index - 1});
+    }
+
+    void call(const Function& f) {
+        if (!accept("(")) fail("'" + std::string(f.name) + "' needs its arguments in parentheses");
+        open();
+        int count = 0;
+        if (!accept(")")) {
+            do {
+                binary(kLoosest);
+                ++count;
+            } while (accept(","));
+            if (!accept(")"))
+                fail("')' is missing after the arguments of '" + std::string(f.name) + "'");
+        }
+        --nesting_;
+        if (count != f.arity)
+            fail("'" + std::string(f.name) + "' takes " + std::to_string(f.arity) +
+                 (f.arity == 1 ? " argument, not " : " arguments, not ") + std::to_string(count));
+        if (f.arity == 1)
+            emit({Op::kCall1, 0, 0, f.unary});
+        else
+            emit({Op::kCall2, 0, 0, nullptr, f.binary});
+    }
+
+    static int operands(Op op) {
+        switch (op) {
+            case Op::kNumber:
+            case Op::kInput:
+                return 0;
+            case Op::kNegate:
+            case Op::kNot:
+            case Op::kSquare:
+            case Op::kCall1:
+                return 1;
+            default:
+                return 2;
+        }
+    }
+
+    // Appends a step; one whose operands are all numbers is computed now, by
+    // the same code that runs the program, so that folding cannot change a
+    // result.
+    void emit(Expression::Step step) {
+        auto& program = out_.program_;
+        if (step.op == Op::kPower && program.back().op == Op::kNumber &&
+            program.back().value == 2) {
+            program.pop_back();
+            --depth_;
+            step.op = Op::kSquare;
+        }
+        const int n = operands(step.op);
+        depth_ = depth_ + 1 - static_cast<std::size_t>(n);
+        out_.stack_size_ = std::max(out_.stack_size_, depth_);
+        program.push_back(step);
+        if (n == 0 || program.size() < static_cast<std::size_t>(n) + 1) return;
+        const auto tail = program.end() - n - 1;
+        if (!std::all_of(tail, program.end() - 1,
+                         [](const Expression::Step& s) { return s.op == Op::kNumber; }))
+            return;
+        Expression constant;
+        constant.program_.assign(tail, program.end());
+        constant.stack_size_ = static_cast<std::size_t>(n);
+        const double value = constant.run(nullptr);
+        program.erase(tail, program.end());
+        program.push_back({Op::kNumber, 0, value});
     }
 
     std::string_view text_;
-    bool allow_u_;
+    bool fcn_;
+    const Workspace* workspace_;
     std::size_t pos_ = 0;
+    int nesting_ = 0;
+    std::size_t depth_ = 0;  // values on the stack after the program so far
     Expression out_;
 };
 
-Expression Expression::parse(std::string_view text, bool allow_u) {
-    return ExpressionParser(text, allow_u).parse();
+Expression Expression::parse(std::string_view text, bool fcn, const Workspace* workspace) {
+    return ExpressionParser(text, fcn, workspace).parse();
 }
 
-double Expression::operator()(double u) const {
-    // Fcn blocks run at every stage of every step: short programs keep their
-    // stack on the machine stack.
-    std::array<double, 64> small;
+double Expression::operator()(std::span<const double> u) const {
+    if (u.size() < inputs_read_)
+        throw std::out_of_range("the expression reads u(" + std::to_string(inputs_read_) +
+                                ") of an input of " + std::to_string(u.size()) + " elements");
+    return run(u.data());
+}
+
+double Expression::run(const double* u) const {
+    // Fcn blocks run at every stage of every step: the usual program keeps
+    // its values on the machine stack.
+    std::array<double, 32> small;
     std::vector<double> large;
     double* stack = small.data();
-    if (program_.size() > small.size()) {
-        large.resize(program_.size());
+    if (stack_size_ > small.size()) {
+        large.resize(stack_size_);
         stack = large.data();
     }
-    std::size_t top = 0;  // values on the stack
-    for (const Step& step : program_) {
-        switch (step.op) {
+    double* top = stack;  // the next free slot
+    auto truth = [](bool b) { return b ? 1.0 : 0.0; };
+    for (const Step& s : program_) {
+        switch (s.op) {
             case Op::kNumber:
-                stack[top++] = step.value;
+                *top++ = s.value;
                 break;
             case Op::kInput:
-                stack[top++] = u;
+                *top++ = u[s.index];
                 break;
             case Op::kNegate:
-                stack[top - 1] = -stack[top - 1];
+                top[-1] = -top[-1];
                 break;
-            case Op::kCall:
-                stack[top - 1] = step.function(stack[top - 1]);
+            case Op::kNot:
+                top[-1] = truth(top[-1] == 0);
                 break;
-            default: {
-                const double b = stack[--top];
-                double& a = stack[top - 1];
-                if (step.op == Op::kAdd) a += b;
-                if (step.op == Op::kSubtract) a -= b;
-                if (step.op == Op::kMultiply) a *= b;
-                if (step.op == Op::kDivide) a /= b;
-                if (step.op == Op::kPower) a = std::pow(a, b);
-            }
+            case Op::kSquare:
+                top[-1] *= top[-1];
+                break;
+            case Op::kCall1:
+                top[-1] = s.unary(top[-1]);
+                break;
+            case Op::kCall2:
+                --top;
+                top[-1] = s.binary(top[-1], top[0]);
+                break;
+            case Op::kAdd:
+                --top;
+                top[-1] += top[0];
+                break;
+            case Op::kSubtract:
+                --top;
+                top[-1] -= top[0];
+                break;
+            case Op::kMultiply:
+                --top;
+                top[-1] *= top[0];
+                break;
+            case Op::kDivide:
+                --top;
+                top[-1] /= top[0];
+                break;
+            case Op::kPower:
+                --top;
+                top[-1] = std::pow(top[-1], top[0]);
+                break;
+            case Op::kLess:
+                --top;
+                top[-1] = truth(top[-1] < top[0]);
+                break;
+            case Op::kLessEqual:
+                --top;
+                top[-1] = truth(top[-1] <= top[0]);
+                break;
+            case Op::kGreater:
+                --top;
+                top[-1] = truth(top[-1] > top[0]);
+                break;
+            case Op::kGreaterEqual:
+                --top;
+                top[-1] = truth(top[-1] >= top[0]);
+                break;
+            case Op::kEqual:
+                --top;
+                top[-1] = truth(top[-1] == top[0]);
+                break;
+            case Op::kNotEqual:
+                --top;
+                top[-1] = truth(top[-1] != top[0]);
+                break;
+            // Any value other than 0, NaN too, is true.
+            case Op::kAnd:
+                --top;
+                top[-1] = truth(top[-1] != 0 && top[0] != 0);
+                break;
+            case Op::kOr:
+                --top;
+                top[-1] = truth(top[-1] != 0 || top[0] != 0);
+                break;
         }
     }
-    return stack[top - 1];
+    return top[-1];
 }
 
 double evaluate(std::string_view text) {
