@@ -18,7 +18,7 @@ void show_about(const AppState& app, Ports& ports) {
         text = read_file_if_present(about_file_path(app.program_dir), kSupportFileLimit)
                    .value_or(std::string());
     } catch (const FileError& e) {
-        tell(ports, std::string("The About text cannot be read: ") + e.what());
+        tell(ports, std::string("The About text cannot be read: ") + e.what(), MessageKind::kError);
         return;
     }
     ports.show_about(cp1252_to_utf8(text));

@@ -51,9 +51,11 @@ void MainWindow::inicio() {
     for (int i = 1; i <= count; ++i) cargar(library_folder(app_) + "/" + files[i - 1], i);
     ports_.set_busy_pointer(false);
     if (files.size() > kMaxLibraries) {
-        tell(ports_, "Only 20 libraries can be listed: the other " +
-                         std::to_string(files.size() - kMaxLibraries) + " in " +
-                         library_folder(app_) + " are left out.");
+        tell(ports_,
+             "Only 20 libraries can be listed: the other " +
+                 std::to_string(files.size() - kMaxLibraries) + " in " + library_folder(app_) +
+                 " are left out.",
+             MessageKind::kWarning);
     }
     if (!cmdline_.empty()) open_Click();
 }
@@ -97,7 +99,7 @@ void MainWindow::new_Click() {
     app_.openpath.clear();
     const int k = find_window_number();
     if (k == 0) {
-        tell(ports_, "No more than 50 model windows can be open at once.");
+        tell(ports_, "No more than 50 model windows can be open at once.", MessageKind::kWarning);
         return;
     }
     auto doc = std::make_unique<ModelDocument>(app_, ports_);
@@ -122,18 +124,23 @@ void MainWindow::open_Click() {
     app_.openpath.clear();
     if (chosen.empty()) return;
 
-    bool duplicate = false;
+    int duplicate = 0;
     for (int k = 1; k <= app_.nwin; ++k) {
         if (is_open(k) && model_window(k)->tag == chosen) {
             tell(ports_, "File has been already opened");
-            duplicate = true;
+            duplicate = k;
         }
     }
-    if (duplicate) return;
+    if (duplicate != 0) {
+        // The window that has the file comes to the front, where the user
+        // looks for it.
+        desktop_.focus_model_window(duplicate);
+        return;
+    }
 
     const int k = find_window_number();
     if (k == 0) {
-        tell(ports_, "No more than 50 model windows can be open at once.");
+        tell(ports_, "No more than 50 model windows can be open at once.", MessageKind::kWarning);
         return;
     }
     app_.openpath = chosen;
@@ -143,7 +150,7 @@ void MainWindow::open_Click() {
     } catch (const FileError& e) {
         // Nothing is opened: the number stays free for the next window.
         app_.openpath.clear();
-        tell(ports_, std::string("The model cannot be opened: ") + e.what());
+        tell(ports_, std::string("The model cannot be opened: ") + e.what(), MessageKind::kError);
         return;
     }
     app_.openpath.clear();
@@ -156,10 +163,14 @@ void MainWindow::open_Click() {
 }
 
 bool MainWindow::descargar(int k) {
+    return unload(k, true);
+}
+
+bool MainWindow::unload(int k, bool ask) {
     if (!is_open(k)) return true;
     app_.closecancel = kFalse;
     app_.closing = kTrue;
-    if (!model_window(k)->confirm_close()) app_.closecancel = kTrue;
+    if (ask && !model_window(k)->confirm_close()) app_.closecancel = kTrue;
     const bool closed = app_.closecancel != kTrue;
     if (closed) {
         winopen_[static_cast<std::size_t>(k)] = kFalse;
@@ -177,11 +188,17 @@ bool MainWindow::close_requested(int k) {
 }
 
 bool MainWindow::exit_Click() {
-    bool all_closed = true;
+    // Every question is asked before any window closes, so that a Cancel
+    // leaves all of them open as they were.
     for (int k = 1; k <= app_.nwin; ++k) {
-        if (is_open(k) && !descargar(k)) all_closed = false;
+        if (!is_open(k)) continue;
+        if (!model_window(k)->confirm_close()) {
+            app_.closecancel = kTrue;
+            return false;
+        }
     }
-    return all_closed;
+    for (int k = 1; k <= app_.nwin; ++k) unload(k, false);
+    return true;
 }
 
 void MainWindow::window_Click(int k) {

@@ -50,7 +50,8 @@ class MainWindow {
 
     void new_Click();
     void open_Click();
-    // Exit: closes every model window; false when one closing was cancelled.
+    // Exit: asks each model window with changes whether to save it, then
+    // closes them all; false, with every window left open, on a Cancel.
     bool exit_Click();
     void window_Click(int k);
     void Label1_DblClick(int i);
@@ -71,6 +72,8 @@ class MainWindow {
 
   private:
     int find_window_number();
+    // Closes window k, asking its closing question first when `ask`.
+    bool unload(int k, bool ask);
 
     AppState& app_;
     Ports& ports_;

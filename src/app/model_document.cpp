@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/message_kinds.h"
+
 #include "causality/causality_commands.h"
 #include "display/redraw.h"
 #include "display/stored_int16.h"
@@ -26,7 +28,9 @@ namespace {
 class PortsEditorHost : public EditorHost {
   public:
     explicit PortsEditorHost(Ports& ports) : ports_(ports) {}
-    void show_message(const std::string& text) override { tell(ports_, text); }
+    void show_message(const std::string& text) override {
+        tell(ports_, text, kind_of_message(text));
+    }
 
   private:
     Ports& ports_;
@@ -42,6 +46,7 @@ class DocumentHost : public GenerationHost {
           causality_(doc.window, app, editor_host_) {}
 
     void show_message(const std::string& text) override { causality_.show_message(text); }
+    void show_error(const std::string& text) override { tell(ports_, text, MessageKind::kError); }
     void selection_changed(int element) override {
         causality_.selection_changed(element);
         doc_.dirty = true;
@@ -103,9 +108,11 @@ ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(po
         }
         // Said once, at opening: a later Save would otherwise surprise the user.
         if (!bytes.empty() && !facts.holds_model) {
-            tell(ports, path +
-                            " holds no model. Saving this window will replace the file with "
-                            "an empty model.");
+            tell(ports,
+                 path +
+                     " holds no model. Saving this window will replace the file with "
+                     "an empty model.",
+                 MessageKind::kWarning);
         } else if (facts.lf_line_ends) {
             tell(ports, path +
                             " has LF line ends, as a text tool converted it. It reads as a "
@@ -133,7 +140,7 @@ bool ModelDocument::write_to(const std::string& path) {
         guardar(path, window);
         return true;
     } catch (const FileError& e) {
-        tell(ports_, std::string("The model could not be saved: ") + e.what());
+        tell(ports_, std::string("The model could not be saved: ") + e.what(), MessageKind::kError);
         return false;
     }
 }
@@ -161,9 +168,9 @@ bool ModelDocument::saveas_Click() {
 
 bool ModelDocument::confirm_close() {
     while (window.saved == kFalse) {
-        const MessageAnswer answer =
-            ports_.message_box({"file " + caption + " has changed, \rDo you want to save it?",
-                                MessageButtons::kYesNoCancel, true, MessageAnswer::kCancel});
+        const MessageAnswer answer = ports_.message_box(
+            {"file " + caption + " has changed, \rDo you want to save it?",
+             MessageButtons::kYesNoCancel, MessageKind::kWarning, MessageAnswer::kCancel});
         if (answer == MessageAnswer::kCancel) return false;
         if (answer == MessageAnswer::kNo) return true;
         save_Click();  // a cancelled or failed save asks again
@@ -196,7 +203,8 @@ GenerateResult ModelDocument::generate_Click() {
     GenerateResult result = vantor::generate_Click(
         window, {app_.program_dir, window.menus.simulink_version, caption, model_path}, host);
     if (result.outcome == GenerateOutcome::kWritten && !result.problems.empty()) {
-        tell(ports_, problems_message(window.model, result.path, result.problems));
+        tell(ports_, problems_message(window.model, result.path, result.problems),
+             MessageKind::kWarning);
     }
     return result;
 }
@@ -215,7 +223,13 @@ SimulationRun ModelDocument::simulate_Click(const std::function<bool(double)>& p
         }
         habilita(window);
     }
-    if (!run.message.empty()) tell(ports_, run.message);
+    // A run that stopped or could not start is an error; one refused for
+    // the model's shape (an algebraic loop) is a plain refusal.
+    if (!run.message.empty()) {
+        const bool failed = run.outcome == SimulateOutcome::kStopped ||
+                            run.message.find("cannot") != std::string::npos;
+        tell(ports_, run.message, failed ? MessageKind::kError : MessageKind::kInformation);
+    }
     return run;
 }
 

@@ -18,7 +18,8 @@ void Palette::Form_GotFocus(AppState& app, Ports& ports) {
         // Activation comes back after the message box: say it once per fault.
         if (last_error_ != e.what()) {
             last_error_ = e.what();
-            tell(ports, std::string("The library cannot be read: ") + e.what());
+            tell(ports, std::string("The library cannot be read: ") + e.what(),
+                 MessageKind::kError);
         }
         return;
     }

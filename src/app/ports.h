@@ -13,11 +13,16 @@ namespace vantor {
 enum class MessageButtons { kOk, kYesNoCancel };
 enum class MessageAnswer { kOk, kYes, kNo, kCancel };
 
+// What a message is, which its icon shows: a note or a plain refusal, a
+// warning of something that may be lost, or an error (a failure, something
+// that cannot be read or written).
+enum class MessageKind { kInformation, kWarning, kError };
+
 // A message box titled "Vantor".
 struct MessageRequest {
     std::string text;
     MessageButtons buttons = MessageButtons::kOk;
-    bool exclamation = false;
+    MessageKind kind = MessageKind::kInformation;
     MessageAnswer default_button = MessageAnswer::kOk;
 };
 
@@ -53,8 +58,9 @@ class Ports {
 };
 
 // Shows an OK-only message.
-inline void tell(Ports& ports, const std::string& text) {
-    ports.message_box({text});
+inline void tell(Ports& ports, const std::string& text,
+                 MessageKind kind = MessageKind::kInformation) {
+    ports.message_box({text, MessageButtons::kOk, kind});
 }
 
 }  // namespace vantor

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/display_text.h"
 #include "model/file_error.h"
+#include "vantor_version.h"
 
 namespace vantor {
 namespace {
@@ -122,7 +123,7 @@ int run_cli(const std::vector<std::string>& args, const std::string& default_pro
         if (is_help(arg)) {
             help = true;
         } else if (arg == "--version" && words.empty()) {
-            out << "vantor-cli " << VANTOR_VERSION << "\n";
+            out << "vantor-cli " << kVersion << "\n";
             return kExitOk;
         } else if (arg == "--program-dir") {
             if (i + 1 == args.size()) {

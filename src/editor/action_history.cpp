@@ -86,8 +86,10 @@ void ActionHistory::after_event(const ModelWindow& window, const EditorEvent& ev
             break;
         case EventKind::kMenu:
             // Undo and redo are not actions of their own; opening the menu
-            // changes nothing.
+            // changes nothing. During a gesture the commands wait, and the
+            // gesture keeps its own name.
             if (event.name == kEditUndoItem || event.name == kEditRedoItem) return;
+            if (gesture_open_) return;
             if (event.name != "edit") caption_ = menu_caption(event.name);
             break;
         default:

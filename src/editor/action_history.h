@@ -31,6 +31,8 @@ class ActionHistory {
 
     // Whether an action has begun and not ended: undo waits for its end.
     bool action_open(const ModelWindow& window) const;
+    // Whether a mouse button is held, as the events have shown it.
+    bool gesture_open() const { return gesture_open_; }
 
     bool can_undo(const ModelWindow& window) const;
     bool can_redo(const ModelWindow& window) const;

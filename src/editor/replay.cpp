@@ -10,6 +10,7 @@
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
 #include "editor/element_dblclick.h"
+#include "editor/gesture_wait.h"
 #include "editor/journal_writer.h"
 #include "editor/window_causality.h"
 #include "model/element_kinds.h"
@@ -142,6 +143,8 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySessi
     if (session.dialog.open) stop("the parameter dialog is open: only dialog lines can follow");
     switch (e.kind) {
         case EventKind::kMenu:
+            // As on the display, where a key while a button is held does nothing.
+            if (command_waits(session.history, e.name)) return;
             run_menu(window, app, host, session.history, e.name, stop);
             return;
         case EventKind::kImageMouseMove:

@@ -52,6 +52,16 @@ QByteArray png_bytes(const ModelWindow& window) {
     return bytes;
 }
 
+// Qt names the one font the drawing uses; where that font is missing, a
+// viewer falls back to its default, often proportional, and the captions no
+// longer fit their glyphs. Metric-compatible and generic monospace fonts are
+// named after it.
+QByteArray with_monospace_fallbacks(QByteArray svg) {
+    return svg.replace(
+        QByteArrayLiteral("font-family=\"Courier New\""),
+        QByteArrayLiteral("font-family=\"'Courier New', 'Liberation Mono', monospace\""));
+}
+
 QByteArray svg_bytes(const ModelWindow& window) {
     const QRectF framed = framed_twips(window);
     QByteArray bytes;
@@ -67,7 +77,7 @@ QByteArray svg_bytes(const ModelWindow& window) {
     QPainter painter(&svg);
     print_drawing(painter, window, framed.topLeft());
     painter.end();
-    return bytes;
+    return with_monospace_fallbacks(bytes);
 }
 
 QByteArray pdf_bytes(const ModelWindow& window) {

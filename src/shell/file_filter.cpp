@@ -63,10 +63,22 @@ QString default_suffix_for(const QString& qt_filter_entry) {
     const qsizetype open = qt_filter_entry.lastIndexOf(QLatin1Char('('));
     const qsizetype close = qt_filter_entry.lastIndexOf(QLatin1Char(')'));
     if (open < 0 || close < open) return {};
-    const QString patterns = qt_filter_entry.mid(open + 1, close - open - 1).trimmed();
+    const QStringList patterns =
+        qt_filter_entry.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // The entries list each extension in both cases ("*.png *.PNG"): still one
+    // extension, the first spelling of it.
     static const QRegularExpression kOneExtension(QStringLiteral("^\\*\\.([A-Za-z0-9_]+)$"));
-    const QRegularExpressionMatch match = kOneExtension.match(patterns);
-    return match.hasMatch() ? match.captured(1) : QString();
+    QString suffix;
+    for (const QString& pattern : patterns) {
+        const QRegularExpressionMatch match = kOneExtension.match(pattern);
+        if (!match.hasMatch()) return {};
+        if (suffix.isEmpty()) {
+            suffix = match.captured(1);
+        } else if (match.captured(1).compare(suffix, Qt::CaseInsensitive) != 0) {
+            return {};
+        }
+    }
+    return suffix;
 }
 
 }  // namespace vantor::shell

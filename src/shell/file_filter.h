@@ -17,8 +17,9 @@ QString qt_file_filter(std::string_view filter);
 namespace vantor::shell {
 
 // The extension a save dialog adds to a name typed without one, for the Qt
-// filter entry chosen in it: the entry's one pattern "*.ext" gives "ext";
-// several patterns, or any-file ones, give none.
+// filter entry chosen in it: the entry's one extension "*.ext" (listed in
+// one or several cases) gives "ext"; several extensions, or any-file
+// patterns, give none.
 QString default_suffix_for(const QString& qt_filter_entry);
 
 }  // namespace vantor::shell

@@ -17,6 +17,7 @@
 #include "shell/journal_recorder.h"
 #include "shell/main_window_widget.h"
 #include "shell/splash.h"
+#include "vantor_version.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view word = argv[i];
         if (word == "--version") {
-            std::printf("vantor %s\n", VANTOR_VERSION);
+            std::printf("vantor %s\n", vantor::kVersion);
             return 0;
         }
         if (word == "-h" || word == "--help") {

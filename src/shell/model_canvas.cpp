@@ -6,6 +6,8 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -209,6 +211,7 @@ void ModelCanvas::forget_lost_release(const QMouseEvent* event) {
 void ModelCanvas::mousePressEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
     forget_lost_release(event);
+    escaped_buttons_ &= ~button_of(event->button());  // its release went elsewhere
     const QPointF at = event->position();
     router_.press(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                   at.y());
@@ -224,6 +227,12 @@ void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
 
 void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
+    const int button = button_of(event->button());
+    if ((escaped_buttons_ & button) != 0) {
+        // Its gesture ended with Escape: the release is no click.
+        escaped_buttons_ &= ~button;
+        return;
+    }
     const QPointF at = event->position();
     router_.release(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                     at.y());
@@ -244,6 +253,27 @@ void ModelCanvas::focusOutEvent(QFocusEvent* event) {
         QApplication::focusWidget() == caption_)
         return;
     router_.focus_lost();
+}
+
+int ModelCanvas::held_buttons() const {
+    // A modal box that opened during the gesture took its release.
+    const Qt::MouseButtons down = QGuiApplication::mouseButtons();
+    int held = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if ((down & button) != 0) held |= button_of(button);
+    }
+    return router_.held_buttons() & held;
+}
+
+void ModelCanvas::keyPressEvent(QKeyEvent* event) {
+    // Escape ends the gesture under way as a focus loss does.
+    if (event->key() == Qt::Key_Escape && window_ != nullptr && held_buttons() != 0) {
+        escaped_buttons_ |= held_buttons();
+        router_.focus_lost();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ModelCanvas::wheelEvent(QWheelEvent* event) {

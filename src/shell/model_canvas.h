@@ -47,6 +47,10 @@ class ModelCanvas : public QWidget {
     QWidget* corner() const { return corner_; }
     CaptionEditor* caption_editor() const { return caption_; }
 
+    // The mouse buttons held since a press the canvas saw and not released
+    // since, wherever the release went: a gesture is open.
+    int held_buttons() const;
+
     // The zoom in percent, one of kZoomSteps.
     int zoom_percent() const { return zoom_percent_; }
     // Zooms to `percent`, keeping the twips under the pixel `anchor` there
@@ -79,6 +83,7 @@ class ModelCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -109,7 +114,8 @@ class ModelCanvas : public QWidget {
     CanvasPicture painted_;
     int shown_pointer_ = 0;
     int zoom_percent_ = kActualSize;
-    int wheel_rest_ = 0;  // wheel turns short of a whole notch
+    int wheel_rest_ = 0;       // wheel turns short of a whole notch
+    int escaped_buttons_ = 0;  // held when Escape ended their gesture; their release is dropped
 };
 
 }  // namespace vantor::shell

@@ -33,8 +33,8 @@ QString printer_reason(const QPrinter& printer) {
 }
 
 void report_failure(Ports& ports, const QString& reason) {
-    ports.message_box(
-        {("The model could not be printed.\n" + reason).toStdString(), MessageButtons::kOk, true});
+    ports.message_box({("The model could not be printed.\n" + reason).toStdString(),
+                       MessageButtons::kOk, MessageKind::kError});
 }
 
 void print_and_report(QPrinter& printer, ModelDocument& document, Ports& ports) {
@@ -73,9 +73,9 @@ void print_Click(ModelDocument& document, Ports& ports) {
         print_and_report(printer, document, ports);
         return;
     }
-    const MessageAnswer answer =
-        ports.message_box({"No printer is installed. Save the page as a PDF file instead?",
-                           MessageButtons::kYesNoCancel, true, MessageAnswer::kYes});
+    const MessageAnswer answer = ports.message_box(
+        {"No printer is installed. Save the page as a PDF file instead?",
+         MessageButtons::kYesNoCancel, MessageKind::kWarning, MessageAnswer::kYes});
     if (answer != MessageAnswer::kYes) return;
     const std::optional<std::string> path =
         ports.save_file({"Print Model to PDF", "PDF Files (*.pdf)|*.pdf|", document.dialog_folder,
@@ -119,7 +119,7 @@ bool export_picture_Click(ModelDocument& document, Ports& ports) {
         return true;
     } catch (const FileError& e) {
         ports.message_box({std::string("The picture could not be written: ") + e.what(),
-                           MessageButtons::kOk, true});
+                           MessageButtons::kOk, MessageKind::kError});
         return false;
     }
 }

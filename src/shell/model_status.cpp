@@ -30,9 +30,10 @@ QString ModelStatus::pointer_text(float x, float y) {
     return QStringLiteral("X %1  Y %2").arg(std::lround(x)).arg(std::lround(y));
 }
 
-QString ModelStatus::counts_text(int elements, int bonds) {
-    return counted(elements, "element", "elements") + QStringLiteral(", ") +
-           counted(bonds, "bond", "bonds");
+QString ModelStatus::counts_text(const DrawnCounts& counts) {
+    return counted(counts.elements, "element", "elements") + QStringLiteral(", ") +
+           counted(counts.bonds, "bond", "bonds") + QStringLiteral(", ") +
+           counted(counts.links, "signal link", "signal links");
 }
 
 QString ModelStatus::zoom_text(int percent) {
@@ -43,8 +44,8 @@ void ModelStatus::show_pointer(float x, float y) {
     pointer_->setText(pointer_text(x, y));
 }
 
-void ModelStatus::show_counts(int elements, int bonds) {
-    const QString text = counts_text(elements, bonds);
+void ModelStatus::show_counts(const DrawnCounts& counts) {
+    const QString text = counts_text(counts);
     if (counts_->text() != text) counts_->setText(text);
 }
 

@@ -2,24 +2,26 @@
 
 #include <QString>
 
+#include "model/drawn_counts.h"
+
 class QLabel;
 class QStatusBar;
 
 namespace vantor::shell {
 
 // The model window's lasting status bar fields: the pointer's position in
-// twips, the counts of elements and bonds, and the zoom. Passing messages
+// twips, the counts of what the user drew, and the zoom. Passing messages
 // (showMessage) still show beside them.
 class ModelStatus {
   public:
     explicit ModelStatus(QStatusBar& bar);
 
     void show_pointer(float x, float y);
-    void show_counts(int elements, int bonds);
+    void show_counts(const DrawnCounts& counts);
     void show_zoom(int percent);
 
     static QString pointer_text(float x, float y);
-    static QString counts_text(int elements, int bonds);
+    static QString counts_text(const DrawnCounts& counts);
     static QString zoom_text(int percent);
 
   private:

@@ -99,6 +99,7 @@ void ModelWindowWidget::build_menus() {
     QMenu* running = bar->addMenu(QStringLiteral("&Run"));
     connect(add_item(running, "&Generate Simulink File", QKeySequence(Qt::Key_F5)),
             &QAction::triggered, this, [this] {
+                if (commands_wait("generate")) return;
                 run([this](ModelDocument& d) {
                     const GenerateResult result = d.generate_Click();
                     d.history.after_command(d.window, "Generate");

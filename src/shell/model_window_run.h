@@ -25,7 +25,7 @@ void ModelWindowWidget::run(Handler handler) {
 
 template <typename Handler>
 void ModelWindowWidget::run_menu(const char* item, Handler handler) {
-    if (document_ == nullptr) return;
+    if (document_ == nullptr || commands_wait(item)) return;
     journal(menu_event(item));
     handler(*document_);
     if (document_ != nullptr) document_->history.after_event(document_->window, menu_event(item));

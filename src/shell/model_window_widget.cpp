@@ -12,6 +12,7 @@
 #include "app/model_document.h"
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
+#include "editor/gesture_wait.h"
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
 #include "shell/model_status.h"
@@ -40,7 +41,7 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
     // The fields hold text before the size is taken, so the status bar keeps its height.
     status_ = std::make_unique<ModelStatus>(*statusBar());
     status_->show_pointer(0, 0);
-    status_->show_counts(document.window.model.nobj, document.window.model.nlin);
+    status_->show_counts(drawn_counts(document.window.model));
     status_->show_zoom(canvas_->zoom_percent());
     connect(canvas_, &ModelCanvas::pointer_moved, this,
             [this](float x, float y) { status_->show_pointer(x, y); });
@@ -101,7 +102,8 @@ void ModelWindowWidget::run_event(const EditorEvent& event) {
     } catch (const Int16Overflow&) {
         // The window stays as far as the handler got, as a replay leaves it.
         document_->dirty = true;
-        tell(ports_, "A value overflows a 16-bit field; the gesture stopped there.");
+        tell(ports_, "A value overflows a 16-bit field; the gesture stopped there.",
+             MessageKind::kWarning);
     }
     if (document_ != nullptr) document_->history.after_event(document_->window, event);
     sync();
@@ -131,8 +133,12 @@ void ModelWindowWidget::run_edit(const char* item) {
     });
 }
 
+bool ModelWindowWidget::commands_wait(const char* item) const {
+    return document_ != nullptr && command_waits(document_->history, item, canvas_->held_buttons());
+}
+
 void ModelWindowWidget::simulate() {
-    if (simulating_) return;
+    if (simulating_ || commands_wait("simulate")) return;
     simulating_ = true;
     QProgressDialog progress(QStringLiteral("Simulating..."), QStringLiteral("Cancel"), 0, 1000,
                              this);
@@ -187,7 +193,7 @@ void ModelWindowWidget::sync() {
                        .replace(QStringLiteral(" & "), QStringLiteral(" && ")));
     redo_->setEnabled(history.can_redo(document_->window));
     show_parameters_->setChecked(menus.showp);
-    status_->show_counts(document_->window.model.nobj, document_->window.model.nlin);
+    status_->show_counts(drawn_counts(document_->window.model));
     for (std::size_t v = 0; v < simulink_.size(); ++v) {
         simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
     }

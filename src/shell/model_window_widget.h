@@ -75,6 +75,8 @@ class ModelWindowWidget : public QMainWindow {
     void run_edit(const char* item);
     // Run > Simulate, with a progress dialog on long runs.
     void simulate();
+    // Whether menu item `item` waits for the gesture under way to end.
+    bool commands_wait(const char* item) const;
     void show_simulation(const SimulationRun& run);
 
     ModelDocument* document_;

@@ -28,6 +28,18 @@ std::string to_model(const QString& text) {
     return utf8_to_cp1252(text.toStdString());
 }
 
+std::string without_trailing_blanks(const std::string& text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// The core's text for what the box shows: an unchanged value keeps its
+// blanks, an edited one is padded with blanks to the length it had.
+std::string with_padding_of(const std::string& before, std::string shown) {
+    if (shown == without_trailing_blanks(before)) return before;
+    if (shown.size() < before.size()) shown.resize(before.size(), ' ');
+    return shown;
+}
+
 // The close box closes without copying; the buttons close through done().
 class ParametersWindow : public QDialog {
   public:
@@ -66,8 +78,11 @@ void QtParameterDialogPort::show_modal(ParameterDialog& dialog, AppState& app) {
         return l;
     };
     auto box = [&](const DialogControl& control) {
-        // Blanks and every byte survive the round trip through the box.
-        auto* b = new QLineEdit(QString::fromStdString(cp1252_to_utf8(control.text)), &window);
+        // The box shows the value without the blanks that pad it, so it opens
+        // on the value with the caret after it; every other byte survives.
+        auto* b = new QLineEdit(
+            QString::fromStdString(cp1252_to_utf8(without_trailing_blanks(control.text))), &window);
+        b->setCursorPosition(static_cast<int>(b->text().size()));
         place(b, control);
         return b;
     };
@@ -80,8 +95,8 @@ void QtParameterDialogPort::show_modal(ParameterDialog& dialog, AppState& app) {
     // What a replay has seen of the boxes, so only changes are journaled.
     std::string journaled1 = dialog.value1.text, journaled2 = dialog.value2.text;
     auto sync_boxes = [&] {
-        dialog.value1.text = to_model(value1->text());
-        dialog.value2.text = to_model(value2->text());
+        dialog.value1.text = with_padding_of(dialog.value1.text, to_model(value1->text()));
+        dialog.value2.text = with_padding_of(dialog.value2.text, to_model(value2->text()));
         if (dialog.value1.visible && dialog.value1.text != journaled1) {
             journal_({EventKind::kDialog, 0, 0, 0, 0, 0, 0, "value1", dialog.value1.text});
             journaled1 = dialog.value1.text;

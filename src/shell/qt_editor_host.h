@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/message_kinds.h"
 #include "app/ports.h"
 #include "editor/editor_host.h"
 
@@ -17,7 +18,9 @@ class QtEditorHost : public EditorHost {
     QtEditorHost(Ports& ports, std::function<void()> focus)
         : ports_(ports), focus_(std::move(focus)) {}
 
-    void show_message(const std::string& text) override { tell(ports_, text); }
+    void show_message(const std::string& text) override {
+        tell(ports_, text, kind_of_message(text));
+    }
     void request_focus() override { focus_requested_ = true; }
 
     // Gives the focus when a handler asked for it since the last call.

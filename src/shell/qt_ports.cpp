@@ -61,6 +61,19 @@ std::optional<std::string> chosen(const QString& file) {
 
 }  // namespace
 
+QMessageBox::Icon message_icon(const MessageRequest& request) {
+    switch (request.kind) {
+        case MessageKind::kError:
+            return QMessageBox::Critical;
+        case MessageKind::kWarning:
+            return QMessageBox::Warning;
+        case MessageKind::kInformation:
+            break;
+    }
+    return request.buttons == MessageButtons::kYesNoCancel ? QMessageBox::Question
+                                                           : QMessageBox::Information;
+}
+
 QtPorts::QtPorts() = default;
 
 QtPorts::~QtPorts() {
@@ -69,10 +82,7 @@ QtPorts::~QtPorts() {
 
 MessageAnswer QtPorts::message_box(const MessageRequest& request) {
     const bool question = request.buttons == MessageButtons::kYesNoCancel;
-    // The icon says the kind: a warning, a question, or news.
-    const QMessageBox::Icon icon = request.exclamation ? QMessageBox::Warning
-                                   : question          ? QMessageBox::Question
-                                                       : QMessageBox::Information;
+    const QMessageBox::Icon icon = message_icon(request);
     QMessageBox box(
         icon, kTitle, to_display_text(request.text),
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,

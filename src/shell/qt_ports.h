@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <memory>
 
 #include "app/ports.h"
@@ -9,6 +10,10 @@ class QWidget;
 namespace vantor::shell {
 
 class HelpViewer;
+
+// The icon of a message box: its kind's, or the question mark for a
+// question that warns of nothing.
+QMessageBox::Icon message_icon(const MessageRequest& request);
 
 // The platform ports on Qt: message boxes, file dialogs, the busy pointer,
 // the help window and the About box, each over the active window.

@@ -175,8 +175,8 @@ bool SimulationWindow::export_file(const char* title, const char* filter, const 
         write(*path);
         return true;
     } catch (const FileError& e) {
-        ports_.message_box(
-            {std::string("The file could not be written: ") + e.what(), MessageButtons::kOk, true});
+        ports_.message_box({std::string("The file could not be written: ") + e.what(),
+                            MessageButtons::kOk, MessageKind::kError});
         return false;
     }
 }

@@ -1,11 +1,13 @@
 #include "shell/splash.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFont>
 #include <QPainter>
 
 #include "model/file_error.h"
 #include "model/file_reading.h"
+#include "vantor_version.h"
 
 namespace vantor::shell {
 
@@ -21,19 +23,34 @@ QPixmap splash_picture(const QString& program_dir) {
     } catch (const FileError&) {
         // The drawn picture below stands in.
     }
-    if (!picture.isNull()) return picture;
-
-    picture = QPixmap(kSplashWidth, kSplashHeight);
-    picture.fill(Qt::white);
+    const bool shipped = !picture.isNull();
+    if (!shipped) {
+        picture = QPixmap(kSplashWidth, kSplashHeight);
+        picture.fill(Qt::white);
+    }
     QPainter painter(&picture);
-    QFont font = painter.font();
-    font.setPointSize(28);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Vantor"));
+    if (!shipped) {
+        QFont font = painter.font();
+        font.setPointSize(28);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+        painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Vantor"));
+    }
+    // The version is the build's, so the picture leaves its corner free.
+    QFont small = painter.font();
+    small.setPixelSize(13);
+    small.setBold(false);
+    painter.setFont(small);
+    painter.setPen(shipped ? QColor(0x8a, 0x9b, 0xb5) : QColor(Qt::black));
+    painter.drawText(kVersionCorner, Qt::AlignRight | Qt::AlignBottom, splash_version_text());
+    painter.end();
     return picture;
+}
+
+QString splash_version_text() {
+    return QStringLiteral("Version %1").arg(QString::fromLatin1(kVersion));
 }
 
 int splash_milliseconds() {

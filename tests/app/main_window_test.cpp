@@ -79,6 +79,8 @@ TEST_F(MainWindowTest, OpeningAFileTwiceIsRefusedButOnlyForTheSameSpelling) {
     open(upper);
     open(upper);
     EXPECT_EQ(ports_.messages, Strings{"File has been already opened"});
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kInformation);
+    EXPECT_EQ(desktop_.events, (Strings{"open 1", "focus 1"}));  // brought to the front
     EXPECT_FALSE(main_.is_open(2));
     open(lower);
     EXPECT_TRUE(main_.is_open(2));
@@ -147,25 +149,27 @@ TEST_F(MainWindowTest, MoreThanTwentyLibrariesAreCutWithAMessage) {
     EXPECT_EQ(desktop_.events.back(), "palette 3");
 }
 
-TEST_F(MainWindowTest, ExitClosesWhatItCanAndStopsOnACancel) {
+TEST_F(MainWindowTest, ExitAsksFirstAndACancelLeavesEveryWindowOpen) {
     main_.new_Click();
     main_.new_Click();
     main_.new_Click();
     main_.model_window(2)->window.saved = kFalse;
+    main_.model_window(3)->window.saved = kFalse;
     ports_.answers = {MessageAnswer::kCancel};
     EXPECT_FALSE(main_.exit_Click());
     EXPECT_EQ(ports_.messages, Strings{"file MODEL2 has changed, \rDo you want to save it?"});
     EXPECT_EQ(ports_.last_message.buttons, MessageButtons::kYesNoCancel);
     EXPECT_EQ(ports_.last_message.default_button, MessageAnswer::kCancel);
-    EXPECT_TRUE(ports_.last_message.exclamation);
-    EXPECT_FALSE(main_.is_open(1));
-    EXPECT_TRUE(main_.is_open(2));
-    EXPECT_FALSE(main_.is_open(3));
-    EXPECT_EQ(menu(), Strings{"&1 MODEL2"});
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kWarning);
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(main_.is_open(k)) << k;
+    EXPECT_EQ(menu(), (Strings{"&1 MODEL1", "&2 MODEL2", "&3 MODEL3"}));
 
-    ports_.answers = {MessageAnswer::kNo};
+    // No to both questions: each is asked once, then every window closes.
+    ports_.messages.clear();
+    ports_.answers = {MessageAnswer::kNo, MessageAnswer::kNo};
     EXPECT_TRUE(main_.exit_Click());
-    EXPECT_FALSE(main_.is_open(2));
+    EXPECT_EQ(ports_.messages.size(), 2u);
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(main_.is_open(k)) << k;
 }
 
 TEST_F(MainWindowTest, AWindowsOwnCloseBoxGoesThroughTheRegistry) {
@@ -197,6 +201,7 @@ TEST_F(MainWindowTest, HelpAndAboutFromAnyWindow) {
     EXPECT_EQ(ports_.messages.back(),
               "The About text cannot be read: " + about_file_path(app_.program_dir) +
                   ": not a regular file");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
 }
 
 }  // namespace

@@ -119,6 +119,7 @@ TEST_F(Document, OddFilesOpenWithOneWarningAndModelsSilently) {
     EXPECT_EQ(ports_.messages[0], converted +
                                       " has LF line ends, as a text tool converted it. It reads "
                                       "as a model, and it will be saved with CR LF line ends.");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kInformation);
     EXPECT_EQ(main_.model_window(1)->window.model.nobj, 1);
     EXPECT_EQ(main_.model_window(1)->window.saved, kTrue);
 
@@ -127,6 +128,7 @@ TEST_F(Document, OddFilesOpenWithOneWarningAndModelsSilently) {
     EXPECT_EQ(ports_.messages[1], picture +
                                       " holds no model. Saving this window will replace the file "
                                       "with an empty model.");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kWarning);
     main_.open_Click();
     EXPECT_EQ(ports_.messages.size(), 2u);
     EXPECT_TRUE(main_.is_open(3));
@@ -146,6 +148,7 @@ TEST_F(Document, AReadOnlyModelFileIsNotReplaced) {
     EXPECT_NE(ports_.messages[0].find(locked + ": cannot write: the file is read-only"),
               std::string::npos)
         << ports_.messages[0];
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
     EXPECT_EQ(read_whole_file(locked), "kept");
     EXPECT_EQ(doc.window.saved, kFalse);
 }
@@ -206,6 +209,7 @@ TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
     doc.dirty = false;
     doc.assign_Click();
     EXPECT_EQ(ports_.messages, Strings{"There is at least an element with derivative causality"});
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kWarning);
     EXPECT_TRUE(doc.dirty);
     EXPECT_EQ(doc.window.saved, kFalse);  // the strokes are a change to save
 
@@ -213,6 +217,7 @@ TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
     doc.window.model.lines[1].causa = 2;  // the source pushed the wrong way
     doc.assign_Click();
     EXPECT_EQ(ports_.messages.back(), "Causality error in the selected element");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
     EXPECT_EQ(doc.window.image1[1].color, 255);
 
     doc.simulink_Click(1);

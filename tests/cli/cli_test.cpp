@@ -12,6 +12,7 @@
 #include "model/file_reading.h"
 #include "model/file_saving.h"
 #include "simulink/simulink_fixtures.h"
+#include "vantor_version.h"
 
 namespace vantor {
 namespace {
@@ -67,7 +68,7 @@ TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
 TEST(Cli, VersionAndHelpGoToStdoutAndSucceed) {
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.code, kExitOk);
-    EXPECT_EQ(version.out, std::string("vantor-cli ") + VANTOR_VERSION + "\n");
+    EXPECT_EQ(version.out, std::string("vantor-cli ") + kVersion + "\n");
 
     const CliRun help = run({"--help"});
     for (const char* command :

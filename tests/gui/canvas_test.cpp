@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
@@ -139,6 +140,53 @@ TEST_F(Editor, ADropActivatesItsWindowAndLosingTheFocusEndsADrag) {
     settle();
     EXPECT_EQ(state().mouse.dragging, 0);
     EXPECT_NE(journal_text().find("form_lostfocus\n"), std::string::npos);
+}
+
+// While the button is held the Edit and Run commands wait, whatever key
+// asks for them; Escape ends the drag as a focus loss does, and its release
+// is no click. The journal holds none of the waiting commands.
+TEST_F(Editor, KeysWaitDuringADragAndEscapeEndsIt) {
+    open();
+    drop("bondgraph", "111", QPoint(60, 60));
+    drop("bondgraph", "C__", QPoint(200, 60));
+    ASSERT_EQ(state().model.nobj, 2);
+    const Glyph& c = state().image1[2];
+    const QPoint grip(static_cast<int>((c.left + c.width / 2) / 15),
+                      static_cast<int>((c.top + c.height / 2) / 15));
+    const int left = state().model.objs[2].left;
+
+    // Through the window system, which keeps the buttons' state as a person's
+    // mouse does.
+    QWindow* shown = window->windowHandle();
+    ASSERT_NE(shown, nullptr);
+    const auto in_window = [this](QPoint p) { return canvas->mapTo(window, p); };
+    QTest::mousePress(shown, Qt::LeftButton, Qt::NoModifier, in_window(grip));
+    item("&Edit > &Select All")->trigger();  // waits even before the first move
+    QTest::mouseMove(shown, in_window(grip + QPoint(5, 0)));
+    QTest::mouseMove(shown, in_window(grip + QPoint(20, 0)));
+    item("&Edit > &Delete")->trigger();
+    item("&Run > &Assign && Check Causality")->trigger();
+    EXPECT_EQ(state().model.nobj, 2);
+    EXPECT_EQ(state().model.objs[1].selected, kFalse);
+    EXPECT_NE(state().mouse.dragging, 0);
+
+    QTest::keyClick(canvas, Qt::Key_Escape);
+    EXPECT_EQ(state().mouse.dragging, 0);
+    const int moved = state().model.objs[2].left;
+    EXPECT_NEAR(moved, left + 15 * 15, 15);
+    // The button is still down, but the drag is over; its release clicks nothing.
+    QTest::mouseMove(shown, in_window(grip + QPoint(60, 0)));
+    QTest::mouseRelease(shown, Qt::LeftButton, Qt::NoModifier, in_window(grip + QPoint(60, 0)));
+    EXPECT_EQ(state().model.objs[2].left, moved);
+    EXPECT_EQ(state().model.objs[2].selected, kTrue);
+
+    item("&Edit > &Delete")->trigger();
+    EXPECT_EQ(state().model.nobj, 1);
+    const std::string text = journal_text();
+    EXPECT_EQ(text.find("menu selectall"), std::string::npos) << text;
+    EXPECT_EQ(text.find("menu assign"), std::string::npos) << text;
+    EXPECT_NE(text.find("form_lostfocus\n"), std::string::npos) << text;
+    expect_journal_replays();
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "app/model_document.h"
 
 namespace vantor::shell {
@@ -37,13 +39,35 @@ TEST(QtFileFilter, ASaveDialogAddsTheChosenFiltersOnlyExtension) {
         const char* suffix;
     } cases[] = {{"Bond Graf Files (*.bgf)", "bgf"},
                  {"PDF Documents (*.pdf)", "pdf"},
-                 {"Simulink Models (*.mdl *.m)", ""},  // two choices: none is added
+                 {"Simulink Models (*.mdl *.m)", ""},    // two choices: none is added
+                 {"PNG Pictures (*.png *.PNG)", "png"},  // one extension in two cases
+                 {"Models (*.bgf *.BGF *.lib)", ""},
                  {"All Files (*)", ""},
                  {"All Files (*.*)", ""},
                  {"No patterns", ""}};
     for (const auto& c : cases) {
         EXPECT_EQ(default_suffix_for(QString::fromUtf8(c.entry)), QString::fromUtf8(c.suffix))
             << c.entry;
+    }
+}
+
+// The dialogs' own filters, as the save dialog is given them: each entry
+// with one extension adds it to a name typed without one.
+TEST(QtFileFilter, TheProgramsSaveFiltersEachAddTheirExtension) {
+    const struct {
+        const char* filter;
+        QStringList suffixes;
+    } cases[] = {
+        {kModelFilter, {"bgf", "lib", ""}},
+        {"PNG Pictures (*.png)|*.png|SVG Pictures (*.svg)|*.svg|PDF Documents (*.pdf)|*.pdf|",
+         {"png", "svg", "pdf"}},
+    };
+    for (const auto& c : cases) {
+        QStringList got;
+        for (const QString& entry : qt_file_filter(c.filter).split(QStringLiteral(";;"))) {
+            got << default_suffix_for(entry);
+        }
+        EXPECT_EQ(got, c.suffixes) << c.filter;
     }
 }
 

@@ -1,17 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 
+#include "app/model_document.h"
 #include "cli/cli_run.h"
 #include "display/redraw.h"
 #include "display/window_load.h"
@@ -19,6 +26,7 @@
 #include "model/model_reader.h"
 #include "shell/model_print.h"
 #include "shell/model_printing.h"
+#include "shell/qt_ports.h"
 #include "shell/qt_text.h"
 
 namespace vantor::test {
@@ -132,7 +140,12 @@ TEST(Printing, TheRenderedSvgHoldsEveryShownBondLineAtItsPlace) {
         ASSERT_EQ(result.code, 0) << result.err;
         QFile file(QString::fromStdString(out));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const std::vector<SvgLine> drawn = svg_lines(QString::fromUtf8(file.readAll()));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const std::vector<SvgLine> drawn = svg_lines(svg);
+        // The captions' font with fallbacks that look alike where it is missing.
+        EXPECT_FALSE(svg.contains(QStringLiteral("font-family=\"Courier New\"")));
+        EXPECT_TRUE(svg.contains(
+            QStringLiteral("font-family=\"'Courier New', 'Liberation Mono', monospace\"")));
 
         AppState app;
         const ModelWindow window = opened(model, app);
@@ -154,6 +167,45 @@ TEST(Printing, TheRenderedSvgHoldsEveryShownBondLineAtItsPlace) {
             }
         }
         EXPECT_GT(shown, 0u);
+    }
+}
+
+// A name typed without an extension takes the one of the type chosen in
+// the dialog, and the picture is written in that type.
+TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
+    const QTemporaryDir dir;
+    AppState app;
+    app.program_dir = VANTOR_DATA_DIR;
+    app.openpath = example_models().front().string();
+    app.nextnum = 1;
+    shell::QtPorts ports;
+    ModelDocument document(app, ports);
+    document.dialog_folder = dir.path().toStdString();
+    const struct {
+        int type;  // the dialog's filter entry: PNG, SVG, PDF
+        const char* typed;
+        const char* written;
+        const char* starts;
+    } cases[] = {{0, "pic", "pic.png", "\x89PNG"},
+                 {1, "drawing", "drawing.svg", "<?xml"},
+                 {2, "page", "page.pdf", "%PDF"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QTimer::singleShot(0, [&c] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; i < c.type && types != nullptr; ++i) {
+                QTest::keyClick(types, Qt::Key_Down);  // as the user picks it
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QString::fromUtf8(c.typed));
+            static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+        });
+        EXPECT_TRUE(shell::export_picture_Click(document, ports));
+        QFile file(dir.filePath(QString::fromUtf8(c.written)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(c.starts));
     }
 }
 

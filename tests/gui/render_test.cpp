@@ -25,6 +25,7 @@
 #include "shell/qt_ports.h"
 #include "shell/qt_text.h"
 #include "shell/splash.h"
+#include "vantor_version.h"
 
 namespace vantor::test {
 namespace {
@@ -136,16 +137,44 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     expect_captions_at_glyphs(canvas, glyphs, view);
 }
 
+TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
+    const struct {
+        MessageButtons buttons;
+        MessageKind kind;
+        QMessageBox::Icon icon;
+    } cases[] = {
+        {MessageButtons::kOk, MessageKind::kInformation, QMessageBox::Information},
+        {MessageButtons::kOk, MessageKind::kWarning, QMessageBox::Warning},
+        {MessageButtons::kOk, MessageKind::kError, QMessageBox::Critical},
+        {MessageButtons::kYesNoCancel, MessageKind::kInformation, QMessageBox::Question},
+        {MessageButtons::kYesNoCancel, MessageKind::kWarning, QMessageBox::Warning},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shell::message_icon({"text", c.buttons, c.kind}), c.icon)
+            << static_cast<int>(c.kind);
+    }
+}
+
 TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
     const QPixmap splash = shell::splash_picture(shipped);
     EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
     QImage image = splash.toImage();
     image.save(render_path(QStringLiteral("splash")));
-    // The shipped picture, unchanged.
-    const QImage file(QDir(shipped).filePath(QStringLiteral("splash.png")));
-    EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32),
-              file.convertToFormat(QImage::Format_ARGB32));
+    // The shipped picture, with the build's version written in its free corner.
+    QImage file = QImage(QDir(shipped).filePath(QStringLiteral("splash.png")))
+                      .convertToFormat(QImage::Format_ARGB32);
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    // The file's corner is plain background, so no version is baked in.
+    QImage corner(shell::kVersionCorner.size(), QImage::Format_ARGB32);
+    corner.fill(file.pixel(shell::kVersionCorner.topLeft()));
+    EXPECT_EQ(file.copy(shell::kVersionCorner), corner);
+    EXPECT_NE(image.copy(shell::kVersionCorner), corner);
+    QPainter blank(&image);
+    blank.drawImage(shell::kVersionCorner.topLeft(), file.copy(shell::kVersionCorner));
+    blank.end();
+    EXPECT_EQ(image, file);
+    EXPECT_EQ(shell::splash_version_text(), QStringLiteral("Version ") + kVersion);
 
     // Without the picture the splash keeps its size and says the name.
     ProgramFolder bare;
@@ -168,8 +197,7 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
         QString::fromStdString(fifo + ": not a regular file")))
         << ports.help_viewer()->browser()->toPlainText().toStdString();
 
-    std::ifstream about_file(QDir(shipped).filePath(QStringLiteral("About.txt")).toStdString(),
-                             std::ios::binary);
+    std::ifstream about_file(VANTOR_ABOUT_FILE, std::ios::binary);
     std::stringstream bytes;
     bytes << about_file.rdbuf();
     shell::AboutDialog about(shell::to_display_text(bytes.str()));
@@ -178,7 +206,8 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     // CR LF shows as one line break.
     EXPECT_TRUE(about.findChild<QLabel*>()->text().startsWith(
         QStringLiteral("Vantor\nBond-graph editor with causality analysis and Simulink "
-                       "generation\nVersion 0.1\n")))
+                       "generation\nVersion ") +
+        kVersion + QStringLiteral("\n")))
         << about.findChild<QLabel*>()->text().toStdString();
 }
 

@@ -34,7 +34,7 @@ struct Zoomed : ModelWindowSession {
 TEST_F(Zoomed, ADragMovesTheElementByThePixelsInTwipsAtTheZoom) {
     drop(QPoint(60, 60));
     ASSERT_EQ(state().model.nobj, 1);
-    EXPECT_EQ(field("counts"), "1 element, 0 bonds");
+    EXPECT_EQ(field("counts"), "1 element, 0 bonds, 0 signal links");
     for (int percent : {50, 200}) {
         canvas->set_zoom(percent, QPointF(0, 0));
         const Glyph& glyph = state().image1[1];
