@@ -9,8 +9,8 @@
 #include "model/text.h"
 #include "sim/evaluation_order.h"
 #include "sim/simulator.h"
-#include "simulink/simulation_generation.h"
 #include "simulink/generation_problems.h"
+#include "simulink/simulation_generation.h"
 #include "simulink/template_folder.h"
 
 namespace vantor {

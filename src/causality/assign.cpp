@@ -10,7 +10,7 @@ namespace vantor {
 namespace {
 
 struct PassFindings {
-    int conflict = 0;  // last element whose mandatory causality conflicts
+    int conflict = 0;             // last element whose mandatory causality conflicts
     std::vector<int> derivative;  // elements whose first bond has the other stroke
     bool loop = false;
 };

@@ -130,9 +130,10 @@ class Arguments {
 
 constexpr double kWholeLimit = 2147483647.0;
 constexpr std::string_view kMenuItems[] = {
-    "ddelete",   "Cut",       "copy",      "paste",  "selectall", "rotate", "edit",     "showp",
-    "simulink1", "simulink2", "simulink3", "assign", "extend",    "undo",   "editundo", "editredo",
-    "generate",  "generate_cancelled",    "simulate",
+    "ddelete",  "Cut",   "copy",      "paste",     "selectall", "rotate",
+    "edit",     "showp", "simulink1", "simulink2", "simulink3", "assign",
+    "extend",   "undo",  "editundo",  "editredo",  "generate",  "generate_cancelled",
+    "simulate",
 };
 constexpr std::string_view kDialogButtons[] = {"Apply", "Cancel", "Close", "closebox"};
 

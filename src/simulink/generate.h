@@ -55,7 +55,7 @@ struct GenerateResult {
     // The save dialog was cancelled or its name refused: the model changed
     // no further than the steps before the dialog. A journal records this.
     bool stopped_at_dialog = false;
-    std::set<std::string> missing_templates;           // asked for but not in the folder
+    std::set<std::string> missing_templates;  // asked for but not in the folder
     // What reading back the written text found; the file is written anyway.
     std::vector<sim::Problem> problems;
 };

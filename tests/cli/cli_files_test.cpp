@@ -103,7 +103,7 @@ TEST(CliFiles, StandardOutputTakesTheFileAndTheReportMovesToStderr) {
     r = run({"--program-dir", VANTOR_DATA_DIR, "causality", model, "-o", "-"});
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_EQ(r.out.substr(0, 9), "add_obj\r\n");
-    EXPECT_EQ(r.err, "There is at least an element with derivative causality\n");
+    EXPECT_EQ(r.err, "There is at least an element with derivative causality\nselected: 6\n");
 
     test::TemplateProgramDir dir("stdout", {{"sta.cod", "sys = '#arch#';\r\n"}, {"end.cod", ""}});
     r = run({"--program-dir", dir.path(), "generate", causal_circuit(), "-o", "-"});
