@@ -1,6 +1,6 @@
-#include "causality/causality_commands.h"
-
 #include <algorithm>
+
+#include "causality/causality_commands.h"
 #include "causality/causality_report.h"
 #include "causality/priority_tables.h"
 #include "causality/propagator.h"
