@@ -10,6 +10,7 @@
 #include "display/window_load.h"
 #include "editor/editor_host.h"
 #include "editor/window_causality.h"
+#include "model/cp1252.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
 #include "model/file_reading.h"
@@ -49,6 +50,16 @@ class DocumentHost : public GenerationHost {
     void show_error(const std::string& text) override { tell(ports_, text, MessageKind::kError); }
     void selection_changed(int element) override {
         causality_.selection_changed(element);
+        doc_.dirty = true;
+    }
+    void derivative_causality_selected(const std::vector<int>& elements) override {
+        causality_.derivative_causality_selected(elements);
+        std::string note = "In derivative causality:";
+        for (std::size_t k = 0; k < elements.size(); ++k) {
+            note += (k == 0 ? " " : ", ") +
+                    cp1252_to_utf8(element_label(doc_.window.model, elements[k]));
+        }
+        doc_.status_note = note;
         doc_.dirty = true;
     }
     void redraw() override {
@@ -216,13 +227,7 @@ SimulationRun ModelDocument::simulate_Click(const std::function<bool(double)>& p
         {app_.program_dir, window.menus.simulink_version, caption, simulation_settings, progress},
         host);
     dirty = true;
-    if (!run.elements.empty()) {
-        deselecciona(window, app_);
-        for (int element : run.elements) {
-            if (element >= 1 && element <= window.model.nobj) select_element(window, app_, element);
-        }
-        habilita(window);
-    }
+    if (!run.elements.empty()) select_elements(window, app_, run.elements);
     // A run that stopped or could not start is an error; one refused for
     // the model's shape (an algebraic loop) is a plain refusal.
     if (!run.message.empty()) {

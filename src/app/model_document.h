@@ -45,6 +45,9 @@ class ModelDocument {
     }
     // Set by `run`; the shell repaints and clears it.
     bool dirty = true;
+    // What the last command has to say in the status bar (the elements in
+    // derivative causality, say); the shell shows it and clears it.
+    std::string status_note;
 
     // Undo and redo of the window's actions. The shell reports each event it
     // ran and each command; saving keeps the history, closing drops it.

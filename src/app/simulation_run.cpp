@@ -5,48 +5,16 @@
 
 #include "app/simulation_plots.h"
 #include "causality/derivative_causality.h"
-#include "model/element_kinds.h"
 #include "model/file_error.h"
 #include "model/text.h"
-#include "sim/compiled_diagram.h"
-#include "sim/element_numbers.h"
 #include "sim/evaluation_order.h"
-#include "sim/generated_form.h"
-#include "sim/simulation_error.h"
 #include "sim/simulator.h"
-#include "simulink/generate.h"
 #include "simulink/generation_problems.h"
-#include "simulink/matlab_name.h"
+#include "simulink/simulation_generation.h"
 #include "simulink/template_folder.h"
 
 namespace vantor {
 namespace {
-
-constexpr std::size_t kMostProblemsTold = 10;
-
-// Generate's road with the file kept in memory: the window's causality
-// messages still reach the user.
-class MemoryGenerationHost : public GenerationHost {
-  public:
-    explicit MemoryGenerationHost(CausalityHost& host) : host_(host) {}
-    void show_message(const std::string& text) override { host_.show_message(text); }
-    void show_error(const std::string& text) override { host_.show_error(text); }
-    void selection_changed(int element) override { host_.selection_changed(element); }
-    void redraw() override { host_.redraw(); }
-    std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
-        // A caption that is no MATLAB name still simulates.
-        const std::string name = nombrecorto(request.proposed_name);
-        if (is_matlab_name(name)) return request.proposed_name;
-        return "vantor_model" + request.proposed_name.substr(name.size());
-    }
-    void set_busy(bool) override {}
-    void write_output(const std::string&, std::string_view bytes) override { text.assign(bytes); }
-
-    std::string text;
-
-  private:
-    CausalityHost& host_;
-};
 
 sim::SimulationOptions options_of(const SimulateRequest& request, const Model& model) {
     sim::SimulationOptions options;
@@ -109,50 +77,14 @@ std::string divergence_advice(const Model& model, const std::vector<int>& deriva
            "store first, so that Assign & Check gives it integral causality.";
 }
 
-// Why the checked diagram cannot run, with the elements to select; nothing
-// when it can.
-std::optional<std::string> refusal(const Model& model, const sim::Diagram& diagram,
-                                   const sim::TemplateOf& template_of, std::vector<int>& elements) {
-    std::vector<sim::Problem> errors;
-    for (sim::Problem& problem : sim::check_diagram(diagram)) {
-        if (problem.severity == sim::Severity::kError) errors.push_back(std::move(problem));
-    }
-    if (errors.empty()) return std::nullopt;
-    // The simulator's own account names the template of a block it does not know.
-    try {
-        const sim::CompiledDiagram compiled(diagram, template_of);
-    } catch (const sim::SimulationError& e) {
-        elements = {element_of_block(model, e.block())};
-        return std::string("The generated diagram cannot be simulated: ") + e.what();
-    } catch (const sim::AlgebraicLoop& loop) {
-        elements = loop.elements();
-        return "The generated diagram has an algebraic loop through elements " +
-               element_list(model, elements) + ". They are selected.";
-    } catch (const std::exception&) {
-    }
-    std::vector<sim::Problem> told(
-        errors.begin(),
-        errors.begin() + static_cast<std::ptrdiff_t>(std::min(errors.size(), kMostProblemsTold)));
-    std::string text = "The generated diagram cannot be simulated:";
-    for (const std::string& line : problem_lines(model, told)) text += "\r" + line;
-    for (const sim::Problem& problem : errors) {
-        for (int element : sim::element_numbers(problem.blocks)) elements.push_back(element);
-    }
-    std::sort(elements.begin(), elements.end());
-    elements.erase(std::unique(elements.begin(), elements.end()), elements.end());
-    return text;
-}
-
 }  // namespace
 
 SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& request,
                              CausalityHost& host) {
     SimulationRun run;
-    MemoryGenerationHost generation(host);
-    const GenerateResult generated = generate_Click(
-        window, {request.program_dir, request.simulink_version, request.window_caption, ""},
-        generation);
-    if (generated.outcome != GenerateOutcome::kWritten) return run;
+    SimulationGeneration generated = generate_for_simulation(
+        window, {request.program_dir, request.simulink_version, request.window_caption}, host);
+    if (generated.outcome == SimulationGenerationOutcome::kNotGenerated) return run;
     const Model& model = window.model;
 
     const std::vector<int> derivative = derivative_elements(model, request.program_dir);
@@ -163,22 +95,14 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
             text += (text.empty() ? "" : "\r") + warning;
         host.show_message(text);
     }
-
+    if (generated.outcome == SimulationGenerationOutcome::kRefused) {
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::move(generated.message);
+        run.elements = std::move(generated.elements);
+        return run;
+    }
+    const sim::Diagram& diagram = generated.diagram;
     const sim::SimulationOptions options = options_of(request, model);
-    sim::Diagram diagram;
-    try {
-        diagram =
-            sim::read_generated(generation.text, sim::generated_form(request.simulink_version));
-    } catch (const std::exception& e) {
-        run.outcome = SimulateOutcome::kRefused;
-        run.message = std::string("The generated diagram cannot be read back: ") + e.what();
-        return run;
-    }
-    if (auto why = refusal(model, diagram, options.template_of, run.elements)) {
-        run.outcome = SimulateOutcome::kRefused;
-        run.message = std::move(*why);
-        return run;
-    }
 
     sim::SimulationResult result;
     try {

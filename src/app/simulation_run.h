@@ -72,11 +72,10 @@ struct SimulateRequest {
     std::function<bool(double fraction)> progress;
 };
 
-// Run > Simulate: Generate's road into memory with the window's Simulink
-// version (the causality check, Assign & Check, the junctions' sign lists,
-// expansion and wiring), writing no file and changing the model no more than
-// Generate does; then the generated text is read back, checked and run.
-// Causality messages and the warnings before the run go to `host`.
+// Run > Simulate: generate_for_simulation (a model without elements refused,
+// Generate's road into memory, the generated text read back and checked),
+// then the numerical run. Causality messages and the warnings before the run
+// go to `host`.
 SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& request,
                              CausalityHost& host);
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "causality/causality_commands.h"
 #include "causality/causality_report.h"
 #include "causality/priority_tables.h"
@@ -8,10 +10,22 @@ namespace vantor {
 namespace {
 
 struct PassFindings {
-    int conflict = 0;  // last element whose mandatory causality conflicts
-    bool derivative = false;
+    int conflict = 0;             // last element whose mandatory causality conflicts
+    std::vector<int> derivative;  // elements whose first bond has the other stroke
     bool loop = false;
 };
+
+// Leaves the elements in derivative causality alone selected, so the user sees
+// which they are.
+void select_derivative(ModelWindowState& window, CausalityHost& host, std::vector<int> elements) {
+    Model& m = window.model;
+    std::sort(elements.begin(), elements.end());
+    elements.erase(std::unique(elements.begin(), elements.end()), elements.end());
+    for (int i = 1; i <= m.nobj; ++i) m.objs[i].selected = kFalse;
+    for (int j = 1; j <= m.nlin; ++j) m.lines[j].selected = kFalse;
+    for (int i : elements) m.objs[i].selected = kTrue;
+    host.derivative_causality_selected(elements);
+}
 
 // Applies table k to the first bond of each listed element. Tables 1, 3 and 5
 // want the stroke away from the element, 2 and 4 at it.
@@ -43,7 +57,7 @@ void table_pass(int k, const std::vector<std::string>& items, Model& m, Propagat
                     propagator.set_stroke(j, dir);
                     propagator.extend();
                 } else if (causa != dir) {
-                    found.derivative = true;
+                    found.derivative.push_back(i);
                 }
             } else if (causa == 0) {
                 found.loop = true;
@@ -86,7 +100,10 @@ AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_
     if (window.causerr != kFalse) return AssignOutcome::kCausalityError;
 
     if (!pass(3) || !pass(4)) return AssignOutcome::kTableUnreadable;
-    if (found.derivative) host.show_message(kDerivativeMessage);
+    if (!found.derivative.empty()) {
+        select_derivative(window, host, std::move(found.derivative));
+        host.show_message(kDerivativeMessage);
+    }
     if (!pass(5)) return AssignOutcome::kTableUnreadable;
     if (found.loop) host.show_message(kAlgebraicLoopMessage);
     host.redraw();

@@ -15,7 +15,10 @@ enum class AssignOutcome {
 
 // Assign & Check Causality: the five priority-table passes of the program
 // folder's library, with propagation after every stroke, and the warnings for
-// derivative causality and algebraic loops. Ends with a redraw.
+// derivative causality (which selects the elements in it) and algebraic
+// loops. Ends with a redraw. A conflict with a mandatory table stops it with
+// kCausalityError and leaves causerr as it was; only Extend Causality's
+// conflicts set causerr.
 AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_dir,
                            CausalityHost& host);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -29,6 +30,13 @@ class CausalityHost {
     // The `selected` flags were just cleared everywhere and, when `element` > 0,
     // set on that element: colour the glyphs and enable the selection commands.
     virtual void selection_changed(int element) = 0;
+
+    // Assign & Check found `elements` (ascending) in derivative causality and
+    // left their `selected` flags the only ones set: colour them and name
+    // them where the window shows a status. Records alone need nothing.
+    virtual void derivative_causality_selected(const std::vector<int>& elements) {
+        static_cast<void>(elements);
+    }
 
     // The full redraw of the model window.
     virtual void redraw() = 0;

@@ -10,7 +10,6 @@ void report_causality_error(ModelWindowState& window, CausalityHost& host, int e
     host.selection_changed(element);
     host.show_message(kCausalityErrorMessage);
     host.redraw();
-    window.causerr = kTrue;
 }
 
 }  // namespace vantor

@@ -38,6 +38,7 @@ void Propagator::extend() {
         // The sweep stopped half way: nothing is known to be settled any more.
         forget_all();
         report_causality_error(window_, host_, conflict);
+        window_.causerr = kTrue;
     }
 }
 

@@ -35,12 +35,15 @@ constexpr Command kCommands[] = {
      "name in lower case with \".m\", in this folder;\n"
      "- for stdout. The written file is read back and its\n"
      "problems printed as warnings; --strict exits 1 on any\n"},
-    {"edit", cmd_edit, "edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json]",
+    {"edit", cmd_edit,
+     "edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json]\n"
+     "     [--window N]",
      "replay the editor events of JOURNAL on MODEL (or on a\n"
      "new model); prints each message box as \"message: TEXT\";\n"
      "writes the window's state as JSON to STATE.json and the\n"
      "model to OUT (- for stdout); a line that stops the\n"
-     "replay writes nothing\n"},
+     "replay writes nothing; --window N replays only the\n"
+     "lines of window N of a recording\n"},
     {"render", cmd_render, "render MODEL -o OUT.png|OUT.svg|OUT.pdf [--assign] [--show-parameters]",
      "a picture of the model as its window draws it,\n"
      "cropped to the drawing; --assign runs Assign & Check\n"

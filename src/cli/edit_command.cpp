@@ -1,3 +1,4 @@
+#include <charconv>
 #include <ostream>
 
 #include "cli/cli.h"
@@ -33,6 +34,7 @@ struct EditArguments {
     std::string journal_path;
     std::string out_path;
     std::string state_path;
+    int window = 0;  // a recording's window to replay; 0: every line
 };
 
 constexpr const char* kShownOverflow =
@@ -42,7 +44,7 @@ constexpr const char* kShownOverflow =
 void open_window(ModelWindow& window, AppState& app, const EditArguments& args) {
     init_model_window(window, 1);
     if (!args.new_model) {
-        window.model = read_model_file(args.model_path);
+        window.model = read_model_input(args.model_path);
         window.hasname = kTrue;
         // Showing the model runs the redraw, which may find a port or a bond
         // end that a 16-bit field cannot hold: a fault of the file.
@@ -59,7 +61,7 @@ void open_window(ModelWindow& window, AppState& app, const EditArguments& args) 
 
 int cmd_edit(const CliContext& ctx, const std::vector<std::string>& argv) {
     constexpr std::string_view kUsage =
-        "vantor-cli edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json]";
+        "vantor-cli edit (MODEL | --new) JOURNAL [-o OUT] [--state STATE.json] [--window N]";
     EditArguments args;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < argv.size(); ++i) {
@@ -71,6 +73,13 @@ int cmd_edit(const CliContext& ctx, const std::vector<std::string>& argv) {
                 return usage_error(ctx, arg + " needs a file (- for stdout)", kUsage);
             }
             (arg == "-o" ? args.out_path : args.state_path) = argv[++i];
+        } else if (arg == "--window") {
+            if (i + 1 == argv.size()) return usage_error(ctx, "--window needs a number", kUsage);
+            const std::string& n = argv[++i];
+            const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), args.window);
+            if (ec != std::errc() || end != n.data() + n.size() || args.window < 1) {
+                return usage_error(ctx, "--window: \"" + n + "\" is not a window number", kUsage);
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
         } else if (files.size() < (args.new_model ? 1u : 2u) && !arg.empty()) {
@@ -96,7 +105,7 @@ int cmd_edit(const CliContext& ctx, const std::vector<std::string>& argv) {
     app.program_dir = ctx.program_dir;
     ModelWindow window;
     try {
-        const Journal journal = read_journal_file(args.journal_path);
+        const Journal journal = read_journal_file(args.journal_path, args.window);
         open_window(window, app, args);
         replay_journal(window, app, host, journal);
     } catch (const JournalError& e) {

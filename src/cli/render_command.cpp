@@ -50,7 +50,7 @@ struct RenderArguments {
 // menu item checks it.
 void open_window(ModelWindow& window, AppState& app, const RenderArguments& args) {
     init_model_window(window, 1);
-    window.model = read_model_file(args.model_path);
+    window.model = read_model_input(args.model_path);
     window.hasname = kTrue;
     try {
         show_loaded_model(window, app);

@@ -21,6 +21,9 @@ std::string menu_caption(const std::string& item) {
         {"assign", "Assign & Check"},
         {"extend", "Extend Causality"},
         {"undo", "Undo Causality"},
+        {"generate", "Generate"},
+        {"generate_cancelled", "Generate"},
+        {"simulate", "Simulate"},
     };
     const auto found = kCaptions.find(item);
     return found == kCaptions.end() ? std::string("Edit") : found->second;

@@ -14,16 +14,9 @@ constexpr std::size_t kChunkRecords = 32;
 const std::string kNoCaption;
 
 // The fields the model file holds. Selecting is not a change of the model.
-bool same_record(const ObjRecord& a, const ObjRecord& b) {
-    return a.type == b.type && a.parameters == b.parameters && a.maxlin == b.maxlin &&
-           a.numlin == b.numlin && a.caption == b.caption && a.top == b.top && a.left == b.left &&
-           a.parameter2 == b.parameter2 && a.index == b.index && a.maxsigninp == b.maxsigninp &&
-           a.signout == b.signout && a.auxil1 == b.auxil1 && a.auxil2 == b.auxil2 &&
-           a.auxil3 == b.auxil3;
-}
-
-bool same_record(const LineRecord& a, const LineRecord& b) {
-    return a.causa == b.causa && a.obj1 == b.obj1 && a.obj2 == b.obj2;
+template <typename Record>
+bool same_record(const Record& a, const Record& b) {
+    return same_in_file(a, b);
 }
 
 std::size_t chunk_count(std::int16_t used) {

@@ -1,5 +1,6 @@
 #include "editor/journal_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -129,8 +130,10 @@ class Arguments {
 
 constexpr double kWholeLimit = 2147483647.0;
 constexpr std::string_view kMenuItems[] = {
-    "ddelete",   "Cut",       "copy",      "paste",  "selectall", "rotate", "edit",     "showp",
-    "simulink1", "simulink2", "simulink3", "assign", "extend",    "undo",   "editundo", "editredo",
+    "ddelete",  "Cut",   "copy",      "paste",     "selectall", "rotate",
+    "edit",     "showp", "simulink1", "simulink2", "simulink3", "assign",
+    "extend",   "undo",  "editundo",  "editredo",  "generate",  "generate_cancelled",
+    "simulate",
 };
 constexpr std::string_view kDialogButtons[] = {"Apply", "Cancel", "Close", "closebox"};
 
@@ -222,22 +225,51 @@ EditorEvent parse_event(const std::vector<Word>& words) {
 }  // namespace
 
 JournalError::JournalError(std::string journal, int line, std::string problem)
-    : std::runtime_error(journal + ": line " + std::to_string(line) + ": " + problem),
+    : std::runtime_error(journal + (line > 0 ? ": line " + std::to_string(line) : "") + ": " +
+                         problem),
       journal_(std::move(journal)),
       line_(line),
       problem_(std::move(problem)) {}
 
-Journal parse_journal(std::string_view text, const std::string& name) {
+std::optional<int> window_comment_number(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] != '#') return std::nullopt;
+    line.remove_prefix(first + 1);
+    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    constexpr std::string_view kWord = "window ";
+    if (line.substr(0, kWord.size()) != kWord) return std::nullopt;
+    line.remove_prefix(kWord.size());
+    int number = 0;
+    const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), number);
+    if (ec != std::errc() || end == line.data() || end == line.data() + line.size() ||
+        *end != ':' || number < 1) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+Journal parse_journal(std::string_view text, const std::string& name, int window) {
     Journal journal{name, {}};
     // A byte-order mark, as some editors write one, is not part of line 1.
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     int number = 0;
+    bool window_found = false;
+    bool in_window = window <= 0;
     while (!text.empty()) {
         ++number;
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (window > 0) {
+            if (const std::optional<int> marked = window_comment_number(line)) {
+                in_window = *marked == window;
+                window_found = window_found || in_window;
+                continue;
+            }
+            // Another window's lines are not this replay's to read.
+            if (!in_window) continue;
+        }
         try {
             if (!is_utf8(line)) fail("the line is not UTF-8 text");
             const std::size_t first = line.find_first_not_of(" \t");
@@ -247,11 +279,14 @@ Journal parse_journal(std::string_view text, const std::string& name) {
             throw JournalError(name, number, p.text);
         }
     }
+    if (window > 0 && !window_found) {
+        throw JournalError(name, 0, "the journal has no window " + std::to_string(window));
+    }
     return journal;
 }
 
-Journal read_journal_file(const std::string& path) {
-    return parse_journal(read_whole_file(path, kModelFileLimit), path);
+Journal read_journal_file(const std::string& path, int window) {
+    return parse_journal(read_whole_file(path, kModelFileLimit), path, window);
 }
 
 }  // namespace vantor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,7 +23,8 @@ struct Journal {
 };
 
 // A journal line that cannot be read, or one whose replay must stop. The
-// message names the journal and the line: "edit.jnl: line 7: PROBLEM".
+// message names the journal and the line: "edit.jnl: line 7: PROBLEM", or
+// the journal alone for line 0, a fault of the whole journal.
 class JournalError : public std::runtime_error {
   public:
     JournalError(std::string journal, int line, std::string problem);
@@ -42,10 +44,19 @@ class JournalError : public std::runtime_error {
 // arguments come out as the model's Windows-1252 bytes. Every line is read
 // before anything runs, so a journal with a fault changes nothing. Throws
 // JournalError at the first line that cannot be read.
-Journal parse_journal(std::string_view text, const std::string& name);
+//
+// With `window` > 0, only the lines of that window of a recording are read:
+// those after a comment "# window N: CAPTION" with N = `window`, up to the
+// next such comment of another window; a journal without that window is a
+// JournalError.
+Journal parse_journal(std::string_view text, const std::string& name, int window = 0);
 
 // Reads the journal file at `path`. Throws FileError when the file cannot be
 // read, JournalError for a line that cannot.
-Journal read_journal_file(const std::string& path);
+Journal read_journal_file(const std::string& path, int window = 0);
+
+// The window number of a recording's window comment "# window N: CAPTION";
+// nothing for any other line.
+std::optional<int> window_comment_number(std::string_view line);
 
 }  // namespace vantor

@@ -12,6 +12,7 @@
 #include "editor/element_dblclick.h"
 #include "editor/gesture_wait.h"
 #include "editor/journal_writer.h"
+#include "editor/replay_generation.h"
 #include "editor/window_causality.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
@@ -36,15 +37,6 @@ class LineStop {
   private:
     const JournalEntry& entry_;
     const std::string& journal_;
-};
-
-// An unreadable priority table stops Assign & Check; the replay stops with
-// its message instead of showing it.
-class ReplayCausalityHost : public WindowCausalityHost {
-  public:
-    using WindowCausalityHost::WindowCausalityHost;
-    void show_error(const std::string& text) override { error = text; }
-    std::string error;
 };
 
 // What the palette hands over when entry `e.value` of library `e.name` is
@@ -95,6 +87,12 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistor
         if (assign_Click(window, app.program_dir, causality) == AssignOutcome::kTableUnreadable) {
             stop(causality.error);
         }
+    } else if (item == "generate" || item == "generate_cancelled") {
+        const std::string error = replay_generate(window, app, host, item == "generate_cancelled");
+        if (!error.empty()) stop(error);
+    } else if (item == "simulate") {
+        const std::string error = replay_simulate(window, app, host);
+        if (!error.empty()) stop(error);
     } else if (item == "extend") {
         WindowCausalityHost causality(window, app, host);
         extend_Click(window, causality);

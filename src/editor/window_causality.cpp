@@ -17,6 +17,10 @@ void WindowCausalityHost::selection_changed(int element) {
     habilita(window_);
 }
 
+void WindowCausalityHost::derivative_causality_selected(const std::vector<int>& elements) {
+    select_elements(window_, app_, elements);
+}
+
 void WindowCausalityHost::redraw() {
     refresco(window_, app_);
 }

@@ -17,6 +17,7 @@ class WindowCausalityHost : public CausalityHost {
 
     void show_message(const std::string& text) override;
     void selection_changed(int element) override;
+    void derivative_causality_selected(const std::vector<int>& elements) override;
     void redraw() override;
 
   private:

@@ -20,6 +20,14 @@ struct Model {
     std::int16_t nlin = 0;
 };
 
+// Whether two records agree in every field the model file holds: selecting
+// and the causality work fields are no change of the model.
+bool same_in_file(const ObjRecord& a, const ObjRecord& b);
+bool same_in_file(const LineRecord& a, const LineRecord& b);
+
+// The same counts, and the same used records as the file holds them.
+bool same_file_records(const Model& a, const Model& b);
+
 // What a model window keeps about its model besides the editor's state and
 // the controls (the window layer adds those): what reading, the causality
 // commands and generation work on.

@@ -1,13 +1,33 @@
 #include "shell/journal_recorder.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <optional>
 
+#include "editor/journal_reader.h"
 #include "editor/journal_writer.h"
 #include "model/file_error.h"
 
 namespace vantor::shell {
 
-JournalRecorder::JournalRecorder(const std::string& path) : path_(path) {
+namespace {
+
+// The highest window number the file's earlier sessions used; 0 for none.
+int last_window_number(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    int last = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (const std::optional<int> n = window_comment_number(line)) last = std::max(last, *n);
+    }
+    return last;
+}
+
+}  // namespace
+
+JournalRecorder::JournalRecorder(const std::string& path)
+    : path_(path), writers_(last_window_number(path)) {
     file_ = std::fopen(path.c_str(), "ab");
     if (file_ == nullptr) {
         throw FileError(path, "the journal cannot be opened: " + system_error_text(errno));
@@ -18,11 +38,10 @@ JournalRecorder::~JournalRecorder() {
     if (file_ != nullptr) std::fclose(file_);
 }
 
-void JournalRecorder::record(int writer, int winnum, const std::string& caption,
-                             const EditorEvent& event) {
+void JournalRecorder::record(int writer, const std::string& caption, const EditorEvent& event) {
     if (writer != last_writer_) {
         last_writer_ = writer;
-        write_line(format_journal_comment("window " + std::to_string(winnum) + ": " + caption));
+        write_line(format_journal_comment("window " + std::to_string(writer) + ": " + caption));
     }
     write_line(format_journal_line(event));
 }

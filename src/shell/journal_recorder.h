@@ -9,8 +9,11 @@ namespace vantor::shell {
 
 // `vantor --journal FILE`: the model windows append every event they forward
 // to FILE, one line each, flushed at once so that a crash loses nothing. The
-// events of one window follow a comment naming it, written whenever another
-// window's events come next.
+// events of one window follow a comment naming it, "# window N: CAPTION",
+// written whenever another window's events come next. N is the window's own
+// for the whole file: a window opened after another closed, or in a later
+// session appending to the file, gets a number not used before, so that
+// `vantor-cli edit --window N` replays exactly one window.
 class JournalRecorder {
   public:
     // Opens `path` for appending. Throws FileError when it cannot.
@@ -19,13 +22,11 @@ class JournalRecorder {
     JournalRecorder(const JournalRecorder&) = delete;
     JournalRecorder& operator=(const JournalRecorder&) = delete;
 
-    // A number for a window that writes here, new for every window, so that
-    // a window opened under the number of a closed one is named again.
+    // The number of a window that writes here, new for every window.
     int new_writer() { return ++writers_; }
 
-    // An event of window `writer`, which is model window `winnum` captioned
-    // `caption` (UTF-8).
-    void record(int writer, int winnum, const std::string& caption, const EditorEvent& event);
+    // An event of window `writer`, captioned `caption` (UTF-8).
+    void record(int writer, const std::string& caption, const EditorEvent& event);
 
     const std::string& path() const { return path_; }
 

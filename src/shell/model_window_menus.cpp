@@ -102,7 +102,12 @@ void ModelWindowWidget::build_menus() {
                 if (commands_wait("generate")) return;
                 run([this](ModelDocument& d) {
                     const GenerateResult result = d.generate_Click();
-                    d.history.after_command(d.window, "Generate");
+                    // Journaled once the save dialog has answered: a replay
+                    // goes as far as the command went.
+                    const EditorEvent line =
+                        menu_event(result.stopped_at_dialog ? "generate_cancelled" : "generate");
+                    journal(line);
+                    d.history.after_event(d.window, line);
                     if (result.outcome == GenerateOutcome::kWritten) {
                         statusBar()->showMessage(
                             QStringLiteral("Wrote %1").arg(QString::fromStdString(result.path)));

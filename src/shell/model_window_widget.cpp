@@ -111,7 +111,7 @@ void ModelWindowWidget::run_event(const EditorEvent& event) {
 
 void ModelWindowWidget::journal(const EditorEvent& event) {
     if (journal_ != nullptr && document_ != nullptr) {
-        journal_->record(journal_writer_, document_->window.winnum, document_->caption, event);
+        journal_->record(journal_writer_, document_->caption, event);
     }
 }
 
@@ -155,6 +155,7 @@ void ModelWindowWidget::simulate() {
         return !progress.wasCanceled();
     };
     run([this, &report](ModelDocument& d) {
+        journal(menu_event("simulate"));
         const SimulationRun result = d.simulate_Click(report);
         d.history.after_command(d.window, "Simulate");
         if (result.outcome == SimulateOutcome::kCompleted ||
@@ -199,6 +200,10 @@ void ModelWindowWidget::sync() {
     }
     if (simulation_ != nullptr) {
         simulation_->set_model(document_->caption, document_->dialog_folder);
+    }
+    if (!document_->status_note.empty()) {
+        statusBar()->showMessage(QString::fromStdString(document_->status_note));
+        document_->status_note.clear();
     }
     if (document_->dirty) {
         canvas_->refresh();

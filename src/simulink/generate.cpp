@@ -79,10 +79,10 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
         return result;
     }
     window.causerr = kFalse;
-    // A conflict in the mandatory tables also sets causerr: a model known to be
-    // wrong is not converted.
+    // A conflict in the mandatory tables leaves causerr clear, but a model
+    // known to be wrong is not converted: the outcome tells.
     result.assign = assign_Click(window, request.program_dir, host);
-    if (window.causerr != kFalse) {
+    if (result.assign != AssignOutcome::kCompleted || window.causerr != kFalse) {
         result.outcome = GenerateOutcome::kStopped;
         return result;
     }
@@ -96,6 +96,7 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     if (!chosen || trim_blanks(*chosen).empty()) {
         host.set_busy(false);
         result.outcome = GenerateOutcome::kCancelled;
+        result.stopped_at_dialog = true;
         return result;
     }
     host.set_busy(true);
@@ -105,7 +106,10 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
         host.show_error(message);
         return result;
     };
-    if (const std::optional<std::string> why = refusal(*chosen, request)) return stop(*why);
+    if (const std::optional<std::string> why = refusal(*chosen, request)) {
+        result.stopped_at_dialog = true;
+        return stop(*why);
+    }
     const TemplateFolder folder(request.program_dir, request.simulink_version);
     if (!folder.exists()) return stop("The template folder " + folder.path() + " does not exist");
     std::string template_error;

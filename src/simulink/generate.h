@@ -52,7 +52,10 @@ struct GenerateResult {
     GenerateOutcome outcome = GenerateOutcome::kFailed;
     AssignOutcome assign = AssignOutcome::kCompleted;  // of the Assign & Check run
     std::string path;                                  // the file written
-    std::set<std::string> missing_templates;           // asked for but not in the folder
+    // The save dialog was cancelled or its name refused: the model changed
+    // no further than the steps before the dialog. A journal records this.
+    bool stopped_at_dialog = false;
+    std::set<std::string> missing_templates;  // asked for but not in the folder
     // What reading back the written text found; the file is written anyway.
     std::vector<sim::Problem> problems;
 };

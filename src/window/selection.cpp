@@ -1,5 +1,7 @@
 #include "window/selection.h"
 
+#include "model/element_kinds.h"
+
 namespace vantor {
 
 void deselecciona(ModelWindow& window, const AppState& app) {
@@ -14,6 +16,14 @@ void deselecciona(ModelWindow& window, const AppState& app) {
         window.linea[k].color = window.linea2[k].color = window.Linea3[k].color = app.colnorm;
     }
     window.menus.copy = window.menus.Cut = window.menus.ddelete = window.menus.rotate = false;
+}
+
+void select_elements(ModelWindow& window, const AppState& app, const std::vector<int>& elements) {
+    deselecciona(window, app);
+    for (int element : elements) {
+        if (in_model(window.model, element)) select_element(window, app, element);
+    }
+    habilita(window);
 }
 
 void habilita(ModelWindow& window) {

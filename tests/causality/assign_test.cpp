@@ -60,11 +60,12 @@ TEST_F(AssignCausality, MandatoryConflictStopsWithTheLastConflictingElementSelec
     EXPECT_EQ(host_.messages(), Events{kCausalityErrorMessage});
     EXPECT_EQ(b_.obj(se2).selected, kTrue);
     EXPECT_EQ(b_.obj(se1).selected, kFalse);
-    EXPECT_EQ(b_.window.causerr, kTrue);
+    // Only Extend Causality's conflicts set the flag, and none ran here.
+    EXPECT_EQ(b_.window.causerr, kFalse);
     EXPECT_EQ(b_.causa(free_bond), 0);  // the command stopped before pass 3
 }
 
-TEST_F(AssignCausality, DerivativeCausalityIsAWarning) {
+TEST_F(AssignCausality, DerivativeCausalityIsAWarningThatSelectsTheElements) {
     const int se = b_.add("Se_");
     const int zero = b_.add("000");
     const int c1 = b_.add("C__");
@@ -72,8 +73,14 @@ TEST_F(AssignCausality, DerivativeCausalityIsAWarning) {
     b_.bond(se, zero);
     b_.bond(zero, c1);
     b_.bond(zero, c2);
+    b_.window.model.lines[1].selected = kTrue;
+    b_.window.model.objs[se].selected = kTrue;
     EXPECT_EQ(assign(), AssignOutcome::kCompleted);
     EXPECT_EQ(host_.messages(), Events{kDerivativeMessage});
+    EXPECT_EQ(host_.events[host_.events.size() - 3], "derivative 3 4");
+    for (int i : {se, zero}) EXPECT_EQ(b_.obj(i).selected, kFalse) << i;
+    for (int i : {c1, c2}) EXPECT_EQ(b_.obj(i).selected, kTrue) << i;
+    EXPECT_EQ(b_.window.model.lines[1].selected, kFalse);
     EXPECT_EQ(b_.causa(2), 1);  // the source fixes the effort of both
     EXPECT_EQ(b_.causa(3), 1);
     EXPECT_EQ(b_.window.causerr, kFalse);

@@ -21,6 +21,11 @@ class RecordingHost : public CausalityHost {
     void selection_changed(int element) override {
         events.push_back("select " + std::to_string(element));
     }
+    void derivative_causality_selected(const std::vector<int>& elements) override {
+        std::string event = "derivative";
+        for (int element : elements) event += " " + std::to_string(element);
+        events.push_back(event);
+    }
     void redraw() override { events.push_back("redraw"); }
 
     std::vector<std::string> messages() const {

@@ -1,5 +1,7 @@
 #include "causality/reference_causality.h"
 
+#include <algorithm>
+
 #include "causality/priority_tables.h"
 #include "model/element_kinds.h"
 #include "model/file_error.h"
@@ -170,7 +172,7 @@ AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
     Model& m = w.model;
     bool err = false;
     int err_elem = 0;
-    bool deriv = false;
+    std::vector<int> deriv;
     bool loop = false;
 
     auto pass = [&](int k) {
@@ -217,7 +219,7 @@ AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
                         b.causa = static_cast<std::int16_t>(dir);
                         reference::extend_Click(w, host);
                     } else {
-                        deriv = true;
+                        deriv.push_back(i);
                     }
                 } else if (b.causa == 0) {
                     loop = true;
@@ -233,7 +235,6 @@ AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
     if (!pass(2)) return AssignOutcome::kTableUnreadable;
     if (err) {
         show_conflict(w, host, err_elem);
-        w.causerr = -1;
         return AssignOutcome::kCausalityError;
     }
     w.causerr = 0;
@@ -241,7 +242,15 @@ AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
     if (w.causerr == -1) return AssignOutcome::kCausalityError;
     if (!pass(3)) return AssignOutcome::kTableUnreadable;
     if (!pass(4)) return AssignOutcome::kTableUnreadable;
-    if (deriv) host.show_message(kDerivativeMessage);
+    if (!deriv.empty()) {
+        std::sort(deriv.begin(), deriv.end());
+        deriv.erase(std::unique(deriv.begin(), deriv.end()), deriv.end());
+        for (int i = 1; i <= m.nobj; ++i) m.objs[i].selected = 0;
+        for (int j = 1; j <= m.nlin; ++j) m.lines[j].selected = 0;
+        for (int i : deriv) m.objs[i].selected = -1;
+        host.derivative_causality_selected(deriv);
+        host.show_message(kDerivativeMessage);
+    }
     if (!pass(5)) return AssignOutcome::kTableUnreadable;
     if (loop) host.show_message(kAlgebraicLoopMessage);
     host.redraw();

@@ -103,7 +103,7 @@ TEST(CliFiles, StandardOutputTakesTheFileAndTheReportMovesToStderr) {
     r = run({"--program-dir", VANTOR_DATA_DIR, "causality", model, "-o", "-"});
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_EQ(r.out.substr(0, 9), "add_obj\r\n");
-    EXPECT_EQ(r.err, "There is at least an element with derivative causality\n");
+    EXPECT_EQ(r.err, "There is at least an element with derivative causality\nselected: 6\n");
 
     test::TemplateProgramDir dir("stdout", {{"sta.cod", "sys = '#arch#';\r\n"}, {"end.cod", ""}});
     r = run({"--program-dir", dir.path(), "generate", causal_circuit(), "-o", "-"});
@@ -127,10 +127,24 @@ TEST(CliFiles, AFileThatHoldsNoModelIsRefused) {
     const std::string picture = temp_path("picture.bgf");
     save_file(picture, "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s);
     const std::string out = fresh_path("out.bgf");
-    CliRun r = run({"causality", "--undo", picture, "-o", picture});
-    EXPECT_EQ(r.code, kExitUsage);
-    EXPECT_EQ(r.err, "vantor-cli: " + picture + ": no model found in this file\n");
-    EXPECT_EQ(read_whole_file(picture).substr(1, 3), "PNG");
+    const std::string journal = temp_path("nothing.jnl");
+    save_file(journal, "menu selectall\n");
+    // Every command that reads a model, and none writes over the file.
+    const std::vector<std::vector<std::string>> commands = {
+        {"causality", "--undo", picture, "-o", picture},
+        {"info", picture},
+        {"resave", picture, picture},
+        {"generate", picture, "-o", out},
+        {"simulate", picture},
+        {"edit", picture, journal, "-o", picture},
+    };
+    for (const std::vector<std::string>& command : commands) {
+        const CliRun r = run(command);
+        EXPECT_EQ(r.code, kExitUsage) << command[0];
+        EXPECT_EQ(r.err, "vantor-cli: " + picture + ": no model found in this file\n")
+            << command[0];
+        EXPECT_EQ(read_whole_file(picture).substr(1, 3), "PNG") << command[0];
+    }
 
     // An empty file, and the empty model Vantor writes, are models.
     save_file(out, "");

@@ -142,6 +142,9 @@ TEST(CliEdit, UsageErrorsNameTheBadArgument) {
         {{model, j, "--frob"}, "unknown option \"--frob\""},
         {{model, j, "-o"}, "-o needs a file"},
         {{model, j, "-o", "-", "--state", "-"}, "-o and --state cannot both be -"},
+        {{model, j, "--window"}, "--window needs a number"},
+        {{model, j, "--window", "0"}, "--window: \"0\" is not a window number"},
+        {{model, j, "--window", "2x"}, "--window: \"2x\" is not a window number"},
     };
     for (const auto& row : rows) {
         const CliRun r = edit(row.args);

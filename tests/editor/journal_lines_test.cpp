@@ -47,6 +47,7 @@ TEST(JournalReader, ReadsEveryKindOfLineWithItsLineNumber) {
         {"text1_change \"R1\"", "text1_change \"R1\""},
         {"text1_lostfocus", "text1_lostfocus"},
         {"menu Cut", "menu Cut"},
+        {"menu generate_cancelled", "menu generate_cancelled"},
         {"dialog value1 \"1e-3\"", "dialog value1 \"1e-3\""},
         {"dialog closebox", "dialog closebox"},
         {"   menu   assign   ", "menu assign"},  // the last line has no line break
@@ -152,6 +153,33 @@ TEST(JournalReader, FaultsNameTheJournalTheLineAndTheProblem) {
                 << row.line << "\n  gave: " << e.problem();
             EXPECT_EQ(std::string(e.what()).rfind("dir/t.jnl: line 4: ", 0), 0u) << e.what();
         }
+    }
+}
+
+// A recording's window: its sections wherever they are, and only its lines
+// read, so another window's faults do not stop it.
+TEST(JournalReader, OneWindowOfARecordingIsReadAlone) {
+    const std::string text =
+        "menu showp\n"
+        "# window 1: A\nmenu assign\n"
+        "#window 12: B b\nmenu undo\n"
+        "# window 1: A\nmenu simulate\n"
+        "# windows 12: no marker\nmenu generate\n"
+        "# window 3:\nnot a line\n";
+    const std::pair<int, std::vector<int>> windows[] = {{1, {3, 7, 9}}, {12, {5}}};
+    for (const auto& [window, lines] : windows) {
+        std::vector<int> read;
+        for (const JournalEntry& e : parse_journal(text, "w.jnl", window).entries) {
+            read.push_back(e.line);
+        }
+        EXPECT_EQ(read, lines) << window;
+    }
+    EXPECT_THROW(parse_journal(text, "w.jnl", 3), JournalError);
+    try {
+        parse_journal(text, "w.jnl", 2);
+        FAIL() << "window 2 read";
+    } catch (const JournalError& e) {
+        EXPECT_STREQ(e.what(), "w.jnl: the journal has no window 2");
     }
 }
 

@@ -22,35 +22,45 @@ EditorEvent scroll(int value) {
     return event;
 }
 
-TEST(JournalRecorder, EachWindowsEventsFollowACommentNamingIt) {
+TEST(JournalRecorder, EachWindowsEventsFollowACommentWithANumberNeverReused) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("edit.jnl").toStdString();
     {
         std::ofstream earlier(path);
-        earlier << "# an earlier session\nhscroll 100\n";
+        earlier << "# an earlier session\n# window 2: old\nhscroll 100\n";
     }
     {
         JournalRecorder journal(path);
         const int first = journal.new_writer();
         const int second = journal.new_writer();
-        journal.record(first, 1, "MODEL1", scroll(200));
-        journal.record(first, 1, "MODEL1", scroll(300));
-        journal.record(second, 2, "rlc", scroll(400));
-        journal.record(first, 1, "MODEL1", scroll(500));
+        journal.record(first, "MODEL1", scroll(200));
+        journal.record(first, "MODEL1", scroll(300));
+        journal.record(second, "rlc", scroll(400));
+        journal.record(first, "MODEL1", scroll(500));
         // Every line is in the file at once, not when the program ends.
         EXPECT_EQ(file_text(path).substr(file_text(path).size() - 12), "hscroll 500\n");
-        // A window opened under the number of a closed one is another window.
+        // A window opened after one closed, with the same caption, is another window.
         const int reopened = journal.new_writer();
-        journal.record(reopened, 1, "MODEL1", scroll(600));
+        journal.record(reopened, "MODEL1", scroll(600));
     }
     EXPECT_EQ(file_text(path),
-              "# an earlier session\nhscroll 100\n"
-              "# window 1: MODEL1\nhscroll 200\nhscroll 300\n"
-              "# window 2: rlc\nhscroll 400\n"
-              "# window 1: MODEL1\nhscroll 500\n"
-              "# window 1: MODEL1\nhscroll 600\n");
-    // The comments are skipped when the journal is read back.
+              "# an earlier session\n# window 2: old\nhscroll 100\n"
+              "# window 3: MODEL1\nhscroll 200\nhscroll 300\n"
+              "# window 4: rlc\nhscroll 400\n"
+              "# window 3: MODEL1\nhscroll 500\n"
+              "# window 5: MODEL1\nhscroll 600\n");
+    // The comments are skipped when the journal is read back, and each
+    // window's lines can be read alone.
     EXPECT_EQ(read_journal_file(path).entries.size(), 6u);
+    const std::pair<int, std::vector<int>> windows[] = {
+        {2, {100}}, {3, {200, 300, 500}}, {4, {400}}, {5, {600}}};
+    for (const auto& [window, values] : windows) {
+        std::vector<int> read;
+        for (const JournalEntry& entry : read_journal_file(path, window).entries) {
+            read.push_back(entry.event.value);
+        }
+        EXPECT_EQ(read, values) << window;
+    }
 }
 
 TEST(JournalRecorder, AJournalThatCannotBeOpenedIsNamed) {

@@ -14,12 +14,14 @@
 #include <vector>
 
 #include "app/app_fakes.h"
+#include "display/window_load.h"
 #include "editor/editor_host.h"
 #include "editor/journal_reader.h"
 #include "editor/replay.h"
 #include "editor/state_file.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
+#include "model/model_reader.h"
 #include "shell/element_drag.h"
 #include "shell/journal_recorder.h"
 #include "shell/main_window_widget.h"
@@ -104,14 +106,22 @@ struct ModelWindowSession : ::testing::Test {
         QCoreApplication::sendEvent(canvas, &move);
     }
 
-    // The journal replayed with no display gives this window and its messages.
-    void expect_journal_replays() {
+    // The journal (window `window` of it, or all of it for 0) replayed with no
+    // display, on `model` as Open Model reads it or on a new model, gives this
+    // window and its messages.
+    void expect_journal_replays(const std::string& model = "", int window = 0) {
         ModelWindow replayed;
         init_model_window(replayed, 1);
         AppState app;
         app.program_dir = program;
+        if (!model.empty()) {
+            replayed.model = read_model_file(model);
+            replayed.hasname = kTrue;
+            show_loaded_model(replayed, app);
+            replayed.saved = kTrue;
+        }
         ReplayMessages host;
-        replay_journal(replayed, app, host, read_journal_file(journal));
+        replay_journal(replayed, app, host, read_journal_file(journal, window));
         EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
         EXPECT_EQ(host.messages, ports.messages);
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -124,7 +126,10 @@ TEST(RenderCommand, UsageAndFileErrorsWriteNoPicture) {
     QTemporaryDir dir;
     const std::string model = (fs::path(VANTOR_EXAMPLES_DIR) / "series_rlc.bgf").string();
     const std::string out = dir.filePath("out.png").toStdString();
+    const std::string notes = dir.filePath("notes.txt").toStdString();
+    std::ofstream(notes) << "Things to draw tomorrow\n";
     const BadRender cases[] = {
+        {"no model in the file", {"render", notes, "-o", out}, "no model found in this file"},
         {"no output", {"render", model}, "render needs -o OUT.png"},
         {"no model", {"render", "-o", out}, "render needs a MODEL"},
         {"missing model",

@@ -98,7 +98,9 @@ TEST_F(Generate, StopsWithoutAFileAfterACausalityError) {
 }
 
 TEST_F(Generate, CancellingTheDialogWritesNothingAndRestoresThePointer) {
-    EXPECT_EQ(generate(std::nullopt).outcome, GenerateOutcome::kCancelled);
+    const GenerateResult cancelled = generate(std::nullopt);
+    EXPECT_EQ(cancelled.outcome, GenerateOutcome::kCancelled);
+    EXPECT_TRUE(cancelled.stopped_at_dialog);  // journaled as generate_cancelled
     EXPECT_EQ(host_->events.back(), "normal");
     EXPECT_EQ(generate(std::string("   ")).outcome, GenerateOutcome::kCancelled);
     EXPECT_FALSE(fs::exists(out_));
@@ -151,13 +153,18 @@ TEST_F(Generate, RefusesAnOutputNameThatMatlabCannotTake) {
                                             "line\nbreak.m", std::string(64, 'm') + ".m"};
     for (const std::string& name : names) {
         const std::string path = dir_.path() + "/" + name;
-        EXPECT_EQ(generate(path).outcome, GenerateOutcome::kFailed) << name;
+        const GenerateResult result = generate(path);
+        EXPECT_EQ(result.outcome, GenerateOutcome::kFailed) << name;
+        // Nothing past the dialog changed, as when it is cancelled.
+        EXPECT_TRUE(result.stopped_at_dialog) << name;
+        EXPECT_EQ(b_.obj(se_).auxil3, 0) << name;
         EXPECT_NE(host_->events.back().find("is not a valid MATLAB model name"), std::string::npos)
             << host_->events.back();
         EXPECT_FALSE(fs::exists(path));
     }
-    EXPECT_EQ(generate(dir_.path() + "/" + std::string(63, 'm') + ".m").outcome,
-              GenerateOutcome::kWritten);
+    const GenerateResult written = generate(dir_.path() + "/" + std::string(63, 'm') + ".m");
+    EXPECT_EQ(written.outcome, GenerateOutcome::kWritten);
+    EXPECT_FALSE(written.stopped_at_dialog);
     EXPECT_EQ(generate(dir_.path() + "/Motor_2.mdl").outcome, GenerateOutcome::kWritten);
 }
 
