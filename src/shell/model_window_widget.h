@@ -24,6 +24,7 @@ namespace vantor::shell {
 class JournalRecorder;
 class ModelCanvas;
 class ModelStatus;
+class SimulationCsvFile;
 class SimulationWindow;
 
 // The window of one model: its canvas paints the document and turns Qt's
@@ -75,7 +76,7 @@ class ModelWindowWidget : public QMainWindow {
     void run_edit(const char* item);
     // Run > Simulate, with a progress dialog on long runs.
     void simulate();
-    void show_simulation(const SimulationRun& run);
+    void show_simulation(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv);
 
     ModelDocument* document_;
     AppState& app_;

@@ -17,6 +17,7 @@
 #include "model/file_saving.h"
 #include "shell/plot_file.h"
 #include "shell/simulation_chart.h"
+#include "shell/simulation_csv_file.h"
 
 namespace vantor::shell {
 
@@ -140,9 +141,11 @@ void SimulationWindow::update_title() {
     setWindowTitle(title);
 }
 
-void SimulationWindow::show_run(const SimulationRun& run) {
+void SimulationWindow::show_run(const SimulationRun& run,
+                                std::shared_ptr<const SimulationCsvFile> csv) {
     for (QChartView* view : chart_views()) delete view;
     run_ = std::make_shared<const SimulationRun>(run);
+    csv_ = std::move(csv);
     for (std::size_t p = 0; p < run_->plots.size(); ++p) {
         QChart* chart = make_plot_chart(run_->plots[p], run_->time);
         refine_on_zoom(*chart, run_, p);
@@ -182,8 +185,14 @@ bool SimulationWindow::export_file(const char* title, const char* filter, const 
 }
 
 bool SimulationWindow::export_csv() {
-    return export_file("Export CSV", "CSV Files (*.csv)|*.csv|", ".csv",
-                       [this](const auto& path) { save_file(path, simulation_csv(*run_)); });
+    return export_file("Export CSV", "CSV Files (*.csv)|*.csv|", ".csv", [this](const auto& path) {
+        // The charts hold a thinned copy of a long run; the file has every row.
+        if (csv_ != nullptr && csv_->complete()) {
+            csv_->copy_to(path);
+        } else {
+            save_file(path, simulation_csv(*run_));
+        }
+    });
 }
 
 bool SimulationWindow::export_png() {

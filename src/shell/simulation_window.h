@@ -17,6 +17,8 @@ class Ports;
 
 namespace vantor::shell {
 
+class SimulationCsvFile;
+
 // The charts of a model window's last run, one under another: drag a
 // rectangle to zoom, right click or double click to see the whole run again.
 // The status bar reads the signals under the pointer. The run can be saved
@@ -31,8 +33,9 @@ class SimulationWindow : public QMainWindow {
     // proposed for export, which start in `folder`.
     void set_model(const std::string& caption, const std::string& folder);
 
-    // Replaces the charts with the run's.
-    void show_run(const SimulationRun& run);
+    // Replaces the charts with the run's; `csv`, when given, holds every row
+    // of it, which the export copies and zooming reads back.
+    void show_run(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv = {});
 
     const SimulationRun& run() const { return *run_; }
     QList<QChartView*> chart_views() const;
@@ -57,6 +60,7 @@ class SimulationWindow : public QMainWindow {
     std::string caption_;
     std::string folder_;
     std::shared_ptr<const SimulationRun> run_;
+    std::shared_ptr<const SimulationCsvFile> csv_;
     QVBoxLayout* charts_;
     QLabel* readout_;
 };

@@ -4,6 +4,7 @@
 // control by default, or the classic Runge-Kutta at a fixed step. Source
 // jumps (Step blocks) end an integration step, so no step straddles one.
 
+#include <string>
 #include <string_view>
 
 #include "sim/diagram.h"
@@ -22,6 +23,12 @@ namespace vantor::sim {
 // state becomes infinite or NaN) or is cancelled returns what it has, with
 // the status saying why.
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options = {});
+
+// The rows of a fixed-step run up to `stop`: the start and one per step, the
+// last step shortened to end at the stop. A double, for it may not fit a count.
+double fixed_step_rows(double stop, double step);
+// A row count as a whole number: "10000000001".
+std::string rows_text(double rows);
 
 // Reads the generated text first; a text that cannot be read throws
 // std::runtime_error naming the line.

@@ -1,11 +1,13 @@
 // The simulation window, its charts and the files it writes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
 #include <QImage>
 #include <QLegendMarker>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
@@ -187,6 +189,52 @@ TEST_F(RunSimulate, ChartsEveryScopeOfTheModel) {
     EXPECT_EQ(charts->windowTitle(), "Simulation - series_rlc");
     charts->grab().save(render_path(QStringLiteral("simulation")));
     EXPECT_EQ(main->core().model_window(1)->history.undo_text(), "&Undo Simulate");
+
+    // The export copies every row of the run, not the charts' thinned copy.
+    main->core().model_window(1)->simulation_settings.solver = sim::SolverKind::kFixed;
+    main->core().model_window(1)->simulation_settings.fixed_step = 1e-4;
+    item("&Run > &Simulate")->trigger();
+    EXPECT_EQ(charts->run().rows, 100001);
+    EXPECT_LT(charts->run().time.size(), 20000u);
+    const std::string csv = dir.filePath("all.csv").toStdString();
+    ports.files = {csv};
+    ASSERT_TRUE(charts->export_csv());
+    const std::string text = file_text(csv);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 100002);
+}
+
+// A run refused before it starts shows its message alone: no progress
+// dialog exists then, to appear over it a few seconds later.
+struct RefusedSimulate : ModelWindowSession {
+    void expect_message_alone(const char* model, bool assign, const char* says) {
+        std::filesystem::copy(std::filesystem::path(VANTOR_DATA_DIR) / "code3",
+                              std::filesystem::path(folder.path()) / "code3",
+                              std::filesystem::copy_options::recursive);
+        open("", example(model));
+        if (assign) item("&Run > &Assign && Check Causality")->trigger();
+        ports.messages.clear();
+        int progress_dialogs = 0;
+        ports.on_message = [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                progress_dialogs += static_cast<int>(top->findChildren<QProgressDialog*>().size());
+                if (qobject_cast<QProgressDialog*>(top) != nullptr) ++progress_dialogs;
+            }
+        };
+        item("&Run > &Simulate")->trigger();
+        ports.on_message = nullptr;
+        ASSERT_FALSE(ports.messages.empty());
+        EXPECT_NE(ports.messages.back().find(says), std::string::npos) << ports.messages.back();
+        EXPECT_EQ(progress_dialogs, 0);
+        EXPECT_EQ(window->simulation_window(), nullptr);
+    }
+};
+
+TEST_F(RefusedSimulate, WithoutCausality) {
+    expect_message_alone("series_rlc.bgf", false, "You must assign causality");
+}
+
+TEST_F(RefusedSimulate, ForAnAlgebraicLoop) {
+    expect_message_alone("algebraic_loop.bgf", true, "algebraic loop");
 }
 
 }  // namespace
