@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/ports.h"
+#include "app/simulation_recorder.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "shell/plot_file.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr int kChartHeight = 320;
 // A drag shorter than this is a click, not a zoom.
 constexpr int kLeastZoomPixels = 4;
+// Zoomed out further, the charts' thinned copy serves: reading more rows back
+// would hold up the window for seconds.
+constexpr std::int64_t kMostRowsReadBack = 2'000'000;
 
 QString number(double value) {
     return QString::number(value, 'g', 6);
@@ -148,11 +152,19 @@ void SimulationWindow::show_run(const SimulationRun& run,
     csv_ = std::move(csv);
     for (std::size_t p = 0; p < run_->plots.size(); ++p) {
         QChart* chart = make_plot_chart(run_->plots[p], run_->time);
-        refine_on_zoom(*chart, run_, p);
+        refine_on_zoom(*chart, run_, p, row_reader());
         charts_->addWidget(new PlotView(chart, [this, p](double t) { show_readout(p, t); }));
     }
     readout_->clear();
     update_title();
+}
+
+RowReader SimulationWindow::row_reader() const {
+    if (csv_ == nullptr) return {};
+    return [csv = csv_](double from, double to, std::vector<double>& time,
+                        std::vector<std::vector<double>>& columns) {
+        return csv->read_rows(from, to, kMostRowsReadBack, kDisplayStretches, time, columns);
+    };
 }
 
 QList<QChartView*> SimulationWindow::chart_views() const {

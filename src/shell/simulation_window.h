@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/simulation_run.h"
 
@@ -52,6 +54,8 @@ class SimulationWindow : public QMainWindow {
 
   private:
     void build_menu();
+    std::function<bool(double, double, std::vector<double>&, std::vector<std::vector<double>>&)>
+    row_reader() const;
     void update_title();
     template <typename Write>
     bool export_file(const char* title, const char* filter, const char* extension, Write write);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLegendMarker>
+#include <QLineSeries>
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,9 +16,12 @@
 #include <filesystem>
 #include <limits>
 
+#include "app/simulation_csv.h"
+#include "app/thinned_rows.h"
 #include "gui/model_window_session.h"
 #include "shell/plot_file.h"
 #include "shell/simulation_chart.h"
+#include "shell/simulation_csv_file.h"
 #include "shell/simulation_window.h"
 
 namespace vantor::test {
@@ -134,6 +138,52 @@ TEST(SimulationWindow, DraggingZoomsAndARightClickShowsTheWholeRunAgain) {
     QTest::mouseClick(surface, Qt::RightButton, Qt::NoModifier, to);
     EXPECT_EQ(time_axis(*view)->min(), 0.0);
     EXPECT_EQ(time_axis(*view)->max(), 2.0);
+}
+
+// A long run's charts hold a thinned copy; zooming in reads the rows in
+// view back from the run's file, and the export copies that file whole.
+TEST(SimulationWindow, ZoomingInReadsTheRowsBackFromTheRunsFile) {
+    auto csv = std::make_shared<shell::SimulationCsvFile>();
+    CsvRowWriter writer(csv->stream(), {"sc/1 (sc)"});
+    ThinnedRows thinned(1, 50);
+    const int rows = 200001;
+    for (int k = 0; k < rows; ++k) {
+        const double t = 1e-5 * k;
+        const double v[] = {std::sin(1000 * t)};
+        writer.row(t, v);
+        thinned.add(t, v);
+    }
+    ASSERT_TRUE(csv->finish());
+    SimulationRun run;
+    run.outcome = SimulateOutcome::kCompleted;
+    run.rows = rows;
+    run.end_time = 2;
+    std::vector<std::vector<double>> columns;
+    thinned.take(run.time, columns);
+    run.plots = {{"sc (sc)", {{"sc/1 (sc)", "x (1)", 1, columns[0]}}}};
+
+    FakePorts ports;
+    SimulationWindow window(ports);
+    window.show_run(run, csv);
+    QChartView* view = window.chart_views().at(0);
+    auto* line = static_cast<QLineSeries*>(view->chart()->series().at(0));
+    const auto points_in = [&](double from, double to) {
+        int n = 0;
+        for (const QPointF& p : line->points()) n += p.x() >= from && p.x() <= to;
+        return n;
+    };
+    time_axis(*view)->setRange(1.0, 1.01);
+    EXPECT_GE(points_in(1.0, 1.01), 1000);  // every step of 1e-5 s
+    time_axis(*view)->setRange(0, 2);  // the whole run, read back, is thinned for display
+    EXPECT_GT(line->count(), static_cast<int>(run.time.size()));
+    EXPECT_LE(line->count(), 8000);
+
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("all.csv").toStdString();
+    ports.files = {out};
+    ASSERT_TRUE(window.export_csv());
+    const std::string text = file_text(out);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), rows + 1);
 }
 
 TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
