@@ -174,7 +174,7 @@ TEST(SimulationWindow, ZoomingInReadsTheRowsBackFromTheRunsFile) {
     };
     time_axis(*view)->setRange(1.0, 1.01);
     EXPECT_GE(points_in(1.0, 1.01), 1000);  // every step of 1e-5 s
-    time_axis(*view)->setRange(0, 2);  // the whole run, read back, is thinned for display
+    time_axis(*view)->setRange(0, 2);       // the whole run, read back, is thinned for display
     EXPECT_GT(line->count(), static_cast<int>(run.time.size()));
     EXPECT_LE(line->count(), 8000);
 
