@@ -220,12 +220,13 @@ GenerateResult ModelDocument::generate_Click() {
     return result;
 }
 
-SimulationRun ModelDocument::simulate_Click(const std::function<bool(double)>& progress) {
+SimulationRun ModelDocument::simulate_Click(const std::function<bool(double)>& progress,
+                                            const std::function<std::ostream*()>& open_csv) {
     DocumentHost host(*this, app_, ports_);
-    SimulationRun run = simulate_model(
-        window,
-        {app_.program_dir, window.menus.simulink_version, caption, simulation_settings, progress},
-        host);
+    SimulationRun run = simulate_model(window,
+                                       {app_.program_dir, window.menus.simulink_version, caption,
+                                        simulation_settings, progress, open_csv},
+                                       host);
     dirty = true;
     if (!run.elements.empty()) select_elements(window, app_, run.elements);
     // A run that stopped or could not start is an error; one refused for

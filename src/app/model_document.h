@@ -78,8 +78,10 @@ class ModelDocument {
 
     // Run > Simulate with the window's settings: the messages through the
     // window's ports, the elements they are about selected. `progress` gets
-    // the fraction done now and then; false cancels.
-    SimulationRun simulate_Click(const std::function<bool(double)>& progress = {});
+    // the fraction done now and then; false cancels. `open_csv`, when given,
+    // is where every row goes as CSV while the run computes it.
+    SimulationRun simulate_Click(const std::function<bool(double)>& progress = {},
+                                 const std::function<std::ostream*()>& open_csv = {});
     // The window's own; never saved with the model.
     SimulationSettings simulation_settings;
 

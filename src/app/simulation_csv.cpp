@@ -1,7 +1,10 @@
 // The run as CSV, for vantor-cli simulate and the simulation window's export.
-#include "app/simulation_run.h"
+#include "app/simulation_csv.h"
 
 #include <charconv>
+#include <sstream>
+
+#include "app/simulation_run.h"
 
 namespace vantor {
 
@@ -26,25 +29,43 @@ void append_number(std::string& out, double value) {
 
 }  // namespace
 
+CsvRowWriter::CsvRowWriter(std::ostream& out, const std::vector<std::string>& headings)
+    : out_(out) {
+    line_ = "t";
+    for (const std::string& heading : headings) line_ += "," + csv_field(heading);
+    line_ += "\n";
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+}
+
+void CsvRowWriter::row(double t, std::span<const double> values) {
+    line_.clear();
+    append_number(line_, t);
+    for (double value : values) {
+        line_ += ',';
+        append_number(line_, value);
+    }
+    line_ += '\n';
+    out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+}
+
 std::string simulation_csv(const SimulationRun& run) {
-    std::string csv = "t";
+    std::vector<std::string> headings;
     std::vector<const std::vector<double>*> columns;
     for (const Plot& plot : run.plots) {
         for (const PlotSignal& signal : plot.signals) {
-            csv += "," + csv_field(signal.column);
+            headings.push_back(signal.column);
             columns.push_back(&signal.values);
         }
     }
-    csv += "\n";
+    std::ostringstream csv;
+    CsvRowWriter writer(csv, headings);
+    std::vector<double> values(columns.size());
     for (std::size_t row = 0; row < run.time.size(); ++row) {
-        append_number(csv, run.time[row]);
-        for (const std::vector<double>* column : columns) {
-            csv += ',';
-            if (row < column->size()) append_number(csv, (*column)[row]);
-        }
-        csv += "\n";
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            values[c] = row < columns[c]->size() ? (*columns[c])[row] : 0.0;
+        writer.row(run.time[row], values);
     }
-    return csv;
+    return csv.str();
 }
 
 }  // namespace vantor

@@ -1,6 +1,7 @@
 #include "app/simulation_plots.h"
 
 #include <algorithm>
+#include <map>
 
 #include "model/element_kinds.h"
 #include "sim/element_numbers.h"
@@ -59,39 +60,63 @@ std::string block_behind(const sim::Diagram& diagram, const std::string& scope, 
 
 }  // namespace
 
-std::vector<Plot> plots_of(const Model& model, const sim::Diagram& diagram,
-                           sim::SimulationResult& result) {
-    std::vector<std::string> scopes;
-    for (const auto& [name, series] : result.scopes) scopes.push_back(name);
+PlotLayout plot_layout(const Model& model, const sim::Diagram& diagram,
+                       const std::vector<sim::RecordedSignal>& signals) {
+    // Scope name -> its inputs' places in a row; states by block name.
+    std::map<std::string, std::vector<std::size_t>> scopes;
+    std::map<std::string, std::size_t> states;
+    for (std::size_t k = 0; k < signals.size(); ++k) {
+        const sim::RecordedSignal& signal = signals[k];
+        if (signal.state) {
+            states[signal.block] = k;
+            continue;
+        }
+        auto& places = scopes[signal.block];
+        if (places.size() <= signal.element) places.resize(signal.element + 1);
+        places[signal.element] = k;
+    }
+    std::vector<std::string> names;
+    for (const auto& [name, places] : scopes) names.push_back(name);
     // In the order of the elements they belong to.
-    std::stable_sort(scopes.begin(), scopes.end(), [&](const auto& a, const auto& b) {
+    std::stable_sort(names.begin(), names.end(), [&](const auto& a, const auto& b) {
         return sim::element_number(a).value_or(0) < sim::element_number(b).value_or(0);
     });
-    std::vector<Plot> plots;
-    for (const std::string& scope : scopes) {
-        auto& series = result.scopes[scope];
+    PlotLayout layout;
+    for (const std::string& scope : names) {
+        const std::vector<std::size_t>& places = scopes[scope];
         const std::string caption = caption_of(model, element_of_block(model, scope));
         Plot plot{scope + " (" + caption + ")", {}};
-        for (std::size_t k = 0; k < series.size(); ++k) {
-            const std::string behind = block_behind(diagram, scope, k, series.size());
+        for (std::size_t k = 0; k < places.size(); ++k) {
+            const std::string behind = block_behind(diagram, scope, k, places.size());
             plot.signals.push_back({scope + "/" + std::to_string(k + 1) + " (" + caption + ")",
-                                    legend_of(model, behind), element_of_block(model, behind),
-                                    std::move(series[k])});
+                                    legend_of(model, behind),
+                                    element_of_block(model, behind),
+                                    {}});
+            layout.sources.push_back(places[k]);
         }
-        plots.push_back(std::move(plot));
+        layout.plots.push_back(std::move(plot));
     }
-    if (plots.empty() && !result.states.empty()) {
-        Plot states{"States", {}};
-        for (auto& [block, values] : result.states) {
+    if (layout.plots.empty() && !states.empty()) {
+        Plot plot{"States", {}};
+        std::vector<std::pair<PlotSignal, std::size_t>> kept;
+        for (const auto& [block, place] : states) {
             const int element = element_of_block(model, block);
-            states.signals.push_back({block + " (" + caption_of(model, element) + ")",
-                                      legend_of(model, block), element, std::move(values)});
+            kept.push_back({{block + " (" + caption_of(model, element) + ")",
+                             legend_of(model, block),
+                             element,
+                             {}},
+                            place});
         }
-        std::stable_sort(states.signals.begin(), states.signals.end(),
-                         [](const auto& a, const auto& b) { return a.element < b.element; });
-        plots.push_back(std::move(states));
+        std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+            return a.first.element < b.first.element;
+        });
+        for (auto& [signal, place] : kept) {
+            plot.signals.push_back(std::move(signal));
+            layout.sources.push_back(place);
+        }
+        layout.plots.push_back(std::move(plot));
     }
-    return plots;
+    return layout;
 }
 
 }  // namespace vantor

@@ -14,10 +14,15 @@ namespace vantor {
 // element's number); 0 when no element of the model does.
 int element_of_block(const Model& model, const std::string& block);
 
-// A run's charts: one per Scope, in the order of their elements, each input
-// named after the element whose block feeds it; without a Scope, one chart of
-// every Integrator state. The series are moved out of `result`.
-std::vector<Plot> plots_of(const Model& model, const sim::Diagram& diagram,
-                           sim::SimulationResult& result);
+// A run's charts, without their values yet: one per Scope, in the order of
+// their elements, each input named after the element whose block feeds it;
+// without a Scope, one chart of every Integrator state.
+struct PlotLayout {
+    std::vector<Plot> plots;
+    // For each signal of the plots in turn: its place in the simulator's row.
+    std::vector<std::size_t> sources;
+};
+PlotLayout plot_layout(const Model& model, const sim::Diagram& diagram,
+                       const std::vector<sim::RecordedSignal>& signals);
 
 }  // namespace vantor

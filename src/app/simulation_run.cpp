@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/simulation_plots.h"
+#include "app/simulation_recorder.h"
 #include "causality/derivative_causality.h"
 #include "model/file_error.h"
 #include "model/text.h"
@@ -24,6 +25,7 @@ sim::SimulationOptions options_of(const SimulateRequest& request, const Model& m
     options.relative_tolerance = request.settings.relative_tolerance;
     options.absolute_tolerance = request.settings.absolute_tolerance;
     options.progress = request.progress;
+    options.max_rows = request.settings.max_rows;
     options.template_of = [&model](const sim::Block& block) {
         const int element = element_of_block(model, block.name);
         return element == 0 ? std::string() : template_name(model, element);
@@ -102,11 +104,17 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
         return run;
     }
     const sim::Diagram& diagram = generated.diagram;
-    const sim::SimulationOptions options = options_of(request, model);
+    sim::SimulationOptions options = options_of(request, model);
 
+    SimulationRecorder recorder(model, diagram, request.open_csv);
+    options.sink = &recorder;
     sim::SimulationResult result;
     try {
         result = sim::simulate(diagram, options);
+    } catch (const std::invalid_argument& e) {
+        run.outcome = SimulateOutcome::kBadSettings;
+        run.message = std::string("The simulation cannot run: ") + e.what();
+        return run;
     } catch (const std::exception& e) {
         // The check passed, so this is the options or a value at run time.
         run.outcome = SimulateOutcome::kRefused;
@@ -120,6 +128,10 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
             break;
         case sim::SimulationStatus::kCancelled:
             run.outcome = SimulateOutcome::kCancelled;
+            break;
+        case sim::SimulationStatus::kRowLimit:
+            run.outcome = SimulateOutcome::kStopped;
+            run.message = "The simulation stopped: " + result.message;
             break;
         case sim::SimulationStatus::kNonFinite:
         case sim::SimulationStatus::kStalled: {
@@ -136,8 +148,8 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
             break;
         }
     }
-    run.time = std::move(result.time);
-    run.plots = plots_of(model, diagram, result);
+    run.rows = result.rows;
+    recorder.finish(run);
     return run;
 }
 

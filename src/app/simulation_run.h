@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ struct SimulationSettings {
     std::optional<double> fixed_step;  // nothing: a thousandth of the run
     double relative_tolerance = 1e-3;
     double absolute_tolerance = 1e-6;
+    // The most rows a run may record: a fixed-step run that needs more is
+    // refused, an adaptive one stops there.
+    std::int64_t max_rows = sim::kDefaultMaxRows;
 };
 
 // One plotted signal, along SimulationRun::time.
@@ -43,10 +48,13 @@ struct Plot {
 
 enum class SimulateOutcome {
     kCompleted,
-    kNotRun,     // generation refused or stopped; its messages were shown
-    kRefused,    // the generated diagram cannot be run: `message` says why
-    kStopped,    // the run stopped early (a state went infinite or NaN): `message`
-    kCancelled,  // the progress callback said stop
+    kNotRun,       // generation refused or stopped; its messages were shown
+    kRefused,      // the generated diagram cannot be run: `message` says why
+    kStopped,      // the run stopped early (a state or output went infinite or NaN,
+                   // the step vanished, the row limit): `message`
+    kBadSettings,  // the settings make no run (a time or step out of range, too
+                   // many rows for a fixed step): `message`
+    kCancelled,    // the progress callback said stop
 };
 
 struct SimulationRun {
@@ -58,8 +66,12 @@ struct SimulationRun {
     // Told before the run (through the host): elements in derivative
     // causality whose initial value is ignored.
     std::vector<std::string> warnings;
+    // kCompleted and kStopped: up to where the run got, thinned for display
+    // (every row of a short run; of a long one, each stretch's first, last,
+    // lowest and highest rows, so that peaks survive). The CSV has them all.
     std::vector<double> time;
-    std::vector<Plot> plots;  // kCompleted and kStopped: up to where the run got
+    std::vector<Plot> plots;
+    std::int64_t rows = 0;  // the rows the run recorded
     double end_time = 0;
 };
 
@@ -70,6 +82,9 @@ struct SimulateRequest {
     SimulationSettings settings;
     // Called now and then with the fraction of the run done; false cancels.
     std::function<bool(double fraction)> progress;
+    // Asked once, when the run starts, where to write every row as CSV while
+    // it is computed; nothing or no answer: no CSV.
+    std::function<std::ostream*()> open_csv;
 };
 
 // Run > Simulate: generate_for_simulation (a model without elements refused,
@@ -79,9 +94,10 @@ struct SimulateRequest {
 SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& request,
                              CausalityHost& host);
 
-// The run as CSV: a first column "t", then one column per signal of every
-// plot, headed with its `column`; one row per time. Numbers in the shortest
-// form that reads back exactly.
+// The run's display copy as CSV (every row of a run that was not thinned): a
+// first column "t", then one column per signal of every plot, headed with its
+// `column`; one row per time. Numbers in the shortest form that reads back
+// exactly.
 std::string simulation_csv(const SimulationRun& run);
 
 }  // namespace vantor

@@ -52,13 +52,17 @@ constexpr Command kCommands[] = {
      "Parameters does\n"},
     {"simulate", cmd_simulate,
      "simulate MODEL [--simulink 1|2|3] [--t-end T]\n"
-     "         [--fixed-step DT | --rtol R --atol A] [-o OUT.csv] [--plot OUT.png|svg]",
+     "         [--fixed-step DT | --rtol R --atol A] [--max-rows N]\n"
+     "         [-o OUT.csv] [--plot OUT.png|svg]",
      "Run > Simulate: generates in memory and runs the\n"
      "diagram (Dormand-Prince 5(4) with the tolerances, or\n"
      "RK4 at a fixed step) until T (default: the model's stop\n"
-     "time); writes every Scope input as CSV to OUT (default\n"
-     "stdout, the messages then going to stderr) and the\n"
-     "charts to a picture\n"},
+     "time); writes every Scope input as CSV, row by row as it\n"
+     "is computed, to OUT (default stdout, the messages then\n"
+     "going to stderr) and the charts to a picture. At most N\n"
+     "rows (default 100000000): a fixed step that needs more\n"
+     "is refused, an adaptive run stops there. A signal that\n"
+     "becomes infinite or NaN stops the run (exit 1)\n"},
 };
 
 constexpr std::string_view kExitCodes =

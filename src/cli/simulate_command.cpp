@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <set>
 
+#include "app/byte_writer_stream.h"
 #include "app/simulation_run.h"
 #include "cli/cli.h"
 #include "cli/command_io.h"
@@ -22,7 +24,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "vantor-cli simulate MODEL [--simulink 1|2|3] [--t-end T]\n"
-    "       [--fixed-step DT | --rtol R --atol A] [-o OUT.csv] [--plot OUT.png|OUT.svg]";
+    "       [--fixed-step DT | --rtol R --atol A] [--max-rows N] [-o OUT.csv]\n"
+    "       [--plot OUT.png|OUT.svg]";
 
 struct SimulateArguments {
     std::string model_path;
@@ -55,14 +58,23 @@ class SimulateHost : public ReportHost<CausalityHost> {
     std::vector<std::string> messages_;
 };
 
-// A number the option needs: positive and finite.
+// A number the option needs: positive and normal (neither 0, subnormal,
+// infinite nor NaN), so that a run can count with it.
 std::optional<double> positive_number(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value) || value <= 0) {
+    if (error != std::errc() || stop != end || !std::isnormal(value) || value <= 0) {
         return std::nullopt;
     }
+    return value;
+}
+
+std::optional<std::int64_t> positive_count(const std::string& text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value <= 0) return std::nullopt;
     return value;
 }
 
@@ -78,6 +90,11 @@ std::optional<std::string> parse(const std::vector<std::string>& argv, SimulateA
         if (arg == "-o" || arg == "--plot") {
             if (!has_value) return arg + " needs a file";
             (arg == "-o" ? args.csv_path : args.plot_path) = argv[++i];
+        } else if (arg == "--max-rows") {
+            const std::optional<std::int64_t> rows =
+                has_value ? positive_count(argv[++i]) : std::nullopt;
+            if (!rows) return "--max-rows takes a positive whole number";
+            args.settings.max_rows = *rows;
         } else if (arg == "--simulink") {
             const std::string v = has_value ? argv[++i] : std::string();
             if (v != "1" && v != "2" && v != "3") return "--simulink takes 1, 2 or 3";
@@ -130,6 +147,8 @@ int exit_code(const SimulationRun& run, bool file_error) {
             return kExitOk;
         case SimulateOutcome::kNotRun:
             return file_error ? kExitUsage : kExitModelProblem;
+        case SimulateOutcome::kBadSettings:
+            return kExitUsage;
         case SimulateOutcome::kRefused:
         case SimulateOutcome::kStopped:
         case SimulateOutcome::kCancelled:
@@ -152,22 +171,38 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
     window.hasname = kTrue;
     std::ostream& report = csv_to_stdout ? ctx.err : ctx.out;
     SimulateHost host(ctx, report);
-    const SimulateRequest request{
-        ctx.program_dir, args.version, nombrecorto(args.model_path), args.settings, {}};
-    const SimulationRun run = simulate_model(window, request, host);
+    SimulateRequest request{ctx.program_dir, args.version, nombrecorto(args.model_path),
+                            args.settings,   {},           {}};
+    // The rows are written as they are computed; a run that never starts
+    // writes no file.
+    SimulationRun run;
+    const auto keep = [&run] {
+        return run.outcome == SimulateOutcome::kCompleted ||
+               run.outcome == SimulateOutcome::kStopped;
+    };
+    if (csv_to_stdout) {
+        request.open_csv = [&ctx]() -> std::ostream* { return &ctx.out; };
+        run = simulate_model(window, request, host);
+        ctx.out.flush();
+    } else {
+        save_file_streamed(args.csv_path, [&](const ByteWriter& write) {
+            ByteWriterStream csv(write);
+            request.open_csv = [&csv]() -> std::ostream* { return &csv; };
+            run = simulate_model(window, request, host);
+            csv.flush();
+            return keep();
+        });
+    }
     host.report_messages(run.warnings);
     print_selection(report, window.model);
     for (const std::string& warning : run.warnings) print_error(ctx, "warning: " + warning);
     for (const std::string& line : message_lines(run.message)) print_error(ctx, line);
+    if (run.outcome == SimulateOutcome::kBadSettings) ctx.err << "usage: " << kUsage << "\n";
 
     // A stopped run still shows what it computed up to where it stopped.
-    if (run.outcome == SimulateOutcome::kCompleted || run.outcome == SimulateOutcome::kStopped) {
-        write_command_output(ctx, csv_to_stdout ? std::string(kStandardOutput) : args.csv_path,
-                             simulation_csv(run));
-        if (!args.plot_path.empty()) {
-            const shell::OffscreenWidgets widgets;
-            shell::write_plot_file(run, args.plot_path);
-        }
+    if (keep() && !args.plot_path.empty()) {
+        const shell::OffscreenWidgets widgets;
+        shell::write_plot_file(run, args.plot_path);
     }
     return exit_code(run, host.error_shown());
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "model/file_error.h"
@@ -67,11 +68,26 @@ void sync_folder(const std::string& folder) {
     }
 }
 
+// Gives a producer a writer into `fd` that remembers the first failure.
+class FdWriter {
+  public:
+    explicit FdWriter(int fd) : fd_(fd) {}
+    bool operator()(std::string_view bytes) {
+        if (error_ == 0 && !write_all(fd_, bytes)) error_ = errno != 0 ? errno : EIO;
+        return error_ == 0;
+    }
+    int error() const { return error_; }
+
+  private:
+    int fd_;
+    int error_ = 0;
+};
+
 // Devices, FIFOs and sockets take the bytes as a stream: there is nothing to
 // replace atomically, and replacing them would break what they are.
 // Returns false, having written nothing, when the path turned out to be a
 // regular file.
-bool write_into(const std::string& path, std::string_view bytes) {
+bool write_into(const std::string& path, const ByteProducer& produce) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) fail(path, "cannot write", errno);
     struct stat st {};
@@ -80,10 +96,15 @@ bool write_into(const std::string& path, std::string_view bytes) {
         ::close(fd);
         return false;
     }
-    const bool ok = write_all(fd, bytes);
-    const int saved_errno = errno;
+    FdWriter writer(fd);
+    try {
+        produce(std::ref(writer));
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     ::close(fd);
-    if (!ok) fail(path, "cannot write", saved_errno);
+    if (writer.error() != 0) fail(path, "cannot write", writer.error());
     return true;
 }
 
@@ -166,7 +187,7 @@ class TemporaryFile {
 };
 
 void replace_regular_file(const std::string& path, const struct stat* old_file,
-                          std::string_view bytes) {
+                          const ByteProducer& produce) {
     const fs::path target = final_target(path);
     const std::string name = target.filename().string();
     if (name.empty() || name == "." || name == "..") {
@@ -187,7 +208,11 @@ void replace_regular_file(const std::string& path, const struct stat* old_file,
     } else {
         ::fchmod(temp.fd(), 0666 & ~current_umask());
     }
-    if (!write_all(temp.fd(), bytes) || ::fsync(temp.fd()) != 0) fail(path, "cannot write", errno);
+    FdWriter writer(temp.fd());
+    const bool keep = produce(std::ref(writer));
+    if (writer.error() != 0) fail(path, "cannot write", writer.error());
+    if (!keep) return;  // the temporary file goes; the target stays as it was
+    if (::fsync(temp.fd()) != 0) fail(path, "cannot write", errno);
     if (const int error = temp.name_and_close(); error != 0) fail(path, "cannot write", error);
     if (const int error = temp.rename_to(target.string()); error != 0) {
         fail(path, "cannot replace the file", error);
@@ -217,21 +242,28 @@ std::string temporary_save_name(const std::string& target_name, long name_max) {
 }
 
 void save_file(const std::string& path, std::string_view bytes) {
+    save_file_streamed(path, [bytes](const ByteWriter& write) {
+        write(bytes);
+        return true;
+    });
+}
+
+void save_file_streamed(const std::string& path, const ByteProducer& produce) {
     if (path.empty()) throw FileError(path, "cannot write: the path names no file");
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (!exists) {
-        replace_regular_file(path, nullptr, bytes);
+        replace_regular_file(path, nullptr, produce);
         return;
     }
     if (S_ISDIR(st.st_mode)) throw FileError(path, "cannot write: it is a folder");
     if (S_ISBLK(st.st_mode)) throw FileError(path, "cannot write: it is a block device");
     if (!S_ISREG(st.st_mode)) {
-        if (write_into(path, bytes)) return;
+        if (write_into(path, produce)) return;
         if (::stat(path.c_str(), &st) != 0) fail(path, "cannot write", errno);
     }
     if (read_only(path, st)) throw FileError(path, "cannot write: the file is read-only");
-    replace_regular_file(path, &st, bytes);
+    replace_regular_file(path, &st, produce);
 }
 
 void ignore_file_size_signal() {

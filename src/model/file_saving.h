@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,16 @@ namespace vantor {
 // - a folder, a block device and a file the user may not write are refused.
 // Throws FileError naming the path and the reason.
 void save_file(const std::string& path, std::string_view bytes);
+
+// Writes bytes on; false once writing failed (the save then throws).
+using ByteWriter = std::function<bool(std::string_view bytes)>;
+// Produces a file's bytes through the writer; false leaves the target as it
+// was (a device or FIFO keeps what it was given).
+using ByteProducer = std::function<bool(const ByteWriter& write)>;
+
+// save_file for bytes made as they are written, so that they need not all be
+// in memory: the same rules, the temporary file growing while `produce` runs.
+void save_file_streamed(const std::string& path, const ByteProducer& produce);
 
 // The name of the temporary file that save_file uses for a target name: a
 // save killed after giving it its name may leave it, and the next save of the

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -13,12 +12,15 @@
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
 #include "editor/gesture_wait.h"
+#include "model/file_error.h"
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
 #include "shell/model_status.h"
 #include "shell/model_window_run.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/qt_process_runner.h"
+#include "shell/simulation_csv_file.h"
+#include "shell/simulation_progress.h"
 #include "shell/simulation_window.h"
 
 namespace vantor::shell {
@@ -140,37 +142,35 @@ bool ModelWindowWidget::commands_wait(const char* item) const {
 void ModelWindowWidget::simulate() {
     if (simulating_ || commands_wait("simulate")) return;
     simulating_ = true;
-    QProgressDialog progress(QStringLiteral("Simulating..."), QStringLiteral("Cancel"), 0, 1000,
-                             this);
-    // Nothing else may reach the model or close its window while it runs.
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    auto report = [&progress](double fraction) {
-        progress.setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000));
-        // Until the dialog shows, input waits: it would act on a model in mid-run.
-        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
-                                                             : QEventLoop::ExcludeUserInputEvents);
-        return !progress.wasCanceled();
-    };
-    run([this, &report](ModelDocument& d) {
+    SimulationProgress progress(this);
+    auto report = [&progress](double fraction) { return progress.report(fraction); };
+    // Every row goes to a file as it is computed; the charts keep a thinned copy.
+    std::shared_ptr<SimulationCsvFile> csv;
+    try {
+        csv = std::make_shared<SimulationCsvFile>();
+    } catch (const FileError&) {
+        // Without it the charts still show; the export writes their copy.
+    }
+    std::function<std::ostream*()> open_csv;
+    if (csv != nullptr) open_csv = [&csv]() -> std::ostream* { return &csv->stream(); };
+    run([this, &report, &csv, &open_csv](ModelDocument& d) {
         journal(menu_event("simulate"));
-        const SimulationRun result = d.simulate_Click(report);
+        const SimulationRun result = d.simulate_Click(report, open_csv);
+        if (csv != nullptr && !csv->finish()) csv.reset();
         d.history.after_command(d.window, "Simulate");
         if (result.outcome == SimulateOutcome::kCompleted ||
             result.outcome == SimulateOutcome::kStopped) {
-            show_simulation(result);
+            show_simulation(result, csv);
         }
     });
-    progress.close();
     simulating_ = false;
 }
 
-void ModelWindowWidget::show_simulation(const SimulationRun& result) {
+void ModelWindowWidget::show_simulation(const SimulationRun& result,
+                                        std::shared_ptr<const SimulationCsvFile> csv) {
     if (simulation_ == nullptr) simulation_ = new SimulationWindow(ports_, this);
     simulation_->set_model(document_->caption, document_->dialog_folder);
-    simulation_->show_run(result);
+    simulation_->show_run(result, std::move(csv));
     simulation_->show();
     simulation_->raise();
 }

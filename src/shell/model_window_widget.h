@@ -24,6 +24,7 @@ namespace vantor::shell {
 class JournalRecorder;
 class ModelCanvas;
 class ModelStatus;
+class SimulationCsvFile;
 class SimulationWindow;
 
 // The window of one model: its canvas paints the document and turns Qt's
@@ -77,7 +78,7 @@ class ModelWindowWidget : public QMainWindow {
     void simulate();
     // Whether menu item `item` waits for the gesture under way to end.
     bool commands_wait(const char* item) const;
-    void show_simulation(const SimulationRun& run);
+    void show_simulation(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv);
 
     ModelDocument* document_;
     AppState& app_;

@@ -118,31 +118,49 @@ QChart* make_plot_chart(const Plot& plot, const std::vector<double>& time) {
     return chart;
 }
 
-void refine_on_zoom(QChart& chart, std::shared_ptr<const SimulationRun> run, std::size_t plot) {
+void refine_on_zoom(QChart& chart, std::shared_ptr<const SimulationRun> run, std::size_t plot,
+                    RowReader read) {
     const QList<QAbstractAxis*> axes = chart.axes(Qt::Horizontal);
     if (axes.isEmpty() || run == nullptr || plot >= run->plots.size()) return;
+    // This plot's first column among the columns of every plot.
+    std::size_t first_column = 0;
+    for (std::size_t p = 0; p < plot; ++p) first_column += run->plots[p].signals.size();
+    const bool thinned = run->rows > static_cast<std::int64_t>(run->time.size());
+    if (!thinned) read = nullptr;
     QChart* target = &chart;
-    QObject::connect(static_cast<QValueAxis*>(axes.front()), &QValueAxis::rangeChanged, target,
-                     [target, run, plot](qreal from, qreal to) {
-                         const std::vector<double>& time = run->time;
-                         // One sample beyond each edge, so the lines run to the frame.
-                         std::size_t first = nearest_sample(time, from);
-                         std::size_t last = nearest_sample(time, to) + 1;
-                         first = first > 0 ? first - 1 : 0;
-                         last = std::min(last + 1, time.size());
-                         if (first >= last) return;
-                         const QList<QAbstractSeries*> lines = target->series();
-                         const std::vector<PlotSignal>& signals = run->plots[plot].signals;
-                         for (qsizetype k = 0; k < lines.size(); ++k) {
-                             const auto s = static_cast<std::size_t>(k);
-                             if (s >= signals.size()) break;
-                             const std::span<const double> values(signals[s].values);
-                             if (values.size() < last) continue;
-                             static_cast<QLineSeries*>(lines[k])->replace(plot_points(
-                                 std::span(time).subspan(first, last - first),
-                                 values.subspan(first, last - first), kMaxDisplayPoints));
-                         }
-                     });
+    QObject::connect(
+        static_cast<QValueAxis*>(axes.front()), &QValueAxis::rangeChanged, target,
+        [target, run, plot, first_column, read](qreal from, qreal to) {
+            const QList<QAbstractSeries*> lines = target->series();
+            const std::vector<PlotSignal>& signals = run->plots[plot].signals;
+            std::vector<double> time;
+            std::vector<std::vector<double>> columns;
+            if (read && read(from, to, time, columns)) {
+                for (qsizetype k = 0; k < lines.size(); ++k) {
+                    const std::size_t c = first_column + static_cast<std::size_t>(k);
+                    if (static_cast<std::size_t>(k) >= signals.size() || c >= columns.size()) break;
+                    static_cast<QLineSeries*>(lines[k])->replace(
+                        plot_points(time, columns[c], kMaxDisplayPoints));
+                }
+                return;
+            }
+            const std::vector<double>& kept = run->time;
+            // One sample beyond each edge, so the lines run to the frame.
+            std::size_t first = nearest_sample(kept, from);
+            std::size_t last = nearest_sample(kept, to) + 1;
+            first = first > 0 ? first - 1 : 0;
+            last = std::min(last + 1, kept.size());
+            if (first >= last) return;
+            for (qsizetype k = 0; k < lines.size(); ++k) {
+                const auto s = static_cast<std::size_t>(k);
+                if (s >= signals.size()) break;
+                const std::span<const double> values(signals[s].values);
+                if (values.size() < last) continue;
+                static_cast<QLineSeries*>(lines[k])->replace(
+                    plot_points(std::span(kept).subspan(first, last - first),
+                                values.subspan(first, last - first), kMaxDisplayPoints));
+            }
+        });
 }
 
 }  // namespace vantor::shell

@@ -10,15 +10,18 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "sim/simulator.h"
+
 namespace vantor::shell {
 
 namespace {
 
-// A positive finite number in the C locale ("0.01", "1e-3"), or nothing.
+// A positive normal number in the C locale ("0.01", "1e-3"), or nothing: a
+// run cannot count with 0, a subnormal, an infinity or NaN.
 std::optional<double> positive_number(const QString& text) {
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value) || value <= 0) return std::nullopt;
+    if (!ok || !std::isnormal(value) || value <= 0) return std::nullopt;
     return value;
 }
 
@@ -79,6 +82,16 @@ SettingsCheck check_settings(const SettingsTexts& texts, const SimulationSetting
     }
     if (fixed && s.fixed_step && s.stop_time && *s.fixed_step > *s.stop_time) {
         return refuse("The fixed step must not be longer than the stop time.");
+    }
+    // Without a stop time the run itself refuses a step that makes too many rows.
+    if (fixed && s.fixed_step && s.stop_time) {
+        const double rows = sim::fixed_step_rows(*s.stop_time, *s.fixed_step);
+        if (rows > static_cast<double>(s.max_rows)) {
+            return {std::nullopt,
+                    QStringLiteral("This step makes %1 rows, more than the limit of %2.")
+                        .arg(QString::fromStdString(sim::rows_text(rows)))
+                        .arg(s.max_rows)};
+        }
     }
     return {s, QString()};
 }

@@ -13,10 +13,12 @@
 #include <functional>
 
 #include "app/ports.h"
+#include "app/simulation_recorder.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "shell/plot_file.h"
 #include "shell/simulation_chart.h"
+#include "shell/simulation_csv_file.h"
 
 namespace vantor::shell {
 
@@ -25,6 +27,9 @@ namespace {
 constexpr int kChartHeight = 320;
 // A drag shorter than this is a click, not a zoom.
 constexpr int kLeastZoomPixels = 4;
+// Zoomed out further, the charts' thinned copy serves: reading more rows back
+// would hold up the window for seconds.
+constexpr std::int64_t kMostRowsReadBack = 2'000'000;
 
 QString number(double value) {
     return QString::number(value, 'g', 6);
@@ -140,16 +145,26 @@ void SimulationWindow::update_title() {
     setWindowTitle(title);
 }
 
-void SimulationWindow::show_run(const SimulationRun& run) {
+void SimulationWindow::show_run(const SimulationRun& run,
+                                std::shared_ptr<const SimulationCsvFile> csv) {
     for (QChartView* view : chart_views()) delete view;
     run_ = std::make_shared<const SimulationRun>(run);
+    csv_ = std::move(csv);
     for (std::size_t p = 0; p < run_->plots.size(); ++p) {
         QChart* chart = make_plot_chart(run_->plots[p], run_->time);
-        refine_on_zoom(*chart, run_, p);
+        refine_on_zoom(*chart, run_, p, row_reader());
         charts_->addWidget(new PlotView(chart, [this, p](double t) { show_readout(p, t); }));
     }
     readout_->clear();
     update_title();
+}
+
+RowReader SimulationWindow::row_reader() const {
+    if (csv_ == nullptr) return {};
+    return [csv = csv_](double from, double to, std::vector<double>& time,
+                        std::vector<std::vector<double>>& columns) {
+        return csv->read_rows(from, to, kMostRowsReadBack, kDisplayStretches, time, columns);
+    };
 }
 
 QList<QChartView*> SimulationWindow::chart_views() const {
@@ -182,8 +197,14 @@ bool SimulationWindow::export_file(const char* title, const char* filter, const 
 }
 
 bool SimulationWindow::export_csv() {
-    return export_file("Export CSV", "CSV Files (*.csv)|*.csv|", ".csv",
-                       [this](const auto& path) { save_file(path, simulation_csv(*run_)); });
+    return export_file("Export CSV", "CSV Files (*.csv)|*.csv|", ".csv", [this](const auto& path) {
+        // The charts hold a thinned copy of a long run; the file has every row.
+        if (csv_ != nullptr && csv_->complete()) {
+            csv_->copy_to(path);
+        } else {
+            save_file(path, simulation_csv(*run_));
+        }
+    });
 }
 
 bool SimulationWindow::export_png() {

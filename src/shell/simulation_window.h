@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/simulation_run.h"
 
@@ -16,6 +18,8 @@ class Ports;
 }
 
 namespace vantor::shell {
+
+class SimulationCsvFile;
 
 // The charts of a model window's last run, one under another: drag a
 // rectangle to zoom, right click or double click to see the whole run again.
@@ -31,8 +35,9 @@ class SimulationWindow : public QMainWindow {
     // proposed for export, which start in `folder`.
     void set_model(const std::string& caption, const std::string& folder);
 
-    // Replaces the charts with the run's.
-    void show_run(const SimulationRun& run);
+    // Replaces the charts with the run's; `csv`, when given, holds every row
+    // of it, which the export copies and zooming reads back.
+    void show_run(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv = {});
 
     const SimulationRun& run() const { return *run_; }
     QList<QChartView*> chart_views() const;
@@ -49,6 +54,8 @@ class SimulationWindow : public QMainWindow {
 
   private:
     void build_menu();
+    std::function<bool(double, double, std::vector<double>&, std::vector<std::vector<double>>&)>
+    row_reader() const;
     void update_title();
     template <typename Write>
     bool export_file(const char* title, const char* filter, const char* extension, Write write);
@@ -57,6 +64,7 @@ class SimulationWindow : public QMainWindow {
     std::string caption_;
     std::string folder_;
     std::shared_ptr<const SimulationRun> run_;
+    std::shared_ptr<const SimulationCsvFile> csv_;
     QVBoxLayout* charts_;
     QLabel* readout_;
 };

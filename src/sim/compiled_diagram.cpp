@@ -30,7 +30,10 @@ const std::map<std::string, std::vector<const char*>>& numeric_parameters() {
 
 CompiledDiagram::CompiledDiagram(const Diagram& diagram, const TemplateOf& template_of) {
     units_.reserve(diagram.blocks.size());
-    for (const Block& block : diagram.blocks) units_.push_back(compile(block, template_of));
+    for (const Block& block : diagram.blocks) {
+        units_.push_back(compile(block, template_of));
+        names_.push_back(block.name);
+    }
     wire(diagram);
     const std::vector<std::size_t> order = evaluation_order(diagram);
     order_.assign(order.begin(), order.end());
@@ -287,6 +290,41 @@ void CompiledDiagram::accept(double t, const std::vector<double>& x) {
     }
 }
 
+std::optional<NonFiniteOutput> CompiledDiagram::first_non_finite_output() const {
+    for (int i : order_) {
+        const Unit& u = units_[i];
+        const auto first = values_.begin() + u.out;
+        const auto last = first + static_cast<std::ptrdiff_t>(u.width) * u.outputs;
+        const auto bad = std::find_if(first, last, [](double v) { return !std::isfinite(v); });
+        if (bad != last) return NonFiniteOutput{static_cast<std::size_t>(i), std::isnan(*bad)};
+    }
+    return std::nullopt;
+}
+
+std::vector<RecordedSignal> CompiledDiagram::recorded_signals() const {
+    std::vector<RecordedSignal> signals;
+    for (std::size_t s = 0; s < scope_units_.size(); ++s) {
+        const int width = widths_[units_[scope_units_[s]].first_input];
+        for (int e = 0; e < width; ++e)
+            signals.push_back({scope_names_[s], static_cast<std::size_t>(e), false});
+    }
+    // With no Scope to show, the states are what there is to see.
+    if (!scope_units_.empty()) return signals;
+    for (const std::string& block : state_blocks_) signals.push_back({block, 0, true});
+    return signals;
+}
+
+void CompiledDiagram::record_row(std::vector<double>& row) const {
+    row.clear();
+    for (int s : scope_units_) {
+        const Unit& u = units_[s];
+        const double* from = values_.data() + slots_[u.first_input];
+        row.insert(row.end(), from, from + widths_[u.first_input]);
+    }
+    if (!scope_units_.empty()) return;
+    for (int s : state_units_) row.push_back(values_[units_[s].out]);
+}
+
 void CompiledDiagram::record(double t, SimulationResult& result) const {
     result.time.push_back(t);
     for (std::size_t s = 0; s < scope_units_.size(); ++s) {
@@ -296,7 +334,6 @@ void CompiledDiagram::record(double t, SimulationResult& result) const {
         series.resize(width);
         for (int e = 0; e < width; ++e) series[e].push_back(values_[slots_[u.first_input] + e]);
     }
-    // With no Scope to show, the states are what there is to see.
     if (!scope_units_.empty()) return;
     for (std::size_t i = 0; i < state_units_.size(); ++i) {
         result.states[state_blocks_[i]].push_back(values_[units_[state_units_[i]].out]);

@@ -10,6 +10,7 @@
 // on scalars.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@
 #include "sim/simulation.h"
 
 namespace vantor::sim {
+
+struct NonFiniteOutput {
+    std::size_t block = 0;
+    bool nan = false;  // else infinite
+};
 
 class CompiledDiagram {
   public:
@@ -46,8 +52,18 @@ class CompiledDiagram {
     // An accepted step: all outputs at t; the Derivatives remember them.
     void accept(double t, const std::vector<double>& x);
 
-    // Appends the time and the scope inputs of the last accepted step; in a
-    // diagram without a Scope, the Integrator states instead.
+    // The first block, in the order of evaluation, whose output at the last
+    // accepted step is not finite; nothing when all are.
+    std::optional<NonFiniteOutput> first_non_finite_output() const;
+    const std::string& block_name(std::size_t block) const { return names_[block]; }
+
+    // What is recorded at each step: the scope inputs; in a diagram without a
+    // Scope, the Integrator states instead.
+    std::vector<RecordedSignal> recorded_signals() const;
+    // Their values at the last accepted step, in that order.
+    void record_row(std::vector<double>& row) const;
+
+    // Appends the time and record_row to the result's series.
     void record(double t, SimulationResult& result) const;
 
   private:
@@ -92,6 +108,7 @@ class CompiledDiagram {
     double in(const Unit& u, int k) const { return values_[slots_[u.first_input + k]]; }
 
     std::vector<Unit> units_;  // as diagram.blocks
+    std::vector<std::string> names_;
     std::vector<int> order_;
     std::vector<Source> inputs_;  // per input of every unit
     std::vector<int> slots_;      // per input: the value slot feeding it (0 reads 0)

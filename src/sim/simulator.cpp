@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "sim/compiled_diagram.h"
@@ -20,6 +21,18 @@ std::string time_text(double t) {
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", t);
     return text;
+}
+
+double fixed_step_of(const SimulationOptions& options, double stop) {
+    return options.fixed_step.value_or(stop / 1000);
+}
+
+// The steps of a fixed-step run, the last one shortened to end at the stop.
+// A quotient a rounding error above a whole number makes no extra step.
+double fixed_steps(double stop, double h) {
+    const double n = stop / h;
+    return std::max(1.0,
+                    std::ceil(n - std::max(1e-9, 4 * std::numeric_limits<double>::epsilon() * n)));
 }
 
 // The right side for the steppers.
@@ -38,14 +51,14 @@ class Run {
         : diagram_(diagram), options_(options), stop_(stop), x_(diagram.initial_states()) {}
 
     SimulationResult fixed_step() {
+        const double h = fixed_step_of(options_, stop_);
         if (!begin()) return std::move(result_);
-        const double h = options_.fixed_step.value_or(stop_ / 1000);
         const std::vector<double> jumps = diagram_.breakpoints(0, stop_);
         auto next_jump = jumps.begin();
         odeint::runge_kutta4<State> stepper;
         // The last step is shortened to end at the stop time; grid times are
         // multiples of the step, never sums of it.
-        const double steps = stop_ > 0 ? std::ceil(stop_ / h - 1e-9) : 0;
+        const double steps = fixed_steps(stop_, h);
         for (double k = 1; k <= steps; ++k) {
             const double end = k == steps ? stop_ : k * h;
             // A jump inside the step ends a shorter step there, unrecorded.
@@ -83,6 +96,7 @@ class Run {
                 const double left = end - t_;
                 const bool last = left <= dt * (1 + 1e-9) && left <= max_step;
                 double trial = last ? left : dt;
+                const double from = t_;
                 if (stepper.try_step(system(), x_, t_, trial) == odeint::fail) {
                     dt = trial;
                     if (dt <= 16 * std::numeric_limits<double>::epsilon() * std::max(1.0, t_)) {
@@ -90,6 +104,11 @@ class Run {
                         return std::move(result_);
                     }
                     continue;
+                }
+                // A step too small to move the time would repeat for ever.
+                if (!last && t_ <= from) {
+                    stalled();
+                    return std::move(result_);
                 }
                 if (last) t_ = end;
                 dt = last ? std::max(dt, trial) : trial;
@@ -99,13 +118,19 @@ class Run {
         return std::move(result_);
     }
 
+    // Sends the recorded rows to `sink` instead of the result.
+    void stream_to(RowSink* sink) { sink_ = sink; }
+
   private:
     // A step starts at a jump or after it, so the sources take the value of
     // the step's start throughout.
     Slopes system() { return {&diagram_, t_}; }
 
     // The initial states, checked and recorded as the first accepted step.
-    bool begin() { return accept(true, false); }
+    bool begin() {
+        if (sink_ != nullptr) sink_->begin(diagram_.recorded_signals());
+        return accept(true, false);
+    }
 
     // An accepted step at t_: the Derivatives remember it, a recorded one
     // goes to the result, a counted one to the progress. False ends the run.
@@ -120,8 +145,23 @@ class Run {
             return false;
         }
         diagram_.accept(t_, x_);
-        if (!recorded) return true;
-        diagram_.record(t_, result_);
+        const std::optional<NonFiniteOutput> bad = diagram_.first_non_finite_output();
+        if (!recorded && !bad) return true;
+        if (result_.rows >= options_.max_rows) {
+            result_.status = SimulationStatus::kRowLimit;
+            result_.message = "the run reached the limit of " + std::to_string(options_.max_rows) +
+                              " rows at t = " + time_text(t_);
+            return false;
+        }
+        record();
+        // The row that shows the value is kept; the run cannot go on from it.
+        if (bad) {
+            result_.status = SimulationStatus::kNonFinite;
+            result_.block = diagram_.block_name(bad->block);
+            result_.message = "the output of block '" + result_.block + "' became " +
+                              (bad->nan ? "NaN" : "infinite") + " at t = " + time_text(t_);
+            return false;
+        }
         if (counted && options_.progress &&
             ++steps_ % std::max(1, options_.progress_interval) == 0 &&
             !options_.progress(stop_ > 0 ? t_ / stop_ : 1)) {
@@ -130,6 +170,16 @@ class Run {
             return false;
         }
         return true;
+    }
+
+    void record() {
+        ++result_.rows;
+        if (sink_ == nullptr) {
+            diagram_.record(t_, result_);
+            return;
+        }
+        diagram_.record_row(row_);
+        sink_->row(t_, row_);
     }
 
     // The step size vanished: name the state that changes fastest against
@@ -158,27 +208,58 @@ class Run {
     double t_ = 0;
     long steps_ = 0;
     SimulationResult result_;
+    RowSink* sink_ = nullptr;
+    std::vector<double> row_;
 };
 
+// A step or a time that a run can count with: not 0, negative, subnormal,
+// infinite or NaN.
+bool normal_positive(double v) {
+    return v > 0 && std::isnormal(v);
+}
+
 void check(const SimulationOptions& o, double stop) {
-    auto positive = [](double v) { return v > 0 && std::isfinite(v); };
-    if (!(stop >= 0) || !std::isfinite(stop))
-        throw std::invalid_argument("the stop time " + time_text(stop) + " is not a time");
-    if (o.solver == SolverKind::kFixed && o.fixed_step && !positive(*o.fixed_step))
-        throw std::invalid_argument("the fixed step must be positive");
+    if (!normal_positive(stop))
+        throw std::invalid_argument("the stop time " + time_text(stop) +
+                                    " is not a positive normal number");
+    if (o.max_rows < 1) throw std::invalid_argument("the row limit must be at least 1");
+    if (o.solver == SolverKind::kFixed) {
+        const double h = fixed_step_of(o, stop);
+        if (!normal_positive(h))
+            throw std::invalid_argument("the fixed step " + time_text(h) +
+                                        " is not a positive normal number");
+        // The first row and one per step.
+        const double rows = fixed_step_rows(stop, h);
+        if (rows > static_cast<double>(o.max_rows)) {
+            throw std::invalid_argument(
+                "a fixed step of " + time_text(h) + " up to t = " + time_text(stop) + " makes " +
+                rows_text(rows) + " rows, more than the limit of " + std::to_string(o.max_rows));
+        }
+    }
     if (o.solver == SolverKind::kAdaptive &&
-        (!positive(o.relative_tolerance) || !positive(o.absolute_tolerance) ||
-         (o.max_step && !positive(*o.max_step))))
+        (!normal_positive(o.relative_tolerance) || !normal_positive(o.absolute_tolerance) ||
+         (o.max_step && !normal_positive(*o.max_step))))
         throw std::invalid_argument("the tolerances and the maximum step must be positive");
 }
 
 }  // namespace
+
+double fixed_step_rows(double stop, double step) {
+    return fixed_steps(stop, step) + 1;
+}
+
+std::string rows_text(double rows) {
+    char count[32];
+    std::snprintf(count, sizeof count, "%.0f", rows);
+    return count;
+}
 
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options) {
     const double stop = options.stop_time.value_or(diagram.stop_time);
     check(options, stop);
     CompiledDiagram compiled(diagram, options.template_of);
     Run run(compiled, options, stop);
+    run.stream_to(options.sink);
     return options.solver == SolverKind::kFixed ? run.fixed_step() : run.adaptive();
 }
 

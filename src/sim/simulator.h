@@ -4,6 +4,7 @@
 // control by default, or the classic Runge-Kutta at a fixed step. Source
 // jumps (Step blocks) end an integration step, so no step straddles one.
 
+#include <string>
 #include <string_view>
 
 #include "sim/diagram.h"
@@ -17,11 +18,18 @@ namespace vantor::sim {
 // Throws, without running: SimulationError for a block the simulator cannot
 // run (naming its template through options.template_of); AlgebraicLoop;
 // std::runtime_error for a diagram it cannot wire; std::invalid_argument for
-// options that do not make a run (a step, tolerance or maximum step that is
-// not positive, a negative stop time). A run that goes wrong part way (a
-// state becomes infinite or NaN) or is cancelled returns what it has, with
-// the status saying why.
+// options that do not make a run (a stop time, step, tolerance or maximum
+// step that is not a positive normal number, or a fixed step that makes more
+// than max_rows rows). A run that goes wrong part way (a state or a block's
+// output becomes infinite or NaN, the adaptive run reaches max_rows) or is
+// cancelled returns what it has, with the status saying why.
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options = {});
+
+// The rows of a fixed-step run up to `stop`: the start and one per step, the
+// last step shortened to end at the stop. A double, for it may not fit a count.
+double fixed_step_rows(double stop, double step);
+// A row count as a whole number: "10000000001".
+std::string rows_text(double rows);
 
 // Reads the generated text first; a text that cannot be read throws
 // std::runtime_error naming the line.

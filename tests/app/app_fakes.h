@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ class FakePorts : public Ports {
     MessageAnswer message_box(const MessageRequest& request) override {
         messages.push_back(request.text);
         last_message = request;
+        if (on_message) on_message();
         if (answers.empty()) return MessageAnswer::kOk;
         const MessageAnswer a = answers.front();
         answers.pop_front();
@@ -33,6 +35,8 @@ class FakePorts : public Ports {
     }
     void show_about(const std::string& text) override { about.push_back(text); }
 
+    // Called as each message shows, to look at what else is on screen then.
+    std::function<void()> on_message;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> files;  // nullopt: the user cancels
     std::vector<std::string> messages;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "app/app_fakes.h"
 #include "app/main_window.h"
@@ -112,6 +113,51 @@ TEST(SimulationRun, AFixedStepRunHasOneRowPerStepAndTheCsvHeadsItsColumns) {
     const std::string csv = simulation_csv(run);
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "t," + run.plots[0].signals[0].column);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 12);
+}
+
+// A long run writes every row as it goes, and keeps for the charts only a
+// copy of bounded size that still ends where the run ends.
+TEST(SimulationRun, StreamsEveryRowAndKeepsABoundedCopyForTheCharts) {
+    ModelWindowState window =
+        window_of(read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf"));
+    SimulateRequest r = request();
+    r.settings.solver = sim::SolverKind::kFixed;
+    r.settings.fixed_step = 1e-4;
+    std::ostringstream csv;
+    int opened = 0;
+    r.open_csv = [&]() -> std::ostream* {
+        ++opened;
+        return &csv;
+    };
+    Messages host;
+    const SimulationRun run = simulate_model(window, r, host);
+    ASSERT_EQ(run.outcome, SimulateOutcome::kCompleted) << run.message;
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(run.rows, 100001);
+    const std::string text = csv.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), run.rows + 1);
+    EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1, 3), "10,");
+    EXPECT_LT(run.time.size(), 20000u);
+    EXPECT_EQ(run.time.back(), 10);
+    EXPECT_EQ(run.plots[0].signals[0].values.size(), run.time.size());
+}
+
+TEST(SimulationRun, SettingsThatMakeNoRunAreRefusedBeforeItStarts) {
+    ModelWindowState window =
+        window_of(read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf"));
+    SimulateRequest r = request();
+    r.settings.solver = sim::SolverKind::kFixed;
+    r.settings.fixed_step = 1e-12;  // with the model's stop time of 10 s
+    bool opened = false;
+    r.open_csv = [&]() -> std::ostream* {
+        opened = true;
+        return nullptr;
+    };
+    Messages host;
+    const SimulationRun run = simulate_model(window, r, host);
+    EXPECT_EQ(run.outcome, SimulateOutcome::kBadSettings);
+    EXPECT_NE(run.message.find("makes 1000000000000"), std::string::npos) << run.message;
+    EXPECT_FALSE(opened);
 }
 
 TEST(SimulationRun, ADivergingDerivativeCausalityNamesTheStoreAndAdvises) {

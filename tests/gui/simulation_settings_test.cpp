@@ -33,7 +33,12 @@ TEST(SimulationSettings, OnlyPositiveFiniteNumbersTheSolverUsesAreChecked) {
         {{"", true, "2", "1e-3", "1e-6"}, true},    // the model's own stop time decides
         {{"1", false, "2", "1e-3", "1e-6"}, true},  // the adaptive solver takes no step
         {{"", false, "x", "1e-3", "1e-6"}, true},
-        {{"", true, "", "", "x"}, true},  // nor the fixed one tolerances
+        {{"", true, "", "", "x"}, true},                 // nor the fixed one tolerances
+        {{"1e-322", false, "", "1e-3", "1e-6"}, false},  // subnormal: no run can count with it
+        {{"1", true, "4e-320", "1e-3", "1e-6"}, false},
+        {{"10", true, "1e-7", "1e-3", "1e-6"}, false},  // 10^8 + 1 rows: one too many
+        {{"10", true, "2e-7", "1e-3", "1e-6"}, true},
+        {{"", true, "1e-12", "1e-3", "1e-6"}, true},  // the run counts with the model's time
     };
     for (const Case& c : cases) {
         const shell::SettingsCheck check = shell::check_settings(c.texts, SimulationSettings{});
@@ -43,6 +48,9 @@ TEST(SimulationSettings, OnlyPositiveFiniteNumbersTheSolverUsesAreChecked) {
             << c.texts.absolute_tolerance.toStdString();
         EXPECT_EQ(check.hint.isEmpty(), c.valid);
     }
+
+    EXPECT_EQ(shell::check_settings({"10", true, "1e-8", "", ""}, SimulationSettings{}).hint,
+              "This step makes 1000000001 rows, more than the limit of 100000000.");
 
     SimulationSettings before;
     before.fixed_step = 0.5;

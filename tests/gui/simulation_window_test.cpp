@@ -1,11 +1,14 @@
 // The simulation window, its charts and the files it writes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
 #include <QImage>
 #include <QLegendMarker>
+#include <QLineSeries>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
@@ -13,9 +16,12 @@
 #include <filesystem>
 #include <limits>
 
+#include "app/simulation_csv.h"
+#include "app/thinned_rows.h"
 #include "gui/model_window_session.h"
 #include "shell/plot_file.h"
 #include "shell/simulation_chart.h"
+#include "shell/simulation_csv_file.h"
 #include "shell/simulation_window.h"
 
 namespace vantor::test {
@@ -134,6 +140,52 @@ TEST(SimulationWindow, DraggingZoomsAndARightClickShowsTheWholeRunAgain) {
     EXPECT_EQ(time_axis(*view)->max(), 2.0);
 }
 
+// A long run's charts hold a thinned copy; zooming in reads the rows in
+// view back from the run's file, and the export copies that file whole.
+TEST(SimulationWindow, ZoomingInReadsTheRowsBackFromTheRunsFile) {
+    auto csv = std::make_shared<shell::SimulationCsvFile>();
+    CsvRowWriter writer(csv->stream(), {"sc/1 (sc)"});
+    ThinnedRows thinned(1, 50);
+    const int rows = 200001;
+    for (int k = 0; k < rows; ++k) {
+        const double t = 1e-5 * k;
+        const double v[] = {std::sin(1000 * t)};
+        writer.row(t, v);
+        thinned.add(t, v);
+    }
+    ASSERT_TRUE(csv->finish());
+    SimulationRun run;
+    run.outcome = SimulateOutcome::kCompleted;
+    run.rows = rows;
+    run.end_time = 2;
+    std::vector<std::vector<double>> columns;
+    thinned.take(run.time, columns);
+    run.plots = {{"sc (sc)", {{"sc/1 (sc)", "x (1)", 1, columns[0]}}}};
+
+    FakePorts ports;
+    SimulationWindow window(ports);
+    window.show_run(run, csv);
+    QChartView* view = window.chart_views().at(0);
+    auto* line = static_cast<QLineSeries*>(view->chart()->series().at(0));
+    const auto points_in = [&](double from, double to) {
+        int n = 0;
+        for (const QPointF& p : line->points()) n += p.x() >= from && p.x() <= to;
+        return n;
+    };
+    time_axis(*view)->setRange(1.0, 1.01);
+    EXPECT_GE(points_in(1.0, 1.01), 1000);  // every step of 1e-5 s
+    time_axis(*view)->setRange(0, 2);       // the whole run, read back, is thinned for display
+    EXPECT_GT(line->count(), static_cast<int>(run.time.size()));
+    EXPECT_LE(line->count(), 8000);
+
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("all.csv").toStdString();
+    ports.files = {out};
+    ASSERT_TRUE(window.export_csv());
+    const std::string text = file_text(out);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), rows + 1);
+}
+
 TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
     QTemporaryDir dir;
     FakePorts ports;
@@ -187,6 +239,52 @@ TEST_F(RunSimulate, ChartsEveryScopeOfTheModel) {
     EXPECT_EQ(charts->windowTitle(), "Simulation - series_rlc");
     charts->grab().save(render_path(QStringLiteral("simulation")));
     EXPECT_EQ(main->core().model_window(1)->history.undo_text(), "&Undo Simulate");
+
+    // The export copies every row of the run, not the charts' thinned copy.
+    main->core().model_window(1)->simulation_settings.solver = sim::SolverKind::kFixed;
+    main->core().model_window(1)->simulation_settings.fixed_step = 1e-4;
+    item("&Run > &Simulate")->trigger();
+    EXPECT_EQ(charts->run().rows, 100001);
+    EXPECT_LT(charts->run().time.size(), 20000u);
+    const std::string csv = dir.filePath("all.csv").toStdString();
+    ports.files = {csv};
+    ASSERT_TRUE(charts->export_csv());
+    const std::string text = file_text(csv);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 100002);
+}
+
+// A run refused before it starts shows its message alone: no progress
+// dialog exists then, to appear over it a few seconds later.
+struct RefusedSimulate : ModelWindowSession {
+    void expect_message_alone(const char* model, bool assign, const char* says) {
+        std::filesystem::copy(std::filesystem::path(VANTOR_DATA_DIR) / "code3",
+                              std::filesystem::path(folder.path()) / "code3",
+                              std::filesystem::copy_options::recursive);
+        open("", example(model));
+        if (assign) item("&Run > &Assign && Check Causality")->trigger();
+        ports.messages.clear();
+        int progress_dialogs = 0;
+        ports.on_message = [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                progress_dialogs += static_cast<int>(top->findChildren<QProgressDialog*>().size());
+                if (qobject_cast<QProgressDialog*>(top) != nullptr) ++progress_dialogs;
+            }
+        };
+        item("&Run > &Simulate")->trigger();
+        ports.on_message = nullptr;
+        ASSERT_FALSE(ports.messages.empty());
+        EXPECT_NE(ports.messages.back().find(says), std::string::npos) << ports.messages.back();
+        EXPECT_EQ(progress_dialogs, 0);
+        EXPECT_EQ(window->simulation_window(), nullptr);
+    }
+};
+
+TEST_F(RefusedSimulate, WithoutCausality) {
+    expect_message_alone("series_rlc.bgf", false, "You must assign causality");
+}
+
+TEST_F(RefusedSimulate, ForAnAlgebraicLoop) {
+    expect_message_alone("algebraic_loop.bgf", true, "algebraic loop");
 }
 
 }  // namespace

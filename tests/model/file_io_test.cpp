@@ -63,6 +63,25 @@ TEST_F(Files, CreatesAndReplacesKeepingThePermissions) {
     EXPECT_EQ(files_in_folder(), 1u);  // no temporary file left behind
 }
 
+// Bytes made while they are written replace the target only when the
+// producer says so; a producer that gives up leaves the old file and no
+// temporary one.
+TEST_F(Files, StreamedBytesReplaceTheTargetOnlyWhenKept) {
+    const std::string target = path("run.csv");
+    save_file(target, "old");
+    const auto stream = [&](bool keep) {
+        save_file_streamed(target, [keep](const ByteWriter& write) {
+            for (int k = 0; k < 3; ++k) write("row " + std::to_string(k) + "\n");
+            return keep;
+        });
+    };
+    stream(false);
+    EXPECT_EQ(read_whole_file(target), "old");
+    stream(true);
+    EXPECT_EQ(read_whole_file(target), "row 0\nrow 1\nrow 2\n");
+    EXPECT_EQ(files_in_folder(), 1u);
+}
+
 TEST_F(Files, WritesThroughALinkToItsFile) {
     const std::string real = path("real.bgf");
     const std::string link = path("link.bgf");

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <span>
 
 #include "sim/element_numbers.h"
 #include "sim/script_reader.h"
@@ -181,31 +183,63 @@ TEST_P(BothSolvers, EndAStepAtEverySourceJump) {
     }
 }
 
-TEST_P(BothSolvers, StopWhereAStateBecomesInfinite) {
-    // x' = 1 / u, and u drops to 0 at t = 0.5.
-    const Diagram d = script(
-        "add_block('built-in/Constant',[sys '/one'])\n"
-        "add_block('built-in/Step',[sys '/u'],'Time','0.5','Before','1','After','0')\n"
-        "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
-        "add_block('built-in/Integrator',[sys '/7x'])\n"
+// A run stops at the first value that is not finite: a state, or the first
+// block in the order of evaluation whose output is not. The row that shows a
+// bad output is kept; a bad state's is not.
+TEST_P(BothSolvers, StopAtTheFirstValueThatIsNotFinite) {
+    const char* one_over =
+        "add_block('built-in/Gain',[sys '/3g'],'Gain','1/0')\n"
+        "add_block('built-in/Gain',[sys '/h'],'Gain','2')\n"
         "add_block('built-in/Scope',[sys '/sc'])\n"
-        "add_line(sys,'one/1','p/1'); add_line(sys,'u/1','p/2'); add_line(sys,'p/1','7x/1')\n"
-        "add_line(sys,'7x/1','sc/1')\n");
-    SimulationOptions options = with_solver(GetParam());
-    options.fixed_step = 0.1;
-    const SimulationResult r = simulate(d, options);
-    EXPECT_EQ(r.status, SimulationStatus::kNonFinite);
-    EXPECT_EQ(r.block, "7x");
-    EXPECT_GT(r.end_time, 0.5);
-    if (GetParam() == SolverKind::kFixed) {
-        EXPECT_DOUBLE_EQ(r.end_time, 0.6);
+        "add_line(sys,'c/1','3g/1'); add_line(sys,'3g/1','h/1')\n"
+        "add_line(sys,'h/1','sc/1')\n";
+    struct Case {
+        std::string body;
+        std::string block;
+        std::string says;
+        double end_time;
+    };
+    const Case cases[] = {
+        // A constant through a gain of 1/0: every output after it is infinite too.
+        {"add_block('built-in/Constant',[sys '/c'])\n" + std::string(one_over), "3g",
+         "the output of block '3g' became infinite at t = 0", 0},
+        {"add_block('built-in/Constant',[sys '/c'],'Value','0')\n" + std::string(one_over), "3g",
+         "the output of block '3g' became NaN at t = 0", 0},
+        // x' = 1 / u, and u drops to 0 at t = 0.5: the quotient goes first.
+        {"add_block('built-in/Constant',[sys '/one'])\n"
+         "add_block('built-in/Step',[sys '/u'],'Time','0.5','Before','1','After','0')\n"
+         "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
+         "add_block('built-in/Integrator',[sys '/7x'])\n"
+         "add_block('built-in/Scope',[sys '/sc'])\n"
+         "add_line(sys,'one/1','p/1'); add_line(sys,'u/1','p/2'); add_line(sys,'p/1','7x/1')\n"
+         "add_line(sys,'7x/1','sc/1')\n",
+         "p", "the output of block 'p' became infinite at t = 0.5", 0.5},
+        // x' = 1e300 x: the state overflows within the first step, while every
+        // output at an accepted step is still finite.
+        {"add_block('built-in/Integrator',[sys '/7x'],'InitialCondition','1')\n"
+         "add_block('built-in/Gain',[sys '/k'],'Gain','1e300')\n"
+         "add_block('built-in/Scope',[sys '/sc'])\n"
+         "add_line(sys,'7x/1','k/1'); add_line(sys,'k/1','7x/1'); add_line(sys,'7x/1','sc/1')\n",
+         "7x", "the state of block '7x' became ", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        SimulationOptions options = with_solver(GetParam());
+        options.fixed_step = 0.1;
+        const SimulationResult r = simulate(script(c.body), options);
+        EXPECT_EQ(r.status, SimulationStatus::kNonFinite);
+        EXPECT_EQ(r.block, c.block);
+        EXPECT_EQ(r.message.rfind(c.says, 0), 0u) << r.message;
+        EXPECT_EQ(r.rows, static_cast<std::int64_t>(r.time.size()));
+        if (c.end_time < 0) {
+            // The failed step is not recorded.
+            EXPECT_GT(r.end_time, r.time.back());
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(r.end_time, c.end_time);
+        ASSERT_FALSE(r.time.empty());
+        EXPECT_DOUBLE_EQ(r.time.back(), c.end_time);
     }
-    EXPECT_DOUBLE_EQ(r.time.back(), 0.5);  // the failed step is not recorded
-    EXPECT_NEAR(trace(r, "sc").back(), 0.5, 1e-12);
-    // Dormand-Prince subtracts infinite stages: the state is NaN there.
-    const std::string says = GetParam() == SolverKind::kFixed ? "'7x' became infinite at t = 0.6"
-                                                              : "'7x' became NaN at t = ";
-    EXPECT_NE(r.message.find(says), std::string::npos) << r.message;
 }
 
 TEST(Simulator, StopsAdaptiveRunsAtAFiniteTimeBlowUp) {
@@ -318,6 +352,94 @@ TEST(Simulator, NamesTheBlockTypeAndTemplateOfWhatItCannotRun) {
     for (const auto& [body, message] : cases) EXPECT_EQ(refusal(body, c_template), message);
     EXPECT_EQ(refusal("add_block('built-in/Lookup',[sys '/3q'])", {}),
               "block '3q' of type 'Lookup': the simulator does not know this block type");
+}
+
+// Keeps the rows it is given, as the result would.
+struct KeptRows : RowSink {
+    void begin(const std::vector<RecordedSignal>& given) override { signals = given; }
+    void row(double t, std::span<const double> values) override {
+        time.push_back(t);
+        rows.emplace_back(values.begin(), values.end());
+    }
+    std::vector<RecordedSignal> signals;
+    std::vector<double> time;
+    std::vector<std::vector<double>> rows;
+};
+
+TEST_P(BothSolvers, SendTheRowsToASinkInsteadOfTheResult) {
+    const Diagram d = script(
+        "add_block('built-in/Sin',[sys '/w'])\n"
+        "add_block('built-in/Integrator',[sys '/x'])\n"
+        "add_block('built-in/Mux',[sys '/m'])\n"
+        "add_block('built-in/Scope',[sys '/sc'])\n"
+        "add_line(sys,'w/1','x/1'); add_line(sys,'w/1','m/1'); add_line(sys,'x/1','m/2')\n"
+        "add_line(sys,'m/1','sc/1')\n"
+        "set_param(sys,'StopTime','2')\n");
+    SimulationOptions options = with_solver(GetParam());
+    const SimulationResult kept = simulate(d, options);
+    KeptRows sink;
+    options.sink = &sink;
+    const SimulationResult streamed = simulate(d, options);
+    EXPECT_TRUE(streamed.time.empty());
+    EXPECT_TRUE(streamed.scopes.empty());
+    EXPECT_EQ(streamed.rows, static_cast<std::int64_t>(kept.time.size()));
+    ASSERT_EQ(sink.signals.size(), 2u);
+    EXPECT_EQ(sink.signals[1].block, "sc");
+    EXPECT_EQ(sink.signals[1].element, 1u);
+    EXPECT_EQ(sink.time, kept.time);
+    for (std::size_t k = 0; k < sink.rows.size(); ++k) {
+        ASSERT_EQ(sink.rows[k],
+                  (std::vector<double>{trace(kept, "sc", 0)[k], trace(kept, "sc", 1)[k]}));
+    }
+}
+
+TEST(Simulator, AnAdaptiveRunStopsAtItsRowLimit) {
+    SimulationOptions options;
+    options.max_rows = 5;
+    const SimulationResult r = simulate(script(kDecay), options);
+    EXPECT_EQ(r.status, SimulationStatus::kRowLimit);
+    EXPECT_EQ(r.rows, 5);
+    EXPECT_EQ(r.time.size(), 5u);
+    EXPECT_EQ(r.message.rfind("the run reached the limit of 5 rows at t = ", 0), 0u) << r.message;
+}
+
+TEST(Simulator, RefusesUpFrontTimesAndStepsItCannotCountWith) {
+    const Diagram d = script(kDecay);
+    const auto refusal = [&](SimulationOptions options) -> std::string {
+        try {
+            simulate(d, options);
+        } catch (const std::invalid_argument& e) {
+            return e.what();
+        }
+        return "ran";
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double stop : {0.0, -1.0, 1e-320, inf, nan}) {
+        SimulationOptions options;
+        options.stop_time = stop;
+        EXPECT_NE(refusal(options).find("is not a positive normal number"), std::string::npos)
+            << stop;
+    }
+    for (double step : {0.0, -0.1, 1e-320, inf, nan}) {
+        SimulationOptions options = with_solver(SolverKind::kFixed);
+        options.fixed_step = step;
+        EXPECT_NE(refusal(options).find("the fixed step"), std::string::npos) << step;
+    }
+    // The first row and one per step, counted before the run.
+    SimulationOptions options = with_solver(SolverKind::kFixed);
+    options.stop_time = 1;
+    options.fixed_step = 0.01;
+    options.max_rows = 100;
+    EXPECT_EQ(refusal(options),
+              "a fixed step of 0.01 up to t = 1 makes 101 rows, more than the limit of 100");
+    options.max_rows = 101;
+    EXPECT_EQ(refusal(options), "ran");
+    options.stop_time = 10;
+    options.fixed_step = 1e-12;
+    options.max_rows = kDefaultMaxRows;
+    EXPECT_EQ(refusal(options).rfind("a fixed step of 1e-12 up to t = 10 makes 1000000000000", 0),
+              0u);
 }
 
 TEST(Simulator, RefusesDiagramsItCannotRun) {
