@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -378,8 +381,8 @@ class LineMaker {
     EditorEvent drop() {
         EditorEvent e = simple(EventKind::kDrop);
         e.name = r_.percent(2) ? "nosuch" : r_.percent(40) ? "bondgraph" : "signals";
-        e.value = r_.percent(97) ? r_.between(1, e.name == "bondgraph" ? 15 : 12)
-                                 : r_.between(-1, 20);
+        e.value =
+            r_.percent(97) ? r_.between(1, e.name == "bondgraph" ? 15 : 12) : r_.between(-1, 20);
         e.x = coordinate(false);
         e.y = coordinate(true);
         return e;
@@ -404,7 +407,7 @@ class LineMaker {
     // Mostly into a box the open dialog shows; a hidden one stops the replay.
     EditorEvent dialog_line(const ParameterDialog* dialog) {
         EditorEvent e = simple(EventKind::kDialog);
-        const char* const names[] = {"value1", "value1", "value1", "value2", "value2", "value2",
+        const char* const names[] = {"value1", "value1", "value1", "value2", "value2",  "value2",
                                      "Apply",  "Apply",  "Cancel", "Close",  "closebox"};
         e.name = r_.pick(names);
         if (dialog != nullptr && e.name == "value2" && !dialog->value2.visible && !r_.percent(5))
@@ -440,6 +443,24 @@ std::string damage_line(std::string line, Random& r) {
             break;
     }
     return line;
+}
+
+// The case that runs, named on stderr when it dies (a sanitizer report
+// ends in an abort), so that VANTOR_FUZZ_CASE can replay it.
+volatile std::sig_atomic_t running_case = 0;
+
+extern "C" void name_running_case(int signal_number) {
+    char text[64] = "journal fuzz: died in case ";
+    std::size_t n = 27;
+    char digits[12];
+    std::size_t d = 0;
+    for (long v = running_case; d == 0 || v > 0; v /= 10)
+        digits[d++] = static_cast<char>('0' + v % 10);
+    while (d > 0) text[n++] = digits[--d];
+    text[n++] = '\n';
+    [[maybe_unused]] const auto written = write(2, text, n);
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
 }
 
 enum class Outcome { kModelRefused, kStopped, kFinished };
@@ -501,7 +522,8 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
         }
         close_open_dialog(window, app, host, session);
     } catch (const JournalError& e) {
-        if (verbose || std::getenv("VANTOR_FUZZ_STOPS")) std::cerr << "stopped: " << e.problem() << "\n";
+        if (verbose || std::getenv("VANTOR_FUZZ_STOPS"))
+            std::cerr << "stopped: " << e.problem() << "\n";
         return Outcome::kStopped;
     }
 
@@ -530,8 +552,11 @@ TEST(JournalFuzz, DamagedJournalsOnDamagedModelsFinishOrStopCleanly) {
         first = last = std::atoi(one);
         verbose = true;
     }
+    std::signal(SIGABRT, name_running_case);
+    std::signal(SIGSEGV, name_running_case);
     const auto start = std::chrono::steady_clock::now();
     for (int number = first; number <= last; ++number) {
+        running_case = number;
         switch (run_case(number, models, tally, verbose)) {
             case Outcome::kModelRefused:
                 ++tally.refused;
@@ -544,6 +569,8 @@ TEST(JournalFuzz, DamagedJournalsOnDamagedModelsFinishOrStopCleanly) {
                 break;
         }
     }
+    std::signal(SIGABRT, SIG_DFL);
+    std::signal(SIGSEGV, SIG_DFL);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cout << tally.finished << " finished, " << tally.stopped << " stopped, " << tally.refused
