@@ -92,7 +92,7 @@ void redraw_element(ModelWindow& window, AppState& app, RedrawScope scope, int i
     // A deletion above may have moved another element into number i, or
     // shortened the model past it.
     if (i > m.nobj) return;
-    if (is_port(m, i)) {
+    if (is_block_port(m, i)) {
         place_port(window, i);
     } else if (is_connection_point(m, i) && window.mouse.dragging == 0) {
         m.objs[static_cast<std::size_t>(i)].caption = std::string(1, kBullet);

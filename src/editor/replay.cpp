@@ -161,10 +161,6 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySessi
                 return;
             }
             break;
-        case EventKind::kText1Change:
-            if (!window.Text1.visible)
-                stop("nothing can be typed into the caption box: it is hidden");
-            break;
         case EventKind::kDrop:
             drag_palette_entry(app, e, stop);
             break;

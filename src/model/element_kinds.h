@@ -39,25 +39,36 @@ inline bool in_model(const Model& m, int i) {
     return i >= 1 && i <= m.nobj;
 }
 
-// A "con" whose `auxil2` names an element that is not a "con": a port of that
-// block. One whose `auxil2` names another "con" is a connection point. An
-// owner outside the model makes neither.
+// Whether `i` is a slot of the element table. A number read from a file that
+// is not one names nothing, and every kind below answers false for it.
+inline bool in_table(int i) {
+    return i >= 0 && i <= kMaxElements;
+}
+inline bool is_con_at(const Model& m, int i) {
+    return in_table(i) && is_con(m.objs[static_cast<std::size_t>(i)]);
+}
+
+// A "con" whose `auxil2` names another "con" of the model is a connection
+// point.
+inline bool is_connection_point(const Model& m, int i) {
+    return is_con_at(m, i) && in_model(m, m.objs[static_cast<std::size_t>(i)].auxil2) &&
+           is_con(m.objs[static_cast<std::size_t>(m.objs[static_cast<std::size_t>(i)].auxil2)]);
+}
+// Any other "con" is a port: of the block its `auxil2` names, or of no block
+// when that lies outside the model (a point pasted without its chain).
 inline bool is_port(const Model& m, int i) {
-    const ObjRecord& o = m.objs[static_cast<std::size_t>(i)];
-    return is_con(o) && in_model(m, o.auxil2) &&
-           !is_con(m.objs[static_cast<std::size_t>(o.auxil2)]);
+    return is_con_at(m, i) && !is_connection_point(m, i);
+}
+// A port whose block is an element of the model: the redraw places it.
+inline bool is_block_port(const Model& m, int i) {
+    return is_port(m, i) && in_model(m, m.objs[static_cast<std::size_t>(i)].auxil2);
 }
 // As the editor tells them apart: any "con" with `signout` 0 is an input port.
 inline bool is_input_port(const Model& m, int i) {
-    const ObjRecord& o = m.objs[static_cast<std::size_t>(i)];
-    return is_con(o) && o.signout == 0;
+    return is_con_at(m, i) && m.objs[static_cast<std::size_t>(i)].signout == 0;
 }
 inline bool is_output_port(const Model& m, int i) {
     return is_port(m, i) && m.objs[static_cast<std::size_t>(i)].signout == -1;
-}
-inline bool is_connection_point(const Model& m, int i) {
-    const ObjRecord& o = m.objs[static_cast<std::size_t>(i)];
-    return is_con(o) && in_model(m, o.auxil2) && is_con(m.objs[static_cast<std::size_t>(o.auxil2)]);
 }
 
 }  // namespace vantor

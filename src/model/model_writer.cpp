@@ -22,8 +22,10 @@ std::string number_text(std::int16_t value) {
 void put_line(std::string& out, std::string_view key, std::string_view value) {
     // Commas and CRs end a field when reading; double quotes keep them, unless
     // the text holds a double quote itself, which would end the quoted field
-    // early. Then a CR is written as 0x8D, which reads back as CR, and a comma
-    // still cuts the line, as it always did.
+    // early. Then a CR is written as 0x8D, which reads back as CR, and the
+    // text stops at its first comma: a reader would take what follows for
+    // lines of their own, where a quote would open a field that swallows the
+    // elements after it, and a reload never kept that text anyway.
     // Single-character finds run as memchr; find_first_of would call it per byte.
     constexpr auto npos = std::string_view::npos;
     const bool splits = value.find(',') != npos || value.find('\r') != npos;
@@ -33,7 +35,8 @@ void put_line(std::string& out, std::string_view key, std::string_view value) {
     out += key;
     out += " = ";
     if (splits && has_quote) {
-        for (const char c : value) out += c == '\r' ? kCaptionLineBreak : c;
+        for (const char c : value.substr(0, value.find(',')))
+            out += c == '\r' ? kCaptionLineBreak : c;
     } else {
         out += value;
     }

@@ -74,12 +74,9 @@ void borrar_linea(ModelWindow& window, int j) {
         m.objs[static_cast<std::size_t>(bond.obj1)].index = 0;
     }
 
-    const auto hole = static_cast<std::size_t>(j);
-    const auto last = static_cast<std::size_t>(m.nlin);
-    m.lines[hole] = m.lines[last];
-    window.linea[hole] = window.linea[last];
-    window.linea2[hole] = window.linea2[last];
-    window.Linea3[hole] = window.Linea3[last];
+    // Only the record moves: the line controls of j keep their width,
+    // visibility and ends until the next redraw draws the moved bond on them.
+    m.lines[static_cast<std::size_t>(j)] = m.lines[static_cast<std::size_t>(m.nlin)];
     load_bond_lines(window, m.nlin);  // unloaded: back to a fresh member
     m.nlin = one_less(m.nlin);
 }

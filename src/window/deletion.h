@@ -12,9 +12,9 @@ void copiar_imagen(Glyph& dest, const Glyph& src);
 
 // Bond deletion: a bond proper lowers the `numlin` of both its ends (a bond
 // that names an element outside the model changes none); a signal link frees
-// the connection point at its obj1 end (`index` 0). Then the last bond moves
-// into the hole, records and line controls, and the last bond's line controls
-// are unloaded.
+// the connection point at its obj1 end (`index` 0). Then the last bond's
+// record moves into the hole and its line controls are unloaded; the line
+// controls of the hole stay as they were until a redraw.
 void borrar_linea(ModelWindow& window, int j);
 
 // Element deletion: deletes the bonds that touch element i, then moves the

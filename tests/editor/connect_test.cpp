@@ -216,6 +216,25 @@ TEST_F(SignalLinkTest, ARightDragFromAPortLeavesAFreeConnectionPoint) {
     EXPECT_EQ(window.mouse.linking, kFalse);
 }
 
+// A point copied without its chain names no element: an output port of no
+// block, from which a right drag draws a link as from any output port.
+TEST_F(SignalLinkTest, ARightDragFromAPointWithoutItsChainStartsALink) {
+    ObjRecord lone = test::con(0, -1);
+    lone.caption = std::string(1, kBullet);
+    const int from = add(lone, 2000, 2000);
+    right_drag(from, 0, 1000);
+    ASSERT_EQ(window.model.nobj, from + 1);
+    const int p = from + 1;
+    EXPECT_TRUE(is_connection_point(window.model, p));
+    EXPECT_EQ(obj(p).auxil2, from);
+    ASSERT_EQ(window.model.nlin, 1);
+    EXPECT_EQ(bond(1),
+              (LineRecord{4, static_cast<std::int16_t>(from), static_cast<std::int16_t>(p), 0}));
+    // The redraw leaves the port of no block where it was.
+    EXPECT_EQ(obj(from).left, 2000);
+    EXPECT_EQ(obj(from).top, 2000);
+}
+
 TEST_F(SignalLinkTest, APointDroppedOnAFreeInputPortIsAttachedAndSnapped) {
     right_drag(output, 1000, 0);
     const int p = window.model.nobj;

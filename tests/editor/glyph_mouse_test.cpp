@@ -25,11 +25,14 @@ class GlyphMouseTest : public EditorTest {
         point = add(con(output, -1), 2000, 1000);
         r = add(element("R__", "R"), 3000, 3000);
         c = add(element("C__", "C"), 4000, 3000);
+        // Points whose chain was not copied with them: ports of no block.
+        lone_output = add(con(0, -1), 5000, 1000);
+        lone_input = add(con(-32768, 0), 5000, 2000);
     }
 
     void press(int i, int button = 1) { image1_MouseMove(window, app, i, button, 0, 30, 40); }
 
-    int block = 0, input = 0, output = 0, point = 0, r = 0, c = 0;
+    int block = 0, input = 0, output = 0, point = 0, r = 0, c = 0, lone_output = 0, lone_input = 0;
 };
 
 // A press is the first move with a button: it selects the pressed element
@@ -48,6 +51,8 @@ TEST_F(GlyphMouseTest, PressingSelectsByKindAndStartsADrag) {
         {"output port", output, 1, false, {}, true},
         {"selected connection point", point, 2, true, {point}, true},
         {"input port", input, 1, false, {r}, false},
+        {"output port of no block", lone_output, 1, false, {}, true},
+        {"input port of no block", lone_input, 2, false, {r}, false},
         {"no button", r, 0, false, {c}, false},
         {"middle button", r, 4, false, {c}, false},
     };
@@ -91,6 +96,7 @@ TEST_F(GlyphMouseTest, ClickingSelectsByKind) {
         {"input port", input, {}},
         {"output port", output, {}},
         {"connection point", point, {point}},
+        {"port of no block", lone_output, {}},
         {"plain element", r, {r}},
     };
     for (const Case& k : cases) {

@@ -109,6 +109,25 @@ TEST(ModelWriter, LinesWithACrAreKeptWholeToo) {
     EXPECT_EQ(format_model(back), text);
 }
 
+// A text with a quote and a comma cannot be kept whole: it is written up to
+// the comma, so that a quote after it cannot open a field that would swallow
+// the elements that follow.
+TEST(ModelWriter, TextWithAQuoteAndACommaStopsAtTheComma) {
+    Model m = test::two_junctions();
+    m.objs[1].caption = "a\"b, \"c";
+    m.objs[1].parameters = "x,\"y\r";
+    const std::string text = format_model(m);
+    const auto lines = lines_of(text);
+    EXPECT_EQ(lines[2], "parameters = x");
+    EXPECT_EQ(lines[5], "caption = a\"b");
+
+    const Model back = parse_model(text, "mem.bgf");
+    EXPECT_EQ(back.nobj, m.nobj);
+    EXPECT_EQ(back.nlin, m.nlin);
+    EXPECT_EQ(back.objs[1].caption.trimmed(), "a\"b");
+    EXPECT_EQ(back.objs[2], m.objs[2]);
+}
+
 TEST(ModelWriter, GuardarReplacesTheFileAndMarksTheWindowSaved) {
     const std::string path = test::scratch_dir() + "guardar_test.bgf";
     ModelWindowState window;

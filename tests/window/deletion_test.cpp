@@ -10,6 +10,8 @@ namespace {
 
 using test::WindowBuilder;
 
+// The record moves into the hole; the hole's line controls stay its own
+// until a redraw draws the moved bond on them.
 TEST(BondDeletion, BondProperLowersBothEndsAndLastBondFillsTheHole) {
     WindowBuilder w;
     const int a = w.element("R", "A", 0, 0);
@@ -19,6 +21,8 @@ TEST(BondDeletion, BondProperLowersBothEndsAndLastBondFillsTheHole) {
     w.bond(b, c, 2);
     w.obj(a).numlin = w.obj(c).numlin = 1;
     w.obj(b).numlin = 2;
+    w.line(1).x1 = 111;
+    w.barb(1).width = 5;
     w.line(2).x1 = 777;
     w.stroke(2).visible = true;
 
@@ -26,8 +30,9 @@ TEST(BondDeletion, BondProperLowersBothEndsAndLastBondFillsTheHole) {
 
     EXPECT_EQ(w.window.model.nlin, 1);
     EXPECT_EQ(w.rec(1), (LineRecord{2, 2, 3, 0}));
-    EXPECT_EQ(w.line(1).x1, 777);
-    EXPECT_TRUE(w.stroke(1).visible);
+    EXPECT_EQ(w.line(1).x1, 111);
+    EXPECT_EQ(w.barb(1).width, 5);
+    EXPECT_FALSE(w.stroke(1).visible);
     EXPECT_FALSE(w.line(2).visible);  // unloaded
     EXPECT_EQ(w.obj(a).numlin, 0);
     EXPECT_EQ(w.obj(b).numlin, 1);
@@ -74,6 +79,7 @@ TEST(ElementDeletion, LastElementFillsTheHoleAndBondEndsFollow) {
     w.obj(5).numlin = 3;
     w.glyph(5).left = 4321;
     w.glyph(5).color = 255;
+    w.line(1).x1 = 11;
     w.line(4).x1 = 44;
     w.line(2).x1 = 22;
 
@@ -84,7 +90,7 @@ TEST(ElementDeletion, LastElementFillsTheHoleAndBondEndsFollow) {
     // Bond 3 went first (bond 4 into its slot), then bond 1 (that bond into slot 1).
     EXPECT_EQ(w.rec(1), (LineRecord{0, 4, 2, 0}));
     EXPECT_EQ(w.rec(2), (LineRecord{0, 2, 3, 0}));
-    EXPECT_EQ(w.line(1).x1, 44);
+    EXPECT_EQ(w.line(1).x1, 11);
     EXPECT_EQ(w.line(2).x1, 22);
     EXPECT_EQ(w.obj(2).caption.trimmed(), "E");
     EXPECT_EQ(w.obj(2).numlin, 2);  // lost its bond to the deleted element
