@@ -19,6 +19,7 @@ class PrintingHost : public CausalityHost {
     PrintingHost(const CliContext& ctx, std::ostream& report) : ctx_(ctx), report_(report) {}
     void show_message(const std::string& text) override { report_ << text << "\n"; }
     void show_error(const std::string& text) override { print_error(ctx_, text); }
+    void show_warning(const std::string& text) override { print_error(ctx_, "warning: " + text); }
     void selection_changed(int) override {}
     void redraw() override {}
 

@@ -35,6 +35,7 @@ class RenderCausalityHost : public WindowCausalityHost {
     RenderCausalityHost(ModelWindow& window, AppState& app, EditorHost& host, const CliContext& ctx)
         : WindowCausalityHost(window, app, host), ctx_(ctx) {}
     void show_error(const std::string& text) override { print_error(ctx_, text); }
+    void show_warning(const std::string& text) override { print_error(ctx_, "warning: " + text); }
 
   private:
     const CliContext& ctx_;

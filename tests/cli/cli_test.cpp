@@ -205,5 +205,31 @@ TEST(CliProgram, ExitCodeReachesTheShell) {
     EXPECT_EQ(WEXITSTATUS(status), kExitUsage);
 }
 
+// The warning goes to stderr, and the command still succeeds.
+TEST(CliCausality, ATableWithoutEndIsAWarning) {
+    const std::string dir = test::scratch_dir() + "no_end_tables";
+    fs::remove_all(dir);
+    fs::create_directories(dir + "/library");
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "/library/priori" + std::to_string(k) + ".dat";
+        std::string table = read_whole_file(std::string(VANTOR_DATA_DIR) + name);
+        if (k == 3) table = "C__\r\n";
+        save_file(dir + name, table);
+    }
+    for (const char* command : {"causality", "render"}) {
+        std::vector<std::string> args = {"--program-dir", dir, command,
+                                         std::string(VANTOR_EXAMPLES_DIR) + "/two_capacitors.bgf"};
+        if (command == std::string("render")) {
+            args.insert(args.end(), {"--assign", "-o", temp_path("no_end.svg")});
+        }
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, kExitOk) << command;
+        EXPECT_NE(r.err.find("vantor-cli: warning: Priority table " + dir +
+                             "/library/priori3.dat has no end line"),
+                  std::string::npos)
+            << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace vantor
