@@ -224,8 +224,8 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
     // Said on stderr, so that the CSV stays plain rows that any tool reads.
     if (run.outcome == SimulateOutcome::kStopped) {
         print_error(ctx, (csv_to_stdout ? std::string("the CSV") : args.csv_path) +
-                             " is partial: its rows end where the run stopped, at t = " +
-                             shortest_number(run.end_time));
+                             " is partial: the run stopped after its row at t = " +
+                             shortest_number(run.time.empty() ? 0.0 : run.time.back()));
     }
     return exit_code(run, host.error_shown());
 }

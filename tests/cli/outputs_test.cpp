@@ -97,8 +97,7 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
                                              d + "part.csv", "--t-end",     "1e9",
                                              "--max-rows",   "50"};
          },
-         kExitModelProblem, "part.csv is partial: its rows end where the run stopped, at t = ", "",
-         ""},
+         kExitModelProblem, "part.csv is partial: the run stopped after its row at t = ", "", ""},
         {"an empty output name",
          [](const std::string& d) {
              return std::vector<std::string>{"resave", d + "m.bgf", ""};
