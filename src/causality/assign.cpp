@@ -77,16 +77,17 @@ AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_
     PassFindings found;
     // Each table is read when its pass begins; an unreadable one stops the command.
     auto pass = [&](int k) {
-        std::vector<std::string> items;
+        PriorityTable table;
         try {
-            items = read_priority_table(program_dir, k);
+            table = load_priority_table(program_dir, k);
         } catch (const FileError& e) {
             host.show_error(std::string("Priority table ") + e.what());
             host.redraw();
             window.causerr = kTrue;
             return false;
         }
-        table_pass(k, items, m, propagator, found);
+        if (!table.ended) host.show_warning(missing_end_warning(program_dir, k));
+        table_pass(k, table.items, m, propagator, found);
         return true;
     };
 

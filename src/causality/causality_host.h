@@ -27,6 +27,11 @@ class CausalityHost {
     // it as an error.
     virtual void show_error(const std::string& text) { show_message(text); }
 
+    // A fault of a support file that the command works around (a priority
+    // table without its end line). A window shows it like any other message;
+    // the command line prints it as a warning.
+    virtual void show_warning(const std::string& text) { show_message(text); }
+
     // The `selected` flags were just cleared everywhere and, when `element` > 0,
     // set on that element: colour the glyphs and enable the selection commands.
     virtual void selection_changed(int element) = 0;

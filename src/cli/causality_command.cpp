@@ -5,6 +5,7 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/print_selection.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -18,6 +19,7 @@ class PrintingHost : public CausalityHost {
     PrintingHost(const CliContext& ctx, std::ostream& report) : ctx_(ctx), report_(report) {}
     void show_message(const std::string& text) override { report_ << text << "\n"; }
     void show_error(const std::string& text) override { print_error(ctx_, text); }
+    void show_warning(const std::string& text) override { print_error(ctx_, "warning: " + text); }
     void selection_changed(int) override {}
     void redraw() override {}
 
@@ -44,16 +46,17 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
                 return usage_error(ctx, "-o needs a file (- for stdout)", kUsage);
             out_path = args[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
         } else if (model_path.empty() && !arg.empty()) {
             model_path = arg;
         } else {
-            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
         }
     }
     if (model_path.empty()) return usage_error(ctx, "causality needs a MODEL", kUsage);
 
     ModelWindowState window;
+    if (!out_path.empty()) check_outputs({out_path}, {{model_path, "model"}});
     window.model = read_model_input(model_path);
     window.hasname = kTrue;
     // With the model going to stdout, the report goes to stderr.

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/display_text.h"
 #include "model/file_error.h"
+#include "model/message_word.h"
 #include "vantor_version.h"
 
 namespace vantor {
@@ -154,7 +155,8 @@ int run_cli(const std::vector<std::string>& args, const std::string& default_pro
         return kExitUsage;
     }
     if (command == nullptr) {
-        err << "vantor-cli: unknown command \"" << escape_controls(words.front()) << "\"\n\n"
+        err << "vantor-cli: unknown command \"" << escape_controls(message_word(words.front()))
+            << "\"\n\n"
             << usage();
         return kExitUsage;
     }

@@ -5,6 +5,7 @@
 
 #include "cli/cli.h"
 #include "cli/display_text.h"
+#include "model/file_error.h"
 #include "model/file_saving.h"
 
 namespace vantor {
@@ -16,6 +17,20 @@ void write_command_output(const CliContext& ctx, const std::string& path, std::s
         return;
     }
     save_file(path, bytes);
+}
+
+void check_outputs(const std::vector<std::string>& outputs,
+                   const std::vector<CommandInput>& inputs) {
+    for (const std::string& output : outputs) {
+        if (output == kStandardOutput) continue;
+        for (const CommandInput& input : inputs) {
+            if (!input.path.empty() && same_file(output, input.path)) {
+                throw FileError(output, "this is the " + std::string(input.what) +
+                                            "'s own file; choose another name");
+            }
+        }
+        check_can_save(output);
+    }
 }
 
 int usage_error(const CliContext& ctx, std::string_view problem, std::string_view usage) {

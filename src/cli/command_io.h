@@ -15,6 +15,17 @@ inline constexpr std::string_view kStandardOutput = "-";
 // not at all. Throws FileError.
 void write_command_output(const CliContext& ctx, const std::string& path, std::string_view bytes);
 
+// A file a command reads, which none of its outputs may overwrite.
+struct CommandInput {
+    std::string path;
+    std::string_view what;  // "model", "journal": names it in the message
+};
+
+// Refuses (FileError), before the command writes anything, an output that is
+// one of its inputs (the same file under any name) or that cannot be saved.
+void check_outputs(const std::vector<std::string>& outputs,
+                   const std::vector<CommandInput>& inputs);
+
 // Prints "vantor-cli: PROBLEM" and the command's usage line on stderr and
 // returns the usage exit code.
 int usage_error(const CliContext& ctx, std::string_view problem, std::string_view usage);

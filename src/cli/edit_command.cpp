@@ -10,6 +10,8 @@
 #include "editor/replay.h"
 #include "editor/state_file.h"
 #include "model/file_error.h"
+#include "model/file_saving.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -78,14 +80,15 @@ int cmd_edit(const CliContext& ctx, const std::vector<std::string>& argv) {
             const std::string& n = argv[++i];
             const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), args.window);
             if (ec != std::errc() || end != n.data() + n.size() || args.window < 1) {
-                return usage_error(ctx, "--window: \"" + n + "\" is not a window number", kUsage);
+                return usage_error(
+                    ctx, "--window: \"" + message_word(n) + "\" is not a window number", kUsage);
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
         } else if (files.size() < (args.new_model ? 1u : 2u) && !arg.empty()) {
             files.push_back(arg);
         } else {
-            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
         }
     }
     if (files.size() != (args.new_model ? 1u : 2u)) {
@@ -96,6 +99,16 @@ int cmd_edit(const CliContext& ctx, const std::vector<std::string>& argv) {
     }
     if (!args.new_model) args.model_path = files[0];
     args.journal_path = files.back();
+    std::vector<std::string> outputs;
+    for (const std::string& path : {args.out_path, args.state_path}) {
+        if (!path.empty()) outputs.push_back(path);
+    }
+    if (outputs.size() == 2 && outputs[0] != kStandardOutput &&
+        (outputs[0] == outputs[1] || same_file(outputs[0], outputs[1]))) {
+        return usage_error(ctx, "-o and --state name the same file", kUsage);
+    }
+    // Both outputs are checked before either is written: a failing command writes nothing.
+    check_outputs(outputs, {{args.model_path, "model"}, {args.journal_path, "journal"}});
 
     // With a file going to stdout, the messages go to stderr.
     const bool stdout_taken =

@@ -6,6 +6,7 @@
 #include "cli/display_text.h"
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
 #include "simulink/generate.h"
@@ -74,14 +75,15 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
         } else if (arg == "--strict") {
             strict = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
         } else if (model_path.empty() && !arg.empty()) {
             model_path = arg;
         } else {
-            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
         }
     }
     if (model_path.empty()) return usage_error(ctx, "generate needs a MODEL", kUsage);
+    if (!out_path.empty()) check_outputs({out_path}, {{model_path, "model"}});
 
     ModelWindowState window;
     window.model = read_model_input(model_path);

@@ -4,6 +4,7 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/display_text.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -12,7 +13,8 @@ namespace vantor {
 int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
     constexpr std::string_view kUsage = "vantor-cli info MODEL";
     if (args.empty()) return usage_error(ctx, "info needs a MODEL", kUsage);
-    if (args.size() > 1) return usage_error(ctx, "unexpected argument \"" + args[1] + "\"", kUsage);
+    if (args.size() > 1)
+        return usage_error(ctx, "unexpected argument \"" + message_word(args[1]) + "\"", kUsage);
     const Model model = read_model_input(args[0]);
     ctx.out << "elements: " << model.nobj << "\n"
             << "bonds: " << model.nlin << "\n";
@@ -33,7 +35,9 @@ int cmd_info(const CliContext& ctx, const std::vector<std::string>& args) {
 int cmd_resave(const CliContext& ctx, const std::vector<std::string>& args) {
     constexpr std::string_view kUsage = "vantor-cli resave IN OUT";
     if (args.size() < 2) return usage_error(ctx, "resave needs IN and OUT", kUsage);
-    if (args.size() > 2) return usage_error(ctx, "unexpected argument \"" + args[2] + "\"", kUsage);
+    if (args.size() > 2)
+        return usage_error(ctx, "unexpected argument \"" + message_word(args[2]) + "\"", kUsage);
+    check_outputs({args[1]}, {{args[0], "model"}});
     write_command_output(ctx, args[1], format_model(read_model_input(args[0])));
     return kExitOk;
 }

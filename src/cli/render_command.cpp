@@ -10,6 +10,7 @@
 #include "display/window_load.h"
 #include "editor/window_causality.h"
 #include "model/file_error.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "shell/drawing_file.h"
 
@@ -34,6 +35,7 @@ class RenderCausalityHost : public WindowCausalityHost {
     RenderCausalityHost(ModelWindow& window, AppState& app, EditorHost& host, const CliContext& ctx)
         : WindowCausalityHost(window, app, host), ctx_(ctx) {}
     void show_error(const std::string& text) override { print_error(ctx_, text); }
+    void show_warning(const std::string& text) override { print_error(ctx_, "warning: " + text); }
 
   private:
     const CliContext& ctx_;
@@ -83,11 +85,11 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
             if (i + 1 == argv.size()) return usage_error(ctx, "-o needs a file", kUsage);
             args.out_path = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
         } else if (args.model_path.empty() && !arg.empty()) {
             args.model_path = arg;
         } else {
-            return usage_error(ctx, "unexpected argument \"" + arg + "\"", kUsage);
+            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
         }
     }
     if (args.model_path.empty()) return usage_error(ctx, "render needs a MODEL", kUsage);
@@ -95,6 +97,8 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
     if (!shell::picture_format_of(args.out_path)) {
         return usage_error(ctx, "the output must end in .png, .svg or .pdf", kUsage);
     }
+
+    check_outputs({args.out_path}, {{args.model_path, "model"}});
 
     AppState app;
     app.program_dir = ctx.program_dir;

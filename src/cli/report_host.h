@@ -26,6 +26,7 @@ class ReportHost : public Host {
         error_shown_ = true;
         print_error(ctx_, text);
     }
+    void show_warning(const std::string& text) override { print_error(ctx_, "warning: " + text); }
     void selection_changed(int) override {}
     void redraw() override {}
 

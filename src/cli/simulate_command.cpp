@@ -14,6 +14,7 @@
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
 #include "model/file_saving.h"
+#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
 #include "shell/offscreen_widgets.h"
@@ -115,11 +116,11 @@ std::optional<std::string> parse(const std::vector<std::string>& argv, SimulateA
                 if (args.tolerance_option.empty()) args.tolerance_option = arg;
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return "unknown option \"" + arg + "\"";
+            return "unknown option \"" + message_word(arg) + "\"";
         } else if (args.model_path.empty() && !arg.empty()) {
             args.model_path = arg;
         } else {
-            return "unexpected argument \"" + arg + "\"";
+            return "unexpected argument \"" + message_word(arg) + "\"";
         }
     }
     // The tolerances steer only the adaptive solver.
@@ -139,6 +140,12 @@ std::optional<std::string> parse(const std::vector<std::string>& argv, SimulateA
         return "-o and --plot name the same file";
     }
     return std::nullopt;
+}
+
+std::string shortest_number(double value) {
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : std::string("?");
 }
 
 int exit_code(const SimulationRun& run, bool file_error) {
@@ -165,6 +172,11 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
         return usage_error(ctx, *problem, kUsage);
     }
     const bool csv_to_stdout = args.csv_path.empty() || args.csv_path == kStandardOutput;
+    std::vector<std::string> outputs;
+    for (const std::string& path : {args.csv_path, args.plot_path}) {
+        if (!path.empty()) outputs.push_back(path);
+    }
+    check_outputs(outputs, {{args.model_path, "model"}});
 
     ModelWindowState window;
     window.model = read_model_input(args.model_path);
@@ -180,16 +192,27 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
         return run.outcome == SimulateOutcome::kCompleted ||
                run.outcome == SimulateOutcome::kStopped;
     };
+    // A stopped run still shows what it computed up to where it stopped.
+    const auto write_plot = [&] {
+        if (keep() && !args.plot_path.empty()) {
+            const shell::OffscreenWidgets widgets;
+            shell::write_plot_file(run, args.plot_path);
+        }
+    };
     if (csv_to_stdout) {
         request.open_csv = [&ctx]() -> std::ostream* { return &ctx.out; };
         run = simulate_model(window, request, host);
         ctx.out.flush();
+        write_plot();
     } else {
         save_file_streamed(args.csv_path, [&](const ByteWriter& write) {
             ByteWriterStream csv(write);
             request.open_csv = [&csv]() -> std::ostream* { return &csv; };
             run = simulate_model(window, request, host);
             csv.flush();
+            // The CSV is renamed into place only after the picture is
+            // written: a picture that fails leaves no CSV either.
+            write_plot();
             return keep();
         });
     }
@@ -198,11 +221,11 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
     for (const std::string& warning : run.warnings) print_error(ctx, "warning: " + warning);
     for (const std::string& line : message_lines(run.message)) print_error(ctx, line);
     if (run.outcome == SimulateOutcome::kBadSettings) ctx.err << "usage: " << kUsage << "\n";
-
-    // A stopped run still shows what it computed up to where it stopped.
-    if (keep() && !args.plot_path.empty()) {
-        const shell::OffscreenWidgets widgets;
-        shell::write_plot_file(run, args.plot_path);
+    // Said on stderr, so that the CSV stays plain rows that any tool reads.
+    if (run.outcome == SimulateOutcome::kStopped) {
+        print_error(ctx, (csv_to_stdout ? std::string("the CSV") : args.csv_path) +
+                             " is partial: the run stopped after its row at t = " +
+                             shortest_number(run.time.empty() ? 0.0 : run.time.back()));
     }
     return exit_code(run, host.error_shown());
 }

@@ -9,6 +9,7 @@
 #include "editor/journal_text.h"
 #include "editor/journal_words.h"
 #include "model/file_reading.h"
+#include "model/message_word.h"
 
 namespace vantor {
 namespace {
@@ -63,7 +64,8 @@ class Arguments {
     // as the controls hold it.
     float single(std::string_view what) {
         const std::string& s = bare(what);
-        if (!is_decimal(s)) fail(std::string(what) + ": \"" + s + "\" is not a number");
+        if (!is_decimal(s))
+            fail(std::string(what) + ": \"" + message_word(s) + "\" is not a number");
         const bool negative = s[0] == '-';
         const std::size_t body = s[0] == '+' || s[0] == '-' ? 1 : 0;
         float value = 0;
@@ -72,11 +74,11 @@ class Arguments {
         if (ec == std::errc::result_out_of_range) {
             // Too small a value rounds to zero; too large a one has no single.
             if (s.find_first_of("123456789") < s.find('.')) {
-                fail(std::string(what) + ": " + s + " is too large");
+                fail(std::string(what) + ": " + message_word(s) + " is too large");
             }
             value = 0;
         } else if (ec != std::errc() || end != s.data() + s.size()) {
-            fail(std::string(what) + ": \"" + s + "\" is not a number");
+            fail(std::string(what) + ": \"" + message_word(s) + "\" is not a number");
         }
         return negative ? -value : value;
     }
@@ -84,7 +86,8 @@ class Arguments {
     // A whole number within [low, high].
     int whole(std::string_view what, double low, double high) {
         const std::string& s = bare(what);
-        if (!is_decimal(s)) fail(std::string(what) + ": \"" + s + "\" is not a number");
+        if (!is_decimal(s))
+            fail(std::string(what) + ": \"" + message_word(s) + "\" is not a number");
         double v = 0;
         const std::size_t body = s[0] == '+' || s[0] == '-' ? 1 : 0;
         // A number beyond any double is beyond every range too.
@@ -93,11 +96,12 @@ class Arguments {
             v = HUGE_VAL;
         }
         if (s[0] == '-') v = -v;
-        if (v != std::floor(v)) fail(std::string(what) + ": " + s + " is not a whole number");
+        if (v != std::floor(v))
+            fail(std::string(what) + ": " + message_word(s) + " is not a whole number");
         if (v < low || v > high) {
             char range[64];
             std::snprintf(range, sizeof range, "%.0f..%.0f", low, high);
-            fail(std::string(what) + ": " + s + " is outside " + range);
+            fail(std::string(what) + ": " + message_word(s) + " is outside " + range);
         }
         return static_cast<int>(v);
     }
@@ -117,8 +121,9 @@ class Arguments {
     void end() {
         if (pos_ < words_.size()) {
             const Word& w = words_[pos_];
-            fail("unexpected " + std::string(w.quoted ? "text" : "word") + " \"" + w.text +
-                 "\" after " + event_name() + (usage_.empty() ? "" : " " + usage_));
+            fail("unexpected " + std::string(w.quoted ? "text" : "word") + " \"" +
+                 message_word(w.text) + "\" after " + event_name() +
+                 (usage_.empty() ? "" : " " + usage_));
         }
     }
 
@@ -205,7 +210,8 @@ EditorEvent parse_event(const std::vector<Word>& words) {
     } else if (name == "menu") {
         kind(EventKind::kMenu, "ITEM");
         e.name = a.bare("ITEM");
-        if (!listed(kMenuItems, e.name)) fail("menu: unknown item \"" + e.name + "\"");
+        if (!listed(kMenuItems, e.name))
+            fail("menu: unknown item \"" + message_word(e.name) + "\"");
     } else if (name == "dialog") {
         kind(EventKind::kDialog, "value1 \"TEXT\" | value2 \"TEXT\" | BUTTON");
         e.name = a.bare("a box or a button");
@@ -213,10 +219,10 @@ EditorEvent parse_event(const std::vector<Word>& words) {
             a.set_usage(e.name + " \"TEXT\"");
             e.text = a.text("TEXT");
         } else if (!listed(kDialogButtons, e.name)) {
-            fail("dialog: unknown box or button \"" + e.name + "\"");
+            fail("dialog: unknown box or button \"" + message_word(e.name) + "\"");
         }
     } else {
-        fail("unknown event \"" + name + "\"");
+        fail("unknown event \"" + message_word(name) + "\"");
     }
     a.end();
     return e;

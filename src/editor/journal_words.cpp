@@ -1,5 +1,7 @@
 #include "editor/journal_words.h"
 
+#include "model/message_word.h"
+
 namespace vantor::journal_words {
 
 [[noreturn]] void fail(std::string text) {
@@ -60,7 +62,7 @@ std::vector<Word> split_words(std::string_view line) {
             while (i < line.size() && !is_blank(line[i])) {
                 if (line[i] == '"') {
                     fail("a quote inside the word \"" +
-                         std::string(line.substr(start, i - start + 1)) + "...\"");
+                         message_word(line.substr(start, i - start + 1)) + "...\"");
                 }
                 ++i;
             }

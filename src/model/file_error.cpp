@@ -6,7 +6,8 @@ namespace vantor {
 namespace {
 
 std::string compose(const std::string& path, int line, const std::string& problem) {
-    std::string text = path;
+    // An empty argument would give a message starting with ": ".
+    std::string text = path.empty() ? std::string("\"\" (an empty file name)") : path;
     if (line > 0) text += ", line " + std::to_string(line);
     return text + ": " + problem;
 }

@@ -1,5 +1,6 @@
 #include "model/file_saving.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +9,10 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <system_error>
 
 #include "model/file_error.h"
@@ -20,6 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kTemporarySuffix = ".vantor-save";
+// Room that the writer's process number and the random part take after the
+// prefix: "-" is in the prefix, then up to 10 digits, "-" and 6 characters.
+constexpr long kUniquePartLength = 17;
+constexpr std::size_t kRandomLength = 6;
+// A named temporary file lives only from its naming to its rename; one this
+// old whose writer is gone was left by a kill. The age guards against a writer
+// of another machine or container, whose process number means nothing here.
+constexpr std::time_t kLeftoverAgeSeconds = 600;
 
 bool write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -108,13 +119,63 @@ bool write_into(const std::string& path, const ByteProducer& produce) {
     return true;
 }
 
+std::string random_part() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 rng(std::random_device{}() ^
+                                     (static_cast<std::uint64_t>(::getpid()) << 32));
+    std::string part(kRandomLength, 'a');
+    for (char& c : part) c = kLetters[rng() % (sizeof kLetters - 1)];
+    return part;
+}
+
+// A name no other save is using: the writer's process number, so that a later
+// save can tell a leftover from a running save, and a random part, so that
+// the threads of one process differ too.
+std::string unique_name(const std::string& prefix) {
+    return prefix + std::to_string(::getpid()) + "-" + random_part();
+}
+
+bool writer_gone(std::string_view pid_text) {
+    if (pid_text.empty() || pid_text.size() > 10) return false;
+    long long pid = 0;
+    for (const char c : pid_text) {
+        if (c < '0' || c > '9') return false;
+        pid = pid * 10 + (c - '0');
+    }
+    if (pid <= 0 || pid > 0x7fffffff) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files of this target that saves killed before their
+// rename left: those whose writer process is gone and that are old enough that
+// no running save can own them. A running save's file is never touched.
+void remove_leftovers(const std::string& folder, const std::string& prefix) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (!name.starts_with(prefix)) continue;
+        const std::string_view rest = name.substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == std::string_view::npos || rest.size() - dash - 1 != kRandomLength) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || now - st.st_mtime < kLeftoverAgeSeconds) continue;
+        if (!writer_gone(rest.substr(0, dash))) continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 // The temporary file of one save. It is created nameless where the file
 // system allows (O_TMPFILE), so a kill before it is named leaves nothing; it
-// then gets the temporary name just before it is renamed over the target.
+// gets a name of its own only after it is written whole and synced, just
+// before it is renamed over the target.
 class TemporaryFile {
   public:
-    TemporaryFile(std::string folder, std::string name)
-        : folder_(std::move(folder)), path_(folder_ + "/" + name) {}
+    TemporaryFile(std::string folder, std::string prefix)
+        : folder_(std::move(folder)), prefix_(std::move(prefix)) {}
     ~TemporaryFile() {
         if (fd_ >= 0) ::close(fd_);
         if (named_ && !renamed_) ::unlink(path_.c_str());
@@ -132,7 +193,7 @@ class TemporaryFile {
 
     int fd() const { return fd_; }
 
-    // Gives the written file its temporary name and closes it.
+    // Gives the written file its name and closes it.
     int name_and_close() {
         if (!named_ && link_nameless() != 0) return errno;
         const int rc = ::close(fd_);
@@ -147,25 +208,32 @@ class TemporaryFile {
     }
 
   private:
-    // The fallback: a file of the temporary name itself, so the next save
-    // removes what a kill leaves.
+    static constexpr int kAttempts = 100;
+
+    // The fallback: a named file from the start, under a name nobody holds.
     int create_named() {
-        ::unlink(path_.c_str());
-        fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd_ < 0) return errno;
-        named_ = true;
-        return 0;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            path_ = folder_ + "/" + unique_name(prefix_);
+            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd_ >= 0) {
+                named_ = true;
+                return 0;
+            }
+            if (errno != EEXIST) return errno;
+        }
+        return EEXIST;
     }
 
     int link_nameless() {
-        for (int attempt = 0; attempt < 2; ++attempt) {
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            path_ = folder_ + "/" + unique_name(prefix_);
             if (link_once() == 0) {
                 named_ = true;
                 return 0;
             }
             if (errno != EEXIST) return -1;
-            ::unlink(path_.c_str());  // left by a save that was killed before its rename
         }
+        errno = EEXIST;
         return -1;
     }
 
@@ -180,6 +248,7 @@ class TemporaryFile {
     }
 
     std::string folder_;
+    std::string prefix_;
     std::string path_;
     int fd_ = -1;
     bool named_ = false;
@@ -197,7 +266,9 @@ void replace_regular_file(const std::string& path, const struct stat* old_file,
         target.parent_path().empty() ? std::string(".") : target.parent_path().string();
     const long name_max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
 
-    TemporaryFile temp(folder, temporary_save_name(name, name_max > 0 ? name_max : 255));
+    const std::string prefix = temporary_save_prefix(name, name_max > 0 ? name_max : 255);
+    remove_leftovers(folder, prefix);
+    TemporaryFile temp(folder, prefix);
     if (const int error = temp.create(); error != 0) fail(path, "cannot write", error);
     if (old_file != nullptr) {
         ::fchmod(temp.fd(), old_file->st_mode & 07777);
@@ -231,14 +302,14 @@ std::uint64_t fnv1a(std::string_view text) {
 
 }  // namespace
 
-std::string temporary_save_name(const std::string& target_name, long name_max) {
-    const std::string name = "." + target_name + std::string(kTemporarySuffix);
-    if (static_cast<long>(name.size()) <= name_max) return name;
-    // Too long for the file system: a short name that the same target always gets.
+std::string temporary_save_prefix(const std::string& target_name, long name_max) {
+    const std::string prefix = "." + target_name + std::string(kTemporarySuffix) + "-";
+    if (static_cast<long>(prefix.size()) + kUniquePartLength <= name_max) return prefix;
+    // Too long for the file system: a short prefix that the same target always gets.
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx",
                   static_cast<unsigned long long>(fnv1a(target_name)));
-    return std::string(kTemporarySuffix) + "-" + hash;
+    return std::string(kTemporarySuffix) + "-" + hash + "-";
 }
 
 void save_file(const std::string& path, std::string_view bytes) {
@@ -252,6 +323,13 @@ void save_file_streamed(const std::string& path, const ByteProducer& produce) {
     if (path.empty()) throw FileError(path, "cannot write: the path names no file");
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
+    const int stat_error = errno;
+    if (!exists && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // Writing would put a regular file in the link's place (or at its
+        // target's name, which the user never gave): neither is wanted.
+        if (stat_error == ELOOP) fail(path, "cannot write", ELOOP);
+        throw FileError(path, "cannot write: the link leads to no file");
+    }
     if (!exists) {
         replace_regular_file(path, nullptr, produce);
         return;
@@ -264,6 +342,29 @@ void save_file_streamed(const std::string& path, const ByteProducer& produce) {
     }
     if (read_only(path, st)) throw FileError(path, "cannot write: the file is read-only");
     replace_regular_file(path, &st, produce);
+}
+
+void check_can_save(const std::string& path) {
+    if (path.empty()) throw FileError(path, "cannot write: the path names no file");
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const int stat_error = errno;
+        if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            if (stat_error == ELOOP) fail(path, "cannot write", ELOOP);
+            throw FileError(path, "cannot write: the link leads to no file");
+        }
+        if (stat_error != ENOENT) fail(path, "cannot write", stat_error);
+    } else {
+        if (S_ISDIR(st.st_mode)) throw FileError(path, "cannot write: it is a folder");
+        if (S_ISBLK(st.st_mode)) throw FileError(path, "cannot write: it is a block device");
+        if (!S_ISREG(st.st_mode)) return;  // written into; whether it takes the bytes shows then
+        if (read_only(path, st)) throw FileError(path, "cannot write: the file is read-only");
+    }
+    // The temporary file is made in the target's folder.
+    const fs::path target = final_target(path);
+    const std::string folder =
+        target.parent_path().empty() ? std::string(".") : target.parent_path().string();
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) fail(path, "cannot write", errno);
 }
 
 void ignore_file_size_signal() {

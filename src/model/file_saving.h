@@ -26,10 +26,17 @@ using ByteProducer = std::function<bool(const ByteWriter& write)>;
 // in memory: the same rules, the temporary file growing while `produce` runs.
 void save_file_streamed(const std::string& path, const ByteProducer& produce);
 
-// The name of the temporary file that save_file uses for a target name: a
-// save killed after giving it its name may leave it, and the next save of the
-// same target replaces it.
-std::string temporary_save_name(const std::string& target_name, long name_max = 255);
+// How the names of the temporary files that save_file uses for a target name
+// begin; each save adds its process number and a random part. A save killed
+// after naming its file may leave it; a later save of the same target removes
+// it once its process is gone and it is ten minutes old.
+std::string temporary_save_prefix(const std::string& target_name, long name_max = 255);
+
+// Throws the FileError that save_file would throw for what it can tell
+// before writing (a folder, a read-only file, a link to nothing, a missing or
+// unwritable folder), so that a command with several outputs can refuse
+// before it writes any.
+void check_can_save(const std::string& path);
 
 // A write beyond the file-size limit (ulimit -f) kills the process with
 // SIGXFSZ unless it is ignored; ignored, the write fails with EFBIG and is

@@ -57,5 +57,31 @@ TEST(PriorityTables, AnItemMatchesOnlyAWholeThreeCharacterType) {
     EXPECT_EQ(b.causa(c3_bond), 1);          // away from C__: the table placed it
 }
 
+// A table without its end line still works, read to the end of the file, but
+// Assign says so: a cut or mistyped table would otherwise go unnoticed.
+TEST(PriorityTables, ATableWithoutEndIsReadWholeAndWarnedAbout) {
+    std::vector<std::string> tables = test::standard_tables();
+    tables[2] = "C__\r\nen d\r\n";
+    tables[4] = "";
+    test::ProgramDir dir("no_end", tables);
+    EXPECT_FALSE(load_priority_table(dir.path(), 3).ended);
+    EXPECT_TRUE(load_priority_table(dir.path(), 4).ended);
+    EXPECT_EQ(load_priority_table(dir.path(), 3).items, (Items{"C__", "en d"}));
+
+    test::ModelBuilder b;
+    const int zero = b.add("000");
+    const int c = b.add("C__");
+    const int bond = b.bond(c, zero);
+    test::RecordingHost host;
+    EXPECT_EQ(assign_Click(b.window, dir.path(), host), AssignOutcome::kCompleted);
+    EXPECT_EQ(b.causa(bond), 1);  // the items before the missing end still count
+    EXPECT_EQ(
+        host.messages(),
+        (Items{"Priority table " + dir.path() +
+                   "/library/priori3.dat has no end line; it was read to the end of the file",
+               "Priority table " + dir.path() +
+                   "/library/priori5.dat has no end line; it was read to the end of the file"}));
+}
+
 }  // namespace
 }  // namespace vantor

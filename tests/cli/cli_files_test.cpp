@@ -50,6 +50,15 @@ std::set<std::string> names_in(const std::string& folder) {
     return names;
 }
 
+// Makes every file of the folder but one an hour old.
+void age_all_but(const std::string& folder, const std::string& kept) {
+    for (const std::string& name : names_in(folder)) {
+        if (name == kept) continue;
+        fs::last_write_time(folder + "/" + name,
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+}
+
 // A causal model whose generation needs the templates Se_.cod and R__1.cod.
 std::string causal_circuit() {
     const std::string causal = temp_path("circuit.bgf");
@@ -129,14 +138,14 @@ TEST(CliFiles, AFileThatHoldsNoModelIsRefused) {
     const std::string out = fresh_path("out.bgf");
     const std::string journal = temp_path("nothing.jnl");
     save_file(journal, "menu selectall\n");
-    // Every command that reads a model, and none writes over the file.
+    // Every command that reads a model, and none writes anything.
     const std::vector<std::vector<std::string>> commands = {
-        {"causality", "--undo", picture, "-o", picture},
+        {"causality", "--undo", picture, "-o", out},
         {"info", picture},
-        {"resave", picture, picture},
+        {"resave", picture, out},
         {"generate", picture, "-o", out},
         {"simulate", picture},
-        {"edit", picture, journal, "-o", picture},
+        {"edit", picture, journal, "-o", out},
     };
     for (const std::vector<std::string>& command : commands) {
         const CliRun r = run(command);
@@ -144,6 +153,7 @@ TEST(CliFiles, AFileThatHoldsNoModelIsRefused) {
         EXPECT_EQ(r.err, "vantor-cli: " + picture + ": no model found in this file\n")
             << command[0];
         EXPECT_EQ(read_whole_file(picture).substr(1, 3), "PNG") << command[0];
+        EXPECT_FALSE(fs::exists(out)) << command[0];
     }
 
     // An empty file, and the empty model Vantor writes, are models.
@@ -237,7 +247,7 @@ TEST(CliProgram, KillsDuringASaveLeaveTheOldOrTheNewFile) {
 
     std::mt19937 rng(42);
     const auto limit = std::chrono::duration_cast<std::chrono::microseconds>(whole_run).count();
-    const std::string leftover = ".m.bgf.vantor-save";
+    const std::string leftover = ".m.bgf.vantor-save-";
     for (int kill_number = 0; kill_number < 60; ++kill_number) {
         save_file(target, old_text);
         const pid_t pid = resave();
@@ -248,16 +258,56 @@ TEST(CliProgram, KillsDuringASaveLeaveTheOldOrTheNewFile) {
         const std::string now = read_whole_file(target);
         ASSERT_TRUE(now == old_text || now == new_text) << "kill " << kill_number;
         for (const std::string& name : names_in(folder)) {
-            ASSERT_TRUE(name == "m.bgf" || name == leftover) << name;
-        }
-        if (fs::exists(folder + "/" + leftover)) {
-            EXPECT_EQ(read_whole_file(folder + "/" + leftover), new_text);
+            ASSERT_TRUE(name == "m.bgf" || name.starts_with(leftover)) << name;
+            if (name != "m.bgf") {
+                EXPECT_EQ(read_whole_file(folder + "/" + name), new_text);
+            }
         }
     }
+    // The leftovers' writers are gone; once they are old, the next save removes them.
+    age_all_but(folder, "m.bgf");
     waitpid(resave(), &status, 0);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(names_in(folder), std::set<std::string>{"m.bgf"});
     EXPECT_EQ(read_whole_file(target), new_text);
+}
+
+// The kill at the worst moment, made sure by strace: after the temporary file
+// got its name, before the rename.
+TEST(CliProgram, AKillJustBeforeTheRenameLeavesTheOldFileAndALeftoverThatGoes) {
+    if (std::system("strace -V >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "strace is not installed: the kill before the rename is not injected";
+    }
+    if (std::system("strace -o /dev/null true >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "strace cannot trace here (ptrace is not allowed)";
+    }
+    const std::string folder = test::scratch_dir() + "strace_kill";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string target = folder + "/m.bgf";
+    const std::string old_text = test::two_junctions_text();
+    save_file(target, old_text);
+    const std::string source = std::string(VANTOR_EXAMPLES_DIR) + "/quarter_car.bgf";
+    const std::string resave =
+        "'" + std::string(VANTOR_CLI_PATH) + "' resave '" + source + "' '" + target + "'";
+    const int status = std::system(("strace -f -o /dev/null -e trace=rename,renameat,renameat2 "
+                                    "-e inject=rename,renameat,renameat2:signal=KILL:error=EIO " +
+                                    resave + " 2>/dev/null")
+                                       .c_str());
+    EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save was not stopped";
+    EXPECT_EQ(read_whole_file(target), old_text);
+    const std::set<std::string> names = names_in(folder);
+    ASSERT_EQ(names.size(), 2u);
+    const std::string leftover = *names.begin();  // '.' sorts before 'm'
+    ASSERT_TRUE(leftover.starts_with(".m.bgf.vantor-save-")) << leftover;
+    EXPECT_EQ(read_whole_file(folder + "/" + leftover), read_whole_file(source));
+
+    // Young, the leftover might belong to a running save and stays.
+    ASSERT_EQ(std::system((resave + " 2>/dev/null").c_str()), 0);
+    EXPECT_EQ(names_in(folder).size(), 2u);
+    age_all_but(folder, "m.bgf");
+    ASSERT_EQ(std::system((resave + " 2>/dev/null").c_str()), 0);
+    EXPECT_EQ(names_in(folder), std::set<std::string>{"m.bgf"});
 }
 
 // Over the file-size limit the write fails like a full disk, instead of the

@@ -108,9 +108,10 @@ TEST(CliCausality, PrintsMessagesThenTheSelectionAndWritesTheResult) {
     CliRun info = run({"info", out});
     EXPECT_NE(info.out.find("bond 1: causa 1 obj1 1 obj2 2"), std::string::npos) << info.out;
 
-    r = run({"--program-dir", VANTOR_DATA_DIR, "causality", "--undo", out, "-o", out});
+    const std::string undone = temp_path("caps-undone.bgf");
+    r = run({"--program-dir", VANTOR_DATA_DIR, "causality", "--undo", out, "-o", undone});
     EXPECT_EQ(r.code, kExitOk);
-    EXPECT_EQ(read_whole_file(out), read_whole_file(examples + "/two_capacitors.bgf"));
+    EXPECT_EQ(read_whole_file(undone), read_whole_file(examples + "/two_capacitors.bgf"));
 
     // A source pushed the wrong way: the error, the element, exit code 1.
     const std::string wrong = temp_path("wrong-source.bgf");
@@ -202,6 +203,32 @@ TEST(CliProgram, ExitCodeReachesTheShell) {
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kExitUsage);
+}
+
+// The warning goes to stderr, and the command still succeeds.
+TEST(CliCausality, ATableWithoutEndIsAWarning) {
+    const std::string dir = test::scratch_dir() + "no_end_tables";
+    fs::remove_all(dir);
+    fs::create_directories(dir + "/library");
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "/library/priori" + std::to_string(k) + ".dat";
+        std::string table = read_whole_file(std::string(VANTOR_DATA_DIR) + name);
+        if (k == 3) table = "C__\r\n";
+        save_file(dir + name, table);
+    }
+    for (const char* command : {"causality", "render"}) {
+        std::vector<std::string> args = {"--program-dir", dir, command,
+                                         std::string(VANTOR_EXAMPLES_DIR) + "/two_capacitors.bgf"};
+        if (command == std::string("render")) {
+            args.insert(args.end(), {"--assign", "-o", temp_path("no_end.svg")});
+        }
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, kExitOk) << command;
+        EXPECT_NE(r.err.find("vantor-cli: warning: Priority table " + dir +
+                             "/library/priori3.dat has no end line"),
+                  std::string::npos)
+            << r.err;
+    }
 }
 
 }  // namespace

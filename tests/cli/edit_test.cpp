@@ -119,15 +119,17 @@ TEST(CliEdit, AModelWhosePortsCannotBePlacedIsRefused) {
     EXPECT_EQ(r.out, "");
 }
 
-TEST(CliEdit, TheStateIsWrittenBeforeTheModelIsSaved) {
+// Both outputs are checked first: one that cannot be written keeps the other
+// from being written too.
+TEST(CliEdit, NothingIsWrittenWhenAnOutputCannotBe) {
     const std::string state = temp_path("before.json");
     fs::remove(state);
     const std::string folder = temp_path("a-folder");
     fs::create_directories(folder);
     const CliRun r = edit({"--new", journal("none.jnl", ""), "--state", state, "-o", folder});
     EXPECT_EQ(r.code, kExitUsage);
-    EXPECT_NE(r.err.find(folder), std::string::npos) << r.err;
-    EXPECT_TRUE(fs::exists(state));
+    EXPECT_NE(r.err.find(folder + ": cannot write: it is a folder"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(state));
 }
 
 TEST(CliEdit, UsageErrorsNameTheBadArgument) {

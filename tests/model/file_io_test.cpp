@@ -8,10 +8,15 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <thread>
+#include <vector>
 
 #include "model/file_error.h"
 
@@ -154,24 +159,91 @@ TEST_F(Files, SpecialTargetsAreWrittenIntoNeverReplaced) {
     }
 }
 
-TEST_F(Files, LeftoversOfAKilledSaveAreReplacedAndLongNamesFit) {
+void set_age(const std::string& file, std::time_t seconds) {
+    const timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                               {std::time(nullptr) - seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+// A leftover goes only when its writer is gone and it is old enough that no
+// running save can own it.
+TEST_F(Files, LeftoversOfKilledSavesGoButNotThoseOfRunningSaves) {
     const std::string target = path("m.bgf");
     save_file(target, "old");
-    // A save killed between naming its temporary file and the rename.
-    save_file(path(".m.bgf.vantor-save"), "half");
+    // Process 0x7ffffffe hardly exists; this process does.
+    const std::string dead_old = path(".m.bgf.vantor-save-2147483646-abcdef");
+    const std::string dead_new = path(".m.bgf.vantor-save-2147483646-ghijkl");
+    const std::string alive_old =
+        path((".m.bgf.vantor-save-" + std::to_string(::getpid()) + "-mnopqr").c_str());
+    const std::string other_target = path(".n.bgf.vantor-save-2147483646-abcdef");
+    for (const std::string& file : {dead_old, dead_new, alive_old, other_target}) {
+        save_file(file, "half");
+    }
+    set_age(dead_old, 3600);
+    set_age(alive_old, 3600);
+    set_age(other_target, 3600);
     save_file(target, "new");
     EXPECT_EQ(read_whole_file(target), "new");
-    EXPECT_EQ(files_in_folder(), 1u);
+    EXPECT_FALSE(fs::exists(dead_old));
+    EXPECT_TRUE(fs::exists(dead_new));
+    EXPECT_TRUE(fs::exists(alive_old));
+    EXPECT_TRUE(fs::exists(other_target));
+    EXPECT_EQ(files_in_folder(), 4u);
+}
 
+TEST_F(Files, LongNamesFit) {
     // 250 bytes is a legal name; with the temporary suffix it would not be.
     const std::string long_name(250, 'n');
     save_file(path(long_name.c_str()), "long");
     save_file(path(long_name.c_str()), "longer");
     EXPECT_EQ(read_whole_file(path(long_name.c_str())), "longer");
-    EXPECT_EQ(files_in_folder(), 2u);
-    EXPECT_EQ(temporary_save_name(long_name), temporary_save_name(long_name));
-    EXPECT_LE(temporary_save_name(long_name).size(), 255u);
-    EXPECT_EQ(temporary_save_name("a.bgf"), ".a.bgf.vantor-save");
+    EXPECT_EQ(files_in_folder(), 1u);
+    EXPECT_EQ(temporary_save_prefix(long_name), temporary_save_prefix(long_name));
+    EXPECT_NE(temporary_save_prefix(long_name), temporary_save_prefix(long_name + "x"));
+    EXPECT_LE(temporary_save_prefix(long_name).size() + 17, 255u);
+    EXPECT_EQ(temporary_save_prefix("a.bgf"), ".a.bgf.vantor-save-");
+}
+
+// Ten writers save one file at once, round after round, with an eleventh
+// whose writing fails halfway: the file is always one writer's whole model,
+// never the failed one's, no save fails and no temporary file stays.
+TEST_F(Files, ConcurrentSavesNeverCollide) {
+    const std::string target = path("m.bgf");
+    constexpr int kWriters = 10;
+    std::vector<std::string> models;
+    for (int w = 0; w < kWriters; ++w) {
+        models.push_back("model of writer " + std::to_string(w) + "\n" +
+                         std::string(4096 + 97 * w, static_cast<char>('a' + w)));
+    }
+    const std::string failed = "the failed writer";
+    for (int round = 0; round < 100; ++round) {
+        std::atomic<int> ready = 0;
+        std::atomic<int> errors = 0;
+        std::vector<std::thread> threads;
+        for (int w = 0; w <= kWriters; ++w) {
+            threads.emplace_back([&, w] {
+                ready.fetch_add(1);
+                while (ready.load() <= kWriters) std::this_thread::yield();
+                try {
+                    if (w < kWriters) {
+                        save_file(target, models[static_cast<std::size_t>(w)]);
+                        return;
+                    }
+                    save_file_streamed(target, [&](const ByteWriter& write) {
+                        write(failed);
+                        return false;
+                    });
+                } catch (const FileError&) {
+                    errors.fetch_add(1);
+                }
+            });
+        }
+        for (auto& thread : threads) thread.join();
+        ASSERT_EQ(errors.load(), 0) << "round " << round;
+        const std::string now = read_whole_file(target);
+        ASSERT_NE(std::find(models.begin(), models.end(), now), models.end()) << "round " << round;
+        ASSERT_EQ(files_in_folder(), 1u) << "round " << round;
+    }
 }
 
 TEST_F(Files, TellsTheSameFileUnderTwoNames) {
