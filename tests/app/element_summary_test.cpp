@@ -6,6 +6,7 @@
 
 #include "editor/parameter_dialog.h"
 #include "model/file_saving.h"
+#include "test_scratch.h"
 
 namespace vantor {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ElementSummary, IsTheFirstLineThatIsNoComment) {
-    const fs::path dir = fs::path(testing::TempDir()) / "summary";
+    const fs::path dir = fs::path(test::scratch_dir()) / "summary";
     fs::remove_all(dir);
     fs::create_directories(dir / "library");
     AppState app;

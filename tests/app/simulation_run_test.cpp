@@ -14,6 +14,7 @@
 #include "causality/causality_commands.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
+#include "test_scratch.h"
 
 namespace vantor {
 namespace {
@@ -188,7 +189,7 @@ TEST(SimulationRun, AnInitialValueInDerivativeCausalityIsWarnedAboutBeforeTheRun
 
 // A program folder whose capacitor template writes a block type nobody knows.
 std::string broken_program_folder() {
-    const fs::path dir = fs::path(testing::TempDir()) / "sim_broken_program";
+    const fs::path dir = fs::path(test::scratch_dir()) / "sim_broken_program";
     fs::remove_all(dir);
     fs::copy(VANTOR_DATA_DIR, dir, fs::copy_options::recursive);
     for (const char* name : {"C__.cod", "C__1.cod"}) {
@@ -255,7 +256,7 @@ TEST(GenerateCheck, TheWindowListsTheFirstTenProblemsOfTheWrittenFile) {
     CausalDocument opened(folder, "series_rlc");
     ModelDocument& doc = *opened.doc;
     test::FakePorts& ports = opened.ports;
-    const std::string out = (fs::path(testing::TempDir()) / "rlc.m").string();
+    const std::string out = (fs::path(test::scratch_dir()) / "rlc.m").string();
     ports.files = {out};
     const GenerateResult result = doc.generate_Click();
     ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
