@@ -40,6 +40,7 @@ int exit_code(const GenerateResult& result) {
         case GenerateOutcome::kCancelled:
             return kExitOk;
         case GenerateOutcome::kNotCausal:
+        case GenerateOutcome::kRefused:
             return kExitModelProblem;
         case GenerateOutcome::kStopped:
             return result.assign == AssignOutcome::kTableUnreadable ? kExitUsage
