@@ -86,6 +86,7 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
     SimulationRun run;
     SimulationGeneration generated = generate_for_simulation(
         window, {request.program_dir, request.simulink_version, request.window_caption}, host);
+    run.missing_templates = std::move(generated.missing_templates);
     if (generated.outcome == SimulationGenerationOutcome::kNotGenerated) return run;
     const Model& model = window.model;
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ struct SimulationRun {
     // Told before the run (through the host): elements in derivative
     // causality whose initial value is ignored.
     std::vector<std::string> warnings;
+    // The templates generation asked for that are not in the folder: their
+    // elements are missing from the run.
+    std::set<std::string> missing_templates;
     // kCompleted and kStopped: up to where the run got, thinned for display
     // (every row of a short run; of a long one, each stretch's first, last,
     // lowest and highest rows, so that peaks survive). The CSV has them all.

@@ -3,9 +3,9 @@
 #include "cli/cli.h"
 #include "cli/command_io.h"
 #include "cli/commands.h"
-#include "cli/display_text.h"
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
+#include "cli/template_warnings.h"
 #include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
@@ -41,6 +41,7 @@ int exit_code(const GenerateResult& result) {
         case GenerateOutcome::kCancelled:
             return kExitOk;
         case GenerateOutcome::kNotCausal:
+        case GenerateOutcome::kRefused:
             return kExitModelProblem;
         case GenerateOutcome::kStopped:
             return result.assign == AssignOutcome::kTableUnreadable ? kExitUsage
@@ -93,16 +94,15 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
     const GenerateResult result = generate_Click(
         window, {ctx.program_dir, version, nombrecorto(model_path), model_path}, host);
     print_selection(report, window.model);
-    for (const std::string& name : result.missing_templates) {
-        print_error(ctx, "warning: no template " + ctx.program_dir + "/code" +
-                             std::to_string(version) + "/" + display_text(name));
-    }
+    print_missing_templates(ctx, version, result.missing_templates);
     // The file stays written: the problems are the templates' and the user
     // may still want to look at what they made.
     for (const std::string& line : problem_lines(window.model, result.problems)) {
         print_error(ctx, line);
     }
-    if (strict && !result.problems.empty()) return kExitModelProblem;
+    // A missing template leaves its elements out of the file.
+    if (strict && (!result.problems.empty() || !result.missing_templates.empty()))
+        return kExitModelProblem;
     return exit_code(result);
 }
 

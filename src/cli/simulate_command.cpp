@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
+#include "cli/template_warnings.h"
 #include "model/file_saving.h"
 #include "model/message_word.h"
 #include "model/model_reader.h"
@@ -218,6 +219,7 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
     }
     host.report_messages(run.warnings);
     print_selection(report, window.model);
+    print_missing_templates(ctx, args.version, run.missing_templates);
     for (const std::string& warning : run.warnings) print_error(ctx, "warning: " + warning);
     for (const std::string& line : message_lines(run.message)) print_error(ctx, line);
     if (run.outcome == SimulateOutcome::kBadSettings) ctx.err << "usage: " << kUsage << "\n";

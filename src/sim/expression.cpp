@@ -110,7 +110,16 @@ class ExpressionParser {
     };
 
     [[noreturn]] void fail(const std::string& what) const {
-        throw std::runtime_error("expression '" + std::string(text_) + "': " + what);
+        throw std::runtime_error("expression '" + shown() + "': " + what);
+    }
+    // The expression as a message shows it: a long one is cut, on a whole
+    // UTF-8 character, so that a message stays readable.
+    std::string shown() const {
+        constexpr std::size_t kMostShown = 200;
+        if (text_.size() <= kMostShown) return std::string(text_);
+        std::size_t end = kMostShown;
+        while (end > 0 && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80) --end;
+        return std::string(text_.substr(0, end)) + "\u2026";
     }
     // The character at the read position, whole when it is a UTF-8 sequence.
     std::string unexpected() const {

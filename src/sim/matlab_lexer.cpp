@@ -3,6 +3,8 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "sim/read_error.h"
+
 namespace vantor::sim {
 
 namespace {
@@ -26,7 +28,7 @@ class Lexer {
 
   private:
     [[noreturn]] void fail(const std::string& what) const {
-        throw std::runtime_error("script line " + std::to_string(line_) + ": " + what);
+        throw ReadError(line_, "script line " + std::to_string(line_) + ": " + what);
     }
     void push(Token::Kind kind, std::string text) {
         tokens_.push_back({kind, std::move(text), line_, blank_});

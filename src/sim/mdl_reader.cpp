@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "sim/read_error.h"
+
 namespace vantor::sim {
 
 namespace {
@@ -20,8 +22,15 @@ struct Token {
 };
 
 [[noreturn]] void fail_at(int line, const std::string& what) {
-    throw std::runtime_error(".mdl line " + std::to_string(line) + ": " + what);
+    throw ReadError(line, ".mdl line " + std::to_string(line) + ": " + what);
 }
+
+// Sections nest no deeper than expressions, so that a template cannot exhaust
+// the stack.
+constexpr int kMaxSectionNesting = 256;
+
+// The coordinates a .mdl file takes: Simulink keeps them in 16 bits.
+constexpr double kMostCoordinate = 32767;
 
 bool word_char(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '.' || c == '+' ||
@@ -117,6 +126,9 @@ class Parser {
         e.key = key.text;
         e.line = key.line;
         if (at_symbol("{")) {
+            if (++nesting_ > kMaxSectionNesting)
+                fail_at(key.line,
+                        "more than " + std::to_string(kMaxSectionNesting) + " nested sections");
             next();
             e.is_section = true;
             while (!at_symbol("}")) {
@@ -125,6 +137,7 @@ class Parser {
                 e.section.push_back(entry());
             }
             next();
+            --nesting_;
         } else {
             e.value = value(e.key);
         }
@@ -161,6 +174,7 @@ class Parser {
 
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
+    int nesting_ = 0;  // the sections open at the read position
 };
 
 double number(const Value& v, const std::string& key) {
@@ -222,8 +236,15 @@ Block read_block(const Entry& section) {
                 fail_at(e->line, "Position must be [left, top, right, bottom]");
             for (std::size_t i = 0; i < 4; ++i) {
                 const double d = number({false, e->value.numbers[i], {}, e->line}, "Position");
-                if (d != std::floor(d) || std::fabs(d) > 32767)
+                if (d != std::floor(d))
                     fail_at(e->line, "Position '" + e->value.numbers[i] + "' is not a coordinate");
+                if (std::fabs(d) > kMostCoordinate) {
+                    throw FormatLimitError(
+                        e->line, ".mdl line " + std::to_string(e->line) + ": the Position " +
+                                     e->value.numbers[i] + " of block '" + block.name +
+                                     "' is outside the coordinates a .mdl file takes (-32767 "
+                                     "to 32767)");
+                }
                 block.position[i] = static_cast<int>(d);
             }
             if (block.position[2] <= block.position[0] || block.position[3] <= block.position[1])

@@ -8,6 +8,7 @@
 
 #include "sim/expression.h"
 #include "sim/matlab_lexer.h"
+#include "sim/read_error.h"
 
 namespace vantor::sim {
 
@@ -35,7 +36,7 @@ class ScriptReader {
 
     [[noreturn]] void fail(const std::string& what) const {
         const int line = tokens_.empty() ? 1 : tokens_[std::min(pos_, tokens_.size() - 1)].line;
-        throw std::runtime_error("script line " + std::to_string(line) + ": " + what);
+        throw ReadError(line, "script line " + std::to_string(line) + ": " + what);
     }
     bool at_end() const { return pos_ >= tokens_.size(); }
     bool at(Kind kind, std::string_view text = {}) const {
@@ -129,7 +130,11 @@ class ScriptReader {
     }
 
     // [sys '/name'] joins texts; [10 20 40 60] is a row of numbers.
+    // Nesting is bounded as in expressions, so that a template cannot exhaust
+    // the stack.
     Value matrix() {
+        if (++nesting_ > Expression::kMaxNesting)
+            fail("more than " + std::to_string(Expression::kMaxNesting) + " nested brackets");
         std::vector<Value> parts;
         while (!accept_symbol("]")) {
             if (at_end() || at(Kind::kEnd)) fail("']' expected");
@@ -142,6 +147,7 @@ class ScriptReader {
             joined.text += part.text;
             joined.numbers.insert(joined.numbers.end(), part.numbers.begin(), part.numbers.end());
         }
+        --nesting_;
         return joined;
     }
 
@@ -256,6 +262,7 @@ class ScriptReader {
     std::vector<Token> tokens_;
     ScriptDialect dialect_;
     std::size_t pos_ = 0;
+    int nesting_ = 0;  // the '[' open at the read position
     std::map<std::string, Value> variables_;
     Diagram diagram_;
     std::unordered_map<std::string, std::size_t> block_index_;  // name -> index in blocks

@@ -44,6 +44,24 @@ struct Slopes {
     }
 };
 
+// Odeint's error check, except that a state's error estimate that is NaN (an
+// overflow inside the step: infinity less infinity) rejects the step as the
+// largest error would, so that the step shrinks instead of being accepted.
+// Odeint's own maximum passes over NaN.
+class FiniteErrorChecker : public odeint::default_error_checker<double, odeint::range_algebra,
+                                                                odeint::default_operations> {
+  public:
+    using default_error_checker::default_error_checker;
+    template <class X, class Dxdt, class Err, class Time>
+    double error(odeint::range_algebra& algebra, const X& x_old, const Dxdt& dxdt_old, Err& x_err,
+                 Time dt) const {
+        const double e = default_error_checker::error(algebra, x_old, dxdt_old, x_err, dt);
+        const bool nan = std::isnan(e) || std::any_of(x_err.begin(), x_err.end(),
+                                                      [](double v) { return std::isnan(v); });
+        return nan ? std::numeric_limits<double>::infinity() : e;
+    }
+};
+
 // One run: the compiled diagram, the result so far, and what ends it early.
 class Run {
   public:
@@ -78,8 +96,7 @@ class Run {
     SimulationResult adaptive() {
         if (!begin()) return std::move(result_);
         const double max_step = options_.max_step.value_or(stop_ / 50);
-        using Checker = odeint::default_error_checker<double, odeint::range_algebra,
-                                                      odeint::default_operations>;
+        using Checker = FiniteErrorChecker;
         using Adjuster = odeint::default_step_adjuster<double, double>;
         odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<State>, Checker, Adjuster>
             stepper(Checker(options_.absolute_tolerance, options_.relative_tolerance, 1, 0),
@@ -228,6 +245,12 @@ void check(const SimulationOptions& o, double stop) {
         if (!normal_positive(h))
             throw std::invalid_argument("the fixed step " + time_text(h) +
                                         " is not a positive normal number");
+        // Such a run would record its start and one shortened step: no step
+        // of the size asked for.
+        if (h > stop)
+            throw std::invalid_argument(
+                "the fixed step " + time_text(h) +
+                " is longer than the run, which stops at t = " + time_text(stop));
         // The first row and one per step.
         const double rows = fixed_step_rows(stop, h);
         if (rows > static_cast<double>(o.max_rows)) {

@@ -19,10 +19,10 @@ namespace vantor::sim {
 // run (naming its template through options.template_of); AlgebraicLoop;
 // std::runtime_error for a diagram it cannot wire; std::invalid_argument for
 // options that do not make a run (a stop time, step, tolerance or maximum
-// step that is not a positive normal number, or a fixed step that makes more
-// than max_rows rows). A run that goes wrong part way (a state or a block's
-// output becomes infinite or NaN, the adaptive run reaches max_rows) or is
-// cancelled returns what it has, with the status saying why.
+// step that is not a positive normal number, a fixed step longer than the
+// run, or a fixed step that makes more than max_rows rows). A run that goes wrong part way (a state
+// or a block's output becomes infinite or NaN, the adaptive run reaches max_rows) or is cancelled
+// returns what it has, with the status saying why.
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options = {});
 
 // The rows of a fixed-step run up to `stop`: the start and one per step, the

@@ -3,8 +3,9 @@
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "model/text.h"
-#include "sim/generated_check.h"
+#include "sim/diagram_check.h"
 #include "sim/generated_form.h"
+#include "sim/read_error.h"
 #include "simulink/code_writer.h"
 #include "simulink/matlab_name.h"
 #include "simulink/parametriza.h"
@@ -17,6 +18,17 @@ namespace {
 
 constexpr const char* kSaveTitle = "Save Simulink Model As";
 constexpr const char* kSaveFilter = "Simulink Models (*.mdl;*.m)|*.mdl;*.m|All Files (*.*)|*.*|";
+
+const char* simulink_version_name(int version) {
+    switch (version) {
+        case 1:
+            return "1.3";
+        case 2:
+            return "2.09";
+        default:
+            return "2.2";
+    }
+}
 
 bool every_bond_causal(const Model& m) {
     for (int j = 1; j <= m.nlin; ++j) {
@@ -47,17 +59,28 @@ void GenerationHost::write_output(const std::string& path, std::string_view byte
 
 std::string generate_text(Model& model, const std::string& program_dir, int simulink_version,
                           const std::string& output_path, std::set<std::string>* missing,
-                          std::string* template_error) {
+                          std::string* template_error, std::vector<TemplateLines>* lines) {
     TemplateFolder folder(program_dir, simulink_version);
     PortTables ports;
     TemplateExpander expander(model, ports, output_path);
     std::string s;
+    int line = 1;  // the line where the next template's text starts
+    const auto from = [&](const std::string& name, std::size_t start) {
+        if (lines != nullptr) lines->push_back({line, name});
+        line += line_ends(s.substr(start));
+    };
     for (int n = 0; n <= model.nobj; ++n) {
         if (model.objs[n].auxil3 == 0) model.objs[n].auxil3 = 1;
+        const std::size_t start = s.size();
         expander.expand(carga_codigo(folder, model, n), n, s);
+        from(template_name(model, n), start);
     }
+    std::size_t start = s.size();
     Wiring(model, ports, folder.file("lin.cod")).append_lines(s);
+    from("lin.cod", start);
+    start = s.size();
     s += carga_codigo(folder, model, model.nobj + 1);  // the end, not expanded
+    from("end.cod", start);
     if (missing != nullptr) *missing = folder.missing();
     if (template_error != nullptr) *template_error = folder.error();
     return s;
@@ -113,17 +136,30 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     const TemplateFolder folder(request.program_dir, request.simulink_version);
     if (!folder.exists()) return stop("The template folder " + folder.path() + " does not exist");
     std::string template_error;
-    const std::string text = generate_text(m, request.program_dir, request.simulink_version,
-                                           *chosen, &result.missing_templates, &template_error);
+    std::vector<TemplateLines>& lines = result.template_lines;
+    const std::string text =
+        generate_text(m, request.program_dir, request.simulink_version, *chosen,
+                      &result.missing_templates, &template_error, &lines);
     if (!template_error.empty()) return stop("Cannot read the template " + template_error);
     const std::string bytes = code_bytes(text);
+    // Templates are the users' own: what they made is checked as it will be
+    // written, and a file its format cannot take is not written at all.
+    try {
+        result.problems = sim::check_diagram(
+            sim::read_generated(bytes, sim::generated_form(request.simulink_version)));
+    } catch (const sim::FormatLimitError& e) {
+        result.outcome = GenerateOutcome::kRefused;
+        return stop("The model is too large for a Simulink " +
+                    std::string(simulink_version_name(request.simulink_version)) + " file: " +
+                    read_error_message(e, lines) + ". Choose another Simulink version.");
+    } catch (const std::runtime_error& e) {
+        result.problems = {{sim::Severity::kError, read_error_message(e, lines), {}}};
+    }
     try {
         host.write_output(*chosen, bytes);
     } catch (const FileError& e) {
         return stop(std::string("Cannot write the Simulink file ") + e.what());
     }
-    // Templates are the users' own: what they made is checked as it was written.
-    result.problems = sim::check_generated(bytes, sim::generated_form(request.simulink_version));
     host.set_busy(false);
     result.outcome = GenerateOutcome::kWritten;
     result.path = *chosen;

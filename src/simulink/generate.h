@@ -4,11 +4,13 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "causality/causality_commands.h"
 #include "causality/causality_host.h"
 #include "model/model.h"
 #include "sim/diagram_check.h"
+#include "simulink/template_lines.h"
 
 namespace vantor {
 
@@ -46,6 +48,8 @@ enum class GenerateOutcome {
     kStopped,    // Assign & Check stopped on an error
     kCancelled,  // the save dialog was cancelled
     kFailed,     // no or unreadable templates, a refused name, or the file could not be written
+    kRefused,    // the generated model does not fit its file format (a block placed outside
+                 // the coordinates it takes): nothing written, the error was shown
 };
 
 struct GenerateResult {
@@ -55,7 +59,8 @@ struct GenerateResult {
     // The save dialog was cancelled or its name refused: the model changed
     // no further than the steps before the dialog. A journal records this.
     bool stopped_at_dialog = false;
-    std::set<std::string> missing_templates;  // asked for but not in the folder
+    std::set<std::string> missing_templates;    // asked for but not in the folder
+    std::vector<TemplateLines> template_lines;  // which template wrote which lines
     // What reading back the written text found; the file is written anyway.
     std::vector<sim::Problem> problems;
 };
@@ -77,8 +82,10 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
 // the expansion and wiring steps of generation on a prepared model.
 // `template_error` receives the message of a template that exists but cannot
 // be read; the text is then not to be written.
+// `lines`, when given, receives which template wrote which lines.
 std::string generate_text(Model& model, const std::string& program_dir, int simulink_version,
                           const std::string& output_path, std::set<std::string>* missing,
-                          std::string* template_error = nullptr);
+                          std::string* template_error = nullptr,
+                          std::vector<TemplateLines>* lines = nullptr);
 
 }  // namespace vantor

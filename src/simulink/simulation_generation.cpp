@@ -19,6 +19,15 @@ namespace {
 
 constexpr std::size_t kMostProblemsTold = 10;
 
+// Generation's road for a run: its errors are held, so that the run can tell
+// a refusal as its own message instead of as an error of the file.
+class HeldErrorsHost : public MemoryGenerationHost {
+  public:
+    using MemoryGenerationHost::MemoryGenerationHost;
+    void show_error(const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> errors;
+};
+
 bool has_elements(const Model& model) {
     for (int i = 1; i <= model.nobj; ++i) {
         if (!is_text_note(model.objs[static_cast<std::size_t>(i)])) return true;
@@ -86,18 +95,28 @@ SimulationGeneration generate_and_check(ModelWindowState& window,
         run.message = kNoElementsMessage;
         return run;
     }
-    MemoryGenerationHost generation(host);
-    const GenerateResult generated = generate_Click(
+    HeldErrorsHost generation(host);
+    GenerateResult generated = generate_Click(
         window, {request.program_dir, request.simulink_version, request.window_caption, ""},
         generation);
     run.assign = generated.assign;
+    run.missing_templates = std::move(generated.missing_templates);
+    // A model too large for its file is refused as Generate refuses it; any
+    // other error stops the run as it stops Generate.
+    if (generated.outcome == GenerateOutcome::kRefused) {
+        run.outcome = SimulationGenerationOutcome::kRefused;
+        run.message = generation.errors.back();
+        return run;
+    }
+    for (const std::string& error : generation.errors) host.show_error(error);
     if (generated.outcome != GenerateOutcome::kWritten) return run;
     run.outcome = SimulationGenerationOutcome::kRefused;
     try {
         run.diagram =
             sim::read_generated(generation.text, sim::generated_form(request.simulink_version));
     } catch (const std::exception& e) {
-        run.message = std::string("The generated diagram cannot be read back: ") + e.what();
+        run.message = "The generated diagram cannot be read back: " +
+                      read_error_message(e, generated.template_lines);
         return run;
     }
     if (auto why = refusal(window.model, run.diagram, run.elements)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ struct SimulationGeneration {
     std::vector<int> elements;  // kRefused: the elements the message is about, to select
     sim::Diagram diagram;       // kReady: what generation wrote, read back
     AssignOutcome assign = AssignOutcome::kCompleted;  // of the Assign & Check run, if any
+    std::set<std::string> missing_templates;           // asked for but not in the folder
 };
 
 // Everything Simulate does to a model window before its numerical run, for

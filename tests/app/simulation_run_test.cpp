@@ -159,6 +159,16 @@ TEST(SimulationRun, SettingsThatMakeNoRunAreRefusedBeforeItStarts) {
     EXPECT_EQ(run.outcome, SimulateOutcome::kBadSettings);
     EXPECT_NE(run.message.find("makes 1000000000000"), std::string::npos) << run.message;
     EXPECT_FALSE(opened);
+
+    // A step longer than the model's own stop time, which the settings
+    // dialog cannot compare with.
+    r.settings.fixed_step = 11;
+    const SimulationRun longer = simulate_model(window, r, host);
+    EXPECT_EQ(longer.outcome, SimulateOutcome::kBadSettings);
+    EXPECT_EQ(longer.message,
+              "The simulation cannot run: the fixed step 11 is longer than the run, which stops "
+              "at t = 10");
+    EXPECT_FALSE(opened);
 }
 
 TEST(SimulationRun, ADivergingDerivativeCausalityNamesTheStoreAndAdvises) {

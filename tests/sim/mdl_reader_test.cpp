@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "sim/read_error.h"
+
 namespace vantor::sim {
 namespace {
 
@@ -93,6 +95,44 @@ TEST(MdlReader, RejectsWhatTheTemplatesMayNotWrite) {
     expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" }\n"
                                "    Block { BlockType Scope Name \"1g\" }\n"),
                     "two blocks are named '1g'");
+}
+
+TEST(MdlReader, BoundsSectionNestingAndCoordinates) {
+    // Model and System are two levels; the rest fill up to the depth.
+    const auto nested = [](int depth) {
+        std::string open, close;
+        for (int k = 2; k < depth; ++k) {
+            open += "X { ";
+            close += "} ";
+        }
+        return model_file("    " + open + close + "\n");
+    };
+    const auto error = [](const std::string& text) -> std::string {
+        try {
+            read_mdl(text);
+        } catch (const std::runtime_error& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    EXPECT_EQ(error(nested(256)).find("nested"), std::string::npos) << error(nested(256));
+    EXPECT_NE(error(nested(257)).find("more than 256 nested sections"), std::string::npos);
+    EXPECT_NE(error(nested(100000)).find("more than 256 nested sections"), std::string::npos);
+
+    const auto block = [](const std::string& position) {
+        return model_file("    Block { BlockType Gain Name \"1g\" Position [" + position + "] }\n");
+    };
+    EXPECT_EQ(read_mdl(block("-32767, 0, 32767, 40")).blocks[0].position[2], 32767);
+    for (const char* position : {"32700, 40, 32768, 65", "-32768, 40, 0, 65"}) {
+        try {
+            read_mdl(block(position));
+            ADD_FAILURE() << "accepted " << position;
+        } catch (const FormatLimitError& e) {
+            EXPECT_EQ(e.line(), 6);
+            EXPECT_NE(std::string(e.what()).find("of block '1g' is outside the coordinates"),
+                      std::string::npos);
+        }
+    }
 }
 
 TEST(MdlReader, KeepsBlockTypesAndParametersForTheChecker) {

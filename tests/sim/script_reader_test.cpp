@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/read_error.h"
 #include "sim/test_scripts.h"
 
 namespace vantor::sim {
@@ -104,6 +105,24 @@ TEST(ScriptReader, KeepsTypesAndParametersNoGenerationKnowsForTheChecker) {
     EXPECT_EQ(block(d, "3l").params, (std::map<std::string, std::string>{{"Table", "[1 2]"}}));
     EXPECT_EQ(block(d, "4g").params,
               (std::map<std::string, std::string>{{"Gain", "2"}, {"Foo", "1"}}));
+}
+
+TEST(ScriptReader, BoundsBracketNestingAt256) {
+    const auto script = [](int depth) {
+        return "sys='m'; new_system(sys)\nadd_block('built-in/Gain',[sys '/g'],'Position'," +
+               std::string(static_cast<std::size_t>(depth), '[') + "1 2 3 4" +
+               std::string(static_cast<std::size_t>(depth), ']') + ")\n";
+    };
+    EXPECT_EQ(read_script(script(256), ScriptDialect::kCurrent).blocks[0].position[3], 4);
+    for (int depth : {257, 100000}) {
+        try {
+            read_script(script(depth), ScriptDialect::kCurrent);
+            ADD_FAILURE() << "accepted " << depth;
+        } catch (const ReadError& e) {
+            EXPECT_EQ(e.line(), 2);
+            EXPECT_EQ(std::string(e.what()), "script line 2: more than 256 nested brackets");
+        }
+    }
 }
 
 TEST(ScriptReader, NamesWhatItDoesNotKnow) {

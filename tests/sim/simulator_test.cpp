@@ -215,7 +215,8 @@ TEST_P(BothSolvers, StopAtTheFirstValueThatIsNotFinite) {
          "add_line(sys,'7x/1','sc/1')\n",
          "p", "the output of block 'p' became infinite at t = 0.5", 0.5},
         // x' = 1e300 x: the state overflows within the first step, while every
-        // output at an accepted step is still finite.
+        // output at an accepted step is still finite. The adaptive solver
+        // rejects that step instead (its error estimate is NaN): below.
         {"add_block('built-in/Integrator',[sys '/7x'],'InitialCondition','1')\n"
          "add_block('built-in/Gain',[sys '/k'],'Gain','1e300')\n"
          "add_block('built-in/Scope',[sys '/sc'])\n"
@@ -227,6 +228,11 @@ TEST_P(BothSolvers, StopAtTheFirstValueThatIsNotFinite) {
         SimulationOptions options = with_solver(GetParam());
         options.fixed_step = 0.1;
         const SimulationResult r = simulate(script(c.body), options);
+        if (c.end_time < 0 && GetParam() == SolverKind::kAdaptive) {
+            EXPECT_EQ(r.status, SimulationStatus::kStalled);
+            EXPECT_EQ(r.message, "the step size vanished at t = 0 (block '7x')");
+            continue;
+        }
         EXPECT_EQ(r.status, SimulationStatus::kNonFinite);
         EXPECT_EQ(r.block, c.block);
         EXPECT_EQ(r.message.rfind(c.says, 0), 0u) << r.message;
@@ -255,6 +261,40 @@ TEST(Simulator, StopsAdaptiveRunsAtAFiniteTimeBlowUp) {
     EXPECT_NEAR(r.end_time, 1, 1e-4);
     EXPECT_EQ(r.time.back(), r.end_time);
     EXPECT_EQ(r.message.rfind("the step size vanished at t = 1", 0), 0u) << r.message;
+}
+
+// A huge first step, or a slope that overflows at any step, makes odeint's
+// error estimate NaN (infinity less infinity): the step is rejected and
+// shrinks, so the run goes on or says that the step vanished.
+TEST(Simulator, RejectsAStepWhoseErrorEstimateIsNaN) {
+    struct Case {
+        const char* gain;
+        double stop;
+        SimulationStatus status;
+        const char* message;
+    };
+    const Case cases[] = {
+        // A stable run over so long a time is as long as the rows allow.
+        {"-1", 1e70, SimulationStatus::kRowLimit, "the run reached the limit of 1000 rows at t = "},
+        {"-1e308", 1, SimulationStatus::kStalled, "the step size vanished at t = 0 (block 'x')"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.gain);
+        const Diagram d = script(
+            "add_block('built-in/Integrator',[sys '/x'],'InitialCondition','1')\n"
+            "add_block('built-in/Gain',[sys '/k'],'Gain','" +
+            std::string(c.gain) +
+            "')\n"
+            "add_block('built-in/Scope',[sys '/sc'])\n"
+            "add_line(sys,'x/1','k/1'); add_line(sys,'k/1','x/1'); add_line(sys,'x/1','sc/1')\n");
+        SimulationOptions options;
+        options.stop_time = c.stop;
+        options.max_rows = 1000;
+        const SimulationResult r = simulate(d, options);
+        EXPECT_EQ(r.status, c.status) << r.message;
+        EXPECT_EQ(r.message.rfind(c.message, 0), 0u) << r.message;
+        for (double v : trace(r, "sc")) ASSERT_TRUE(std::isfinite(v));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Solvers, BothSolvers,
@@ -426,6 +466,13 @@ TEST(Simulator, RefusesUpFrontTimesAndStepsItCannotCountWith) {
         options.fixed_step = step;
         EXPECT_NE(refusal(options).find("the fixed step"), std::string::npos) << step;
     }
+    // A step longer than the run would take no step of its size.
+    SimulationOptions longer = with_solver(SolverKind::kFixed);
+    longer.stop_time = 1;
+    longer.fixed_step = 2e9;
+    EXPECT_EQ(refusal(longer), "the fixed step 2e+09 is longer than the run, which stops at t = 1");
+    longer.fixed_step = 1;
+    EXPECT_EQ(refusal(longer), "ran");
     // The first row and one per step, counted before the run.
     SimulationOptions options = with_solver(SolverKind::kFixed);
     options.stop_time = 1;

@@ -1,0 +1,237 @@
+// What generate and simulate refuse, and how: deep nesting in templates, steps
+// the solver cannot take, positions a .mdl file cannot hold, missing templates.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "cli_run.h"
+#include "model/file_reading.h"
+#include "model/file_saving.h"
+
+namespace vantor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CliRun;
+using test::run;
+using test::temp_path;
+
+const std::string kExamples = VANTOR_EXAMPLES_DIR;
+const std::string kData = VANTOR_DATA_DIR;
+
+std::string read(const std::string& path) {
+    return read_file_if_present(path, 1 << 26).value_or("");
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// A copy of the program folder with one template changed (or removed, when
+// `change` gives nothing back).
+std::string program_with(const std::string& name, const std::string& file,
+                         const std::function<std::string(std::string)>& change) {
+    const std::string folder = temp_path(name);
+    fs::remove_all(folder);
+    fs::copy(kData, folder, fs::copy_options::recursive);
+    const std::string path = folder + "/" + file;
+    const std::string text = change(read(path));
+    if (text.empty())
+        fs::remove(path);
+    else
+        save_file(path, text);
+    return folder;
+}
+
+std::string nested(int depth, const std::string& open, const std::string& inside,
+                   const std::string& close) {
+    std::string text;
+    for (int k = 0; k < depth; ++k) text += open;
+    text += inside;
+    for (int k = 0; k < depth; ++k) text += close;
+    return text;
+}
+
+// The R element's gain and its Position row nested `depth` deep.
+std::string gain_in_parentheses(int depth) {
+    return program_with("parens" + std::to_string(depth), "code3/R__.cod", [&](std::string t) {
+        return replaced(t, "#parameters#", nested(depth, "(", "#parameters#", ")"));
+    });
+}
+std::string position_in_brackets(int depth) {
+    return program_with("brackets" + std::to_string(depth), "code3/R__.cod", [&](std::string t) {
+        return replaced(t, "[#center#-15,#top#,#center#+15,#top#+30]",
+                        nested(depth, "[", "#center#-15,#top#,#center#+15,#top#+30", "]"));
+    });
+}
+
+struct Case {
+    std::string name;
+    std::string program;
+    std::vector<std::string> args;  // after the program folder
+    int code;
+    std::string fragment;  // on stderr; empty: stderr is empty
+    std::string absent;    // not on stderr
+};
+
+TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
+    const std::string rlc = temp_path("rlc.bgf");
+    ASSERT_EQ(
+        run({"--program-dir", kData, "causality", kExamples + "/series_rlc.bgf", "-o", rlc}).code,
+        kExitOk);
+    const std::string model = read(rlc);
+    // A capacitance so small that its slope overflows at any step.
+    const std::string tiny_c = temp_path("tiny_c.bgf");
+    save_file(tiny_c, replaced(model, "parameters = 1e-3 ", "parameters = 1e-308"));
+    // 330 constants after the circuit: element numbers up to 339.
+    const std::string big = temp_path("big.bgf");
+    {
+        const std::string first = model.substr(0, model.find("end\r\n") + 5);
+        const std::size_t objects_end = model.find("end\r\n", model.rfind("add_obj")) + 5;
+        std::string constants;
+        for (int k = 0; k < 330; ++k) constants += replaced(first, "type = Se_", "type = cst");
+        save_file(big, model.substr(0, objects_end) + constants + model.substr(objects_end));
+    }
+    const std::string csv = temp_path("out.csv");
+    const std::string script = temp_path("out.m");
+    const std::string mdl = temp_path("out.mdl");
+    const std::string no_scope =
+        program_with("no_scope", "code3/sco.cod", [](const std::string&) { return ""; });
+    const std::string empty_code3 = temp_path("empty_code3");
+    fs::remove_all(empty_code3);
+    fs::copy(kData, empty_code3, fs::copy_options::recursive);
+    fs::remove_all(empty_code3 + "/code3");
+    fs::create_directories(empty_code3 + "/code3");
+
+    const std::vector<Case> cases = {
+        // Nesting is bounded at 256, on every road, naming the template.
+        {"gain 256",
+         gain_in_parentheses(256),
+         {"generate", rlc, "-o", script, "--strict"},
+         0,
+         "",
+         ""},
+        {"gain 257",
+         gain_in_parentheses(257),
+         {"generate", rlc, "-o", script, "--strict"},
+         1,
+         "more than 256 nested parentheses",
+         ""},
+        {"gain 257 run",
+         gain_in_parentheses(257),
+         {"simulate", rlc, "-o", csv},
+         1,
+         "(template R__.cod): parameter Gain: expression '((((",
+         ""},
+        {"brackets 256",
+         position_in_brackets(256),
+         {"generate", rlc, "-o", script, "--strict"},
+         0,
+         "",
+         ""},
+        {"brackets 257",
+         position_in_brackets(257),
+         {"generate", rlc, "-o", script, "--strict"},
+         1,
+         "more than 256 nested brackets (template R__.cod, its line 2)",
+         ""},
+        {"brackets 257 run",
+         position_in_brackets(257),
+         {"simulate", rlc, "-o", csv},
+         1,
+         "more than 256 nested brackets (template R__.cod, its line 2)",
+         ""},
+        // A NaN error estimate shrinks the step; the verdict names the cause.
+        {"long run",
+         kData,
+         {"simulate", rlc, "--t-end", "1e70", "--max-rows", "1000", "-o", csv},
+         1,
+         "the run reached the limit of 1000 rows",
+         "NaN"},
+        {"tiny C",
+         kData,
+         {"simulate", tiny_c, "-o", csv},
+         1,
+         "the step size vanished at t = 0",
+         "NaN"},
+        // A fixed step longer than the run.
+        {"step over run",
+         kData,
+         {"simulate", rlc, "--t-end", "1", "--fixed-step", "2e9"},
+         2,
+         "the fixed step 2e+09 is longer than the run, which stops at t = 1",
+         ""},
+        {"step of the run",
+         kData,
+         {"simulate", rlc, "--t-end", "1", "--fixed-step", "1", "-o", csv},
+         0,
+         "",
+         ""},
+        // Positions past what a 2.09 file takes: both roads refuse alike.
+        {"big 2.09",
+         kData,
+         {"generate", big, "--simulink", "2", "-o", mdl},
+         1,
+         "too large for a Simulink 2.09 file: .mdl line",
+         ""},
+        {"big 2.09 run",
+         kData,
+         {"simulate", big, "--simulink", "2", "-o", csv},
+         1,
+         "the Position 32800 of block '328cst' is outside the coordinates a .mdl file takes",
+         ""},
+        {"big 2.2", kData, {"generate", big, "-o", script, "--strict"}, 0, "", ""},
+        // Missing templates count for --strict and are told by simulate too.
+        {"no scope",
+         no_scope,
+         {"generate", rlc, "-o", script},
+         0,
+         "warning: no template " + no_scope + "/code3/sco.cod",
+         ""},
+        {"no scope strict",
+         no_scope,
+         {"generate", rlc, "-o", script, "--strict"},
+         1,
+         "warning: no template",
+         ""},
+        {"no scope run",
+         no_scope,
+         {"simulate", rlc, "-o", csv},
+         0,
+         "warning: no template " + no_scope + "/code3/sco.cod",
+         ""},
+        {"empty code3 strict",
+         empty_code3,
+         {"generate", rlc, "-o", script, "--strict"},
+         1,
+         "warning: no template " + empty_code3 + "/code3/sta.cod",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(mdl);
+        std::vector<std::string> args = {"--program-dir", c.program};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.code, c.code) << r.err.substr(0, 2000);
+        if (c.fragment.empty()) {
+            EXPECT_EQ(r.err, "");
+        } else {
+            EXPECT_NE(r.err.find(c.fragment), std::string::npos) << r.err.substr(0, 2000);
+        }
+        if (!c.absent.empty()) {
+            EXPECT_EQ(r.err.find(c.absent), std::string::npos) << r.err;
+        }
+        // A refused generation writes nothing.
+        if (c.name == "big 2.09") {
+            EXPECT_FALSE(fs::exists(mdl));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantor
