@@ -24,6 +24,7 @@ struct Block {
     // Product Inputs ("2", "*/"); Fcn Expr (in u); Mux Inputs; Demux Outputs.
     std::map<std::string, std::string> params;
     std::array<int, 4> position{};  // [left top right bottom]
+    int line = 0;                   // the line of the file it was read from (0: not known)
 };
 
 struct Line {

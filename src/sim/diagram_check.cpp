@@ -26,7 +26,8 @@ void check_values(const Block& block, std::vector<Problem>& problems) {
             problems.push_back(
                 {Severity::kError,
                  "block '" + block.name + "': " + block.type + " blocks have no parameter " + name,
-                 {block.name}});
+                 {block.name},
+                 block.line});
             continue;
         }
         try {
@@ -39,7 +40,8 @@ void check_values(const Block& block, std::vector<Problem>& problems) {
         } catch (const std::runtime_error& e) {
             problems.push_back({Severity::kError,
                                 "block '" + block.name + "' parameter " + name + ": " + e.what(),
-                                {block.name}});
+                                {block.name},
+                                block.line});
         }
     }
 }

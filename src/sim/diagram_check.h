@@ -19,6 +19,7 @@ struct Problem {
     Severity severity = Severity::kError;
     std::string message;              // one sentence naming the blocks or the line
     std::vector<std::string> blocks;  // the blocks it concerns (see element_numbers)
+    int line = 0;  // a parameter problem: the line of its block in the file (0: none)
 
     bool operator==(const Problem&) const = default;
 };

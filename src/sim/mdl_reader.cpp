@@ -224,6 +224,7 @@ const Entry& required(const std::map<std::string, const Entry*>& entries, const 
 
 Block read_block(const Entry& section) {
     Block block;
+    block.line = section.line;
     std::vector<const Entry*> none;
     const auto entries = unique_entries(section, {}, &none);
     block.type = text(required(entries, "BlockType", section));

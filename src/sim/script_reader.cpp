@@ -55,6 +55,7 @@ class ScriptReader {
     bool at_statement_end() const { return at_end() || at(Kind::kEnd) || at(Kind::kSymbol, ","); }
 
     void statement() {
+        statement_line_ = at_end() ? 0 : tokens_[pos_].line;
         if (at_statement_end()) {
             ++pos_;
             return;
@@ -202,6 +203,7 @@ class ScriptReader {
         if (source.compare(0, prefix.size(), prefix) != 0)
             fail("block source '" + source + "' is not built-in");
         Block block;
+        block.line = statement_line_;
         block.type = block_type(dialect_, source.substr(prefix.size()));
         block.name = block_name(text(args, 1, "the block path"));
         if (find_block(block.name) != nullptr) fail("block '" + block.name + "' added twice");
@@ -262,7 +264,8 @@ class ScriptReader {
     std::vector<Token> tokens_;
     ScriptDialect dialect_;
     std::size_t pos_ = 0;
-    int nesting_ = 0;  // the '[' open at the read position
+    int statement_line_ = 0;  // the line of the statement being read
+    int nesting_ = 0;         // the '[' open at the read position
     std::map<std::string, Value> variables_;
     Diagram diagram_;
     std::unordered_map<std::string, std::size_t> block_index_;  // name -> index in blocks

@@ -155,6 +155,11 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     } catch (const std::runtime_error& e) {
         result.problems = {{sim::Severity::kError, read_error_message(e, lines), {}}};
     }
+    // A parameter the checker refuses is mended in the template that wrote it.
+    for (sim::Problem& problem : result.problems) {
+        const std::string where = problem.line > 0 ? template_at(lines, problem.line) : "";
+        if (!where.empty()) problem.message += " (" + where + ")";
+    }
     try {
         host.write_output(*chosen, bytes);
     } catch (const FileError& e) {

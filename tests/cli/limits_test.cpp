@@ -119,7 +119,7 @@ TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
          gain_in_parentheses(257),
          {"generate", rlc, "-o", script, "--strict"},
          1,
-         "more than 256 nested parentheses",
+         "more than 256 nested parentheses (template R__.cod, its line 2)",
          ""},
         {"gain 257 run",
          gain_in_parentheses(257),

@@ -100,6 +100,11 @@ TEST(DiagramCheck, ReportsTypesParametersAndValuesSimulinkWouldRefuse) {
     EXPECT_EQ(problems[4], "block 'l' has the unknown type 'Lookup'");
     EXPECT_EQ(problems[5], "block 'i': Integrator blocks have no parameter Gain");
     EXPECT_EQ(problems[6], "block 'g' is defined twice");
+    // A parameter's problem carries its block's line, for the template behind it.
+    const std::vector<Problem> found = check_diagram(d);
+    EXPECT_EQ(found[0].line, 2);  // after the line that makes the system
+    EXPECT_EQ(found[1].line, 3);
+    EXPECT_EQ(found[5].line, 0);  // a block that was not read from a file
 }
 
 TEST(GeneratedCheck, ReadsEachFormAndReportsWhatItCannotRead) {
