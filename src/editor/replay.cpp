@@ -17,6 +17,7 @@
 #include "model/element_kinds.h"
 #include "model/file_error.h"
 #include "model/library_reader.h"
+#include "model/message_word.h"
 
 namespace vantor {
 namespace {
@@ -48,18 +49,22 @@ void drag_palette_entry(AppState& app, const EditorEvent& e, const LineStop& sto
     try {
         entries = read_library(path);
     } catch (const FileError& error) {
-        stop(std::string("the library cannot be read: ") + error.what());
+        // The name comes from the journal: quoted as a message quotes a word.
+        stop("the library cannot be read: " + library_folder(app) + "/" + message_word(e.name) +
+             ".lib" +
+             (error.line() > 0 ? ", line " + std::to_string(error.line()) : std::string()) + ": " +
+             error.problem());
     }
     const int n = static_cast<int>(entries.size());
     if (e.value < 1 || e.value > n) {
-        stop("the palette " + e.name + " has no entry " + std::to_string(e.value) + " (it has " +
-             std::to_string(n) + ")");
+        stop("the palette " + message_word(e.name) + " has no entry " + std::to_string(e.value) +
+             " (it has " + std::to_string(n) + ")");
     }
     int k = e.value;
     if (is_con(entries[static_cast<std::size_t>(k) - 1])) {
         k = entries[static_cast<std::size_t>(k) - 1].auxil2;
         if (k < 1 || k > n) {
-            stop("entry " + std::to_string(e.value) + " of the palette " + e.name +
+            stop("entry " + std::to_string(e.value) + " of the palette " + message_word(e.name) +
                  " is a port of entry " + std::to_string(k) + ", which the palette does not have");
         }
     }

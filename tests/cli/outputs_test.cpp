@@ -39,6 +39,7 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
     save_file(dir + "j.jnl", "menu selectall\n");
     save_file(dir + "nul.jnl", std::string("menu co\0py\n", 11));
     save_file(dir + "long.jnl", "menu " + std::string(1 << 20, 'a') + "\n");
+    save_file(dir + "long_library.jnl", "drop " + std::string(5000, 'l') + " 1 0 0\n");
     fs::create_symlink(dir + "nowhere/x.bgf", dir + "dangling.bgf");
     fs::create_symlink(dir + "loop2.bgf", dir + "loop1.bgf");
     fs::create_symlink(dir + "loop1.bgf", dir + "loop2.bgf");
@@ -128,6 +129,11 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
              return std::vector<std::string>{"edit", d + "m.bgf", d + "long.jnl"};
          },
          kExitUsage, "unknown item \"" + std::string(200, 'a') + "\u2026\"", "", ""},
+        {"a library name of 5000 characters",
+         [](const std::string& d) {
+             return std::vector<std::string>{"edit", d + "m.bgf", d + "long_library.jnl"};
+         },
+         kExitUsage, "/" + std::string(200, 'l') + "\u2026.lib", "", ""},
         {"an argument of a megabyte",
          [](const std::string& d) {
              return std::vector<std::string>{"resave", d + "m.bgf", d + "out.bgf",
