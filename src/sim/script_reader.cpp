@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <unordered_map>
@@ -13,6 +14,10 @@
 namespace vantor::sim {
 
 namespace {
+
+// The largest block coordinate a script may give: far beyond any layout, well
+// inside an int.
+constexpr int kMostCoordinate = 1000000000;
 
 // A script value: a text, or a row of numbers (a Position).
 struct Value {
@@ -182,7 +187,13 @@ class ScriptReader {
             numbers = row.numbers;
         }
         if (numbers.size() != 4) fail("the Position of '" + block.name + "' needs 4 numbers");
-        for (int i = 0; i < 4; ++i) block.position[i] = static_cast<int>(numbers[i]);
+        for (int i = 0; i < 4; ++i) {
+            // A coordinate no int holds cannot be converted; it is the script's fault.
+            if (!(std::fabs(numbers[i]) <= kMostCoordinate))
+                fail("the Position of '" + block.name + "' has a coordinate beyond " +
+                     std::to_string(kMostCoordinate));
+            block.position[i] = static_cast<int>(numbers[i]);
+        }
     }
 
     void set_parameters(Block& block, const std::vector<Value>& args, std::size_t first) {

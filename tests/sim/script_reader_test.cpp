@@ -138,6 +138,8 @@ TEST(ScriptReader, NamesWhatItDoesNotKnow) {
         {"add_line(sys,'a/1','b')", "'b'"},
         {"add_block('built-in/Gain',[sys '/g'],'Position',[1 2 3])", "4 numbers"},
         {"add_block('built-in/Gain',[sys '/g'],'Position',[1 2 3 x])", "'x'"},
+        {"add_block('built-in/Gain',[sys '/g'],'Position',[1 2 3 4e300])", "beyond"},
+        {"add_block('built-in/Gain',[sys '/g'],'Position',[-3e9 2 3 4])", "beyond"},
         {"x = y", "'y'"},
         {"add_line(sys,'a/1','b/1", "line 2"},
         {"a = b'", "transpose"},
