@@ -9,64 +9,9 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "sim/expression_functions.h"
+
 namespace vantor::sim {
-
-namespace {
-
-// 0 for 0 (either sign), NaN for NaN.
-double sgn(double x) {
-    if (x > 0) return 1;
-    if (x < 0) return -1;
-    return x == 0 ? 0.0 : x;
-}
-
-struct Function {
-    std::string_view name;
-    int arity;
-    double (*unary)(double);
-    double (*binary)(double, double);
-    // Not a MATLAB function of the same meaning, so not for block parameters.
-    bool fcn_only = false;
-};
-
-// clang-format off
-const Function kFunctions[] = {
-    {"abs", 1, [](double x) { return std::fabs(x); }, nullptr},
-    {"acos", 1, [](double x) { return std::acos(x); }, nullptr},
-    {"asin", 1, [](double x) { return std::asin(x); }, nullptr},
-    {"atan", 1, [](double x) { return std::atan(x); }, nullptr},
-    {"atan2", 2, nullptr, [](double y, double x) { return std::atan2(y, x); }},
-    {"ceil", 1, [](double x) { return std::ceil(x); }, nullptr},
-    {"cos", 1, [](double x) { return std::cos(x); }, nullptr},
-    {"cosh", 1, [](double x) { return std::cosh(x); }, nullptr},
-    {"exp", 1, [](double x) { return std::exp(x); }, nullptr},
-    {"fabs", 1, [](double x) { return std::fabs(x); }, nullptr, true},
-    {"floor", 1, [](double x) { return std::floor(x); }, nullptr},
-    {"hypot", 2, nullptr, [](double x, double y) { return std::hypot(x, y); }},
-    {"ln", 1, [](double x) { return std::log(x); }, nullptr, true},
-    {"log", 1, [](double x) { return std::log(x); }, nullptr},
-    {"log10", 1, [](double x) { return std::log10(x); }, nullptr},
-    {"pow", 2, nullptr, [](double x, double y) { return std::pow(x, y); }, true},
-    {"power", 2, nullptr, [](double x, double y) { return std::pow(x, y); }},
-    // The remainder takes the sign of the dividend: rem(-7,3) is -1.
-    {"rem", 2, nullptr, [](double x, double y) { return std::fmod(x, y); }},
-    {"sgn", 1, sgn, nullptr, true},
-    {"sin", 1, [](double x) { return std::sin(x); }, nullptr},
-    {"sinh", 1, [](double x) { return std::sinh(x); }, nullptr},
-    {"sqrt", 1, [](double x) { return std::sqrt(x); }, nullptr},
-    {"tan", 1, [](double x) { return std::tan(x); }, nullptr},
-    {"tanh", 1, [](double x) { return std::tanh(x); }, nullptr},
-};
-// clang-format on
-
-const Function* find_function(std::string_view name) {
-    for (const Function& f : kFunctions) {
-        if (f.name == name) return &f;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 // Precedence climbing over the binary operators, with Simulink's Fcn levels
 // from the loosest: || && (== !=) (< > <= >=) (+ -) (* /). Then the prefix
@@ -305,21 +250,6 @@ class ExpressionParser {
             emit({Op::kCall2, 0, 0, nullptr, f.binary});
     }
 
-    static int operands(Op op) {
-        switch (op) {
-            case Op::kNumber:
-            case Op::kInput:
-                return 0;
-            case Op::kNegate:
-            case Op::kNot:
-            case Op::kSquare:
-            case Op::kCall1:
-                return 1;
-            default:
-                return 2;
-        }
-    }
-
     // Appends a step; one whose operands are all numbers is computed now, by
     // the same code that runs the program, so that folding cannot change a
     // result.
@@ -331,7 +261,7 @@ class ExpressionParser {
             --depth_;
             step.op = Op::kSquare;
         }
-        const int n = operands(step.op);
+        const int n = Expression::operands(step.op);
         depth_ = depth_ + 1 - static_cast<std::size_t>(n);
         out_.stack_size_ = std::max(out_.stack_size_, depth_);
         program.push_back(step);
@@ -359,107 +289,6 @@ class ExpressionParser {
 
 Expression Expression::parse(std::string_view text, bool fcn, const Workspace* workspace) {
     return ExpressionParser(text, fcn, workspace).parse();
-}
-
-double Expression::operator()(std::span<const double> u) const {
-    if (u.size() < inputs_read_)
-        throw std::out_of_range("the expression reads u(" + std::to_string(inputs_read_) +
-                                ") of an input of " + std::to_string(u.size()) + " elements");
-    return run(u.data());
-}
-
-double Expression::run(const double* u) const {
-    // Fcn blocks run at every stage of every step: the usual program keeps
-    // its values on the machine stack.
-    std::array<double, 32> small;
-    std::vector<double> large;
-    double* stack = small.data();
-    if (stack_size_ > small.size()) {
-        large.resize(stack_size_);
-        stack = large.data();
-    }
-    double* top = stack;  // the next free slot
-    auto truth = [](bool b) { return b ? 1.0 : 0.0; };
-    for (const Step& s : program_) {
-        switch (s.op) {
-            case Op::kNumber:
-                *top++ = s.value;
-                break;
-            case Op::kInput:
-                *top++ = u[s.index];
-                break;
-            case Op::kNegate:
-                top[-1] = -top[-1];
-                break;
-            case Op::kNot:
-                top[-1] = truth(top[-1] == 0);
-                break;
-            case Op::kSquare:
-                top[-1] *= top[-1];
-                break;
-            case Op::kCall1:
-                top[-1] = s.unary(top[-1]);
-                break;
-            case Op::kCall2:
-                --top;
-                top[-1] = s.binary(top[-1], top[0]);
-                break;
-            case Op::kAdd:
-                --top;
-                top[-1] += top[0];
-                break;
-            case Op::kSubtract:
-                --top;
-                top[-1] -= top[0];
-                break;
-            case Op::kMultiply:
-                --top;
-                top[-1] *= top[0];
-                break;
-            case Op::kDivide:
-                --top;
-                top[-1] /= top[0];
-                break;
-            case Op::kPower:
-                --top;
-                top[-1] = std::pow(top[-1], top[0]);
-                break;
-            case Op::kLess:
-                --top;
-                top[-1] = truth(top[-1] < top[0]);
-                break;
-            case Op::kLessEqual:
-                --top;
-                top[-1] = truth(top[-1] <= top[0]);
-                break;
-            case Op::kGreater:
-                --top;
-                top[-1] = truth(top[-1] > top[0]);
-                break;
-            case Op::kGreaterEqual:
-                --top;
-                top[-1] = truth(top[-1] >= top[0]);
-                break;
-            case Op::kEqual:
-                --top;
-                top[-1] = truth(top[-1] == top[0]);
-                break;
-            case Op::kNotEqual:
-                --top;
-                top[-1] = truth(top[-1] != top[0]);
-                break;
-            // Any value other than 0, NaN too, is true.
-            case Op::kAnd:
-                --top;
-                top[-1] = truth(top[-1] != 0 && top[0] != 0);
-                break;
-            case Op::kOr:
-                --top;
-                top[-1] = truth(top[-1] != 0 || top[0] != 0);
-                break;
-        }
-    }
-    return top[-1];
 }
 
 double evaluate(std::string_view text) {

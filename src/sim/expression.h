@@ -77,6 +77,8 @@ class Expression {
     friend class ExpressionParser;
 
     double run(const double* u) const;
+    // How many values step `op` takes from the stack.
+    static int operands(Op op);
 
     std::vector<Step> program_;
     std::size_t stack_size_ = 0;  // the most values the program holds at once
