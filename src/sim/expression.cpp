@@ -9,6 +9,7 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "model/message_word.h"
 #include "sim/expression_functions.h"
 
 namespace vantor::sim {
@@ -57,15 +58,8 @@ class ExpressionParser {
     [[noreturn]] void fail(const std::string& what) const {
         throw std::runtime_error("expression '" + shown() + "': " + what);
     }
-    // The expression as a message shows it: a long one is cut, on a whole
-    // UTF-8 character, so that a message stays readable.
-    std::string shown() const {
-        constexpr std::size_t kMostShown = 200;
-        if (text_.size() <= kMostShown) return std::string(text_);
-        std::size_t end = kMostShown;
-        while (end > 0 && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80) --end;
-        return std::string(text_.substr(0, end)) + "\u2026";
-    }
+    // The expression as a message quotes it: a long one is cut.
+    std::string shown() const { return message_word(text_); }
     // The character at the read position, whole when it is a UTF-8 sequence.
     std::string unexpected() const {
         std::size_t end = pos_ + 1;
