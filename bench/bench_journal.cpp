@@ -6,7 +6,7 @@
 #include <string>
 
 #include "display/window_load.h"
-#include "editor/replay.h"
+#include "journal/replay.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "display/window_load.h"
+#include "paint/window_painter.h"
 #include "shell/model_canvas.h"
-#include "shell/window_painter.h"
 
 namespace {
 
@@ -55,8 +55,8 @@ void BM_PaintWholeDrawing(benchmark::State& state) {
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        painter.fillRect(image.rect(), QColor::fromRgb(vantor::shell::kPaperRgb));
-        vantor::shell::paint_window(painter, window, vantor::shell::scroll_origin(window),
+        painter.fillRect(image.rect(), QColor::fromRgb(vantor::paint::kPaperRgb));
+        vantor::paint::paint_window(painter, window, vantor::paint::scroll_origin(window),
                                     image.rect());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());

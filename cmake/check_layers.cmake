@@ -1,12 +1,24 @@
-# Fails when a source file of a layer includes a header of a higher layer.
-# Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
-set(layers model sim causality window display simulink editor app cli shell)
+# Fails when a source file of a layer includes a header of a higher layer, a
+# core layer includes a Qt header, or the painting includes a widget's header.
+# Run as: cmake -DSOURCE_DIR=<src> -DWIDGET_HEADER_DIRS=<dirs> -P check_layers.cmake
+# From the bottom up. The core (model .. app) uses no GUI toolkit; paint uses
+# Qt GUI only; charts use Qt Widgets; cli and shell, the two programs, sit
+# side by side on top.
+set(layers model sim causality window display simulink editor journal app paint charts cli shell)
+set(core_layers model sim causality window display simulink editor journal app)
 set(errors "")
+
+# A widget's header is any header of the widget modules' include folders.
+set(widget_headers "")
+foreach(dir ${WIDGET_HEADER_DIRS})
+  file(GLOB names RELATIVE ${dir} ${dir}/Q*)
+  list(APPEND widget_headers ${names})
+endforeach()
+
 list(LENGTH layers count)
 math(EXPR last "${count} - 1")
 foreach(i RANGE ${last})
   list(GET layers ${i} layer)
-  # Layers at or above this one; cli and shell sit side by side on top.
   set(higher "")
   math(EXPR next "${i} + 1")
   if(next LESS_EQUAL last)
@@ -28,11 +40,21 @@ foreach(i RANGE ${last})
         string(APPEND errors "${file}: ${line} reaches up from ${layer} to ${target}\n")
       endif()
     endforeach()
-    if(NOT layer STREQUAL "shell")
+    list(FIND core_layers ${layer} in_core)
+    if(NOT in_core EQUAL -1)
       file(STRINGS ${file} qt REGEX "^#include <Q")
       if(qt)
-        string(APPEND errors "${file}: a Qt header below the shell\n")
+        string(APPEND errors "${file}: a Qt header in the core, below the Qt layers\n")
       endif()
+    elseif(layer STREQUAL "paint")
+      file(STRINGS ${file} qt REGEX "^#include <Q[A-Za-z]*>")
+      foreach(line ${qt})
+        string(REGEX REPLACE "^#include <(Q[A-Za-z]*)>.*" "\\1" header "${line}")
+        list(FIND widget_headers ${header} widget)
+        if(NOT widget EQUAL -1 OR header MATCHES "^Qt(Widgets|PrintSupport|Charts)$")
+          string(APPEND errors "${file}: ${line} is a widget's header; painting uses Qt GUI only\n")
+        endif()
+      endforeach()
     endif()
   endforeach()
 endforeach()

@@ -5,6 +5,7 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/display_text.h"
+#include "cli/offscreen_display.h"
 #include "display/redraw.h"
 #include "display/stored_int16.h"
 #include "display/window_load.h"
@@ -12,7 +13,7 @@
 #include "model/file_error.h"
 #include "model/message_word.h"
 #include "model/model_reader.h"
-#include "shell/drawing_file.h"
+#include "paint/drawing_file.h"
 
 namespace vantor {
 namespace {
@@ -94,7 +95,7 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
     }
     if (args.model_path.empty()) return usage_error(ctx, "render needs a MODEL", kUsage);
     if (args.out_path.empty()) return usage_error(ctx, "render needs -o OUT.png", kUsage);
-    if (!shell::picture_format_of(args.out_path)) {
+    if (!paint::picture_format_of(args.out_path)) {
         return usage_error(ctx, "the output must end in .png, .svg or .pdf", kUsage);
     }
 
@@ -120,7 +121,10 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
                 return kExitUsage;
         }
     }
-    shell::write_drawing(window, args.out_path);
+    {
+        const OffscreenGui gui;
+        paint::write_drawing(window, args.out_path);
+    }
     return code;
 }
 

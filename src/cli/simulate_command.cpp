@@ -8,9 +8,11 @@
 
 #include "app/byte_writer_stream.h"
 #include "app/simulation_run.h"
+#include "charts/plot_file.h"
 #include "cli/cli.h"
 #include "cli/command_io.h"
 #include "cli/commands.h"
+#include "cli/offscreen_display.h"
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
 #include "cli/template_warnings.h"
@@ -18,8 +20,6 @@
 #include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
-#include "shell/offscreen_widgets.h"
-#include "shell/plot_file.h"
 
 namespace vantor {
 namespace {
@@ -129,7 +129,7 @@ std::optional<std::string> parse(const std::vector<std::string>& argv, SimulateA
         return "--fixed-step and " + args.tolerance_option + " cannot be used together";
     }
     if (args.model_path.empty()) return "simulate needs a MODEL";
-    if (!args.plot_path.empty() && !shell::plot_file_format_of(args.plot_path)) {
+    if (!args.plot_path.empty() && !charts::plot_file_format_of(args.plot_path)) {
         return "--plot must end in .png or .svg";
     }
     for (const std::string* out : {&args.csv_path, &args.plot_path}) {
@@ -196,8 +196,8 @@ int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& argv) {
     // A stopped run still shows what it computed up to where it stopped.
     const auto write_plot = [&] {
         if (keep() && !args.plot_path.empty()) {
-            const shell::OffscreenWidgets widgets;
-            shell::write_plot_file(run, args.plot_path);
+            const OffscreenWidgets widgets;
+            charts::write_plot_file(run, args.plot_path);
         }
     };
     if (csv_to_stdout) {

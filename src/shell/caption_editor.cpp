@@ -6,7 +6,7 @@
 #include <QTextCursor>
 
 #include "model/cp1252.h"
-#include "shell/qt_text.h"
+#include "paint/qt_text.h"
 
 namespace vantor::shell {
 
@@ -31,7 +31,7 @@ CaptionEditor::CaptionEditor(Forward forward, QWidget* canvas)
 }
 
 QString CaptionEditor::shown_text(const std::string& cp1252) {
-    return caption_lines(cp1252).join(QLatin1Char('\n'));
+    return paint::caption_lines(cp1252).join(QLatin1Char('\n'));
 }
 
 std::string CaptionEditor::box_text(const QString& shown) {
@@ -40,20 +40,20 @@ std::string CaptionEditor::box_text(const QString& shown) {
     return utf8_to_cp1252(text.toStdString());
 }
 
-void CaptionEditor::follow(const TextBox& box, ViewOrigin origin, double zoom) {
+void CaptionEditor::follow(const TextBox& box, paint::ViewOrigin origin, double zoom) {
     if (!box.visible || !forward_) {
         if (isVisible()) hide();
         return;
     }
     following_ = true;
-    const QRect at(to_pixels(box.left - origin.x), to_pixels(box.top - origin.y),
-                   to_pixels(box.width), to_pixels(box.height));
+    const QRect at(paint::to_pixels(box.left - origin.x), paint::to_pixels(box.top - origin.y),
+                   paint::to_pixels(box.width), paint::to_pixels(box.height));
     setGeometry(
         zoom == 1
             ? at
             : QRectF(at.x() * zoom, at.y() * zoom, at.width() * zoom, at.height() * zoom).toRect());
     const QFont font =
-        control_font(box.font_name, static_cast<float>(box.font_size * zoom), box.bold);
+        paint::control_font(box.font_name, static_cast<float>(box.font_size * zoom), box.bold);
     if (this->font() != font) setFont(font);
     // Text the user typed comes back unchanged: leave the cursor alone then.
     if (box_text(toPlainText()) != box.text) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editor/events.h"
-#include "shell/glyph_painter.h"
+#include "paint/glyph_painter.h"
 #include "window/controls.h"
 
 namespace vantor::shell {
@@ -24,7 +24,7 @@ class CaptionEditor : public QPlainTextEdit {
     // Brings the editor in line with the box: shown over its rectangle (as
     // seen from `origin` at `zoom`) with its text and font, or hidden;
     // focused when the box asks for the focus.
-    void follow(const TextBox& box, ViewOrigin origin, double zoom = 1);
+    void follow(const TextBox& box, paint::ViewOrigin origin, double zoom = 1);
 
     // The window is gone: hidden, and nothing more is sent.
     void detach();

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <optional>
 
-#include "editor/journal_reader.h"
-#include "editor/journal_writer.h"
+#include "journal/journal_reader.h"
+#include "journal/journal_writer.h"
 #include "model/file_error.h"
 
 namespace vantor::shell {

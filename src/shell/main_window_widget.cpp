@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/glyph_painter.h"
+#include "paint/glyph_painter.h"
 #include "shell/help_menu.h"
 #include "shell/library_label_widget.h"
 #include "shell/model_window_widget.h"
@@ -75,7 +75,7 @@ void MainWindowWidget::sync_labels() {
         if (!listed) continue;
         label->setText(QString::fromStdString(wanted[i].caption));
         label->adjustSize();
-        label->move(to_pixels(wanted[i].left), to_pixels(wanted[i].top));
+        label->move(paint::to_pixels(wanted[i].left), paint::to_pixels(wanted[i].top));
     }
 }
 
@@ -124,7 +124,7 @@ void MainWindowWidget::show_palette(int i) {
     auto& widget = palettes_[static_cast<std::size_t>(i)];
     if (!widget) widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
     widget->setWindowTitle(QString::fromStdString(palette->caption));
-    widget->move(to_pixels(palette->left), to_pixels(palette->top));
+    widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
     widget->show();
     widget->raise();
     widget->activateWindow();

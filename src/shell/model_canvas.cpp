@@ -17,10 +17,10 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "paint/window_painter.h"
 #include "shell/caption_editor.h"
 #include "shell/element_drag.h"
 #include "shell/pointer_cursor.h"
-#include "shell/window_painter.h"
 #include "shell/zoomed_view.h"
 
 namespace vantor::shell {
@@ -35,9 +35,9 @@ constexpr int kFrameTwipsY = 675;
 // Beyond this many changed places one rectangle around them all is cheaper.
 constexpr std::size_t kMostRepaintRects = 64;
 
-QRect bar_rect(const ScrollBar& bar, ViewOrigin origin) {
-    return QRect(to_pixels(bar.left - origin.x), to_pixels(bar.top - origin.y),
-                 to_pixels(bar.width), to_pixels(bar.height));
+QRect bar_rect(const ScrollBar& bar, paint::ViewOrigin origin) {
+    return QRect(paint::to_pixels(bar.left - origin.x), paint::to_pixels(bar.top - origin.y),
+                 paint::to_pixels(bar.width), paint::to_pixels(bar.height));
 }
 
 QScrollBar* make_bar(Qt::Orientation orientation, QWidget* parent) {
@@ -76,9 +76,9 @@ ModelCanvas::ModelCanvas(const ModelWindow& window, Forward forward, QWidget* pa
     connect(vbar_, &QScrollBar::valueChanged, this,
             [this](int value) { scrolled(EventKind::kVScroll, value); });
     resize(client_pixels(window.viewport));
-    painted_ = picture_of(window, size());
+    painted_ = paint::picture_of(window, size());
     place_bars();
-    caption_->follow(window.Text1, scroll_origin(window));
+    caption_->follow(window.Text1, paint::scroll_origin(window));
     setCursor(pointer_cursor(window.MousePointer));
     shown_pointer_ = window.MousePointer;
 }
@@ -89,8 +89,8 @@ QSizeF ModelCanvas::outer_twips(QSize client, double zoom) {
 }
 
 QSize ModelCanvas::client_pixels(const Viewport& viewport) {
-    return QSize(std::max(0, to_pixels(viewport.width - kFrameTwipsX)),
-                 std::max(0, to_pixels(viewport.height - kFrameTwipsY)));
+    return QSize(std::max(0, paint::to_pixels(viewport.width - kFrameTwipsX)),
+                 std::max(0, paint::to_pixels(viewport.height - kFrameTwipsY)));
 }
 
 void ModelCanvas::detach() {
@@ -101,8 +101,8 @@ void ModelCanvas::detach() {
 
 void ModelCanvas::refresh() {
     if (window_ == nullptr) return;
-    CanvasPicture now = picture_of(*window_, size());
-    const Repaint repaint = changed_area(painted_, now);
+    paint::CanvasPicture now = paint::picture_of(*window_, size());
+    const paint::Repaint repaint = paint::changed_area(painted_, now);
     if (repaint.whole) {
         update();
     } else if (repaint.rects.size() > kMostRepaintRects) {
@@ -112,7 +112,7 @@ void ModelCanvas::refresh() {
     }
     painted_ = std::move(now);
     place_bars();
-    caption_->follow(window_->Text1, scroll_origin(*window_), zoom());
+    caption_->follow(window_->Text1, paint::scroll_origin(*window_), zoom());
     if (window_->MousePointer != shown_pointer_) {
         shown_pointer_ = window_->MousePointer;
         setCursor(pointer_cursor(shown_pointer_));
@@ -123,11 +123,11 @@ void ModelCanvas::place_bars() {
     if (window_ == nullptr) return;
     const Viewport& viewport = window_->viewport;
     if (zoom_percent_ == kActualSize) {
-        const ViewOrigin origin = scroll_origin(*window_);
+        const paint::ViewOrigin origin = paint::scroll_origin(*window_);
         hbar_->setGeometry(bar_rect(viewport.HScroll1, origin));
         vbar_->setGeometry(bar_rect(viewport.VScroll1, origin));
-        corner_->setGeometry(to_pixels(viewport.label1_left - origin.x),
-                             to_pixels(viewport.label1_top - origin.y), vbar_->width(),
+        corner_->setGeometry(paint::to_pixels(viewport.label1_left - origin.x),
+                             paint::to_pixels(viewport.label1_top - origin.y), vbar_->width(),
                              hbar_->height());
     } else {
         const EdgeBars bars = edge_bars(size());
@@ -166,10 +166,11 @@ void ModelCanvas::send_size() {
 
 void ModelCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), QColor::fromRgb(kPaperRgb));
+    painter.fillRect(event->rect(), QColor::fromRgb(paint::kPaperRgb));
     if (window_ == nullptr) return;
     apply_zoom(painter, zoom());
-    paint_window(painter, *window_, scroll_origin(*window_), from_screen(event->rect(), zoom()));
+    paint::paint_window(painter, *window_, paint::scroll_origin(*window_),
+                        from_screen(event->rect(), zoom()));
 }
 
 void ModelCanvas::resizeEvent(QResizeEvent* event) {

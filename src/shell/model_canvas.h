@@ -9,7 +9,7 @@
 #include "editor/events.h"
 #include "editor/pointer_router.h"
 #include "editor/zoom.h"
-#include "shell/canvas_picture.h"
+#include "paint/canvas_picture.h"
 #include "window/model_window.h"
 
 class QScrollBar;
@@ -111,7 +111,7 @@ class ModelCanvas : public QWidget {
     QScrollBar* vbar_;
     QWidget* corner_;
     CaptionEditor* caption_;
-    CanvasPicture painted_;
+    paint::CanvasPicture painted_;
     int shown_pointer_ = 0;
     int zoom_percent_ = kActualSize;
     int wheel_rest_ = 0;       // wheel turns short of a whole notch

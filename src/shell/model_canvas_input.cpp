@@ -19,10 +19,10 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "paint/window_painter.h"
 #include "shell/caption_editor.h"
 #include "shell/element_drag.h"
 #include "shell/pointer_cursor.h"
-#include "shell/window_painter.h"
 #include "shell/zoomed_view.h"
 
 namespace vantor::shell {

@@ -10,8 +10,8 @@
 #include "display/redraw.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
-#include "shell/drawing_file.h"
-#include "shell/model_print.h"
+#include "paint/drawing_file.h"
+#include "paint/model_print.h"
 
 namespace vantor::shell {
 
@@ -58,8 +58,8 @@ QString print_page(QPrinter& printer, const ModelWindow& window) {
     printer.setCopyCount(1);
     QPainter painter;
     if (!painter.begin(&printer)) return printer_reason(printer);
-    use_twips(painter);
-    print_drawing(painter, window);
+    paint::use_twips(painter);
+    paint::print_drawing(painter, window);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return printer_reason(printer);
     }
@@ -112,10 +112,10 @@ bool export_picture_Click(ModelDocument& document, Ports& ports) {
          document.dialog_folder, stem + ".png", false, true});
     if (!path) return false;
     bring_drawing_up_to_date(document);
-    const std::optional<PictureFormat> format = picture_format_of(*path);
+    const std::optional<paint::PictureFormat> format = paint::picture_format_of(*path);
     try {
         if (!format) throw FileError(*path, "the name ends in none of .png, .svg and .pdf");
-        save_file(*path, picture_bytes(document.window, *format));
+        save_file(*path, paint::picture_bytes(document.window, *format));
         return true;
     } catch (const FileError& e) {
         ports.message_box({std::string("The picture could not be written: ") + e.what(),

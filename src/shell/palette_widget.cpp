@@ -17,9 +17,9 @@
 #include "app/element_summary.h"
 #include "app/palette.h"
 #include "model/text.h"
+#include "paint/glyph_painter.h"
+#include "paint/qt_text.h"
 #include "shell/element_drag.h"
-#include "shell/glyph_painter.h"
-#include "shell/qt_text.h"
 
 namespace vantor::shell {
 
@@ -49,7 +49,7 @@ void PaletteWidget::fit_to_entries() {
     QRect extent;
     for (int i = 1; i <= kPaletteEntries; ++i) {
         const Glyph& glyph = palette_.image1[static_cast<std::size_t>(i)];
-        if (glyph.visible) extent |= glyph_rect(glyph);
+        if (glyph.visible) extent |= paint::glyph_rect(glyph);
     }
     if (extent.isEmpty()) return;
     fitted_ = true;
@@ -61,7 +61,7 @@ int PaletteWidget::glyph_at(QPoint pos) const {
     // The glyph painted last lies on top.
     for (int i = kPaletteEntries; i >= 1; --i) {
         const Glyph& glyph = palette_.image1[static_cast<std::size_t>(i)];
-        if (glyph.visible && glyph_rect(glyph).contains(pos)) return i;
+        if (glyph.visible && paint::glyph_rect(glyph).contains(pos)) return i;
     }
     return 0;
 }
@@ -80,8 +80,8 @@ bool PaletteWidget::event(QEvent* event) {
             QToolTip::hideText();
         } else {
             // The description files are Windows-1252, as the models are.
-            QToolTip::showText(help->globalPos(), caption_lines(summary).join(QLatin1Char(' ')),
-                               this);
+            QToolTip::showText(help->globalPos(),
+                               paint::caption_lines(summary).join(QLatin1Char(' ')), this);
         }
         return true;
     }
@@ -94,7 +94,7 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
     // Entries past the library's end keep what they showed before, so every
     // visible glyph is painted, not only the first entries().
     for (int i = 1; i <= kPaletteEntries; ++i) {
-        paint_glyph(painter, palette_.image1[static_cast<std::size_t>(i)], paper);
+        paint::paint_glyph(painter, palette_.image1[static_cast<std::size_t>(i)], paper);
     }
 }
 
@@ -119,13 +119,13 @@ void PaletteWidget::start_drag(int entry) {
     palette_.image1_DragOver(app_, entry);
 
     const Glyph& glyph = palette_.image1[static_cast<std::size_t>(entry)];
-    const QRect rect = glyph_rect(glyph);
+    const QRect rect = paint::glyph_rect(glyph);
     QPixmap picture(rect.size().expandedTo(QSize(1, 1)));
     picture.fill(Qt::transparent);
     {
         QPainter painter(&picture);
         painter.translate(-rect.topLeft());
-        paint_glyph(painter, glyph, palette().color(QPalette::Window));
+        paint::paint_glyph(painter, glyph, palette().color(QPalette::Window));
     }
 
     auto* data = new QMimeData;

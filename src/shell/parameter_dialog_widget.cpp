@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "model/cp1252.h"
-#include "shell/qt_text.h"
+#include "paint/qt_text.h"
 
 namespace vantor::shell {
 
@@ -21,7 +21,7 @@ QRect pixels(const TwipsRect& r) {
 }
 
 QString from_model(const std::string& cp1252) {
-    return to_display_text(cp1252_to_utf8(cp1252));
+    return paint::to_display_text(cp1252_to_utf8(cp1252));
 }
 
 std::string to_model(const QString& text) {

@@ -6,22 +6,23 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "shell/glyph_painter.h"
-#include "shell/window_painter.h"
+#include "paint/glyph_painter.h"
+#include "paint/window_painter.h"
 
 namespace vantor::shell {
 
 QImage clipboard_image(const ClipboardPicture& picture) {
-    const QSize size(std::max(1, to_pixels(picture.width)), std::max(1, to_pixels(picture.height)));
+    const QSize size(std::max(1, paint::to_pixels(picture.width)),
+                     std::max(1, paint::to_pixels(picture.height)));
     QImage image(size, QImage::Format_RGB32);
-    const QColor paper = QColor::fromRgb(kPaperRgb);
+    const QColor paper = QColor::fromRgb(paint::kPaperRgb);
     image.fill(paper);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const LineControl& line : picture.lines) paint_line(painter, line);
+    for (const LineControl& line : picture.lines) paint::paint_line(painter, line);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    FontBook fonts;
-    for (const Glyph& glyph : picture.glyphs) paint_glyph(painter, glyph, paper, {}, fonts);
+    paint::FontBook fonts;
+    for (const Glyph& glyph : picture.glyphs) paint::paint_glyph(painter, glyph, paper, {}, fonts);
     return image;
 }
 

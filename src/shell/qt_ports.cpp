@@ -7,10 +7,10 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "paint/qt_text.h"
 #include "shell/about_dialog.h"
 #include "shell/file_filter.h"
 #include "shell/help_viewer.h"
-#include "shell/qt_text.h"
 
 namespace vantor::shell {
 
@@ -84,7 +84,7 @@ MessageAnswer QtPorts::message_box(const MessageRequest& request) {
     const bool question = request.buttons == MessageButtons::kYesNoCancel;
     const QMessageBox::Icon icon = message_icon(request);
     QMessageBox box(
-        icon, kTitle, to_display_text(request.text),
+        icon, kTitle, paint::to_display_text(request.text),
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
         QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
@@ -140,7 +140,7 @@ void QtPorts::show_help(const std::string& file, HelpPage page) {
 }
 
 void QtPorts::show_about(const std::string& text) {
-    AboutDialog about(to_display_text(text), QApplication::activeWindow());
+    AboutDialog about(paint::to_display_text(text), QApplication::activeWindow());
     about.exec();
 }
 

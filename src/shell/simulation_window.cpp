@@ -14,10 +14,10 @@
 
 #include "app/ports.h"
 #include "app/simulation_recorder.h"
+#include "charts/plot_file.h"
+#include "charts/simulation_chart.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
-#include "shell/plot_file.h"
-#include "shell/simulation_chart.h"
 #include "shell/simulation_csv_file.h"
 
 namespace vantor::shell {
@@ -89,7 +89,7 @@ class PlotView : public QChartView {
 
 QString readout_text(const SimulationRun& run, std::size_t plot, double t) {
     if (plot >= run.plots.size() || run.time.empty()) return {};
-    const std::size_t i = nearest_sample(run.time, t);
+    const std::size_t i = charts::nearest_sample(run.time, t);
     QString text = QStringLiteral("t = %1").arg(number(run.time[i]));
     for (const PlotSignal& signal : run.plots[plot].signals) {
         if (i >= signal.values.size()) continue;
@@ -151,15 +151,15 @@ void SimulationWindow::show_run(const SimulationRun& run,
     run_ = std::make_shared<const SimulationRun>(run);
     csv_ = std::move(csv);
     for (std::size_t p = 0; p < run_->plots.size(); ++p) {
-        QChart* chart = make_plot_chart(run_->plots[p], run_->time);
-        refine_on_zoom(*chart, run_, p, row_reader());
+        QChart* chart = charts::make_plot_chart(run_->plots[p], run_->time);
+        charts::refine_on_zoom(*chart, run_, p, row_reader());
         charts_->addWidget(new PlotView(chart, [this, p](double t) { show_readout(p, t); }));
     }
     readout_->clear();
     update_title();
 }
 
-RowReader SimulationWindow::row_reader() const {
+charts::RowReader SimulationWindow::row_reader() const {
     if (csv_ == nullptr) return {};
     return [csv = csv_](double from, double to, std::vector<double>& time,
                         std::vector<std::vector<double>>& columns) {
@@ -209,12 +209,12 @@ bool SimulationWindow::export_csv() {
 
 bool SimulationWindow::export_png() {
     return export_file("Export PNG", "PNG Pictures (*.png)|*.png|", ".png",
-                       [this](const auto& path) { write_plot_file(*run_, path); });
+                       [this](const auto& path) { charts::write_plot_file(*run_, path); });
 }
 
 bool SimulationWindow::export_svg() {
     return export_file("Export SVG", "SVG Pictures (*.svg)|*.svg|", ".svg",
-                       [this](const auto& path) { write_plot_file(*run_, path); });
+                       [this](const auto& path) { charts::write_plot_file(*run_, path); });
 }
 
 }  // namespace vantor::shell

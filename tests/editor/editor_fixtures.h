@@ -8,7 +8,7 @@
 
 #include "display/redraw.h"
 #include "editor/editor_host.h"
-#include "editor/state_file.h"
+#include "journal/state_file.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "edit_fixtures.h"
-#include "editor/replay.h"
+#include "journal/replay.h"
 #include "simulink/block_captions.h"
 #include "test_scratch.h"
 

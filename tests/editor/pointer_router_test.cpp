@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/dispatch.h"
-#include "editor/journal_writer.h"
 #include "editor_fixtures.h"
+#include "journal/journal_writer.h"
 
 namespace vantor {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "display/window_load.h"
-#include "editor/replay.h"
-#include "editor/state_file.h"
 #include "editor_fixtures.h"
+#include "journal/replay.h"
+#include "journal/state_file.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 

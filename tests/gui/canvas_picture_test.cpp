@@ -1,4 +1,4 @@
-#include "shell/canvas_picture.h"
+#include "paint/canvas_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +6,15 @@
 
 #include "display/redraw.h"
 #include "display/viewport.h"
-#include "shell/control_bounds.h"
+#include "paint/control_bounds.h"
 #include "window/window_builder.h"
 
 namespace vantor::test {
 namespace {
 
-using shell::CanvasPicture;
-using shell::changed_area;
-using shell::picture_of;
+using paint::CanvasPicture;
+using paint::changed_area;
+using paint::picture_of;
 
 const QSize kView(480, 210);
 
@@ -38,17 +38,17 @@ struct Repainted : ::testing::Test {
     }
     bool covers(const QRect& rect) const { return (covered & rect) == QRegion(rect); }
     static QRect glyph(const CanvasPicture& p, int i) {
-        return shell::glyph_bounds(p.glyphs[static_cast<std::size_t>(i) - 1], p.origin);
+        return paint::glyph_bounds(p.glyphs[static_cast<std::size_t>(i) - 1], p.origin);
     }
     static QRect line(const CanvasPicture& p, int j, int n) {
-        return shell::line_bounds(p.bonds[static_cast<std::size_t>(j) - 1][n], p.origin);
+        return paint::line_bounds(p.bonds[static_cast<std::size_t>(j) - 1][n], p.origin);
     }
     bool spares_far_glyph() const { return !covered.intersects(glyph(before, far)); }
 
     WindowBuilder w;
     int a = 0, b = 0, far = 0, bond = 0;
     CanvasPicture before, after;
-    shell::Repaint area;
+    paint::Repaint area;
     QRegion covered;
 };
 
@@ -92,7 +92,7 @@ TEST_F(Repainted, AnElementAppendedOrGone) {
 TEST_F(Repainted, TheSelectionRectangleShown) {
     w.window.sector = RectangleShape{150, 150, 900, 600, true};
     repaint();
-    EXPECT_TRUE(covers(shell::sector_bounds(w.window.sector, {})));
+    EXPECT_TRUE(covers(paint::sector_bounds(w.window.sector, {})));
     EXPECT_TRUE(spares_far_glyph());
 }
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "editor/journal_reader.h"
 #include "gui/program_folder.h"
+#include "journal/journal_reader.h"
 #include "model/file_error.h"
 #include "shell/command_line.h"
 

@@ -8,15 +8,15 @@
 #include "display/redraw.h"
 #include "display/viewport.h"
 #include "gui/recording_painter.h"
-#include "shell/glyph_painter.h"
-#include "shell/window_painter.h"
+#include "paint/glyph_painter.h"
+#include "paint/window_painter.h"
 #include "window/window_builder.h"
 
 namespace vantor::test {
 namespace {
 
-using shell::paint_window;
-using shell::scroll_origin;
+using paint::paint_window;
+using paint::scroll_origin;
 
 constexpr double kClose = 0.01;  // pixels
 
@@ -67,7 +67,7 @@ const DrawnText* drawn_text(const Drawing& device, const QString& text) {
 }
 
 int ascent() {
-    return QFontMetrics(shell::glyph_font()).ascent();
+    return QFontMetrics(paint::glyph_font()).ascent();
 }
 
 // Two one-letter glyphs 3000 twips apart, as a loaded model shows them:
@@ -193,7 +193,7 @@ TEST(PaintWindow, GlyphCaptionsStandAtTheirCornerInTheirColourAndFont) {
 }
 
 TEST(PaintWindow, TheGlyphFontHasTheWidthTheGlyphMetricsAssume) {
-    const QFont font = shell::glyph_font();
+    const QFont font = paint::glyph_font();
     // 120 twips a character and 225 a line: 8 and 15 pixels.
     EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMM")), 80)
         << QFontInfo(font).family().toStdString();

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editor/journal_writer.h"
+#include "journal/journal_writer.h"
 
 namespace vantor {
 namespace {

@@ -24,10 +24,10 @@
 #include "display/window_load.h"
 #include "gui/program_folder.h"
 #include "model/model_reader.h"
-#include "shell/model_print.h"
+#include "paint/model_print.h"
+#include "paint/qt_text.h"
 #include "shell/model_printing.h"
 #include "shell/qt_ports.h"
-#include "shell/qt_text.h"
 
 namespace vantor::test {
 namespace {
@@ -76,7 +76,7 @@ TEST(Printing, APdfPageHoldsEveryCaptionAndInkOnEveryBond) {
         const QString text = tool_output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         for (int i = 1; i <= window.model.nobj; ++i) {
             for (const QString& line :
-                 shell::caption_lines(window.image1[static_cast<std::size_t>(i)].caption)) {
+                 paint::caption_lines(window.image1[static_cast<std::size_t>(i)].caption)) {
                 if (!line.trimmed().isEmpty()) {
                     EXPECT_TRUE(text.contains(line.trimmed())) << i;
                 }
@@ -149,7 +149,7 @@ TEST(Printing, TheRenderedSvgHoldsEveryShownBondLineAtItsPlace) {
 
         AppState app;
         const ModelWindow window = opened(model, app);
-        const QRectF extent = shell::printed_extent(window);
+        const QRectF extent = paint::printed_extent(window);
         const double left = std::floor(extent.left() - 300);
         const double top = std::floor(extent.top() - 300);
         std::size_t shown = 0;

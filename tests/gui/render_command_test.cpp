@@ -14,9 +14,9 @@
 #include "editor/window_causality.h"
 #include "gui/program_folder.h"
 #include "model/model_reader.h"
-#include "shell/control_bounds.h"
-#include "shell/drawing_file.h"
-#include "shell/drawing_picture.h"
+#include "paint/control_bounds.h"
+#include "paint/drawing_file.h"
+#include "paint/drawing_picture.h"
 
 namespace vantor::test {
 namespace {
@@ -60,7 +60,7 @@ bool paper_only(const QImage& image, const QRect& area) {
 
 // A PNG is the printed picture at the screen's scale.
 QImage printed_png(const ModelWindow& window) {
-    const std::string bytes = shell::picture_bytes(window, shell::PictureFormat::kPng);
+    const std::string bytes = paint::picture_bytes(window, paint::PictureFormat::kPng);
     return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                             static_cast<int>(bytes.size()), "PNG");
 }
@@ -90,10 +90,10 @@ TEST(RenderCommand, EveryExampleRendersItsWindowsDrawingAfterAssignAndCheck) {
         EXPECT_EQ(argb(written), argb(printed_png(window)));
         // Cropped: the margin is paper, and the drawing reaches into the
         // pixels next to it on every side.
-        const QRect inside = written.rect().adjusted(shell::kRenderMargin, shell::kRenderMargin,
-                                                     -shell::kRenderMargin, -shell::kRenderMargin);
-        EXPECT_TRUE(paper_only(written, QRect(0, 0, written.width(), shell::kRenderMargin)));
-        EXPECT_TRUE(paper_only(written, QRect(0, 0, shell::kRenderMargin, written.height())));
+        const QRect inside = written.rect().adjusted(paint::kRenderMargin, paint::kRenderMargin,
+                                                     -paint::kRenderMargin, -paint::kRenderMargin);
+        EXPECT_TRUE(paper_only(written, QRect(0, 0, written.width(), paint::kRenderMargin)));
+        EXPECT_TRUE(paper_only(written, QRect(0, 0, paint::kRenderMargin, written.height())));
         EXPECT_FALSE(paper_only(written, inside.adjusted(0, 0, 0, 4 - inside.height())));
         EXPECT_FALSE(paper_only(written, inside.adjusted(0, 0, 4 - inside.width(), 0)));
         EXPECT_FALSE(paper_only(written, inside.adjusted(0, inside.height() - 4, 0, 0)));

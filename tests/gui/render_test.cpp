@@ -14,8 +14,9 @@
 #include "app/app_fakes.h"
 #include "gui/program_folder.h"
 #include "gui/recording_painter.h"
+#include "paint/glyph_painter.h"
+#include "paint/qt_text.h"
 #include "shell/about_dialog.h"
-#include "shell/glyph_painter.h"
 #include "shell/help_viewer.h"
 #include "shell/library_label_widget.h"
 #include "shell/main_window_widget.h"
@@ -23,7 +24,6 @@
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
 #include "shell/qt_ports.h"
-#include "shell/qt_text.h"
 #include "shell/splash.h"
 #include "vantor_version.h"
 
@@ -61,10 +61,10 @@ Drawing recorded(QWidget& widget) {
 // corner (inside the frame of a framed glyph), in the glyph's colour.
 void expect_captions_at_glyphs(const Drawing& device, const std::vector<Glyph>& glyphs,
                                const QRect& view) {
-    const int ascent = QFontMetrics(shell::glyph_font()).ascent();
+    const int ascent = QFontMetrics(paint::glyph_font()).ascent();
     for (const Glyph& glyph : glyphs) {
-        const QString first = shell::caption_lines(glyph.caption).front();
-        const QRect at = shell::glyph_rect(glyph);
+        const QString first = paint::caption_lines(glyph.caption).front();
+        const QRect at = paint::glyph_rect(glyph);
         if (!at.intersects(view)) continue;
         const int inset = glyph.border == 1 ? 1 : 0;
         const QPointF baseline(at.left() + inset, at.top() + inset + ascent);
@@ -72,7 +72,7 @@ void expect_captions_at_glyphs(const Drawing& device, const std::vector<Glyph>& 
         for (const DrawnText& text : device.texts) {
             if (text.text == first && text.baseline == baseline) {
                 ++found;
-                EXPECT_EQ(text.colour, shell::state_color(glyph.color)) << first.toStdString();
+                EXPECT_EQ(text.colour, paint::state_color(glyph.color)) << first.toStdString();
             }
         }
         EXPECT_EQ(found, 1) << first.toStdString() << " at " << baseline.x() << ", "
@@ -200,7 +200,7 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     std::ifstream about_file(VANTOR_ABOUT_FILE, std::ios::binary);
     std::stringstream bytes;
     bytes << about_file.rdbuf();
-    shell::AboutDialog about(shell::to_display_text(bytes.str()));
+    shell::AboutDialog about(paint::to_display_text(bytes.str()));
     about.adjustSize();
     render(about, QStringLiteral("about"));
     // CR LF shows as one line break.

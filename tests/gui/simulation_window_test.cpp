@@ -18,9 +18,9 @@
 
 #include "app/simulation_csv.h"
 #include "app/thinned_rows.h"
+#include "charts/plot_file.h"
+#include "charts/simulation_chart.h"
 #include "gui/model_window_session.h"
-#include "shell/plot_file.h"
-#include "shell/simulation_chart.h"
 #include "shell/simulation_csv_file.h"
 #include "shell/simulation_window.h"
 
@@ -60,7 +60,7 @@ TEST(PlotPoints, KeepsEveryFiniteSampleOrThinsWithoutLosingPeaks) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<double> time = {0, 1, 2, 3};
-    const QList<QPointF> kept = shell::plot_points(time, std::vector<double>{1, nan, 3, inf}, 10);
+    const QList<QPointF> kept = charts::plot_points(time, std::vector<double>{1, nan, 3, inf}, 10);
     EXPECT_EQ(kept, (QList<QPointF>{{0, 1}, {2, 3}}));
 
     std::vector<double> long_time(100000);
@@ -70,7 +70,7 @@ TEST(PlotPoints, KeepsEveryFiniteSampleOrThinsWithoutLosingPeaks) {
         wave[i] = std::sin(static_cast<double>(i) * 0.05);
     }
     wave[31337] = 7;  // a single-sample spike
-    const QList<QPointF> thin = shell::plot_points(long_time, wave, 800);
+    const QList<QPointF> thin = charts::plot_points(long_time, wave, 800);
     ASSERT_LE(thin.size(), 800);
     EXPECT_EQ(thin.front(), QPointF(0, 0));
     EXPECT_EQ(thin.back().x(), long_time.back());
@@ -84,8 +84,8 @@ TEST(PlotPoints, NearestSampleSplitsTheGapsBetweenTimes) {
     const std::pair<double, std::size_t> cases[] = {{-5, 0},  {0.4, 0}, {0.6, 1},
                                                     {1.9, 1}, {2.1, 2}, {9, 2}};
     for (const auto& [t, expected] : cases)
-        EXPECT_EQ(shell::nearest_sample(time, t), expected) << t;
-    EXPECT_EQ(shell::nearest_sample({}, 1.0), 0u);
+        EXPECT_EQ(charts::nearest_sample(time, t), expected) << t;
+    EXPECT_EQ(charts::nearest_sample({}, 1.0), 0u);
 }
 
 TEST(SimulationWindow, ShowsAChartPerPlotWithTheSignalsLegends) {
@@ -205,7 +205,7 @@ TEST(SimulationWindow, ExportsThroughTheFileDialogsAndReportsFailures) {
     EXPECT_EQ(ports.dialogs.back().folder, "/models");
     ASSERT_TRUE(window.export_png());
     EXPECT_EQ(QImage(QString::fromStdString(png)).size(),
-              QSize(shell::kPlotFileWidth, 2 * shell::kPlotFileChartHeight));
+              QSize(charts::kPlotFileWidth, 2 * charts::kPlotFileChartHeight));
     ASSERT_TRUE(window.export_svg());
     EXPECT_EQ(file_text(svg).rfind("<?xml", 0), 0u);
     EXPECT_EQ(ports.dialogs.back().title, "Export SVG");

@@ -1,0 +1,122 @@
+// The state file: its exact text for a small window, and the text rules.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "journal/state_file.h"
+
+namespace vantor {
+namespace {
+
+// A window set up field by field, so that the text depends on the writer alone.
+ModelWindow small_window(AppState& app) {
+    ModelWindow w;
+    init_model_window(w, 1);
+    Model& m = w.model;
+    m.nobj = 2;
+    m.nlin = 1;
+    ObjRecord& c = m.objs[1];
+    c.type = "C__";
+    c.caption = "  C1";
+    c.parameters = "1e-3";
+    c.parameter2 = "0";
+    c.top = 700, c.left = 850, c.maxlin = 1, c.numlin = 1, c.auxil1 = 1, c.selected = kTrue;
+    ObjRecord& note = m.objs[2];
+    note.type = "Tex";
+    note.caption = "caf\xE9 \"x\\y\"";
+    note.parameters = std::string("a\0b", 3);
+    note.parameter2 = "";
+    note.top = -5;
+    m.lines[1] = {1, 2, 1, 0};
+    w.image1[1] = Glyph{};
+    w.image1[1].left = 850, w.image1[1].top = 700.5f, w.image1[1].width = 300;
+    w.image1[1].height = 0.1f, w.image1[1].caption = "C1\r:1e-3", w.image1[1].color = 255;
+    w.image1[1].visible = true, w.image1[1].border = 1;
+    w.image1[2].caption = " caf\xE9 ";
+    w.linea[1].x1 = 1.5f, w.linea[1].visible = true;
+    w.linea2[1].width = 1;
+    w.Text1.text = "  typed\t";
+    w.Text1.visible = true;
+    w.Text1.width = 1234.25f;
+    w.viewport.HScroll1.value = 500;
+    w.viewport.height = 4000;
+    w.saved = kTrue;
+    w.causerr = kTrue;
+    w.MousePointer = kPointerConnect;
+    w.menus.copy = true;
+    w.menus.showp = true;
+    w.menus.simulink_version = 2;
+    app.nclipobj = 3;
+    app.nclipline = 1;
+    return w;
+}
+
+TEST(StateFile, ExactTextOfASmallWindow) {
+    AppState app;
+    const ModelWindow w = small_window(app);
+    const std::string expected = R"({
+  "nobj": 2, "nlin": 1, "saved": -1, "causerr": -1,
+  "scroll": {"h": 500, "v": 0}, "size": {"w": 7335, "h": 4000},
+  "pointer": 99,
+  "menus": {"copy": true, "Cut": false, "ddelete": false, "rotate": false, "showp": true, "simulink": 2},
+  "clipboard": {"nclipobj": 3, "nclipline": 1},
+  "Text1": {"visible": true, "left": 0, "top": 0, "width": 1234.25, "height": 0, "text": "  typed\t"},
+  "objs": [
+    {"i": 1, "type": "C__", "caption": "C1", "parameters": "1e-3", "parameter2": "0", "top": 700, "left": 850, "maxlin": 1, "numlin": 1, "index": 0, "maxsigninp": 0, "signout": 0, "auxil1": 1, "auxil2": 0, "auxil3": 0, "selected": -1},
+    {"i": 2, "type": "Tex", "caption": "café \"x\\y\"", "parameters": "a\u0000b", "parameter2": "", "top": -5, "left": 0, "maxlin": 0, "numlin": 0, "index": 0, "maxsigninp": 0, "signout": 0, "auxil1": 0, "auxil2": 0, "auxil3": 0, "selected": 0}
+  ],
+  "lines": [
+    {"j": 1, "causa": 1, "obj1": 2, "obj2": 1, "selected": 0}
+  ],
+  "image1": [
+    {"i": 1, "left": 850, "top": 700.5, "width": 300, "height": 0.100000001, "caption": "C1\r:1e-3", "color": 255, "visible": true, "border": 1},
+    {"i": 2, "left": 0, "top": 0, "width": 0, "height": 0, "caption": " café ", "color": 0, "visible": false, "border": 0}
+  ],
+  "linea": [
+    {"j": 1, "x1": 1.5, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": true, "width": 2}
+  ],
+  "linea2": [
+    {"j": 1, "x1": 0, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": false, "width": 1}
+  ], "Linea3": [
+    {"j": 1, "x1": 0, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": false, "width": 2}
+  ]
+}
+)";
+    EXPECT_EQ(format_state_file(w, app), expected);
+
+    // The golden text is fine enough to see one step of a single.
+    ModelWindow nudged = w;
+    nudged.image1[1].top = std::nextafter(700.5f, 1000.0f);
+    EXPECT_NE(format_state_file(nudged, app), expected);
+}
+
+TEST(StateFile, AnEmptyWindowHasEmptyArrays) {
+    AppState app;
+    ModelWindow w;
+    init_model_window(w, 1);
+    const std::string text = format_state_file(w, app);
+    EXPECT_NE(text.find("\"objs\": [],\n  \"lines\": [],\n  \"image1\": [],\n  \"linea\": [],\n"
+                        "  \"linea2\": [], \"Linea3\": []\n}\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\"menus\": {\"copy\": false, \"Cut\": false, \"ddelete\": false, "
+                        "\"rotate\": false, \"showp\": false, \"simulink\": 3}"),
+              std::string::npos)
+        << text;
+}
+
+TEST(StateFile, ControlBytesAreEscapedAndRecordsAboveTheCountsLeftOut) {
+    AppState app;
+    ModelWindow w = small_window(app);
+    w.model.objs[2].caption = std::string("\x01\x1F\x7F\x8D", 4);
+    w.model.objs[3].type = "R__";  // beyond nobj
+    const std::string text = format_state_file(w, app);
+    EXPECT_NE(text.find(R"("caption": "\u0001\u001f)"
+                        "\x7F\xC2\x8D\""),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("R__"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantor
