@@ -10,15 +10,15 @@ namespace vantor {
 
 // The editor's mouse state of a model window.
 struct MouseState {
-    std::int16_t dragging = 0;
-    std::int16_t fromobj = 0;
-    std::int16_t linking = 0;
-    std::int16_t overobj = 0;
-    float lastx = 0;
-    float lasty = 0;
-    float bandx = 0;
-    float bandy = 0;
-    std::int16_t dblclick = 0;
+    std::int16_t dragging = 0;  // -1 from a glyph's press (its first held move) to the drag's end
+    std::int16_t fromobj = 0;   // the element the last drop made
+    std::int16_t linking = 0;   // -1 during a right-button copy-drag or signal-link drag
+    std::int16_t overobj = 0;   // the element busca_objeto found under the pointer, 0 none
+    float lastx = 0;            // pointer x at a glyph's press, in the glyph; right drags update it
+    float lasty = 0;            // the same for y
+    float bandx = 0;            // x of the corner where the selection rectangle started
+    float bandy = 0;            // its y
+    std::int16_t dblclick = 0;  // -1 after a double click on the background, until the mouse-up
 };
 
 // One model window as plain state: the records and flags, the mouse state,
