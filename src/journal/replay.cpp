@@ -111,6 +111,23 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistor
     }
 }
 
+// No display, so never a MATLAB window; the parameter dialog stays open for
+// the dialog lines that follow the double click.
+class JournalDblClickPorts : public DblClickPorts {
+  public:
+    explicit JournalDblClickPorts(ReplaySession& session) : session_(session) {}
+    MatlabLink& matlab() override { return matlab_; }
+    bool show_dialog(ParameterDialog& dialog, AppState&, int i) override {
+        session_.dialog = dialog;
+        session_.element = i;
+        return false;
+    }
+
+  private:
+    ReplaySession& session_;
+    AbsentMatlabLink matlab_;
+};
+
 // A dialog line: types into a box or presses a button of the open dialog;
 // the double click that opened it finishes once the dialog closes.
 void run_dialog_line(ModelWindow& window, AppState& app, EditorHost& host, ReplaySession& session,
@@ -158,13 +175,6 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySessi
                 stop("glyph " + std::to_string(e.index) + " is not in the model, which has " +
                      std::to_string(window.model.nobj) + " elements");
             }
-            if (e.kind == EventKind::kImageDblClick) {
-                // No display, so never a MATLAB window.
-                AbsentMatlabLink matlab;
-                session.element = e.index;
-                start_element_dblclick(window, app, host, matlab, session.dialog, e.index);
-                return;
-            }
             break;
         case EventKind::kDrop:
             drag_palette_entry(app, e, stop);
@@ -172,7 +182,8 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySessi
         default:
             break;
     }
-    if (!dispatch_pointer_event(window, app, host, e)) stop.unsupported();
+    JournalDblClickPorts ports(session);
+    if (!dispatch_event(window, app, host, ports, e)) stop.unsupported();
 }
 
 }  // namespace
