@@ -1,7 +1,6 @@
 #include "app/palette.h"
 
-#include "display/leeimagen.h"
-#include "model/element_kinds.h"
+#include "editor/palette_drag.h"
 #include "model/file_error.h"
 #include "model/file_reading.h"
 #include "model/logical_line_reader.h"
@@ -28,21 +27,14 @@ void Palette::Form_GotFocus(AppState& app, Ports& ports) {
     for (int i = 1; i <= n_; ++i) {
         ObjRecord& obj = objs[static_cast<std::size_t>(i)];
         obj = entries[static_cast<std::size_t>(i) - 1];
-        obj.selected = kFalse;
-        leeimagen(obj, image1[static_cast<std::size_t>(i)], nullptr);
+        show_palette_entry(obj, image1[static_cast<std::size_t>(i)]);
     }
 }
 
 void Palette::image1_DragOver(AppState& app, int i) {
-    if (app.selready == kFalse || i < 1 || i > kPaletteEntries) return;
-    int k = i;
-    if (is_con(objs[static_cast<std::size_t>(i)])) {
-        k = objs[static_cast<std::size_t>(i)].auxil2;
-        if (k < 1 || k > kPaletteEntries) return;
-    }
-    app.dragobj = objs[static_cast<std::size_t>(k)];
-    app.dragobj.caption = image1[static_cast<std::size_t>(k)].caption;
-    app.selready = kFalse;
+    // Captured once, until the palette is activated or takes a drop back.
+    if (app.selready == kFalse) return;
+    drag_palette_entry(app, objs, image1, i);
 }
 
 void Palette::Form_DragDrop(AppState& app) {

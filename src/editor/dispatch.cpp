@@ -5,9 +5,17 @@
 #include "editor/connect.h"
 #include "editor/drop.h"
 #include "editor/mouse_handlers.h"
-#include "model/element_kinds.h"
 
 namespace vantor {
+
+bool dispatch_event(ModelWindow& window, AppState& app, EditorHost& host, DblClickPorts& ports,
+                    const EditorEvent& event) {
+    if (event.kind == EventKind::kImageDblClick) {
+        image1_DblClick(window, app, host, ports, event.index);
+        return true;
+    }
+    return dispatch_pointer_event(window, app, host, event);
+}
 
 bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host,
                             const EditorEvent& event) {
@@ -49,14 +57,6 @@ bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host
         case EventKind::kImageClick:
             image1_Click(window, app, event.index);
             return true;
-        case EventKind::kImageDblClick:
-            // A text note opens the caption box; the other elements' double
-            // click needs the dialog and the MATLAB link: image1_DblClick.
-            if (in_model(window.model, event.index) &&
-                is_text_note(window.model.objs[static_cast<std::size_t>(event.index)])) {
-                open_caption_box(window, event.index);
-            }
-            return true;
         case EventKind::kText1Change:
             window.Text1.text = event.text;
             text1_Change(window);
@@ -64,6 +64,7 @@ bool dispatch_pointer_event(ModelWindow& window, AppState& app, EditorHost& host
         case EventKind::kText1LostFocus:
             Text1_LostFocus(window, app);
             return true;
+        case EventKind::kImageDblClick:
         case EventKind::kMenu:
         case EventKind::kDialog:
             return false;

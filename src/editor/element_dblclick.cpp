@@ -141,8 +141,7 @@ bool rebuild_ports(ModelWindow& window, AppState& app, EditorHost& host, int& e,
     return true;
 }
 
-}  // namespace
-
+// The double click up to the dialog: true when it opened `dialog`.
 bool start_element_dblclick(ModelWindow& window, AppState& app, EditorHost& host,
                             MatlabLink& matlab, ParameterDialog& dialog, int i) {
     if (!in_model(window.model, i)) return false;
@@ -165,6 +164,8 @@ bool start_element_dblclick(ModelWindow& window, AppState& app, EditorHost& host
     return true;
 }
 
+}  // namespace
+
 void finish_element_dblclick(ModelWindow& window, AppState& app, EditorHost& host, int e) {
     const BlockKind kind = block_kind(app.partype);
     const bool stored = kind == BlockKind::kNone || rebuild_ports(window, app, host, e, kind);
@@ -177,13 +178,19 @@ void finish_element_dblclick(ModelWindow& window, AppState& app, EditorHost& hos
     refresco(window, app);
 }
 
-void image1_DblClick(ModelWindow& window, AppState& app, EditorHost& host,
-                     ParameterDialogPort& dialog_port, MatlabLink& matlab, int i) {
+void image1_DblClick(ModelWindow& window, AppState& app, EditorHost& host, DblClickPorts& ports,
+                     int i) {
     ParameterDialog dialog;
-    if (!start_element_dblclick(window, app, host, matlab, dialog, i)) return;
-    dialog_port.show_modal(dialog, app);
+    if (!start_element_dblclick(window, app, host, ports.matlab(), dialog, i)) return;
+    if (!ports.show_dialog(dialog, app, i)) return;
     if (dialog.open) close_box(dialog);
     finish_element_dblclick(window, app, host, i);
+}
+
+void image1_DblClick(ModelWindow& window, AppState& app, EditorHost& host,
+                     ParameterDialogPort& dialog_port, MatlabLink& matlab, int i) {
+    ModalDblClickPorts ports(dialog_port, matlab);
+    image1_DblClick(window, app, host, ports, i);
 }
 
 void Showp_Click(ModelWindow& window, AppState& app) {

@@ -17,18 +17,47 @@ class ParameterDialogPort {
     virtual void show_modal(ParameterDialog& dialog, AppState& app) = 0;
 };
 
+// What the drivers of a double click differ in: the MATLAB link, and how the
+// parameter dialog is shown.
+class DblClickPorts {
+  public:
+    virtual ~DblClickPorts() = default;
+    virtual MatlabLink& matlab() = 0;
+    // Shows `dialog`, just opened for element i. True once it has closed (a
+    // window's modal dialog): the double click then finishes at once. False
+    // when it stays open for the driver to feed (a journal's dialog lines);
+    // the driver calls finish_element_dblclick once it has closed.
+    virtual bool show_dialog(ParameterDialog& dialog, AppState& app, int i) = 0;
+};
+
+// A window's ports: the dialog is modal.
+class ModalDblClickPorts : public DblClickPorts {
+  public:
+    ModalDblClickPorts(ParameterDialogPort& dialog, MatlabLink& matlab)
+        : dialog_(dialog), matlab_(matlab) {}
+    MatlabLink& matlab() override { return matlab_; }
+    bool show_dialog(ParameterDialog& dialog, AppState& app, int) override {
+        dialog_.show_modal(dialog, app);
+        return true;
+    }
+
+  private:
+    ParameterDialogPort& dialog_;
+    MatlabLink& matlab_;
+};
+
 // A double click on glyph i: a text note opens the caption box; "sys" types
 // "simulink" and "subsist" into MATLAB; junctions and ports do nothing; any
 // other element edits its parameters in the dialog and then, for sum, mux
 // and demux blocks, gets the port count they give.
+void image1_DblClick(ModelWindow& window, AppState& app, EditorHost& host, DblClickPorts& ports,
+                     int i);
+// The same with a modal dialog.
 void image1_DblClick(ModelWindow& window, AppState& app, EditorHost& host,
                      ParameterDialogPort& dialog_port, MatlabLink& matlab, int i);
 
-// The two halves around the modal dialog, for a driver that feeds the dialog
-// itself (a journal). The first returns true when it left `dialog` open, and
-// then the second runs once the dialog has closed.
-bool start_element_dblclick(ModelWindow& window, AppState& app, EditorHost& host,
-                            MatlabLink& matlab, ParameterDialog& dialog, int i);
+// The end of a double click whose dialog has closed: stores the dialog's
+// values in element i and rebuilds a block's ports.
 void finish_element_dblclick(ModelWindow& window, AppState& app, EditorHost& host, int i);
 
 // The Options menu: Show Parameters toggles the parameter preview and redraws;

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "causality/causality_commands.h"
-#include "display/leeimagen.h"
 #include "display/redraw.h"
 #include "display/stored_int16.h"
 #include "editor/dispatch.h"
 #include "editor/edit_menu.h"
 #include "editor/element_dblclick.h"
 #include "editor/gesture_wait.h"
+#include "editor/palette_drag.h"
 #include "editor/window_causality.h"
 #include "journal/journal_writer.h"
 #include "journal/replay_generation.h"
@@ -40,10 +40,9 @@ class LineStop {
     const std::string& journal_;
 };
 
-// What the palette hands over when entry `e.value` of library `e.name` is
-// dragged: the entry (a port's block instead of the port) with the caption
-// its palette glyph shows, and no new selection rectangle until the drop.
-void drag_palette_entry(AppState& app, const EditorEvent& e, const LineStop& stop) {
+// What the palette window hands over when entry `e.value` of library `e.name`
+// is dragged; the entries are read from the library as the window reads them.
+void drag_from_palette(AppState& app, const EditorEvent& e, const LineStop& stop) {
     const std::string path = library_folder(app) + "/" + e.name + ".lib";
     std::vector<ObjRecord> entries;
     try {
@@ -55,26 +54,23 @@ void drag_palette_entry(AppState& app, const EditorEvent& e, const LineStop& sto
              (error.line() > 0 ? ", line " + std::to_string(error.line()) : std::string()) + ": " +
              error.problem());
     }
-    const int n = static_cast<int>(entries.size());
-    if (e.value < 1 || e.value > n) {
+    const std::size_t n = entries.size();
+    std::vector<ObjRecord> objs(n + 1);
+    std::vector<Glyph> image1(n + 1);
+    for (std::size_t k = 1; k <= n; ++k) {
+        objs[k] = entries[k - 1];
+        show_palette_entry(objs[k], image1[k]);
+    }
+    const PaletteDrag drag = drag_palette_entry(app, objs, image1, e.value);
+    if (drag.outcome == PaletteDragOutcome::kNoEntry) {
         stop("the palette " + message_word(e.name) + " has no entry " + std::to_string(e.value) +
              " (it has " + std::to_string(n) + ")");
     }
-    int k = e.value;
-    if (is_con(entries[static_cast<std::size_t>(k) - 1])) {
-        k = entries[static_cast<std::size_t>(k) - 1].auxil2;
-        if (k < 1 || k > n) {
-            stop("entry " + std::to_string(e.value) + " of the palette " + message_word(e.name) +
-                 " is a port of entry " + std::to_string(k) + ", which the palette does not have");
-        }
+    if (drag.outcome == PaletteDragOutcome::kNoBlock) {
+        stop("entry " + std::to_string(e.value) + " of the palette " + message_word(e.name) +
+             " is a port of entry " + std::to_string(drag.block) +
+             ", which the palette does not have");
     }
-    ObjRecord entry = entries[static_cast<std::size_t>(k) - 1];
-    entry.selected = kFalse;
-    Glyph glyph;
-    leeimagen(entry, glyph, nullptr);
-    app.dragobj = entry;
-    app.dragobj.caption = glyph.caption;
-    app.selready = kFalse;
 }
 
 void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistory& history,
@@ -110,6 +106,23 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistor
         if (!run_edit_menu(window, app, host, clipboard, item)) stop.unsupported();
     }
 }
+
+// No display, so never a MATLAB window; the parameter dialog stays open for
+// the dialog lines that follow the double click.
+class JournalDblClickPorts : public DblClickPorts {
+  public:
+    explicit JournalDblClickPorts(ReplaySession& session) : session_(session) {}
+    MatlabLink& matlab() override { return matlab_; }
+    bool show_dialog(ParameterDialog& dialog, AppState&, int i) override {
+        session_.dialog = dialog;
+        session_.element = i;
+        return false;
+    }
+
+  private:
+    ReplaySession& session_;
+    AbsentMatlabLink matlab_;
+};
 
 // A dialog line: types into a box or presses a button of the open dialog;
 // the double click that opened it finishes once the dialog closes.
@@ -158,21 +171,15 @@ void run_event(ModelWindow& window, AppState& app, EditorHost& host, ReplaySessi
                 stop("glyph " + std::to_string(e.index) + " is not in the model, which has " +
                      std::to_string(window.model.nobj) + " elements");
             }
-            if (e.kind == EventKind::kImageDblClick) {
-                // No display, so never a MATLAB window.
-                AbsentMatlabLink matlab;
-                session.element = e.index;
-                start_element_dblclick(window, app, host, matlab, session.dialog, e.index);
-                return;
-            }
             break;
         case EventKind::kDrop:
-            drag_palette_entry(app, e, stop);
+            drag_from_palette(app, e, stop);
             break;
         default:
             break;
     }
-    if (!dispatch_pointer_event(window, app, host, e)) stop.unsupported();
+    JournalDblClickPorts ports(session);
+    if (!dispatch_event(window, app, host, ports, e)) stop.unsupported();
 }
 
 }  // namespace

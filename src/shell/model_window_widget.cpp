@@ -89,24 +89,16 @@ void ModelWindowWidget::run_event(const EditorEvent& event) {
     // Journaled first: a journal of a gesture that stops in its handler
     // replays up to the same stop.
     journal(event);
-    try {
-        document_->run([this, &event](ModelWindow& window, AppState& app) {
-            if (event.kind == EventKind::kImageDblClick) {
-                // The dialog's lines follow the double click in the journal.
-                QtParameterDialogPort dialog(this, [this](const EditorEvent& e) { journal(e); });
-                QtProcessRunner runner;
-                XdotoolMatlabLink matlab(runner);
-                image1_DblClick(window, app, host_, dialog, matlab, event.index);
-                return;
-            }
-            dispatch_pointer_event(window, app, host_, event);
-        });
-    } catch (const Int16Overflow&) {
-        // The window stays as far as the handler got, as a replay leaves it.
-        document_->dirty = true;
-        tell(ports_, "A value overflows a 16-bit field; the gesture stopped there.",
-             MessageKind::kWarning);
-    }
+    // A value that overflows a 16-bit field stops the gesture inside `run`,
+    // which leaves the window as far as the handler got, as a replay does.
+    document_->run([this, &event](ModelWindow& window, AppState& app) {
+        // The dialog's lines follow the double click in the journal.
+        QtParameterDialogPort dialog(this, [this](const EditorEvent& e) { journal(e); });
+        QtProcessRunner runner;
+        XdotoolMatlabLink matlab(runner);
+        ModalDblClickPorts ports(dialog, matlab);
+        dispatch_event(window, app, host_, ports, event);
+    });
     if (document_ != nullptr) document_->history.after_event(document_->window, event);
     sync();
 }
