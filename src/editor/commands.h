@@ -13,12 +13,14 @@
 // menus, the journal's `menu` words, the replay, the undo steps' names, the
 // enabling and the wait during a gesture all read this one table.
 //
-// Adding a command: one row in command_table.cpp and one handler. A handler
-// the core can run is a function of command_handlers.h named in the row; the
-// window and the replay then run it with nothing more. A command that needs
-// the platform (a file dialog, printing, a progress window) has no handler in
-// its row: the shell binds it by id in its menus' one switch, and, when it is
-// journaled, the replay binds it by id too.
+// Adding a command: its id below, one row in command_table.cpp (the rows
+// stand in the ids' order, which the build checks) and one handler. A
+// handler the core can run is a function of command_handlers.h named in the
+// row; the window and the replay then run it with nothing more. A command
+// that needs the platform (a file dialog, printing, a progress window) has
+// no handler in its row: the shell binds it by id in the one switch of
+// model_window_menus.cpp, and, when it is journaled, the replay binds it by
+// id in its run_menu. A journal word is for good: other programs replay it.
 namespace vantor {
 
 class ActionHistory;
