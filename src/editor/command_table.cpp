@@ -224,15 +224,24 @@ constexpr Command kCommands[] = {
     {.id = kAbout, .menu = M::kHelp, .caption = "&About"},
 };
 
-// A row per id, in the ids' order.
-constexpr bool rows_in_id_order() {
+// A row per id, in the ids' order; a flag where a rule reads one, a caption
+// on every item and a name on every named step; a word on a row without an
+// item, and on a row with a handler (the window journals what it runs).
+constexpr bool rows_well_formed() {
     if (std::size(kCommands) != kCommandCount) return false;
     for (std::size_t k = 0; k < kCommandCount; ++k) {
-        if (static_cast<std::size_t>(kCommands[k].id) != k) return false;
+        const Command& row = kCommands[k];
+        if (static_cast<std::size_t>(row.id) != k) return false;
+        const bool reads_flag = row.enabled == Enabled::kSelection || row.check == Check::kFlag;
+        if (reads_flag != (row.flag != nullptr)) return false;
+        if ((row.placement == Placement::kItem) == row.caption.empty()) return false;
+        if (row.placement != Placement::kItem && row.word.empty()) return false;
+        if (row.run != nullptr && row.word.empty()) return false;
+        if ((row.step == Step::kNamed) == row.step_name.empty()) return false;
     }
     return true;
 }
-static_assert(rows_in_id_order());
+static_assert(rows_well_formed());
 
 constexpr bool menus_in_id_order() {
     if (std::size(kMenus) != kMenuCount) return false;
