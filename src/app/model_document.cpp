@@ -8,6 +8,7 @@
 #include "display/redraw.h"
 #include "display/stored_int16.h"
 #include "display/window_load.h"
+#include "editor/command_handlers.h"
 #include "editor/editor_host.h"
 #include "editor/window_causality.h"
 #include "model/cp1252.h"
@@ -134,16 +135,13 @@ ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(po
     history.start(window);
 }
 
-bool ModelDocument::undo_Click() {
-    bool done = false;
-    run([this, &done](ModelWindow& w, AppState& app) { done = history.undo(w, app); });
-    return done;
-}
-
-bool ModelDocument::redo_Click() {
-    bool done = false;
-    run([this, &done](ModelWindow& w, AppState& app) { done = history.redo(w, app); });
-    return done;
+void ModelDocument::run_command(const Command& command, EditorHost& host,
+                                ClipboardPort& clipboard) {
+    DocumentHost causality(*this, app_, ports_);
+    run([&](ModelWindow& w, AppState& app) {
+        CommandContext context{w, app, host, clipboard, history, causality};
+        vantor::run_command(command, context);
+    });
 }
 
 bool ModelDocument::write_to(const std::string& path) {

@@ -9,6 +9,9 @@
 #include "app/simulation_run.h"
 #include "display/stored_int16.h"
 #include "editor/action_history.h"
+#include "editor/clipboard_port.h"
+#include "editor/commands.h"
+#include "editor/editor_host.h"
 #include "simulink/generate.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
@@ -53,10 +56,9 @@ class ModelDocument {
     // ran and each command; saving keeps the history, closing drops it.
     ActionHistory history;
 
-    // Edit > Undo and Redo: false, with nothing done, when there is no step
-    // or an action is still under way.
-    bool undo_Click();
-    bool redo_Click();
+    // Runs a row of the command table that has a handler: `host` shows the
+    // edit commands' messages, the window's ports the causality commands'.
+    void run_command(const Command& command, EditorHost& host, ClipboardPort& clipboard);
 
     // Save Model: in place when the model has a name of the user's, else Save
     // As. True when the model was written.

@@ -1,33 +1,13 @@
 #include "editor/action_history.h"
 
-#include <map>
-
 #include "display/leeimagen.h"
 #include "display/redraw.h"
+#include "editor/commands.h"
 #include "window/selection.h"
 
 namespace vantor {
 
 namespace {
-
-// What the Edit menu calls the step a menu command made.
-std::string menu_caption(const std::string& item) {
-    static const std::map<std::string, std::string> kCaptions = {
-        {"ddelete", "Delete"},
-        {"Cut", "Cut"},
-        {"paste", "Paste"},
-        {"rotate", "Rotate"},
-        {"showp", "Show Parameters"},
-        {"assign", "Assign & Check"},
-        {"extend", "Extend Causality"},
-        {"undo", "Undo Causality"},
-        {"generate", "Generate"},
-        {"generate_cancelled", "Generate"},
-        {"simulate", "Simulate"},
-    };
-    const auto found = kCaptions.find(item);
-    return found == kCaptions.end() ? std::string("Edit") : found->second;
-}
 
 // The controls of the restored records, as opening the model would make
 // them, except that glyphs that stay keep their place in the z-order.
@@ -87,14 +67,20 @@ void ActionHistory::after_event(const ModelWindow& window, const EditorEvent& ev
         case EventKind::kImageDblClick:
             if (caption_.empty()) caption_ = "Parameters";
             break;
-        case EventKind::kMenu:
+        case EventKind::kMenu: {
             // Undo and redo are not actions of their own; opening the menu
             // changes nothing. During a gesture the commands wait, and the
-            // gesture keeps its own name.
-            if (event.name == kEditUndoItem || event.name == kEditRedoItem) return;
+            // gesture keeps its own name. A word of no command names an edit.
+            const Command* command = find_command(event.name);
+            if (command != nullptr && command->step == Step::kNone) return;
             if (gesture_open_) return;
-            if (event.name != "edit") caption_ = menu_caption(event.name);
+            if (command == nullptr) {
+                caption_ = "Edit";
+            } else if (command->step == Step::kNamed) {
+                caption_ = command->step_name;
+            }
             break;
+        }
         default:
             break;
     }

@@ -59,8 +59,4 @@ class ActionHistory {
     std::string caption_;  // the open action's name, when its first event tells
 };
 
-// The journal's names of the Edit menu's Undo and Redo.
-inline constexpr const char* kEditUndoItem = "editundo";
-inline constexpr const char* kEditRedoItem = "editredo";
-
 }  // namespace vantor

@@ -1,13 +1,12 @@
 #include "editor/gesture_wait.h"
 
-#include "editor/edit_menu.h"
+#include "editor/commands.h"
 
 namespace vantor {
 
 bool is_waiting_command(std::string_view item) {
-    return is_edit_menu_item(item) || item == kEditUndoItem || item == kEditRedoItem ||
-           item == "assign" || item == "extend" || item == "undo" || item == "generate" ||
-           item == "generate_cancelled" || item == "simulate";
+    const Command* command = find_command(item);
+    return command != nullptr && command->waits;
 }
 
 bool command_waits(const ActionHistory& history, std::string_view item, int held_buttons) {

@@ -6,8 +6,9 @@
 
 namespace vantor {
 
-// Whether menu item `item` (a journal's name for it) is one of the Edit and
-// Run commands, which act on the model as a whole.
+// Whether the command of journal word `item` waits during a gesture, as its
+// row in the command table says: the Edit and Run commands, which act on
+// the model as a whole.
 bool is_waiting_command(std::string_view item);
 
 // While a gesture is open, those commands wait: a key or a journal's menu

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "editor/commands.h"
 #include "journal/journal_text.h"
 #include "journal/journal_words.h"
 #include "model/file_reading.h"
@@ -134,12 +135,6 @@ class Arguments {
 };
 
 constexpr double kWholeLimit = 2147483647.0;
-constexpr std::string_view kMenuItems[] = {
-    "ddelete",  "Cut",   "copy",      "paste",     "selectall", "rotate",
-    "edit",     "showp", "simulink1", "simulink2", "simulink3", "assign",
-    "extend",   "undo",  "editundo",  "editredo",  "generate",  "generate_cancelled",
-    "simulate",
-};
 constexpr std::string_view kDialogButtons[] = {"Apply", "Cancel", "Close", "closebox"};
 
 template <std::size_t N>
@@ -210,7 +205,8 @@ EditorEvent parse_event(const std::vector<Word>& words) {
     } else if (name == "menu") {
         kind(EventKind::kMenu, "ITEM");
         e.name = a.bare("ITEM");
-        if (!listed(kMenuItems, e.name))
+        // The words of the command table's journaled rows.
+        if (find_command(e.name) == nullptr)
             fail("menu: unknown item \"" + message_word(e.name) + "\"");
     } else if (name == "dialog") {
         kind(EventKind::kDialog, "value1 \"TEXT\" | value2 \"TEXT\" | BUTTON");

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "causality/causality_commands.h"
 #include "display/redraw.h"
 #include "display/stored_int16.h"
+#include "editor/command_handlers.h"
+#include "editor/commands.h"
 #include "editor/dispatch.h"
-#include "editor/edit_menu.h"
 #include "editor/element_dblclick.h"
 #include "editor/gesture_wait.h"
 #include "editor/palette_drag.h"
@@ -73,38 +73,33 @@ void drag_from_palette(AppState& app, const EditorEvent& e, const LineStop& stop
     }
 }
 
+// A menu line runs its row's handler. Generate and Simulate have the
+// replay's own: every change to the model, but no file and no run.
 void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistory& history,
               const std::string& item, const LineStop& stop) {
-    if (item == kEditUndoItem) {
-        history.undo(window, app);  // as a disabled item, nothing when it cannot
-    } else if (item == kEditRedoItem) {
-        history.redo(window, app);
-    } else if (item == "showp") {
-        Showp_Click(window, app);
-    } else if (item == "simulink1" || item == "simulink2" || item == "simulink3") {
-        simulink_Click(window, item.back() - '0');
-    } else if (item == "assign") {
-        ReplayCausalityHost causality(window, app, host);
-        if (assign_Click(window, app.program_dir, causality) == AssignOutcome::kTableUnreadable) {
-            stop(causality.error);
+    const Command* command = find_command(item);
+    if (command == nullptr) stop.unsupported();
+    std::string error;
+    switch (command->id) {
+        case CommandId::kGenerate:
+        case CommandId::kGenerateCancelled:
+            error =
+                replay_generate(window, app, host, command->id == CommandId::kGenerateCancelled);
+            break;
+        case CommandId::kSimulate:
+            error = replay_simulate(window, app, host);
+            break;
+        default: {
+            if (command->run == nullptr) stop.unsupported();
+            // No display, so no system clipboard: the internal one still fills.
+            NoClipboard clipboard;
+            ReplayCausalityHost causality(window, app, host);
+            CommandContext context{window, app, host, clipboard, history, causality};
+            if (!run_command(*command, context)) error = causality.error;
+            break;
         }
-    } else if (item == "generate" || item == "generate_cancelled") {
-        const std::string error = replay_generate(window, app, host, item == "generate_cancelled");
-        if (!error.empty()) stop(error);
-    } else if (item == "simulate") {
-        const std::string error = replay_simulate(window, app, host);
-        if (!error.empty()) stop(error);
-    } else if (item == "extend") {
-        WindowCausalityHost causality(window, app, host);
-        extend_Click(window, causality);
-    } else if (item == "undo") {
-        WindowCausalityHost causality(window, app, host);
-        Undo_Click(window, causality);
-    } else {
-        // No display, so no system clipboard: the internal one still fills.
-        NoClipboard clipboard;
-        if (!run_edit_menu(window, app, host, clipboard, item)) stop.unsupported();
     }
+    if (!error.empty()) stop(error);
 }
 
 // No display, so never a MATLAB window; the parameter dialog stays open for

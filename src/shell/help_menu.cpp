@@ -1,21 +1,29 @@
 #include "shell/help_menu.h"
 
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
-
 #include "app/help_about.h"
+#include "shell/command_menus.h"
 
 namespace vantor::shell {
 
-void add_help_menu(QMenuBar& bar, const AppState& app, Ports& ports) {
-    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"),
-                                        [&app, &ports] { ayuda(app, ports, HelpPage::kContents); });
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
-    help->addAction(QStringLiteral("&How to use Help"),
-                    [&app, &ports] { ayuda(app, ports, HelpPage::kHowToUseHelp); });
-    help->addAction(QStringLiteral("&About"), [&app, &ports] { show_about(app, ports); });
+void add_help_menu(QMenuBar& bar, QObject* context, const AppState& app, Ports& ports) {
+    add_command_menus(bar, {MenuId::kHelp}, context,
+                      [&app, &ports](const Command& row) { run_help_command(row.id, app, ports); });
+}
+
+void run_help_command(CommandId id, const AppState& app, Ports& ports) {
+    switch (id) {
+        case CommandId::kHelpContents:
+            ayuda(app, ports, HelpPage::kContents);
+            return;
+        case CommandId::kHowToUseHelp:
+            ayuda(app, ports, HelpPage::kHowToUseHelp);
+            return;
+        case CommandId::kAbout:
+            show_about(app, ports);
+            return;
+        default:
+            return;
+    }
 }
 
 }  // namespace vantor::shell

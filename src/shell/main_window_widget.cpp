@@ -51,7 +51,7 @@ void MainWindowWidget::build_menus() {
 
     window_menu_ = bar->addMenu(QStringLiteral("&Window"));
 
-    add_help_menu(*bar, app_, ports_);
+    add_help_menu(*bar, this, app_, ports_);
 }
 
 void MainWindowWidget::activate() {

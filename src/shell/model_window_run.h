@@ -5,16 +5,10 @@
 
 #include "app/model_document.h"
 #include "editor/action_history.h"
+#include "editor/commands.h"
 #include "shell/model_window_widget.h"
 
 namespace vantor::shell {
-
-inline EditorEvent menu_event(const char* item) {
-    EditorEvent event;
-    event.kind = EventKind::kMenu;
-    event.name = item;
-    return event;
-}
 
 template <typename Handler>
 void ModelWindowWidget::run(Handler handler) {
@@ -24,11 +18,11 @@ void ModelWindowWidget::run(Handler handler) {
 }
 
 template <typename Handler>
-void ModelWindowWidget::run_menu(const char* item, Handler handler) {
-    if (document_ == nullptr || commands_wait(item)) return;
-    journal(menu_event(item));
+void ModelWindowWidget::run_menu(const Command& row, Handler handler) {
+    if (document_ == nullptr || commands_wait(row)) return;
+    journal(menu_event(row));
     handler(*document_);
-    if (document_ != nullptr) document_->history.after_event(document_->window, menu_event(item));
+    if (document_ != nullptr) document_->history.after_event(document_->window, menu_event(row));
     sync();
 }
 

@@ -10,7 +10,6 @@
 #include "app/main_window.h"
 #include "app/model_document.h"
 #include "editor/dispatch.h"
-#include "editor/edit_menu.h"
 #include "editor/gesture_wait.h"
 #include "model/file_error.h"
 #include "shell/journal_recorder.h"
@@ -119,20 +118,14 @@ void ModelWindowWidget::take_focus() {
     });
 }
 
-void ModelWindowWidget::run_edit(const char* item) {
-    run_menu(item, [this, item](ModelDocument& d) {
-        d.run([this, item](ModelWindow& window, AppState& app) {
-            run_edit_menu(window, app, host_, clipboard_, item);
-        });
-    });
-}
-
-bool ModelWindowWidget::commands_wait(const char* item) const {
-    return document_ != nullptr && command_waits(document_->history, item, canvas_->held_buttons());
+bool ModelWindowWidget::commands_wait(const Command& row) const {
+    return document_ != nullptr &&
+           command_waits(document_->history, row.word, canvas_->held_buttons());
 }
 
 void ModelWindowWidget::simulate() {
-    if (simulating_ || commands_wait("simulate")) return;
+    const Command& row = command(CommandId::kSimulate);
+    if (simulating_ || commands_wait(row)) return;
     simulating_ = true;
     SimulationProgress progress(this);
     auto report = [&progress](double fraction) { return progress.report(fraction); };
@@ -145,11 +138,11 @@ void ModelWindowWidget::simulate() {
     }
     std::function<std::ostream*()> open_csv;
     if (csv != nullptr) open_csv = [&csv]() -> std::ostream* { return &csv->stream(); };
-    run([this, &report, &csv, &open_csv](ModelDocument& d) {
-        journal(menu_event("simulate"));
+    run([this, &row, &report, &csv, &open_csv](ModelDocument& d) {
+        journal(menu_event(row));
         const SimulationRun result = d.simulate_Click(report, open_csv);
         if (csv != nullptr && !csv->finish()) csv.reset();
-        d.history.after_command(d.window, "Simulate");
+        d.history.after_command(d.window, std::string(row.step_name));
         if (result.outcome == SimulateOutcome::kCompleted ||
             result.outcome == SimulateOutcome::kStopped) {
             show_simulation(result, csv);
@@ -172,24 +165,16 @@ void ModelWindowWidget::sync() {
     // Qt shows "*" where the title holds "[*]" while the window is modified.
     setWindowTitle(QString::fromStdString(document_->caption) + QStringLiteral("[*]"));
     setWindowModified(document_->window.saved == kFalse);
-    const ModelMenus& menus = document_->window.menus;
-    delete_->setEnabled(menus.ddelete);
-    cut_->setEnabled(menus.Cut);
-    copy_->setEnabled(menus.copy);
-    rotate_->setEnabled(menus.rotate);
-    // A caption with "&" shows it only when doubled.
+    const ModelWindow& window = document_->window;
     const ActionHistory& history = document_->history;
-    undo_->setText(QString::fromStdString(history.undo_text())
-                       .replace(QStringLiteral(" & "), QStringLiteral(" && ")));
-    undo_->setEnabled(history.can_undo(document_->window));
-    redo_->setText(QString::fromStdString(history.redo_text())
-                       .replace(QStringLiteral(" & "), QStringLiteral(" && ")));
-    redo_->setEnabled(history.can_redo(document_->window));
-    show_parameters_->setChecked(menus.showp);
-    status_->show_counts(drawn_counts(document_->window.model));
-    for (std::size_t v = 0; v < simulink_.size(); ++v) {
-        simulink_[v]->setChecked(menus.simulink_version == static_cast<int>(v) + 1);
+    for (const Command& row : commands()) {
+        QAction* action = commands_.action(row.id);
+        if (action == nullptr) continue;
+        action->setText(QString::fromStdString(command_caption(row, history)));
+        action->setEnabled(command_enabled(row, window, history));
+        if (row.check != Check::kNone) action->setChecked(command_checked(row, window));
     }
+    status_->show_counts(drawn_counts(document_->window.model));
     if (simulation_ != nullptr) {
         simulation_->set_model(document_->caption, document_->dialog_folder);
     }

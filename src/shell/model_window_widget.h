@@ -5,7 +5,9 @@
 #include <deque>
 #include <memory>
 
+#include "editor/commands.h"
 #include "editor/events.h"
+#include "shell/command_menus.h"
 #include "shell/qt_clipboard.h"
 #include "shell/qt_editor_host.h"
 
@@ -69,15 +71,17 @@ class ModelWindowWidget : public QMainWindow {
     // Runs a command of the document, then shows what it changed.
     template <typename Handler>
     void run(Handler handler);
-    // The same for a command that a journal records as `menu ITEM`.
+    // The same for a command that a journal records as `menu WORD`.
     template <typename Handler>
-    void run_menu(const char* item, Handler handler);
-    // An Edit menu item, or "edit" for opening the menu.
-    void run_edit(const char* item);
+    void run_menu(const Command& row, Handler handler);
+    // What choosing the command of `row` runs.
+    void command_chosen(const Command& row);
+    // Run > Generate Simulink File, journaled once its save dialog answered.
+    void generate();
     // Run > Simulate, with a progress dialog on long runs.
     void simulate();
-    // Whether menu item `item` waits for the gesture under way to end.
-    bool commands_wait(const char* item) const;
+    // Whether the command waits for the gesture under way to end.
+    bool commands_wait(const Command& row) const;
     void show_simulation(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv);
 
     ModelDocument* document_;
@@ -93,14 +97,8 @@ class ModelWindowWidget : public QMainWindow {
     // events through) wait for it to end.
     std::deque<EditorEvent> waiting_;
     bool running_event_ = false;
-    QAction* undo_ = nullptr;
-    QAction* redo_ = nullptr;
-    QAction* delete_ = nullptr;
-    QAction* cut_ = nullptr;
-    QAction* copy_ = nullptr;
-    QAction* rotate_ = nullptr;
-    QAction* show_parameters_ = nullptr;
-    std::array<QAction*, 3> simulink_{};
+    // The menus' items, by command.
+    CommandMenus commands_;
     std::unique_ptr<ModelStatus> status_;
     // A child of this window, so it closes with it.
     SimulationWindow* simulation_ = nullptr;
