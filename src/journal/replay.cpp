@@ -89,7 +89,8 @@ void run_menu(ModelWindow& window, AppState& app, EditorHost& host, ActionHistor
         simulink_Click(window, item.back() - '0');
     } else if (item == "assign") {
         ReplayCausalityHost causality(window, app, host);
-        if (assign_Click(window, app.program_dir, causality) == AssignOutcome::kTableUnreadable) {
+        if (assign_Click(window, read_priority_tables(app.program_dir), causality) ==
+            AssignOutcome::kTableUnreadable) {
             stop(causality.error);
         }
     } else if (item == "generate" || item == "generate_cancelled") {
