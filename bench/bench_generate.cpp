@@ -58,7 +58,7 @@ void BM_GenerateChains(benchmark::State& state) {
     // Generation refuses bonds without causality: analyse once beforehand.
     vantor::ModelWindowState model = vantor::bench::chains();
     BenchHost host(out);
-    vantor::assign_Click(model, program_dir, host);
+    vantor::assign_Click(model, vantor::read_priority_tables(program_dir), host);
     for (auto _ : state) {
         state.PauseTiming();
         vantor::ModelWindowState w = model;

@@ -34,7 +34,7 @@ class MemoryHost : public GenerationHost {
 
 std::string generate(ModelWindowState window, const std::string& name) {
     MemoryHost host;
-    assign_Click(window, VANTOR_DATA_DIR, host);
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
     const GenerateResult result = generate_Click(window, {VANTOR_DATA_DIR, 3, name, {}}, host);
     if (result.outcome != GenerateOutcome::kWritten)
         throw std::runtime_error("generation of " + name + " failed");

@@ -49,7 +49,7 @@ void BM_SeriesRlcStreamsRows(benchmark::State& state) {
     ModelWindowState window;
     leerarchivo(window, std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf");
     Quiet quiet;
-    assign_Click(window, VANTOR_DATA_DIR, quiet);
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), quiet);
     const auto rows = static_cast<double>(state.range(0));
     SimulateRequest request;
     request.program_dir = VANTOR_DATA_DIR;

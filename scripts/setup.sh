@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Vantor needs on Debian 12, builds it, and runs it or its tests.
+#   scripts/setup.sh format     check that clang-format leaves every C++ file as it is
 #   scripts/setup.sh run        build, then open a bundled example in the editor
 #                               (without a display: list and resave it with vantor-cli)
 #   scripts/setup.sh test       build, then run the whole test suite
@@ -30,8 +31,12 @@ as_root() {
 }
 
 install_packages() {  # install_packages [EXTRA-PACKAGES...]
+  install_only "${packages[@]}" "$@"
+}
+
+install_only() {  # install_only PACKAGES...
   local missing=()
-  for p in "${packages[@]}" "$@"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -51,6 +56,17 @@ build() {  # build DIR CMAKE-OPTIONS...
 jobs=$(nproc 2>/dev/null || echo 2)
 
 case "$mode" in
+  format)
+    install_only clang-format
+    # The tracked files; a tree that is not a git checkout, everything but the builds.
+    if git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+      git -C "$top" ls-files -z -- '*.h' '*.cpp' | (cd "$top" && xargs -0 -r clang-format --dry-run -Werror)
+    else
+      find "$top" -path "$top/build*" -prune -o -path "$top/.git" -prune -o \
+        -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | xargs -0 -r clang-format --dry-run -Werror
+    fi
+    echo "setup: every C++ file is as clang-format leaves it"
+    ;;
   run)
     install_packages
     build "$top/build" -DCMAKE_BUILD_TYPE=Release
@@ -92,7 +108,7 @@ case "$mode" in
     "$top/scripts/check_package.sh" "$deb"
     ;;
   *)
-    sed -n '2,11p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
+    sed -n '2,12p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
     exit 2
     ;;
 esac

@@ -193,7 +193,7 @@ void ModelDocument::simulink_Click(int version) {
 
 void ModelDocument::assign_Click() {
     DocumentHost host(*this, app_, ports_);
-    vantor::assign_Click(window, app_.program_dir, host);
+    vantor::assign_Click(window, read_priority_tables(app_.program_dir), host);
 }
 
 void ModelDocument::extend_Click() {

@@ -4,7 +4,6 @@
 #include "causality/causality_report.h"
 #include "causality/priority_tables.h"
 #include "causality/propagator.h"
-#include "model/file_error.h"
 
 namespace vantor {
 namespace {
@@ -70,23 +69,21 @@ void table_pass(int k, const std::vector<std::string>& items, Model& m, Propagat
 
 }  // namespace
 
-AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_dir,
+AssignOutcome assign_Click(ModelWindowState& window, const PriorityTables& tables,
                            CausalityHost& host) {
     Model& m = window.model;
     Propagator propagator(window, host);
     PassFindings found;
-    // Each table is read when its pass begins; an unreadable one stops the command.
+    // A table's faults are told when its pass begins; an unreadable one stops the command.
     auto pass = [&](int k) {
-        PriorityTable table;
-        try {
-            table = load_priority_table(program_dir, k);
-        } catch (const FileError& e) {
-            host.show_error(std::string("Priority table ") + e.what());
+        const PriorityTable& table = tables.table(k);
+        if (!table.error.empty()) {
+            host.show_error("Priority table " + table.error);
             host.redraw();
             window.causerr = kTrue;
             return false;
         }
-        if (!table.ended) host.show_warning(missing_end_warning(program_dir, k));
+        if (!table.ended) host.show_warning(missing_end_warning(table));
         table_pass(k, table.items, m, propagator, found);
         return true;
     };

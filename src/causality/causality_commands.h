@@ -3,6 +3,7 @@
 #include <string>
 
 #include "causality/causality_host.h"
+#include "causality/priority_tables.h"
 #include "model/model.h"
 
 namespace vantor {
@@ -13,13 +14,15 @@ enum class AssignOutcome {
     kTableUnreadable,  // stopped: a priority table could not be read
 };
 
-// Assign & Check Causality: the five priority-table passes of the program
-// folder's library, with propagation after every stroke, and the warnings for
-// derivative causality (which selects the elements in it) and algebraic
-// loops. Ends with a redraw. A conflict with a mandatory table stops it with
+// Assign & Check Causality: the five priority-table passes, with propagation
+// after every stroke, and the warnings for derivative causality (which selects
+// the elements in it) and algebraic loops. Ends with a redraw. The caller reads
+// the tables from the program folder when the command begins
+// (read_priority_tables); a table that could not be read stops the command
+// when its pass comes. A conflict with a mandatory table stops it with
 // kCausalityError and leaves causerr as it was; only Extend Causality's
 // conflicts set causerr.
-AssignOutcome assign_Click(ModelWindowState& window, const std::string& program_dir,
+AssignOutcome assign_Click(ModelWindowState& window, const PriorityTables& tables,
                            CausalityHost& host);
 
 // Extend Causality: propagates the strokes through junctions, transformers and

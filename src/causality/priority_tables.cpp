@@ -1,6 +1,7 @@
 #include "causality/priority_tables.h"
 
 #include "model/field_reader.h"
+#include "model/file_error.h"
 #include "model/file_reading.h"
 #include "model/text.h"
 
@@ -10,12 +11,10 @@ std::string priority_table_path(const std::string& program_dir, int k) {
     return program_dir + "/library/priori" + std::to_string(k) + ".dat";
 }
 
-PriorityTable load_priority_table(const std::string& program_dir, int k) {
-    const std::string bytes =
-        read_whole_file(priority_table_path(program_dir, k), kSupportFileLimit);
+PriorityTable parse_priority_table(std::string_view bytes) {
     FieldReader fields(bytes);
     PriorityTable table;
-    // An empty file has no items (reading past its end would be an error).
+    // An empty text has no items (reading past its end would be an error).
     while (!fields.at_end()) {
         table.items.emplace_back(trim_blanks(fields.next()));
         if (table.items.back() == "end") {
@@ -26,9 +25,29 @@ PriorityTable load_priority_table(const std::string& program_dir, int k) {
     return table;
 }
 
-std::string missing_end_warning(const std::string& program_dir, int k) {
-    return "Priority table " + priority_table_path(program_dir, k) +
-           " has no end line; it was read to the end of the file";
+PriorityTable load_priority_table(const std::string& program_dir, int k) {
+    const std::string path = priority_table_path(program_dir, k);
+    PriorityTable table = parse_priority_table(read_whole_file(path, kSupportFileLimit));
+    table.path = path;
+    return table;
+}
+
+PriorityTables read_priority_tables(const std::string& program_dir) {
+    PriorityTables tables;
+    for (int k = 1; k <= 5; ++k) {
+        PriorityTable& table = tables.table(k);
+        try {
+            table = load_priority_table(program_dir, k);
+        } catch (const FileError& e) {
+            table.path = priority_table_path(program_dir, k);
+            table.error = e.what();
+        }
+    }
+    return tables;
+}
+
+std::string missing_end_warning(const PriorityTable& table) {
+    return "Priority table " + table.path + " has no end line; it was read to the end of the file";
 }
 
 std::vector<std::string> read_priority_table(const std::string& program_dir, int k) {

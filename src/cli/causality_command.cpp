@@ -65,7 +65,7 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
     int code = kExitOk;
     switch (mode) {
         case Mode::kAssign:
-            switch (assign_Click(window, ctx.program_dir, host)) {
+            switch (assign_Click(window, read_priority_tables(ctx.program_dir), host)) {
                 case AssignOutcome::kCompleted:
                     break;
                 case AssignOutcome::kCausalityError:

@@ -110,7 +110,7 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
     if (args.assign) {
         PrintingHost printing(ctx.out);
         RenderCausalityHost causality(window, app, printing, ctx);
-        switch (assign_Click(window, ctx.program_dir, causality)) {
+        switch (assign_Click(window, read_priority_tables(ctx.program_dir), causality)) {
             case AssignOutcome::kCompleted:
                 break;
             case AssignOutcome::kCausalityError:

@@ -75,7 +75,7 @@ bool simulink3(CommandContext& c) {
 }
 
 bool assign(CommandContext& c) {
-    return assign_Click(c.window, c.app.program_dir, c.causality) !=
+    return assign_Click(c.window, read_priority_tables(c.app.program_dir), c.causality) !=
            AssignOutcome::kTableUnreadable;
 }
 

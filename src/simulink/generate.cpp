@@ -104,7 +104,7 @@ GenerateResult generate_Click(ModelWindowState& window, const GenerateRequest& r
     window.causerr = kFalse;
     // A conflict in the mandatory tables leaves causerr clear, but a model
     // known to be wrong is not converted: the outcome tells.
-    result.assign = assign_Click(window, request.program_dir, host);
+    result.assign = assign_Click(window, read_priority_tables(request.program_dir), host);
     if (result.assign != AssignOutcome::kCompleted || window.causerr != kFalse) {
         result.outcome = GenerateOutcome::kStopped;
         return result;

@@ -33,7 +33,7 @@ ModelWindowState window_of(const Model& model) {
     ModelWindowState window;
     window.model = model;
     Messages quiet;
-    assign_Click(window, VANTOR_DATA_DIR, quiet);
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), quiet);
     return window;
 }
 

@@ -15,7 +15,9 @@ class AssignCausality : public testing::Test {
     test::ModelBuilder b_;
     test::RecordingHost host_;
 
-    AssignOutcome assign() { return assign_Click(b_.window, dir_.path(), host_); }
+    AssignOutcome assign() {
+        return assign_Click(b_.window, read_priority_tables(dir_.path()), host_);
+    }
 };
 
 TEST_F(AssignCausality, AnEmptyModelReadsTheTablesAndSaysNothing) {
@@ -130,6 +132,35 @@ TEST_F(AssignCausality, AnUnreadableTableStopsTheCommandNamingTheFile) {
     EXPECT_EQ(b_.causa(1), 1);  // what passes 1 and 2 did stays
     EXPECT_EQ(b_.causa(2), 0);
     EXPECT_EQ(b_.window.causerr, kTrue);
+}
+
+// The tables are read before the first pass, but each one's faults are told
+// when its pass comes, as when each pass read its own file: after the earlier
+// passes' warnings, and never after a stop.
+TEST_F(AssignCausality, ATablesFaultIsToldOnlyWhenItsPassComes) {
+    dir_.set_table(1, "Se_\r\n");
+    std::filesystem::remove(priority_table_path(dir_.path(), 3));
+    const std::string no_end = "Priority table " + priority_table_path(dir_.path(), 1) +
+                               " has no end line; it was read to the end of the file";
+    const std::string unreadable = "Priority table " + priority_table_path(dir_.path(), 3) +
+                                   ": cannot open for reading: No such file or directory";
+    struct Case {
+        bool conflict;  // the source's bond pushes effort into it
+        AssignOutcome outcome;
+        Events messages;
+    } cases[] = {
+        {true, AssignOutcome::kCausalityError, {no_end, kCausalityErrorMessage}},
+        {false, AssignOutcome::kTableUnreadable, {no_end, unreadable}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.conflict);
+        test::ModelBuilder b;
+        const int se = b.add("Se_");
+        b.bond(b.add("000"), se, c.conflict ? 1 : 0);
+        test::RecordingHost host;
+        EXPECT_EQ(assign_Click(b.window, read_priority_tables(dir_.path()), host), c.outcome);
+        EXPECT_EQ(host.messages(), c.messages);
+    }
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ TEST(ExampleModels, EndInTheirTextbookCausality) {
         ModelWindowState window;
         leerarchivo(window, std::string(VANTOR_EXAMPLES_DIR) + "/" + expected.file);
         test::RecordingHost host;
-        EXPECT_EQ(assign_Click(window, VANTOR_DATA_DIR, host), AssignOutcome::kCompleted);
+        EXPECT_EQ(assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host),
+                  AssignOutcome::kCompleted);
         EXPECT_EQ(host.messages(), expected.messages);
 
         Numbers integral_found, derivative_found;

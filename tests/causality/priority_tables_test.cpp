@@ -52,7 +52,7 @@ TEST(PriorityTables, AnItemMatchesOnlyAWholeThreeCharacterType) {
     const int one_letter_bond = b.bond(c, zero);
     const int c3_bond = b.bond(c3, zero);
     test::RecordingHost host;
-    assign_Click(b.window, dir.path(), host);
+    assign_Click(b.window, read_priority_tables(dir.path()), host);
     EXPECT_EQ(b.causa(one_letter_bond), 2);  // set by the junction, not by the table
     EXPECT_EQ(b.causa(c3_bond), 1);          // away from C__: the table placed it
 }
@@ -73,7 +73,8 @@ TEST(PriorityTables, ATableWithoutEndIsReadWholeAndWarnedAbout) {
     const int c = b.add("C__");
     const int bond = b.bond(c, zero);
     test::RecordingHost host;
-    EXPECT_EQ(assign_Click(b.window, dir.path(), host), AssignOutcome::kCompleted);
+    EXPECT_EQ(assign_Click(b.window, read_priority_tables(dir.path()), host),
+              AssignOutcome::kCompleted);
     EXPECT_EQ(b.causa(bond), 1);  // the items before the missing end still count
     EXPECT_EQ(
         host.messages(),

@@ -4,7 +4,6 @@
 
 #include "causality/priority_tables.h"
 #include "model/element_kinds.h"
-#include "model/file_error.h"
 
 namespace vantor::reference {
 namespace {
@@ -167,8 +166,7 @@ void Undo_Click(ModelWindowState& w, CausalityHost& host) {
     host.redraw();
 }
 
-AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
-                           CausalityHost& host) {
+AssignOutcome assign_Click(ModelWindowState& w, const PriorityTables& tables, CausalityHost& host) {
     Model& m = w.model;
     bool err = false;
     int err_elem = 0;
@@ -176,16 +174,14 @@ AssignOutcome assign_Click(ModelWindowState& w, const std::string& program_dir,
     bool loop = false;
 
     auto pass = [&](int k) {
-        std::vector<std::string> items;
-        try {
-            items = read_priority_table(program_dir, k);
-        } catch (const FileError& e) {
-            host.show_message(std::string("Priority table ") + e.what());
+        const PriorityTable& table = tables.table(k);
+        if (!table.error.empty()) {
+            host.show_message("Priority table " + table.error);
             host.redraw();
             w.causerr = -1;
             return false;
         }
-        for (const std::string& item : items) {
+        for (const std::string& item : table.items) {
             for (int i = 1; i <= m.nobj; ++i) {
                 if (!(m.objs[i].type == item)) continue;
                 int j = 0;

@@ -15,8 +15,8 @@ using test::element;
 
 class CaptionEditTest : public EditorTest {
   protected:
-    void SetUp() override {
-        EditorTest::SetUp();
+    void reset() override {
+        EditorTest::reset();
         note = add(element("Tex", "first\r\nsecond", 0), 1000, 1000);
         other = add(element("Tex", "other", 0), 3000, 1000);
         c = add(element("C__", "C", 1), 5000, 1000);

@@ -104,8 +104,7 @@ TEST_F(ClipboardTest, APasteThatWouldPassTheCapacityOnlySaysSo) {
     } rows[] = {
         {998, 0, nullptr}, {999, 0, kTooManyElements}, {2, 999, nullptr}, {2, 1000, kTooManyBonds}};
     for (const auto& row : rows) {
-        SetUp();
-        host.messages.clear();
+        reset();
         add(element("C__", "C"), 100, 100);
         add(element("000", "0", 4), 900, 100);
         add_bond(1, 2, 0, 0, 0, 0);

@@ -84,7 +84,7 @@ TEST_F(DeleteTest, APointLosesItsInputPortWhenThatBlockGoes) {
 
 TEST_F(DeleteTest, OnlyABondProperLowersTheCountsOfItsEnds) {
     for (const int causa : {0, 2, 4}) {
-        SetUp();
+        reset();
         ObjRecord a = element("000", "0", 4);
         a.numlin = 1;
         add(a, 100, 100);
@@ -141,13 +141,13 @@ TEST_F(RotateTest, SumMuxAndDemuxCaptionsFollowTheirPorts) {
         {"dem", "x", 1, "demux"},
     };
     for (const auto& row : rows) {
-        SetUp();
+        reset();
         const int b = drop(block(row.type, row.parameters, 2, 1), 2000, 2000);
         for (int turn = 0; turn < row.turns; ++turn) rotate_Click(window, app);
         EXPECT_EQ(obj(b).caption.trimmed(), row.caption) << row.type << ' ' << row.parameters;
         EXPECT_EQ(glyph(b).caption, row.caption);
     }
-    SetUp();
+    reset();
     drop(block("mux", "40000", 2, 1), 2000, 2000);
     EXPECT_THROW(rotate_Click(window, app), Int16Overflow);
 }

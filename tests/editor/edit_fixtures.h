@@ -20,6 +20,11 @@ class RecordingClipboard : public ClipboardPort {
 
 class EditTest : public EditorTest {
   protected:
+    void reset() override {
+        EditorTest::reset();
+        clipboard = RecordingClipboard{};
+    }
+
     // Drops a palette entry, which appends it with its ports, selected.
     int drop(const ObjRecord& entry, float x, float y) {
         app.dragobj = entry;

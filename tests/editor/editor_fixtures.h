@@ -56,7 +56,17 @@ inline ObjRecord lone_port(int owner, int signout) {
 
 class EditorTest : public testing::Test {
   protected:
-    void SetUp() override { init_model_window(window, 1); }
+    // Every test starts from reset(); a table-driven test calls it again so
+    // that each row starts from the same state, none of the last row's left.
+    // A fixture with members or elements of its own overrides it, calling its
+    // base's first.
+    virtual void reset() {
+        window = ModelWindow{};
+        app = AppState{};
+        host = FakeHost{};
+        init_model_window(window, 1);
+    }
+    void SetUp() final { reset(); }
 
     // Appends an element with its glyph shown at (left, top).
     int add(ObjRecord obj, int left, int top) {

@@ -40,8 +40,10 @@ class FakeMatlab : public MatlabLink {
 
 class ElementDblClickTest : public test::EditTest {
   protected:
-    void SetUp() override {
-        EditTest::SetUp();
+    void reset() override {
+        EditTest::reset();
+        dialog = ScriptedDialog{};
+        matlab = FakeMatlab{};
         app.program_dir = test::scratch_dir();
         std::filesystem::create_directories(library_folder(app));
         for (const char* type : {"sum", "mux", "dem"}) {

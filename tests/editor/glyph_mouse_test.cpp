@@ -17,8 +17,8 @@ using test::signal_block;
 // the output, and two plain elements.
 class GlyphMouseTest : public EditorTest {
   protected:
-    void SetUp() override {
-        EditorTest::SetUp();
+    void reset() override {
+        EditorTest::reset();
         block = add(signal_block("sum", 1, 1), 1000, 1000);
         input = add(con(block, 0), 880, 1000);
         output = add(con(block, -1), 1360, 1000);

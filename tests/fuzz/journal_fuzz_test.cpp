@@ -565,7 +565,7 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
     request.simulink_version = r.between(1, 3);
     request.window_caption = "fuzz";
     ModelWindowState generated = window;
-    if (r.percent(70)) assign_Click(generated, kData, generation);
+    if (r.percent(70)) assign_Click(generated, read_priority_tables(kData), generation);
     const GenerateResult result = generate_Click(generated, request, generation);
     if (result.outcome == GenerateOutcome::kWritten) ++tally.generated;
     return Outcome::kFinished;

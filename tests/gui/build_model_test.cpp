@@ -160,7 +160,7 @@ TEST_F(Builder, TheSeriesRlcExampleBuiltWithTheMouseIsTheShippedOne) {
     ModelWindowState shipped;
     leerarchivo(shipped, example("series_rlc.bgf"));
     FileGenerationHost host;
-    ASSERT_EQ(assign_Click(shipped, kData, host), AssignOutcome::kCompleted);
+    ASSERT_EQ(assign_Click(shipped, read_priority_tables(kData), host), AssignOutcome::kCompleted);
     const Model& built = state().model;
     EXPECT_EQ(element_types(built), element_types(shipped.model));
     EXPECT_EQ(bonds(built), bonds(shipped.model));

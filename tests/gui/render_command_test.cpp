@@ -42,7 +42,7 @@ AssignOutcome open_and_assign(ModelWindow& window, AppState& app, const std::str
     app.program_dir = VANTOR_DATA_DIR;
     show_loaded_model(window, app);
     WindowCausalityHost host(window, app, messages);
-    return assign_Click(window, app.program_dir, host);
+    return assign_Click(window, read_priority_tables(app.program_dir), host);
 }
 
 QImage argb(const QImage& image) {

@@ -88,7 +88,7 @@ form_mouseup 1 0 10 10
     for (int k = 0; k < 3; ++k) refresco(w, app);
     w.menus.simulink_version = 2;
     WindowCausalityHost causality(w, app, direct.host);
-    assign_Click(w, app.program_dir, causality);
+    assign_Click(w, read_priority_tables(app.program_dir), causality);
     Undo_Click(w, causality);
     extend_Click(w, causality);
     Form_DblClick(w);

@@ -49,7 +49,7 @@ std::string generate_example(const std::string& example, int version) {
     host.path = (folder / (example + ".m")).string();
     ModelWindowState window;
     leerarchivo(window, example_path(example));
-    assign_Click(window, VANTOR_DATA_DIR, host);
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
     const GenerateResult result =
         generate_Click(window, {VANTOR_DATA_DIR, version, example, {}}, host);
     EXPECT_EQ(result.outcome, GenerateOutcome::kWritten);

@@ -41,7 +41,7 @@ std::string generated(const fs::path& example, int version) {
     host.path = test::scratch_dir() + example.stem().string() + ".m";
     ModelWindowState window;
     leerarchivo(window, example.string());
-    assign_Click(window, VANTOR_DATA_DIR, host);
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
     const GenerateResult result =
         generate_Click(window, {VANTOR_DATA_DIR, version, example.stem().string(), {}}, host);
     EXPECT_EQ(result.outcome, GenerateOutcome::kWritten);
