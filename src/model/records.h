@@ -13,8 +13,8 @@ inline constexpr std::int16_t kFalse = 0;
 using TypeText = FixedText<3>;
 using ValueText = FixedText<100>;
 
-// One element of a model, or one entry of a library. Value-initialised, every
-// byte is zero: numbers 0 and text fields all NUL.
+// One element of a model, or one entry of a library. Value-initialised, its
+// numbers are 0 and its text fields all NUL.
 struct ObjRecord {
     TypeText type;                // kind: the library's type code ("C  ", "000", "con")
     ValueText parameters;         // first parameter; a junction's sign list when generating
