@@ -49,8 +49,12 @@ work=$scratch/work
 mkdir "$work"
 cp "$top/examples/series_rlc.bgf" "$work/"
 step "running the unpacked vantor-cli on examples/series_rlc.bgf"
-[ "$("$cli" --version)" = "vantor-cli $version" ] || fail "vantor-cli --version does not say $version"
-[ "$("$root/usr/bin/vantor" --version)" = "vantor $version" ] || fail "vantor --version does not say $version"
+# The version line, then the licence.
+for name in vantor vantor-cli; do
+  said=$("$root/usr/bin/$name" --version) || fail "$name --version failed"
+  [ "${said%%$'\n'*}" = "$name $version" ] || fail "$name --version does not say $version"
+  grep -qx 'License GPL-3.0-or-later: .*' <<<"$said" || fail "$name --version does not name the licence"
+done
 "$cli" info "$work/series_rlc.bgf" | grep -q '^elements: 11$' || fail "info"
 "$cli" causality "$work/series_rlc.bgf" -o "$work/causal.bgf" || fail "causality"
 mkdir "$work/gen"
@@ -83,7 +87,7 @@ lintian --fail-on error "$deb" || fail "lintian found errors"
 if [ "${VANTOR_CHECK_INSTALL:-0}" = 1 ]; then
   step "installing and removing the package"
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb"
-  [ "$(vantor-cli --version)" = "vantor-cli $version" ] || fail "the installed vantor-cli"
+  [ "$(vantor-cli --version | head -n 1)" = "vantor-cli $version" ] || fail "the installed vantor-cli"
   vantor-cli causality "$work/series_rlc.bgf" -o "$work/installed.bgf" || fail "installed causality"
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./|/|' >"$scratch/files"
   DEBIAN_FRONTEND=noninteractive apt-get purge -y -q vantor

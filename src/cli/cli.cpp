@@ -98,7 +98,7 @@ std::string usage() {
         "  --program-dir DIR   the folder of the support files (library/, code1/..code3/);\n"
         "                      default: the folder of this program\n"
         "  -h, --help          show this text\n"
-        "  --version           show the version\n"
+        "  --version           show the version and the licence\n"
         "\n";
     return text + std::string(kExitCodes);
 }
@@ -131,7 +131,7 @@ int run_cli(const std::vector<std::string>& args, const std::string& default_pro
         if (is_help(arg)) {
             help = true;
         } else if (arg == "--version" && words.empty()) {
-            out << "vantor-cli " << kVersion << "\n";
+            out << "vantor-cli " << kVersion << "\n" << kLicenceNotice;
             return kExitOk;
         } else if (arg == "--program-dir") {
             if (i + 1 == args.size()) {

@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "options:\n"
     "  --journal FILE   append every event the model windows run to FILE\n"
     "  -h, --help       show this text\n"
-    "  --version        show the version\n";
+    "  --version        show the version and the licence\n";
 
 }  // namespace
 
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view word = argv[i];
         if (word == "--version") {
-            std::printf("vantor %s\n", vantor::kVersion);
+            std::printf("vantor %s\n%s", vantor::kVersion, vantor::kLicenceNotice);
             return 0;
         }
         if (word == "-h" || word == "--help") {

@@ -68,7 +68,15 @@ TEST(Cli, UsageAndFileErrorsExitWithTwoAndSayWhy) {
 TEST(Cli, VersionAndHelpGoToStdoutAndSucceed) {
     const CliRun version = run({"--version"});
     EXPECT_EQ(version.code, kExitOk);
-    EXPECT_EQ(version.out, std::string("vantor-cli ") + kVersion + "\n");
+    // The version, then the copyright and licence as GNU programs give them.
+    EXPECT_EQ(version.out,
+              std::string("vantor-cli ") + kVersion +
+                  "\n"
+                  "Copyright (C) 2026 the Vantor developers.\n"
+                  "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                  "<https://gnu.org/licenses/gpl.html>.\n"
+                  "This is free software: you are free to change and redistribute it.\n"
+                  "There is NO WARRANTY, to the extent permitted by law.\n");
 
     const CliRun help = run({"--help"});
     for (const char* command :

@@ -207,7 +207,9 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     EXPECT_TRUE(about.findChild<QLabel*>()->text().startsWith(
         QStringLiteral("Vantor\nBond-graph editor with causality analysis and Simulink "
                        "generation\nVersion ") +
-        kVersion + QStringLiteral("\n")))
+        kVersion +
+        QStringLiteral("\nCopyright (C) the Vantor developers\n"
+                       "Licence: GNU General Public License, version 3 or later\n")))
         << about.findChild<QLabel*>()->text().toStdString();
 }
 
