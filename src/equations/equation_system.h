@@ -7,6 +7,17 @@
 // points: bond j carries e<j> and f<j>. Comparisons and the Fcn block's
 // functions that GiNaC lacks are the functions of equations/fcn_functions.h:
 // `(a>=b)` gives 1 or 0 and its derivative is taken as 0.
+//
+// Names. An element's own name is its caption when that is an identifier no
+// other caption repeats (and not a name of the equations: t, u, s, pi, the
+// Fcn functions, e3, f3, q5, p5, x7, y7), else its type's letters and its
+// number (C5, R12, step7, sine3, const4). A parameter takes the element's
+// name; an initial value (C, I, int) that name with _0; a source's
+// parameters are its input's: _val (Se, Sf, cst), _time and _final (stp),
+// _amp and _freq (sin). States are q<n>, p<n>, x<n>; bond variables e<j>,
+// f<j>; a signal block's output y<n>. A storage element in derivative
+// causality has no state: in `bond_equations` it imposes the symbol
+// "dq<n>/dt" or "dp<n>/dt", solved away in `derivatives` and `outputs_eq`.
 
 #include <ginac/ginac.h>
 

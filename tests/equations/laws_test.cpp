@@ -1,0 +1,141 @@
+// Element laws the examples do not show: transformers and gyrators in both
+// causal forms, the signal blocks, loops through signals, and refusals.
+#include "equations/fcn_functions.h"
+#include "equations_fixtures.h"
+#include "simulink/generate.h"
+
+namespace vantor {
+namespace {
+
+using equations::EquationSystem;
+using GiNaC::ex;
+using test::sym;
+
+EquationSystem assigned(test::ModelBuilder& b) {
+    test::RecordingHost host;
+    assign_Click(b.window, read_priority_tables(VANTOR_DATA_DIR), host);
+    return equations::derive_equations(b.window.model);
+}
+
+int element(test::ModelBuilder& b, std::string_view type, const std::string& caption,
+            const std::string& parameter = "") {
+    const int n = b.add(type);
+    b.window.model.objs[n].caption = caption;
+    b.window.model.objs[n].parameters = parameter;
+    return n;
+}
+
+// Two inertias through a gear: the second is in derivative causality, and
+// the gear reflects it as n^2 J2 onto the first.
+TEST(ElementLaws, TransformerReflectsADependentInertia) {
+    test::ModelBuilder b;
+    const int se = element(b, "Se_", "V", "2"), j1 = b.add("111");
+    element(b, "I__", "J1", "3");
+    const int tf = element(b, "TRF", "n", "4"), j2 = b.add("111");
+    element(b, "I__", "J2", "1");
+    b.bond(se, j1), b.bond(j1, 3), b.bond(j1, tf), b.bond(tf, j2), b.bond(j2, 6);
+    const EquationSystem s = assigned(b);
+    ASSERT_EQ(s.states.size(), 1u);
+    EXPECT_EQ(s.states[0].name, "p3");
+    const ex n = sym(s, "n"), J1 = sym(s, "J1"), J2 = sym(s, "J2");
+    EXPECT_TRUE(test::same(s.derivatives[0], sym(s, "V") * J1 / (J1 + n * n * J2)));
+}
+
+// A gyrator between two capacitors takes effort from both sides.
+TEST(ElementLaws, GyratorTakingEffortOnBothBonds) {
+    test::ModelBuilder b;
+    const int sf = element(b, "Sf_", "Is", "1"), z1 = b.add("000");
+    element(b, "C__", "Ca", "1");
+    const int gy = element(b, "GYR", "r", "2"), z2 = b.add("000");
+    element(b, "C__", "Cb", "1");
+    b.bond(sf, z1), b.bond(z1, 3), b.bond(z1, gy), b.bond(gy, z2), b.bond(z2, 6);
+    const EquationSystem s = assigned(b);
+    ASSERT_EQ(s.states.size(), 2u);
+    const ex r = sym(s, "r");
+    EXPECT_TRUE(test::same(s.derivatives[0], sym(s, "Is") - sym(s, "q6") / (sym(s, "Cb") * r)));
+    EXPECT_TRUE(test::same(s.derivatives[1], sym(s, "q3") / (sym(s, "Ca") * r)));
+}
+
+// A first-order lag built of signal blocks: dx/dt = K*(step - x), and a mux
+// that puts x and a Fcn of a sine on one Scope.
+TEST(ElementLaws, SignalBlocks) {
+    test::SignalBuilder b;
+    const int step = b.block("stp", "1", "2"), sum = b.block("sum", "+-");
+    const int gain = b.block("gai", "3"), in = b.block("int", "0.5");
+    const int sine = b.block("sin", "1", "10"), fcn = b.block("fcn", "u^2+(u>0.5)");
+    const int mux = b.block("mux", "2"), scope = b.block("sco");
+    b.link(step, 1, sum, 1), b.link(in, 1, sum, 2), b.link(sum, 1, gain, 1);
+    b.link(gain, 1, in, 1), b.link(sine, 1, fcn, 1);
+    b.link(in, 1, mux, 1), b.link(fcn, 1, mux, 2), b.link(mux, 1, scope, 1);
+    const EquationSystem s = equations::derive_equations(b.window.model);
+    ASSERT_EQ(s.states.size(), 1u);
+    const ex x = s.states[0].symbol, u = sym(s, "stp"), w = sym(s, "sine5");
+    EXPECT_TRUE(test::same(s.derivatives[0], sym(s, "gai") * (u - x)));
+    EXPECT_TRUE(test::same(s.states[0].initial, sym(s, "int_0")));
+    ASSERT_EQ(s.outputs.size(), 2u);
+    EXPECT_EQ(s.outputs[1].name, std::to_string(scope) + "scope/2 (sco)");
+    EXPECT_TRUE(test::same(s.outputs_eq[0], x));
+    EXPECT_TRUE(test::same(s.outputs_eq[1], w * w + equations::fcn_gt(w, GiNaC::numeric(0.5))));
+    // The step is 0 before its time and its final value from it on.
+    const equations::Input& input = s.inputs[0];
+    EXPECT_EQ(input.value, "(t>=1)*2");
+    GiNaC::exmap values{{sym(s, "stp_time"), 1}, {sym(s, "stp_final"), 2}};
+    for (const auto& [t, expected] : {std::pair{0.5, 0}, {1.0, 2}, {3.0, 2}}) {
+        values[s.t] = GiNaC::numeric(t);
+        EXPECT_EQ(input.expression.subs(values), ex(expected)) << "t = " << t;
+    }
+    EXPECT_EQ(s.inputs[1].value, "1*sin(10*t)");
+}
+
+// A loop through a Fcn: solved when it is linear, kept implicit otherwise.
+TEST(ElementLaws, LoopsThroughAFcn) {
+    for (const char* expression : {"2*u", "u^3"}) {
+        SCOPED_TRACE(expression);
+        test::SignalBuilder b;
+        const int c = b.block("cst", "1"), sum = b.block("sum", "+-");
+        const int fcn = b.block("fcn", expression), scope = b.block("sco");
+        b.link(c, 1, sum, 1), b.link(fcn, 1, sum, 2), b.link(sum, 1, fcn, 1);
+        b.link(sum, 1, scope, 1);
+        const EquationSystem s = equations::derive_equations(b.window.model);
+        ASSERT_EQ(s.notes.size(), 1u);
+        EXPECT_EQ(s.notes[0].rfind("Algebraic loop through elements 2 (sum), 3 (fcn)", 0), 0u)
+            << s.notes[0];
+        if (std::string(expression) == "2*u") {
+            EXPECT_TRUE(s.implicit.empty());
+            EXPECT_TRUE(test::same(s.outputs_eq[0], sym(s, "cst") / 3));
+        } else {
+            EXPECT_EQ(s.implicit.size(), 2u);
+            EXPECT_NE(s.notes[0].find("not linear"), std::string::npos);
+        }
+    }
+}
+
+TEST(ElementLaws, WhatCannotBeDerivedIsRefusedWithItsReason) {
+    struct Case {
+        std::string type;
+        int causa;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"R__", 0, kNotCausalMessage},
+        {"XYZ", 1, "Element 2 (x) is of type XYZ, whose law the equations do not know"},
+        // The source's stroke at its own end: it would have to take effort.
+        {"R__", 2, "Causality error: element 1 (V) has a causality its law does not allow"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        test::ModelBuilder b;
+        element(b, "Se_", "V", "1");
+        element(b, c.type, "x", "1");
+        b.bond(1, 2, c.causa);
+        try {
+            equations::derive_equations(b.window.model);
+            ADD_FAILURE() << "derived";
+        } catch (const equations::EquationError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantor
