@@ -1,5 +1,7 @@
 #include "equations/derivation.h"
 
+#include "model/element_kinds.h"
+
 namespace vantor::equations {
 
 int Derivation::add_unknown(const std::string& name, int element) {
@@ -30,7 +32,9 @@ std::vector<int> power_bonds(const Model& model, int n) {
     std::vector<int> bonds;
     for (int j = 1; j <= model.nlin; ++j) {
         const LineRecord& b = model.lines[j];
-        if ((b.causa == 1 || b.causa == 2) && (b.obj1 == n || b.obj2 == n)) bonds.push_back(j);
+        if ((b.causa == 1 || b.causa == 2) && (b.obj1 == n || b.obj2 == n) &&
+            in_model(model, b.obj1) && in_model(model, b.obj2))
+            bonds.push_back(j);
     }
     return bonds;
 }

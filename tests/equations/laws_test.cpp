@@ -137,5 +137,56 @@ TEST(ElementLaws, WhatCannotBeDerivedIsRefusedWithItsReason) {
     }
 }
 
+
+// A modulated element fed by a constant is its plain twin with that modulus.
+TEST(ElementLaws, ModulatedElementsTakeTheirSignal) {
+    struct Case {
+        const char* plain;
+        const char* modulated;
+        const char* source;  // the one-port at the left end
+    };
+    for (const Case& c : {Case{"TRF", "MTF", "Se_"}, Case{"GYR", "MGY", "Se_"},
+                          Case{"Se_", "MSe", nullptr}, Case{"Sf_", "MSf", nullptr}}) {
+        SCOPED_TRACE(c.modulated);
+        GiNaC::ex results[2];  // dx/dt at x = 1/3
+        for (int modulated = 0; modulated < 2; ++modulated) {
+            test::SignalBuilder b;
+            // source (or the element itself) -> 1 -> R, and on through the two-port to 1 -> I.
+            const int left =
+                b.block(c.source != nullptr ? c.source : (modulated ? c.modulated : c.plain), "2");
+            // A flow source drives a 0-junction with a C, the others a 1-junction with an I.
+            const bool flow = std::string(c.plain) == "Sf_";
+            const int j1 = b.block(flow ? "000" : "111"), r = b.block("R__", "5");
+            b.bond(left, j1), b.bond(j1, r);
+            int end = j1;
+            if (c.source != nullptr) {
+                const int two = b.block(modulated ? c.modulated : c.plain, "3");
+                const int j2 = b.block("111");
+                b.bond(j1, two), b.bond(two, j2);
+                end = j2;
+                if (modulated) b.link(b.block("cst", "3"), 1, two, 1);
+            } else if (modulated) {
+                b.link(b.block("cst", "2"), 1, left, 1);
+            }
+            const int inertia = b.block(flow ? "C__" : "I__", "7");
+            b.window.model.objs[inertia].parameter2 = "0";
+            b.bond(end, inertia);
+            test::RecordingHost host;
+            assign_Click(b.window, read_priority_tables(VANTOR_DATA_DIR), host);
+            const equations::EquationSystem s = equations::derive_equations(b.window.model);
+            GiNaC::exmap values;
+            for (const auto& p : s.parameters) values[p.symbol] = GiNaC::numeric(*p.value);
+            for (const auto& u : s.inputs) values[u.symbol] = u.expression.subs(values);
+            ASSERT_EQ(s.derivatives.size(), 1u);
+            values[s.states[0].symbol] = GiNaC::numeric(1, 3);
+            results[modulated] = s.derivatives[0].subs(values).evalf();
+        }
+        ASSERT_TRUE(GiNaC::is_a<GiNaC::numeric>(results[0])) << results[0];
+        EXPECT_NEAR(GiNaC::ex_to<GiNaC::numeric>(results[0]).to_double(),
+                    GiNaC::ex_to<GiNaC::numeric>(results[1]).to_double(), 1e-12)
+            << results[0] << " and " << results[1];
+    }
+}
+
 }  // namespace
 }  // namespace vantor
