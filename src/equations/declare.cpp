@@ -69,7 +69,7 @@ void storage(Derivation& d, int n, bool is_c) {
 
 std::string text(const Derivation& d, int n, int index) {
     const ObjRecord& o = d.model.objs[n];
-    return (index == 1 ? o.parameters : o.parameter2).trimmed();
+    return field_text(index == 1 ? o.parameters : o.parameter2);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "equations/naming.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <regex>
@@ -39,6 +40,14 @@ std::string type_letters(const std::string& type) {
 
 }  // namespace
 
+std::string field_text(const ValueText& field) {
+    std::string text = field.trimmed();
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 bool is_identifier(const std::string& text) {
     if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
     for (char c : text) {
@@ -49,14 +58,14 @@ bool is_identifier(const std::string& text) {
 
 std::string element_label(const Model& model, int element) {
     if (!in_model(model, element)) return std::to_string(element);
-    return std::to_string(element) + " (" + model.objs[element].caption.trimmed() + ")";
+    return std::to_string(element) + " (" + field_text(model.objs[element].caption) + ")";
 }
 
 Names::Names(const Model& model) : bases_(static_cast<std::size_t>(model.nobj) + 1) {
     std::map<std::string, int> uses;
-    for (int n = 1; n <= model.nobj; ++n) ++uses[model.objs[n].caption.trimmed()];
+    for (int n = 1; n <= model.nobj; ++n) ++uses[field_text(model.objs[n].caption)];
     for (int n = 1; n <= model.nobj; ++n) {
-        const std::string caption = model.objs[n].caption.trimmed();
+        const std::string caption = field_text(model.objs[n].caption);
         if (is_identifier(caption) && uses[caption] == 1 && !reserved(caption)) {
             bases_[n] = caption;
             taken_.insert(caption);

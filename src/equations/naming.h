@@ -26,6 +26,9 @@ class Names {
     std::set<std::string> taken_;
 };
 
+// A text field as typed: blanks trimmed, and a field never assigned (NULs) empty.
+std::string field_text(const ValueText& field);
+
 // Whether `text` is an identifier: a letter, then letters, digits or _.
 bool is_identifier(const std::string& text);
 

@@ -10,7 +10,7 @@ namespace vantor::equations {
 GiNaC::ex add_parameter(EquationSystem& system, const Model& model, int element, int index,
                         const std::string& name, bool initial) {
     const ObjRecord& o = model.objs[element];
-    const std::string text = (index == 1 ? o.parameters : o.parameter2).trimmed();
+    const std::string text = field_text(index == 1 ? o.parameters : o.parameter2);
     if (text.empty() && initial) return 0;
     Parameter p;
     p.name = name;

@@ -19,7 +19,7 @@ int port_number(const ObjRecord& port) {
 
 // A block's port count from its parameter, as the simulator reads it.
 int count(const Derivation& d, int n) {
-    const std::string text = d.model.objs[n].parameters.trimmed();
+    const std::string text = field_text(d.model.objs[n].parameters);
     const bool digits =
         !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
@@ -31,7 +31,7 @@ int count(const Derivation& d, int n) {
 
 // A sum's signs: "+-" as typed, or a count of plus signs.
 std::string signs(const Derivation& d, int n) {
-    const std::string text = d.model.objs[n].parameters.trimmed();
+    const std::string text = field_text(d.model.objs[n].parameters);
     if (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0])))
         return std::string(static_cast<std::size_t>(count(d, n)), '+');
     std::string out;
@@ -145,7 +145,7 @@ void signal_law(Derivation& d, int n) {
         value = scalar(d, n, 1) * scalar(d, n, 2);
     } else {
         try {
-            value = fcn_expression(d.model.objs[n].parameters.trimmed(), signal_input(d, n, 1));
+            value = fcn_expression(field_text(d.model.objs[n].parameters), signal_input(d, n, 1));
         } catch (const std::runtime_error& e) {
             throw EquationError("Element " + d.label(n) + ": " + e.what());
         }

@@ -137,7 +137,6 @@ TEST(ElementLaws, WhatCannotBeDerivedIsRefusedWithItsReason) {
     }
 }
 
-
 // A modulated element fed by a constant is its plain twin with that modulus.
 TEST(ElementLaws, ModulatedElementsTakeTheirSignal) {
     struct Case {
