@@ -87,6 +87,25 @@ TEST(ElementLaws, SignalBlocks) {
     EXPECT_EQ(s.inputs[1].value, "1*sin(10*t)");
 }
 
+// A capacitor driven straight by a sine source is in derivative causality:
+// its current is C times the source's rate, A*w*cos(w*t).
+TEST(ElementLaws, DerivativeCausalityDifferentiatesTheInputs) {
+    test::SignalBuilder b;
+    const int sine = b.block("sin", "2", "3"), source = b.block("MSe");
+    const int one = b.block("111"), c = b.block("C__", "5"), sensor = b.block("Df_");
+    const int scope = b.block("sco");
+    b.bond(source, one), b.bond(one, c), b.bond(one, sensor);
+    b.link(sine, 1, source, 1), b.link(sensor, 1, scope, 1);
+    test::RecordingHost host;
+    assign_Click(b.window, read_priority_tables(VANTOR_DATA_DIR), host);
+    const EquationSystem s = equations::derive_equations(b.window.model);
+    EXPECT_TRUE(s.states.empty());
+    ASSERT_EQ(s.outputs_eq.size(), 1u);
+    const ex w = sym(s, "sine1_freq");
+    EXPECT_TRUE(
+        test::same(s.outputs_eq[0], sym(s, "C__") * sym(s, "sine1_amp") * w * GiNaC::cos(w * s.t)));
+}
+
 // A loop through a Fcn: solved when it is linear, kept implicit otherwise.
 TEST(ElementLaws, LoopsThroughAFcn) {
     for (const char* expression : {"2*u", "u^3"}) {
