@@ -1,4 +1,5 @@
 // The symbols each element owns: parameters, states, inputs, outputs.
+#include <charconv>
 #include <set>
 
 #include "equations/element_laws.h"
@@ -9,9 +10,13 @@ namespace vantor::equations {
 
 namespace {
 
-// A parameter text as part of a longer expression.
+// A parameter text as part of a longer expression: a number or a name as it
+// is, anything else in parentheses.
 std::string operand(const std::string& text) {
-    if (is_identifier(text) || text.find_first_not_of("0123456789.") == std::string::npos)
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto read = std::from_chars(text.data(), end, value);
+    if (is_identifier(text) || (!text.empty() && read.ec == std::errc() && read.ptr == end))
         return text;
     return "(" + text + ")";
 }

@@ -45,7 +45,9 @@ struct State {
     std::string name;  // "q5", "p3", "x7"
     int element = 0;
     StateKind kind = StateKind::kQ;
-    GiNaC::ex initial;  // the element's second parameter (symbolic), 0 when absent
+    // The element's second parameter (symbolic), 0 when absent; an
+    // integrator's only parameter, as its template reads it.
+    GiNaC::ex initial;
     GiNaC::symbol symbol;
 };
 

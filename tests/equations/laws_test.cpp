@@ -60,9 +60,9 @@ TEST(ElementLaws, GyratorTakingEffortOnBothBonds) {
 // that puts x and a Fcn of a sine on one Scope.
 TEST(ElementLaws, SignalBlocks) {
     test::SignalBuilder b;
-    const int step = b.block("stp", "1", "2"), sum = b.block("sum", "+-");
+    const int step = b.block("stp", "1", "2e0"), sum = b.block("sum", "+-");
     const int gain = b.block("gai", "3"), in = b.block("int", "0.5");
-    const int sine = b.block("sin", "1", "10"), fcn = b.block("fcn", "u^2+(u>0.5)");
+    const int sine = b.block("sin", "1", "2*5"), fcn = b.block("fcn", "u^2+(u>0.5)");
     const int mux = b.block("mux", "2"), scope = b.block("sco");
     b.link(step, 1, sum, 1), b.link(in, 1, sum, 2), b.link(sum, 1, gain, 1);
     b.link(gain, 1, in, 1), b.link(sine, 1, fcn, 1);
@@ -78,13 +78,13 @@ TEST(ElementLaws, SignalBlocks) {
     EXPECT_TRUE(test::same(s.outputs_eq[1], w * w + equations::fcn_gt(w, GiNaC::numeric(0.5))));
     // The step is 0 before its time and its final value from it on.
     const equations::Input& input = s.inputs[0];
-    EXPECT_EQ(input.value, "(t>=1)*2");
+    EXPECT_EQ(input.value, "(t>=1)*2e0");
     GiNaC::exmap values{{sym(s, "stp_time"), 1}, {sym(s, "stp_final"), 2}};
     for (const auto& [t, expected] : {std::pair{0.5, 0}, {1.0, 2}, {3.0, 2}}) {
         values[s.t] = GiNaC::numeric(t);
         EXPECT_EQ(input.expression.subs(values), ex(expected)) << "t = " << t;
     }
-    EXPECT_EQ(s.inputs[1].value, "1*sin(10*t)");
+    EXPECT_EQ(s.inputs[1].value, "1*sin((2*5)*t)");
 }
 
 // A capacitor driven straight by a sine source is in derivative causality:
