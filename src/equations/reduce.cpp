@@ -77,7 +77,16 @@ void reduce(Derivation& d, const GiNaC::exmap& values) {
     for (const std::vector<ex>& scope : d.scope_inputs) {
         for (const ex& element : scope) y.push_back(substituted(element, values));
     }
-    for (Dependent& dep : d.dependents) dep.variable = substituted(dep.variable, values);
+    for (Dependent& dep : d.dependents) {
+        dep.variable = substituted(dep.variable, values);
+        // An unknown left in it belongs to a loop kept implicit: no rate of it is known.
+        for (const Unknown& u : d.unknowns) {
+            if (dep.variable.has(u.symbol))
+                throw EquationError("Element " + d.label(dep.element) +
+                                    " is in derivative causality on a nonlinear algebraic "
+                                    "loop: the equations cannot be made explicit");
+        }
+    }
     if (!d.dependents.empty()) {
         const GiNaC::exmap rates = solve_dependent(d, f);
         for (ex& g : y) g = substituted(g, rates).normal();
