@@ -44,7 +44,9 @@ class Expression {
     double operator()(std::span<const double> u) const;
     double operator()(double u = 0) const { return (*this)(std::span<const double>(&u, 1)); }
 
-  private:
+    // The compiled program in postfix order, for readers that rebuild the
+    // expression in another form (the symbolic state equations). Constant
+    // parts are already folded into numbers.
     enum class Op : std::uint8_t {
         kNumber,
         kInput,
@@ -67,6 +69,15 @@ class Expression {
         kCall1,
         kCall2,
     };
+    struct Token {
+        Op op;
+        std::uint32_t index = 0;    // kInput: 0 for u(1)
+        double value = 0;           // kNumber
+        std::string_view function;  // kCall1, kCall2: its name
+    };
+    std::vector<Token> postfix() const;
+
+  private:
     struct Step {
         Op op;
         std::uint32_t index = 0;                     // kInput: 0 for u(1)

@@ -52,4 +52,12 @@ const Function* find_function(std::string_view name) {
     return nullptr;
 }
 
+std::string_view function_name(double (*unary)(double), double (*binary)(double, double)) {
+    for (const Function& f : kFunctions) {
+        if ((unary != nullptr && f.unary == unary) || (binary != nullptr && f.binary == binary))
+            return f.name;
+    }
+    return {};
+}
+
 }  // namespace vantor::sim

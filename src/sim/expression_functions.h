@@ -18,4 +18,8 @@ struct Function {
 // The function called `name`; nothing when there is none.
 const Function* find_function(std::string_view name);
 
+// The name of the function with this code, one argument or two; empty when
+// none has it. Functions of one meaning may share their code.
+std::string_view function_name(double (*unary)(double), double (*binary)(double, double));
+
 }  // namespace vantor::sim

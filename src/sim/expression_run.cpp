@@ -1,4 +1,5 @@
 #include "sim/expression.h"
+#include "sim/expression_functions.h"
 
 #include <array>
 #include <cmath>
@@ -23,6 +24,18 @@ int Expression::operands(Op op) {
         default:
             return 2;
     }
+}
+
+std::vector<Expression::Token> Expression::postfix() const {
+    std::vector<Token> tokens;
+    tokens.reserve(program_.size());
+    for (const Step& step : program_) {
+        tokens.push_back({step.op, step.index, step.value,
+                          step.op == Op::kCall1 || step.op == Op::kCall2
+                              ? function_name(step.unary, step.binary)
+                              : std::string_view()});
+    }
+    return tokens;
 }
 
 double Expression::operator()(std::span<const double> u) const {
