@@ -4,8 +4,8 @@
 # From the bottom up. The core (model .. app) uses no GUI toolkit; paint uses
 # Qt GUI only; charts use Qt Widgets; cli and shell, the two programs, sit
 # side by side on top.
-set(layers model sim causality window display simulink editor journal app paint charts cli shell)
-set(core_layers model sim causality window display simulink editor journal app)
+set(layers model sim causality window display simulink equations editor journal app paint charts cli shell)
+set(core_layers model sim causality window display simulink equations editor journal app)
 set(errors "")
 
 # A widget's header is any header of the widget modules' include folders.

@@ -1,0 +1,246 @@
+#include "equations/expression_printer.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace vantor::equations {
+namespace {
+
+using GiNaC::ex;
+using GiNaC::ex_to;
+using GiNaC::is_a;
+using GiNaC::numeric;
+
+// Binding strength of what an expression prints as; a context asks for at least
+// its own level and parenthesises anything looser.
+enum Level { kCompare = 0, kSum = 1, kProduct = 2, kPower = 3, kAtom = 4 };
+
+struct Text {
+    std::string text;
+    int level;
+};
+
+struct Term {
+    bool negative;
+    std::string body;
+    bool constant;
+};
+
+std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? separator : "") + parts[i];
+    return out;
+}
+
+class Printer {
+  public:
+    explicit Printer(bool latex) : latex_(latex) {}
+
+    std::string print(const ex& e, int context) {
+        const Text t = text(e);
+        return t.level < context ? parenthesised(t.text) : t.text;
+    }
+
+  private:
+    std::string parenthesised(const std::string& s) const {
+        return latex_ ? "\\left(" + s + "\\right)" : "(" + s + ")";
+    }
+
+    std::string integer(const numeric& n) const {
+        std::ostringstream out;
+        out << n;
+        return out.str();
+    }
+
+    // A real number's magnitude.
+    std::string magnitude(const numeric& n) {
+        const numeric a = GiNaC::abs(n);
+        if (a.is_integer()) return integer(a);
+        if (a.is_rational()) {
+            return latex_ ? "\\frac{" + integer(a.numer()) + "}{" + integer(a.denom()) + "}"
+                          : integer(a.numer()) + "/" + integer(a.denom());
+        }
+        const std::string plain = format_number(a.to_double());
+        const std::size_t e = plain.find('e');
+        if (!latex_ || e == std::string::npos) return plain;
+        std::string exponent = plain.substr(e + 1);
+        if (exponent[0] == '+') exponent.erase(0, 1);
+        const std::size_t zeros = exponent[0] == '-' ? 1 : 0;
+        while (exponent.size() > zeros + 1 && exponent[zeros] == '0') exponent.erase(zeros, 1);
+        return plain.substr(0, e) + " \\cdot 10^{" + exponent + "}";
+    }
+
+    Text number(const numeric& n) {
+        if (!n.is_real()) throw std::domain_error("a complex number in an expression");
+        const std::string body = magnitude(n);
+        if (n.is_negative()) return {"-" + body, kSum};
+        const bool fraction = n.is_rational() && !n.is_integer() && !latex_;
+        return {body, fraction ? kProduct : kAtom};
+    }
+
+    Text text(const ex& e) {
+        if (is_a<numeric>(e)) return number(ex_to<numeric>(e));
+        if (is_a<GiNaC::symbol>(e)) {
+            const std::string& name = ex_to<GiNaC::symbol>(e).get_name();
+            return {latex_ ? latex_name(name) : name, kAtom};
+        }
+        if (e.is_equal(GiNaC::Pi)) return {latex_ ? "\\pi" : "pi", kAtom};
+        if (is_a<GiNaC::constant>(e)) return number(ex_to<numeric>(e.evalf()));
+        if (is_a<GiNaC::add>(e)) return sum(e);
+        if (is_a<GiNaC::mul>(e) || is_a<GiNaC::power>(e)) {
+            if (is_a<GiNaC::power>(e)) {
+                const ex exponent = e.op(1);
+                if (!is_a<numeric>(exponent) || !ex_to<numeric>(exponent).is_negative())
+                    return power(e.op(0), exponent);
+            }
+            const Term t = product(e);
+            return t.negative ? Text{"-" + t.body, kSum} : Text{t.body, kProduct};
+        }
+        if (is_a<GiNaC::function>(e)) return function(e);
+        if (is_a<GiNaC::relational>(e)) return comparison(ex_to<GiNaC::relational>(e));
+        std::ostringstream out;
+        out << e;
+        return {out.str(), kCompare};
+    }
+
+    Term term(const ex& e) {
+        if (is_a<numeric>(e)) {
+            const numeric& n = ex_to<numeric>(e);
+            return {n.is_negative(), magnitude(n), true};
+        }
+        if (is_a<GiNaC::mul>(e) || is_a<GiNaC::power>(e)) {
+            const Text t = text(e);
+            if (t.level != kSum || t.text[0] != '-') return {false, t.text, false};
+            return {true, t.text.substr(1), false};
+        }
+        return {false, print(e, kSum), false};
+    }
+
+    Text sum(const ex& e) {
+        std::vector<Term> terms;
+        for (const ex& op : e) terms.push_back(term(op));
+        std::sort(terms.begin(), terms.end(), [](const Term& a, const Term& b) {
+            if (a.constant != b.constant) return b.constant;
+            return a.body != b.body ? a.body < b.body : a.negative < b.negative;
+        });
+        std::string out = terms[0].negative ? "-" : "";
+        out += terms[0].body;
+        for (std::size_t i = 1; i < terms.size(); ++i) {
+            out += terms[i].negative ? " - " : " + ";
+            out += terms[i].body;
+        }
+        return {out, kSum};
+    }
+
+    // A product as numerator over denominator, its sign apart.
+    Term product(const ex& e) {
+        std::vector<ex> factors;
+        if (is_a<GiNaC::mul>(e)) {
+            for (const ex& op : e) factors.push_back(op);
+        } else {
+            factors.push_back(e);
+        }
+        numeric coefficient(1);
+        std::vector<std::string> top, bottom;
+        for (const ex& f : factors) {
+            if (is_a<numeric>(f)) {
+                coefficient *= ex_to<numeric>(f);
+            } else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) &&
+                       ex_to<numeric>(f.op(1)).is_negative()) {
+                bottom.push_back(latex_ ? print(GiNaC::power(f.op(0), -f.op(1)), kProduct)
+                                        : print(GiNaC::power(f.op(0), -f.op(1)), kPower));
+            } else {
+                top.push_back(print(f, kProduct));
+            }
+        }
+        std::sort(top.begin(), top.end());
+        std::sort(bottom.begin(), bottom.end());
+        if (!coefficient.is_real()) throw std::domain_error("a complex number in an expression");
+        const bool negative = coefficient.is_negative();
+        const numeric c = GiNaC::abs(coefficient);
+        if (c.is_rational()) {
+            if (c.denom() != 1) bottom.insert(bottom.begin(), integer(c.denom()));
+            if (c.numer() != 1) top.insert(top.begin(), integer(c.numer()));
+        } else if (c != 1) {
+            top.insert(top.begin(), magnitude(c));
+        }
+        if (latex_) {
+            const std::string upper = top.empty() ? "1" : joined(top, "\\,");
+            if (bottom.empty()) return {negative, upper, false};
+            return {negative, "\\frac{" + upper + "}{" + joined(bottom, "\\,") + "}", false};
+        }
+        std::string body = top.empty() ? "1" : joined(top, "*");
+        if (bottom.size() == 1) body += "/" + bottom[0];
+        if (bottom.size() > 1) body += "/(" + joined(bottom, "*") + ")";
+        return {negative, body, false};
+    }
+
+    Text power(const ex& base, const ex& exponent) {
+        if (exponent.is_equal(GiNaC::numeric(1, 2))) {
+            const std::string inner = print(base, kCompare);
+            return {latex_ ? "\\sqrt{" + inner + "}" : "sqrt(" + inner + ")", kAtom};
+        }
+        const std::string b = print(base, kAtom);
+        const bool whole = is_a<numeric>(exponent) && ex_to<numeric>(exponent).is_nonneg_integer();
+        if (latex_) return {b + "^{" + print(exponent, kCompare) + "}", kPower};
+        return {b + "^" + (whole ? print(exponent, kAtom) : parenthesised(print(exponent, 0))),
+                kPower};
+    }
+
+    Text function(const ex& e) {
+        const std::string name = ex_to<GiNaC::function>(e).get_name();
+        std::vector<std::string> args;
+        for (const ex& op : e) args.push_back(print(op, kCompare));
+        // GiNaC's step is 1/2 at 0; the step sources are the only users.
+        if (name == "step" && args.size() == 1)
+            return {parenthesised(args[0] + (latex_ ? " \\geq 0" : ">=0")), kAtom};
+        if (!latex_)
+            return {(name == "csgn" ? "sgn" : name) + "(" + joined(args, ", ") + ")", kAtom};
+        if (name == "abs" && args.size() == 1) return {"\\left|" + args[0] + "\\right|", kAtom};
+        static const char* const kNamed[][2] = {
+            {"sin", "\\sin"},     {"cos", "\\cos"},     {"tan", "\\tan"},
+            {"sinh", "\\sinh"},   {"cosh", "\\cosh"},   {"tanh", "\\tanh"},
+            {"asin", "\\arcsin"}, {"acos", "\\arccos"}, {"atan", "\\arctan"},
+            {"exp", "\\exp"},     {"log", "\\ln"},      {"csgn", "\\operatorname{sgn}"}};
+        std::string command = "\\operatorname{" + name + "}";
+        for (const auto& named : kNamed) {
+            if (name == named[0]) command = named[1];
+        }
+        return {command + parenthesised(joined(args, ", ")), kAtom};
+    }
+
+    // GiNaC keeps a comparison's operator to itself; find it by equality.
+    Text comparison(const GiNaC::relational& r) {
+        using R = GiNaC::relational;
+        struct Operator {
+            R::operators which;
+            const char* plain;
+            const char* latex;
+        };
+        static const Operator kOperators[] = {
+            {R::equal, "==", " = "},  {R::not_equal, "!=", " \\neq "},
+            {R::less, "<", " < "},    {R::less_or_equal, "<=", " \\leq "},
+            {R::greater, ">", " > "}, {R::greater_or_equal, ">=", " \\geq "}};
+        const char* op = "==";
+        for (const Operator& o : kOperators) {
+            if (r.is_equal(R(r.lhs(), r.rhs(), o.which))) op = latex_ ? o.latex : o.plain;
+        }
+        return {print(r.lhs(), kSum) + op + print(r.rhs(), kSum), kCompare};
+    }
+
+    bool latex_;
+};
+
+}  // namespace
+
+std::string print_expression(const GiNaC::ex& e) {
+    return Printer(false).print(e, kCompare);
+}
+
+std::string print_latex(const GiNaC::ex& e) {
+    return Printer(true).print(e, kCompare);
+}
+
+}  // namespace vantor::equations

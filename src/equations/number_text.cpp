@@ -1,0 +1,34 @@
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "equations/expression_printer.h"
+
+namespace vantor::equations {
+
+std::string format_number(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
+    if (value == 0) return "0";  // no "-0"
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string latex_name(const std::string& name) {
+    std::size_t digits = name.size();
+    while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) --digits;
+    std::string stem;
+    for (char c : name.substr(0, digits)) {
+        if (c == '_') {
+            stem += "\\_";
+        } else {
+            stem += c;
+        }
+    }
+    if (digits > 1) stem = "\\mathit{" + stem + "}";
+    if (digits == name.size() || digits == 0) return stem.empty() ? name : stem;
+    return stem + "_{" + name.substr(digits) + "}";
+}
+
+}  // namespace vantor::equations
