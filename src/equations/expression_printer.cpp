@@ -1,8 +1,10 @@
 #include "equations/expression_printer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace vantor::equations {
@@ -28,10 +30,30 @@ struct Term {
     bool constant;
 };
 
+// Sorting by text, leading coefficients and signs aside, and names before
+// parenthesised or numeric parts: "a*b + c/a", not "2*c/a + a*b".
+bool text_before(const std::string& x, const std::string& y) {
+    const auto key = [](const std::string& s) {
+        const std::size_t start = std::min(s.find_first_not_of("0123456789.*/- "), s.size());
+        const std::string rest = s.substr(start);
+        const bool name = !rest.empty() && std::isalpha(static_cast<unsigned char>(rest[0]));
+        return std::make_tuple(!name, rest, s);
+    };
+    return key(x) < key(y);
+}
+
 std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
     std::string out;
     for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? separator : "") + parts[i];
     return out;
+}
+
+std::vector<std::string> sorted_texts(std::vector<std::pair<std::string, std::string>> parts) {
+    std::sort(parts.begin(), parts.end(),
+              [](const auto& a, const auto& b) { return text_before(a.first, b.first); });
+    std::vector<std::string> texts;
+    for (auto& part : parts) texts.push_back(std::move(part.second));
+    return texts;
 }
 
 class Printer {
@@ -118,18 +140,29 @@ class Printer {
         return {false, print(e, kSum), false};
     }
 
+    // LaTeX sorts by the plain text, so both show terms in the same order.
+    std::string key(const std::string& text, const ex& e, bool as_term) {
+        if (!latex_) return text;
+        Printer plain(false);
+        return as_term ? plain.term(e).body : plain.print(e, kProduct);
+    }
+
     Text sum(const ex& e) {
-        std::vector<Term> terms;
-        for (const ex& op : e) terms.push_back(term(op));
-        std::sort(terms.begin(), terms.end(), [](const Term& a, const Term& b) {
-            if (a.constant != b.constant) return b.constant;
-            return a.body != b.body ? a.body < b.body : a.negative < b.negative;
+        std::vector<std::pair<std::string, Term>> terms;
+        for (const ex& op : e) {
+            Term t = term(op);
+            terms.emplace_back(key(t.body, op, true), std::move(t));
+        }
+        std::sort(terms.begin(), terms.end(), [](const auto& a, const auto& b) {
+            if (a.second.constant != b.second.constant) return b.second.constant;
+            if (a.first != b.first) return text_before(a.first, b.first);
+            return a.second.negative < b.second.negative;
         });
-        std::string out = terms[0].negative ? "-" : "";
-        out += terms[0].body;
+        std::string out = terms[0].second.negative ? "-" : "";
+        out += terms[0].second.body;
         for (std::size_t i = 1; i < terms.size(); ++i) {
-            out += terms[i].negative ? " - " : " + ";
-            out += terms[i].body;
+            out += terms[i].second.negative ? " - " : " + ";
+            out += terms[i].second.body;
         }
         return {out, kSum};
     }
@@ -143,20 +176,21 @@ class Printer {
             factors.push_back(e);
         }
         numeric coefficient(1);
-        std::vector<std::string> top, bottom;
+        std::vector<std::pair<std::string, std::string>> upper, lower;  // key, text
         for (const ex& f : factors) {
             if (is_a<numeric>(f)) {
                 coefficient *= ex_to<numeric>(f);
             } else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) &&
                        ex_to<numeric>(f.op(1)).is_negative()) {
-                bottom.push_back(latex_ ? print(GiNaC::power(f.op(0), -f.op(1)), kProduct)
-                                        : print(GiNaC::power(f.op(0), -f.op(1)), kPower));
+                const ex inverse = GiNaC::power(f.op(0), -f.op(1));
+                const std::string text = print(inverse, latex_ ? kProduct : kPower);
+                lower.emplace_back(key(text, inverse, false), text);
             } else {
-                top.push_back(print(f, kProduct));
+                const std::string text = print(f, kProduct);
+                upper.emplace_back(key(text, f, false), text);
             }
         }
-        std::sort(top.begin(), top.end());
-        std::sort(bottom.begin(), bottom.end());
+        std::vector<std::string> top = sorted_texts(upper), bottom = sorted_texts(lower);
         if (!coefficient.is_real()) throw std::domain_error("a complex number in an expression");
         const bool negative = coefficient.is_negative();
         const numeric c = GiNaC::abs(coefficient);
@@ -183,10 +217,8 @@ class Printer {
             return {latex_ ? "\\sqrt{" + inner + "}" : "sqrt(" + inner + ")", kAtom};
         }
         const std::string b = print(base, kAtom);
-        const bool whole = is_a<numeric>(exponent) && ex_to<numeric>(exponent).is_nonneg_integer();
         if (latex_) return {b + "^{" + print(exponent, kCompare) + "}", kPower};
-        return {b + "^" + (whole ? print(exponent, kAtom) : parenthesised(print(exponent, 0))),
-                kPower};
+        return {b + "^" + print(exponent, kAtom), kPower};
     }
 
     Text function(const ex& e) {

@@ -1,8 +1,16 @@
+#include <cstdio>
+
 #include "equations/expression_printer.h"
 #include "equations/formats.h"
 
 namespace vantor::equations {
 namespace {
+
+std::string short_number(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6g", value);
+    return buffer;
+}
 
 // Text for LaTeX's text mode: its special characters as commands.
 std::string latex_text(std::string_view text) {
@@ -102,23 +110,24 @@ std::string format_latex(const EquationSystem& system, const Analysis& analysis,
         names += item(latex_name(s.name), "state of element " + std::to_string(s.element));
     for (const Input& u : system.inputs)
         names += item(latex_name(u.name),
-                      "input, element " + std::to_string(u.element) + ", " + u.value);
+                      "input of element " + std::to_string(u.element) + ": " + u.value);
     for (std::size_t i = 0; i < system.outputs.size(); ++i)
         names += item("y_{" + std::to_string(i + 1) + "}", system.outputs[i].name);
     for (const Parameter& p : system.parameters) {
-        names += item(latex_name(p.name), "element " + std::to_string(p.element) + ", " + p.text);
+        names += item(latex_name(p.name),
+                      "parameter of element " + std::to_string(p.element) + ": " + p.text);
     }
     if (!names.empty()) out += "\\begin{itemize}\n" + names + "\\end{itemize}\n";
     if (analysis.numeric && !analysis.poles.empty()) {
         out += "Poles:\n\\begin{itemize}\n";
         for (const Pole& p : analysis.poles) {
-            std::string value = format_number(p.re);
+            std::string value = short_number(p.re);
             if (p.complex())
-                value += (p.im < 0 ? " - " : " + ") + format_number(std::abs(p.im)) + "i";
+                value += (p.im < 0 ? " - " : " + ") + short_number(std::abs(p.im)) + "i";
             out += "\\item $" + value + "$";
             if (p.complex()) {
-                out += ", $\\omega_n = " + format_number(p.wn) +
-                       "$ rad/s, $\\zeta = " + format_number(p.zeta) + "$";
+                out += ", $\\omega_n = " + short_number(p.wn) +
+                       "$ rad/s, $\\zeta = " + short_number(p.zeta) + "$";
             }
             out += "\n";
         }

@@ -18,15 +18,17 @@ std::string format_number(double value) {
 std::string latex_name(const std::string& name) {
     std::size_t digits = name.size();
     while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) --digits;
+    // "R_1" is R with subscript 1.
+    const bool marked = digits > 1 && digits < name.size() && name[digits - 1] == '_';
     std::string stem;
-    for (char c : name.substr(0, digits)) {
+    for (char c : name.substr(0, marked ? digits - 1 : digits)) {
         if (c == '_') {
             stem += "\\_";
         } else {
             stem += c;
         }
     }
-    if (digits > 1) stem = "\\mathit{" + stem + "}";
+    if ((marked ? digits - 1 : digits) > 1) stem = "\\mathit{" + stem + "}";
     if (digits == name.size() || digits == 0) return stem.empty() ? name : stem;
     return stem + "_{" + name.substr(digits) + "}";
 }
