@@ -4,6 +4,7 @@ namespace vantor::equations {
 
 Analysis analyse(const EquationSystem& system) {
     Analysis out;
+    out.values = ParameterValues(system);
     out.linear = analyse_linear(system);
     if (!out.linear.linear) {
         out.numeric_problem = "not linear: " + out.linear.reason;
@@ -24,8 +25,8 @@ std::vector<std::string> all_notes(const EquationSystem& system, const Analysis&
     return notes;
 }
 
-GiNaC::ex shown(const EquationSystem& system, const GiNaC::ex& e, bool numeric) {
-    return numeric ? with_values(system, e) : e;
+GiNaC::ex shown(const Analysis& analysis, const GiNaC::ex& e, bool numeric) {
+    return numeric ? analysis.values.apply(e) : e;
 }
 
 const char* kind_name(StateKind kind) {

@@ -19,6 +19,7 @@ struct Analysis {
     std::optional<NumericMatrices> numeric;  // none when not linear or not numeric
     std::string numeric_problem;             // why `numeric` is none
     std::vector<Pole> poles;                 // of numeric->A
+    ParameterValues values;
 };
 
 Analysis analyse(const EquationSystem& system);
@@ -27,7 +28,7 @@ Analysis analyse(const EquationSystem& system);
 std::vector<std::string> all_notes(const EquationSystem& system, const Analysis& analysis);
 
 // What the formats print for `e`: itself, or with the parameter values in.
-GiNaC::ex shown(const EquationSystem& system, const GiNaC::ex& e, bool numeric);
+GiNaC::ex shown(const Analysis& analysis, const GiNaC::ex& e, bool numeric);
 
 // "q" "p" "int".
 const char* kind_name(StateKind kind);

@@ -70,29 +70,7 @@ class Printer {
         return latex_ ? "\\left(" + s + "\\right)" : "(" + s + ")";
     }
 
-    std::string integer(const numeric& n) const {
-        std::ostringstream out;
-        out << n;
-        return out.str();
-    }
-
-    // A real number's magnitude.
-    std::string magnitude(const numeric& n) {
-        const numeric a = GiNaC::abs(n);
-        if (a.is_integer()) return integer(a);
-        if (a.is_rational()) {
-            return latex_ ? "\\frac{" + integer(a.numer()) + "}{" + integer(a.denom()) + "}"
-                          : integer(a.numer()) + "/" + integer(a.denom());
-        }
-        const std::string plain = format_number(a.to_double());
-        const std::size_t e = plain.find('e');
-        if (!latex_ || e == std::string::npos) return plain;
-        std::string exponent = plain.substr(e + 1);
-        if (exponent[0] == '+') exponent.erase(0, 1);
-        const std::size_t zeros = exponent[0] == '-' ? 1 : 0;
-        while (exponent.size() > zeros + 1 && exponent[zeros] == '0') exponent.erase(zeros, 1);
-        return plain.substr(0, e) + " \\cdot 10^{" + exponent + "}";
-    }
+    std::string magnitude(const numeric& n) const { return number_magnitude(n, latex_); }
 
     Text number(const numeric& n) {
         if (!n.is_real()) throw std::domain_error("a complex number in an expression");
@@ -114,8 +92,11 @@ class Printer {
         if (is_a<GiNaC::mul>(e) || is_a<GiNaC::power>(e)) {
             if (is_a<GiNaC::power>(e)) {
                 const ex exponent = e.op(1);
-                if (!is_a<numeric>(exponent) || !ex_to<numeric>(exponent).is_negative())
-                    return power(e.op(0), exponent);
+                const bool sign_free = !is_a<GiNaC::add>(e.op(0)) || !is_a<numeric>(exponent) ||
+                                       !ex_to<numeric>(exponent).is_integer();
+                if (!is_a<numeric>(exponent) || !ex_to<numeric>(exponent).is_negative()) {
+                    if (sign_free) return power(e.op(0), exponent);
+                }
             }
             const Term t = product(e);
             return t.negative ? Text{"-" + t.body, kSum} : Text{t.body, kProduct};
@@ -147,17 +128,48 @@ class Printer {
         return as_term ? plain.term(e).body : plain.print(e, kProduct);
     }
 
+    static bool term_before(const std::pair<std::string, Term>& a,
+                            const std::pair<std::string, Term>& b) {
+        if (a.second.constant != b.second.constant) return b.second.constant;
+        if (a.first != b.first) return text_before(a.first, b.first);
+        return a.second.negative < b.second.negative;
+    }
+
+    // Whether a sum's first term, as shown, is negative.
+    static bool leads_negative(const ex& sum) {
+        Printer plain(false);
+        std::pair<std::string, Term> first;
+        bool any = false;
+        for (const ex& op : sum) {
+            Term t = plain.term(op);
+            std::pair<std::string, Term> candidate(t.body, std::move(t));
+            if (!any || term_before(candidate, first)) first = std::move(candidate);
+            any = true;
+        }
+        return any && first.second.negative;
+    }
+
+    // GiNaC keeps a sign inside a sum factor or outside it by its term order,
+    // which depends on addresses and so changes from run to run. A sum factor
+    // is shown with its first term positive, its sign moved to `coefficient`.
+    static ex oriented(const ex& f, numeric& coefficient) {
+        const bool is_power = is_a<GiNaC::power>(f);
+        const ex base = is_power ? f.op(0) : f;
+        const ex exponent = is_power ? f.op(1) : ex(1);
+        if (!is_a<GiNaC::add>(base) || !is_a<numeric>(exponent) ||
+            !ex_to<numeric>(exponent).is_integer() || !leads_negative(base))
+            return f;
+        if (ex_to<numeric>(exponent).is_odd()) coefficient = -coefficient;
+        return is_power ? GiNaC::power(-base, exponent) : -base;
+    }
+
     Text sum(const ex& e) {
         std::vector<std::pair<std::string, Term>> terms;
         for (const ex& op : e) {
             Term t = term(op);
             terms.emplace_back(key(t.body, op, true), std::move(t));
         }
-        std::sort(terms.begin(), terms.end(), [](const auto& a, const auto& b) {
-            if (a.second.constant != b.second.constant) return b.second.constant;
-            if (a.first != b.first) return text_before(a.first, b.first);
-            return a.second.negative < b.second.negative;
-        });
+        std::sort(terms.begin(), terms.end(), term_before);
         std::string out = terms[0].second.negative ? "-" : "";
         out += terms[0].second.body;
         for (std::size_t i = 1; i < terms.size(); ++i) {
@@ -177,16 +189,21 @@ class Printer {
         }
         numeric coefficient(1);
         std::vector<std::pair<std::string, std::string>> upper, lower;  // key, text
-        for (const ex& f : factors) {
+        for (const ex& factor : factors) {
+            const ex f = oriented(factor, coefficient);
             if (is_a<numeric>(f)) {
                 coefficient *= ex_to<numeric>(f);
             } else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) &&
                        ex_to<numeric>(f.op(1)).is_negative()) {
                 const ex inverse = GiNaC::power(f.op(0), -f.op(1));
-                const std::string text = print(inverse, latex_ ? kProduct : kPower);
+                const std::string text = is_a<GiNaC::power>(inverse)
+                                             ? power(inverse.op(0), inverse.op(1)).text
+                                             : print(inverse, latex_ ? kProduct : kPower);
                 lower.emplace_back(key(text, inverse, false), text);
             } else {
-                const std::string text = print(f, kProduct);
+                // A power directly: through print, a power of a sum comes back here.
+                const std::string text =
+                    is_a<GiNaC::power>(f) ? power(f.op(0), f.op(1)).text : print(f, kProduct);
                 upper.emplace_back(key(text, f, false), text);
             }
         }
@@ -195,8 +212,8 @@ class Printer {
         const bool negative = coefficient.is_negative();
         const numeric c = GiNaC::abs(coefficient);
         if (c.is_rational()) {
-            if (c.denom() != 1) bottom.insert(bottom.begin(), integer(c.denom()));
-            if (c.numer() != 1) top.insert(top.begin(), integer(c.numer()));
+            if (c.denom() != 1) bottom.insert(bottom.begin(), number_magnitude(c.denom(), false));
+            if (c.numer() != 1) top.insert(top.begin(), number_magnitude(c.numer(), false));
         } else if (c != 1) {
             top.insert(top.begin(), magnitude(c));
         }

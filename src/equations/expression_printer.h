@@ -21,4 +21,8 @@ std::string latex_name(const std::string& name);
 // The shortest text that reads back as the same double ("0.1", "1e-05").
 std::string format_number(double value);
 
+// A real number's magnitude as the printers show it: integers and fractions
+// exactly, other numbers by format_number ("1 \\cdot 10^{-5}" in LaTeX).
+std::string number_magnitude(const GiNaC::numeric& n, bool latex);
+
 }  // namespace vantor::equations

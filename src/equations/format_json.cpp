@@ -61,12 +61,12 @@ std::string json_list(const std::vector<std::string>& items) {
     return out + "  ]";
 }
 
-std::string json_matrix(const EquationSystem& system, const Grid<GiNaC::ex>& grid, bool numeric) {
+std::string json_matrix(const Analysis& analysis, const Grid<GiNaC::ex>& grid, bool numeric) {
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < grid.rows; ++i) {
         std::string row = "[";
         for (std::size_t j = 0; j < grid.cols; ++j) {
-            row += (j ? ", " : "") + json_value(shown(system, grid.at(i, j), numeric));
+            row += (j ? ", " : "") + json_value(shown(analysis, grid.at(i, j), numeric));
         }
         rows.push_back(row + "]");
     }
@@ -80,9 +80,10 @@ std::string format_json(const EquationSystem& system, const Analysis& analysis,
     const bool numeric = options.numeric;
     std::vector<std::string> states, inputs, outputs, parameters, derivatives, outputs_eq, notes;
     for (const State& s : system.states) {
-        states.push_back("{\"name\": " + json_string(s.name) + ", \"element\": " +
-                         std::to_string(s.element) + ", \"kind\": \"" + kind_name(s.kind) +
-                         "\", \"initial\": " + json_value(shown(system, s.initial, numeric)) + "}");
+        states.push_back(
+            "{\"name\": " + json_string(s.name) + ", \"element\": " + std::to_string(s.element) +
+            ", \"kind\": \"" + kind_name(s.kind) +
+            "\", \"initial\": " + json_value(shown(analysis, s.initial, numeric)) + "}");
     }
     for (const Input& u : system.inputs) {
         inputs.push_back("{\"name\": " + json_string(u.name) + ", \"element\": " +
@@ -99,9 +100,9 @@ std::string format_json(const EquationSystem& system, const Analysis& analysis,
                              ", \"value\": " + (p.value ? json_number(*p.value) : "null") + "}");
     }
     for (const GiNaC::ex& f : system.derivatives)
-        derivatives.push_back(json_string(print_expression(shown(system, f, numeric))));
+        derivatives.push_back(json_string(print_expression(shown(analysis, f, numeric))));
     for (const GiNaC::ex& g : system.outputs_eq)
-        outputs_eq.push_back(json_string(print_expression(shown(system, g, numeric))));
+        outputs_eq.push_back(json_string(print_expression(shown(analysis, g, numeric))));
     for (const std::string& note : all_notes(system, analysis)) notes.push_back(json_string(note));
 
     const LinearSystem& linear = analysis.linear;
@@ -117,7 +118,7 @@ std::string format_json(const EquationSystem& system, const Analysis& analysis,
         {"A", &linear.A}, {"B", &linear.B}, {"C", &linear.C}, {"D", &linear.D}};
     for (const auto& [name, grid] : matrices) {
         out += std::string("  \"") + name +
-               "\": " + (linear.linear ? json_matrix(system, *grid, numeric) : "null") + ",\n";
+               "\": " + (linear.linear ? json_matrix(analysis, *grid, numeric) : "null") + ",\n";
     }
     std::string poles = "null";
     if (analysis.numeric) {

@@ -63,7 +63,7 @@ std::string matrix_line(const char* name, const Grid<std::string>& cells) {
 std::string format_latex(const EquationSystem& system, const Analysis& analysis,
                          const FormatOptions& options) {
     const bool numeric = options.numeric;
-    const auto math = [&](const GiNaC::ex& e) { return print_latex(shown(system, e, numeric)); };
+    const auto math = [&](const GiNaC::ex& e) { return print_latex(shown(analysis, e, numeric)); };
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < system.states.size() && i < system.derivatives.size(); ++i) {
         lines.push_back("\\frac{d" + latex_name(system.states[i].name) +

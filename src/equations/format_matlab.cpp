@@ -50,11 +50,11 @@ std::string format_matlab(const EquationSystem& system, const Analysis& analysis
     if (!options.title.empty()) out += comment("State equations of " + options.title);
     for (std::size_t i = 0; i < system.states.size() && i < system.derivatives.size(); ++i) {
         out += comment("d" + system.states[i].name + "/dt = " +
-                       print_expression(shown(system, system.derivatives[i], options.numeric)));
+                       print_expression(shown(analysis, system.derivatives[i], options.numeric)));
     }
     for (std::size_t i = 0; i < system.outputs.size() && i < system.outputs_eq.size(); ++i) {
         out += comment(system.outputs[i].name + " = " +
-                       print_expression(shown(system, system.outputs_eq[i], options.numeric)));
+                       print_expression(shown(analysis, system.outputs_eq[i], options.numeric)));
     }
     for (const std::string& note : system.notes) out += comment(note);
     out += matrix("A", m.A) + matrix("B", m.B) + matrix("C", m.C) + matrix("D", m.D);

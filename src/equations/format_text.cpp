@@ -51,7 +51,7 @@ std::string format_text(const EquationSystem& system, const Analysis& analysis,
                         const FormatOptions& options) {
     const bool numeric = options.numeric;
     const auto expression = [&](const GiNaC::ex& e) {
-        return print_expression(shown(system, e, numeric));
+        return print_expression(shown(analysis, e, numeric));
     };
     std::string out;
     if (!options.title.empty()) out += "State equations of " + options.title + "\n\n";

@@ -1,6 +1,8 @@
 #include "equations/linear_analysis.h"
 
+#include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 namespace vantor::equations {
@@ -11,14 +13,25 @@ using GiNaC::ex;
 // The symbols of x and u, each with its column: states first, then inputs.
 struct Variables {
     std::vector<GiNaC::symbol> symbols;
+    std::map<ex, std::size_t, GiNaC::ex_is_less> column;
     GiNaC::symbol t;
 };
 
-bool has_variable(const ex& e, const Variables& v) {
-    for (const GiNaC::symbol& s : v.symbols) {
-        if (e.has(s)) return true;
+// The columns of the variables in `e`, in one walk: asking each of hundreds of
+// states whether it occurs would walk `e` as often.
+void columns_in(const ex& e, const Variables& v, std::set<std::size_t>& out) {
+    if (GiNaC::is_a<GiNaC::symbol>(e)) {
+        const auto found = v.column.find(e);
+        if (found != v.column.end()) out.insert(found->second);
+        return;
     }
-    return false;
+    for (const ex& op : e) columns_in(op, v, out);
+}
+
+bool has_variable(const ex& e, const Variables& v) {
+    std::set<std::size_t> columns;
+    columns_in(e, v, columns);
+    return !columns.empty();
 }
 
 // A node that differentiation would see through wrongly (a comparison
@@ -50,19 +63,18 @@ std::optional<std::vector<ex>> row_coefficients(const ex& f, const Variables& v,
         why = "hold a function, comparison or power of the states or inputs";
         return std::nullopt;
     }
-    std::vector<ex> row;
+    std::vector<ex> row(v.symbols.size(), 0);
     ex rest = f;
-    for (const GiNaC::symbol& s : v.symbols) {
-        if (!f.has(s)) {
-            row.push_back(0);
-            continue;
-        }
+    std::set<std::size_t> columns;
+    columns_in(f, v, columns);
+    for (const std::size_t j : columns) {
+        const GiNaC::symbol& s = v.symbols[j];
         const ex a = f.diff(s).normal();
         if (has_variable(a, v)) {
             why = "are not linear in the states and inputs";
             return std::nullopt;
         }
-        row.push_back(a);
+        row[j] = a;
         rest -= a * s;
     }
     if (!rest.normal().is_zero()) {
@@ -80,6 +92,7 @@ LinearSystem analyse_linear(const EquationSystem& system) {
     v.t = system.t;
     for (const State& s : system.states) v.symbols.push_back(s.symbol);
     for (const Input& u : system.inputs) v.symbols.push_back(u.symbol);
+    for (std::size_t j = 0; j < v.symbols.size(); ++j) v.column[v.symbols[j]] = j;
     if (!system.implicit.empty()) {
         out.reason = "the equations keep an implicit loop";
         return out;

@@ -1,6 +1,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <sstream>
 
 #include "equations/expression_printer.h"
 
@@ -13,6 +14,28 @@ std::string format_number(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string number_magnitude(const GiNaC::numeric& n, bool latex) {
+    const GiNaC::numeric a = GiNaC::abs(n);
+    const auto integer = [](const GiNaC::numeric& i) {
+        std::ostringstream out;
+        out << i;
+        return out.str();
+    };
+    if (a.is_integer()) return integer(a);
+    if (a.is_rational()) {
+        return latex ? "\\frac{" + integer(a.numer()) + "}{" + integer(a.denom()) + "}"
+                     : integer(a.numer()) + "/" + integer(a.denom());
+    }
+    const std::string plain = format_number(a.to_double());
+    const std::size_t e = plain.find('e');
+    if (!latex || e == std::string::npos) return plain;
+    std::string exponent = plain.substr(e + 1);
+    if (exponent[0] == '+') exponent.erase(0, 1);
+    const std::size_t zeros = exponent[0] == '-' ? 1 : 0;
+    while (exponent.size() > zeros + 1 && exponent[zeros] == '0') exponent.erase(zeros, 1);
+    return plain.substr(0, e) + " \\cdot 10^{" + exponent + "}";
 }
 
 std::string latex_name(const std::string& name) {

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "equations/equation_system.h"
 #include "equations/linear_analysis.h"
@@ -19,13 +20,24 @@ class NumericError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// `e` with every parameter that has a value replaced by it; parameters
-// without one stay symbols.
-GiNaC::ex with_values(const EquationSystem& system, const GiNaC::ex& e);
+// The parameters' values as a substitution, made once for many expressions.
+class ParameterValues {
+  public:
+    ParameterValues() = default;
+    explicit ParameterValues(const EquationSystem& system);
 
-// `e` as a number. Throws NumericError naming the first parameter without a
-// value that `e` holds, or saying what else keeps it from being a number.
-double numeric_value(const EquationSystem& system, const GiNaC::ex& e, const std::string& what);
+    // `e` with every parameter that has a value replaced by it; parameters
+    // without one stay symbols.
+    GiNaC::ex apply(const GiNaC::ex& e) const;
+
+    // `e` as a number. Throws NumericError naming the first parameter without
+    // a value that `e` holds, or saying what else keeps `what` from being a number.
+    double number(const GiNaC::ex& e, const std::string& what) const;
+
+  private:
+    GiNaC::exmap values_;
+    std::vector<const Parameter*> missing_;
+};
 
 struct NumericMatrices {
     Grid<double> A, B, C, D;

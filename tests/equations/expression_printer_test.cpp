@@ -72,6 +72,21 @@ TEST(ExpressionPrinter, TextDoesNotDependOnSymbolCreationOrder) {
     EXPECT_EQ(first, "a*(b + c)^2 + a*b - 2*c/a + sin(a - c) - 7");
 }
 
+// Which sign GiNaC keeps inside a sum factor also changes from run to run;
+// built unevaluated here, both forms must show alike.
+TEST(ExpressionPrinter, ASumFactorShowsWithItsFirstTermPositive) {
+    const GiNaC::symbol a("a"), b("b"), c("c");
+    const auto held = [](GiNaC::exvector factors, int coefficient) {
+        factors.push_back(coefficient);
+        return GiNaC::ex(GiNaC::mul(factors).hold());
+    };
+    EXPECT_EQ(print_expression(held({a - b, c}, 1)), "c*(a - b)");
+    EXPECT_EQ(print_expression(held({b - a, c}, -1)), "c*(a - b)");
+    EXPECT_EQ(print_expression(held({GiNaC::pow(b - a, 3), GiNaC::pow(c, -1)}, 1)), "-(a - b)^3/c");
+    EXPECT_EQ(print_expression(held({GiNaC::pow(b - a, -2), c}, 1)), "c/(a - b)^2");
+    EXPECT_EQ(print_expression(GiNaC::pow(b - a, 2)), "(a - b)^2");
+}
+
 TEST(ExpressionPrinter, NumbersReadBackExactly) {
     for (double v : {0.1, 1.0 / 3, 6.02214076e23, -1e-300, 12.0}) {
         EXPECT_EQ(std::stod(format_number(v)), v) << format_number(v);
