@@ -73,7 +73,7 @@ class Printer {
     std::string magnitude(const numeric& n) const { return number_magnitude(n, latex_); }
 
     Text number(const numeric& n) {
-        if (!n.is_real()) throw std::domain_error("a complex number in an expression");
+        if (!n.is_real()) throw std::runtime_error("a complex number in an expression");
         const std::string body = magnitude(n);
         if (n.is_negative()) return {"-" + body, kSum};
         const bool fraction = n.is_rational() && !n.is_integer() && !latex_;
@@ -208,7 +208,7 @@ class Printer {
             }
         }
         std::vector<std::string> top = sorted_texts(upper), bottom = sorted_texts(lower);
-        if (!coefficient.is_real()) throw std::domain_error("a complex number in an expression");
+        if (!coefficient.is_real()) throw std::runtime_error("a complex number in an expression");
         const bool negative = coefficient.is_negative();
         const numeric c = GiNaC::abs(coefficient);
         if (c.is_rational()) {

@@ -91,11 +91,11 @@ std::string format_text(const EquationSystem& system, const Analysis& analysis,
         out += "\nLinear: dx/dt = A x + B u, y = C x + D u\n";
         const std::pair<const char*, const Grid<GiNaC::ex>*> matrices[] = {
             {"A", &linear.A}, {"B", &linear.B}, {"C", &linear.C}, {"D", &linear.D}};
-        const Grid<double>* numbers[] = {nullptr, nullptr, nullptr, nullptr};
-        if (numeric && analysis.numeric) {
-            numbers[0] = &analysis.numeric->A, numbers[1] = &analysis.numeric->B;
-            numbers[2] = &analysis.numeric->C, numbers[3] = &analysis.numeric->D;
-        }
+        // With --numeric, the computed matrices where there are any.
+        const NumericMatrices* values = numeric && analysis.numeric ? &*analysis.numeric : nullptr;
+        const Grid<double>* numbers[] = {
+            values ? &values->A : nullptr, values ? &values->B : nullptr,
+            values ? &values->C : nullptr, values ? &values->D : nullptr};
         for (int k = 0; k < 4; ++k) {
             const Grid<GiNaC::ex>& grid = *matrices[k].second;
             Grid<std::string> cells(grid.rows, grid.cols);
