@@ -101,6 +101,23 @@ TEST(LinearAnalysis, SymbolicMatricesAndTransferFunction) {
     EXPECT_EQ(tf->denominator.degree(s), 2);
 }
 
+// y = q4/C + V: D = 1, so the numerator has the denominator's order and
+// leads with 1: (s^2 + 100 s + 20000) / (s^2 + 100 s + 10000).
+TEST(LinearAnalysis, TransferFunctionWithAFeedthrough) {
+    EquationSystem system = test::series_rlc();
+    system.outputs_eq[0] += system.inputs[0].symbol;
+    const Analysis a = analyse(system);
+    ASSERT_TRUE(a.numeric);
+    const TransferFunction tf = transfer_function(*a.numeric, 0, 0);
+    const std::vector<double> numerator = {1, 100, 20000};
+    ASSERT_EQ(tf.numerator.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_NEAR(tf.numerator[k], numerator[k], 1e-8);
+
+    system.states.resize(5, system.states[1]);
+    system.derivatives.resize(5, 0);
+    EXPECT_FALSE(symbolic_transfer_function(analyse_linear(system), GiNaC::symbol("s"), 0, 0));
+}
+
 TEST(LinearAnalysis, WhatIsNotLinear) {
     struct Case {
         const char* name;
