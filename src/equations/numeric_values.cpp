@@ -31,7 +31,12 @@ ParameterValues::ParameterValues(const EquationSystem& system) {
 
 GiNaC::ex ParameterValues::apply(const GiNaC::ex& e) const {
     if (GiNaC::is_a<GiNaC::numeric>(e)) return e;
-    return e.subs(values_).evalf();
+    try {
+        return e.subs(values_).evalf();
+    } catch (const std::exception& error) {  // GiNaC's division by zero is a logic_error
+        throw NumericError(std::string("the parameter values make an expression undefined: ") +
+                           error.what());
+    }
 }
 
 double ParameterValues::number(const GiNaC::ex& e, const std::string& what) const {

@@ -27,7 +27,7 @@ class ParameterValues {
     explicit ParameterValues(const EquationSystem& system);
 
     // `e` with every parameter that has a value replaced by it; parameters
-    // without one stay symbols.
+    // without one stay symbols. Throws NumericError where that divides by zero.
     GiNaC::ex apply(const GiNaC::ex& e) const;
 
     // `e` as a number. Throws NumericError naming the first parameter without

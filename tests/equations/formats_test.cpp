@@ -72,6 +72,18 @@ TEST(JsonFormat, EscapesNamesAndLeavesMatricesOutWhenNotLinear) {
         EXPECT_EQ(j[m].kind, Json::Kind::kNull) << m;
 }
 
+// R = 10 makes 1/(R - 10) a division by zero: the numeric forms say so.
+TEST(JsonFormat, ValuesThatDivideByZeroAreRefused) {
+    EquationSystem system = test::series_rlc();
+    const GiNaC::ex R = system.parameters[1].symbol;
+    system.derivatives[1] = system.states[0].symbol / (R - 10);
+    const Analysis a = analyse(system);
+    EXPECT_FALSE(a.numeric);
+    EXPECT_NE(a.numeric_problem.find("A(2,1)"), std::string::npos) << a.numeric_problem;
+    EXPECT_NO_THROW(format_json(system, a, {false, ""}));
+    EXPECT_THROW(format_json(system, a, {true, ""}), NumericError);
+}
+
 TEST(MatlabFormat, NumericMatricesAndNamedSystem) {
     EquationSystem system = test::series_rlc();
     system.inputs[0].name = "V'in";
