@@ -16,7 +16,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 mode=${1:-}
 
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          libboost-dev libginac-dev qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+          libboost-dev libginac-dev libeigen3-dev qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
           poppler-utils fonts-liberation strace)
 
 as_root() {

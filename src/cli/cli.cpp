@@ -64,6 +64,15 @@ constexpr Command kCommands[] = {
      "rows (default 100000000): a fixed step that needs more\n"
      "is refused, an adaptive run stops there. A signal that\n"
      "becomes infinite or NaN stops the run (exit 1)\n"},
+    {"equations", cmd_equations,
+     "equations MODEL [--format text|latex|matlab|json]\n"
+     "          [--numeric] [-o OUT]",
+     "the state equations of a model whose bonds all have\n"
+     "causality: dx/dt = f(x, u, t) and the outputs, with\n"
+     "A, B, C, D and the poles when they are linear; as text\n"
+     "(the default), a LaTeX document, a MATLAB script or\n"
+     "JSON; --numeric puts the parameter values in; to OUT\n"
+     "(default stdout)\n"},
 };
 
 constexpr std::string_view kExitCodes =

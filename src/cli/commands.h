@@ -21,5 +21,6 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_edit(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_render(const CliContext& ctx, const std::vector<std::string>& args);
 int cmd_simulate(const CliContext& ctx, const std::vector<std::string>& args);
+int cmd_equations(const CliContext& ctx, const std::vector<std::string>& args);
 
 }  // namespace vantor
