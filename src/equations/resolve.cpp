@@ -88,6 +88,10 @@ GiNaC::exmap resolve_unknowns(Derivation& d) {
             depends[k].push_back(found->second);
             if (found->second == static_cast<int>(k)) self[k] = true;
         }
+        // GiNaC orders an expression's terms by hashes that differ from run to
+        // run; the causal order must not.
+        std::sort(depends[k].begin(), depends[k].end());
+        depends[k].erase(std::unique(depends[k].begin(), depends[k].end()), depends[k].end());
     }
     GiNaC::exmap values;
     for (const std::vector<int>& component : components(depends)) {
