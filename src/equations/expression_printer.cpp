@@ -127,6 +127,12 @@ class Printer {
         Printer plain(false);
         return as_term ? plain.term(e).body : plain.print(e, kProduct);
     }
+    std::string key(const std::string& text, const ex& base, const ex& exponent) {
+        if (!latex_) return text;
+        Printer plain(false);
+        return exponent.is_equal(1) ? plain.print(base, kProduct)
+                                    : plain.power(base, exponent).text;
+    }
 
     static bool term_before(const std::pair<std::string, Term>& a,
                             const std::pair<std::string, Term>& b) {
@@ -149,18 +155,28 @@ class Printer {
         return any && first.second.negative;
     }
 
+    // A factor as base ^ exponent (exponent 1 for a plain factor).
+    struct Factor {
+        ex base;
+        ex exponent;
+    };
+
     // GiNaC keeps a sign inside a sum factor or outside it by its term order,
     // which depends on addresses and so changes from run to run. A sum factor
     // is shown with its first term positive, its sign moved to `coefficient`.
-    static ex oriented(const ex& f, numeric& coefficient) {
+    // Base and exponent stay apart: GiNaC may take the sign of a power of a
+    // sum back out, which would bring the factor here again without end.
+    static Factor oriented(const ex& f, numeric& coefficient) {
         const bool is_power = is_a<GiNaC::power>(f);
         const ex base = is_power ? f.op(0) : f;
         const ex exponent = is_power ? f.op(1) : ex(1);
         if (!is_a<GiNaC::add>(base) || !is_a<numeric>(exponent) ||
             !ex_to<numeric>(exponent).is_integer() || !leads_negative(base))
-            return f;
+            return {base, exponent};
         if (ex_to<numeric>(exponent).is_odd()) coefficient = -coefficient;
-        return is_power ? GiNaC::power(-base, exponent) : -base;
+        GiNaC::exvector negated;
+        for (const ex& term : base) negated.push_back(-term);
+        return {GiNaC::add(negated), exponent};
     }
 
     Text sum(const ex& e) {
@@ -190,21 +206,21 @@ class Printer {
         numeric coefficient(1);
         std::vector<std::pair<std::string, std::string>> upper, lower;  // key, text
         for (const ex& factor : factors) {
-            const ex f = oriented(factor, coefficient);
-            if (is_a<numeric>(f)) {
-                coefficient *= ex_to<numeric>(f);
-            } else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) &&
-                       ex_to<numeric>(f.op(1)).is_negative()) {
-                const ex inverse = GiNaC::power(f.op(0), -f.op(1));
-                const std::string text = is_a<GiNaC::power>(inverse)
-                                             ? power(inverse.op(0), inverse.op(1)).text
-                                             : print(inverse, latex_ ? kProduct : kPower);
-                lower.emplace_back(key(text, inverse, false), text);
+            const Factor f = oriented(factor, coefficient);
+            const bool plain = f.exponent.is_equal(1);
+            if (plain && is_a<numeric>(f.base)) {
+                coefficient *= ex_to<numeric>(f.base);
+            } else if (is_a<numeric>(f.exponent) && ex_to<numeric>(f.exponent).is_negative()) {
+                const ex exponent = -f.exponent;
+                const std::string text = exponent.is_equal(1)
+                                             ? print(f.base, latex_ ? kProduct : kPower)
+                                             : power(f.base, exponent).text;
+                lower.emplace_back(key(text, f.base, exponent), text);
             } else {
                 // A power directly: through print, a power of a sum comes back here.
                 const std::string text =
-                    is_a<GiNaC::power>(f) ? power(f.op(0), f.op(1)).text : print(f, kProduct);
-                upper.emplace_back(key(text, f, false), text);
+                    plain ? print(f.base, kProduct) : power(f.base, f.exponent).text;
+                upper.emplace_back(key(text, f.base, f.exponent), text);
             }
         }
         std::vector<std::string> top = sorted_texts(upper), bottom = sorted_texts(lower);
