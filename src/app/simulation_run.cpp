@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <stdexcept>
 
 #include "app/simulation_plots.h"
@@ -83,24 +82,22 @@ std::string divergence_advice(const Model& model, const std::vector<int>& deriva
            "store first, so that Assign & Check gives it integral causality.";
 }
 
-// Only for a diverging diagram: the equations solve derivative causality exactly.
+// Only for a diagram with derivative causality that diverged or stalled: the
+// equations solve derivative causality exactly.
 constexpr const char* kEquationsAdvice =
     " Or simulate by the state equations (the engine in Simulation Settings, or "
     "--engine equations), which solve "
     "derivative causality exactly.";
 
-// The run by the state equations of the model, which now has causality. A
-// state's element, for the message of a state that diverges, into `states`.
+// The run by the state equations of the model, which now has causality.
 sim::SimulationResult simulate_by_equations(const Model& model, const sim::Diagram& diagram,
-                                            const sim::SimulationOptions& options,
-                                            std::map<std::string, int>& states) {
+                                            const sim::SimulationOptions& options) {
     equations::EquationSystem system;
     try {
         system = equations::derive_equations(model);
     } catch (const std::invalid_argument& e) {
         throw std::runtime_error(e.what());  // a model problem, not the settings
     }
-    for (const equations::State& x : system.states) states[x.name] = x.element;
     return equations::simulate_equations(system, diagram.stop_time, options);
 }
 
@@ -138,10 +135,9 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
 
     SimulationRecorder recorder(model, diagram, request.open_csv);
     options.sink = &recorder;
-    std::map<std::string, int> equation_states;
     sim::SimulationResult result;
     try {
-        result = by_equations ? simulate_by_equations(model, diagram, options, equation_states)
+        result = by_equations ? simulate_by_equations(model, diagram, options)
                               : sim::simulate(diagram, options);
     } catch (const equations::NumericError& e) {
         run.outcome = SimulateOutcome::kRefused;
@@ -177,18 +173,12 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
         case sim::SimulationStatus::kStalled: {
             run.outcome = SimulateOutcome::kStopped;
             run.message = result.message;
-            const auto state = equation_states.find(result.block);
-            if (const int element = state != equation_states.end()
-                                        ? state->second
-                                        : element_of_block(model, result.block);
-                element != 0) {
+            if (const int element = element_of_block(model, result.block); element != 0) {
                 run.message += " (element " + element_label(model, element) + ")";
                 run.elements.push_back(element);
             }
             if (!derivative.empty() && !by_equations) {
-                run.message += divergence_advice(model, derivative);
-                if (result.status == sim::SimulationStatus::kNonFinite)
-                    run.message += kEquationsAdvice;
+                run.message += divergence_advice(model, derivative) + kEquationsAdvice;
                 run.elements.insert(run.elements.end(), derivative.begin(), derivative.end());
             }
             break;

@@ -19,6 +19,13 @@ bool is_step(const Input& u) {
     return u.expression.has(fcn_ge(GiNaC::wild(0), GiNaC::wild(1)));
 }
 
+// A state by the name of the diagram's Integrator that holds it ("3p",
+// "5q", "7int"), so that messages and columns name the same element.
+std::string state_block_name(const State& x) {
+    static const char* const suffixes[] = {"q", "p", "int"};
+    return std::to_string(x.element) + suffixes[static_cast<int>(x.kind)];
+}
+
 }  // namespace
 
 EquationEngine::EquationEngine(const EquationSystem& system) {
@@ -57,7 +64,7 @@ EquationEngine::EquationEngine(const EquationSystem& system) {
     for (const GiNaC::ex& e : system.outputs_eq) g_.push_back(program(e));
     for (const State& x : system.states) {
         initial_.push_back(values.number(x.initial, "the initial value of " + x.name));
-        state_names_.push_back(x.name);
+        state_names_.push_back(state_block_name(x));
     }
     // The step sources' times are where a piece of the integration ends.
     for (const Input& u : system.inputs) {
@@ -73,13 +80,11 @@ EquationEngine::EquationEngine(const EquationSystem& system) {
     for (const Output& y : system.outputs) {
         signals_.push_back(
             {std::to_string(y.element) + "scope", static_cast<std::size_t>(y.port - 1), false});
-        signal_names_.push_back(y.name);
     }
     states_recorded_ = system.outputs.empty();
     if (states_recorded_) {
         for (const State& x : system.states) {
-            signals_.push_back({x.name, 0, true});
-            signal_names_.push_back(x.name);
+            signals_.push_back({state_block_name(x), 0, true});
         }
     }
     slots_.assign(system.states.size() + 2, 0);

@@ -4,7 +4,8 @@
 // parameter values in, compiled once into numeric programs, integrated by
 // the simulator's own solvers with the step sources' times as breakpoints.
 // It records what the generated diagram records: the input of every Scope,
-// one value per input element, under the Scope block's name ("9scope").
+// one value per input element, under the Scope block's name ("9scope"); in
+// a model without a Scope, the states under their Integrators' names ("3p").
 
 #include <memory>
 #include <string>
@@ -30,7 +31,10 @@ class EquationEngine final : public sim::Dynamics {
                 std::vector<double>& dx) override;
     void accept(double t, const std::vector<double>& x) override;
     std::optional<sim::NonFiniteOutput> first_non_finite_output() const override;
-    const std::string& block_name(std::size_t block) const override { return signal_names_[block]; }
+    // The Scope (or Integrator) of recorded value `block`.
+    const std::string& block_name(std::size_t block) const override {
+        return signals_[block].block;
+    }
     std::vector<sim::RecordedSignal> recorded_signals() const override { return signals_; }
     void record_row(std::vector<double>& row) const override { row = row_; }
     void record(double t, sim::SimulationResult& result) const override;
@@ -43,10 +47,9 @@ class EquationEngine final : public sim::Dynamics {
     std::vector<double> jumps_;
     std::vector<std::string> state_names_;
     std::vector<sim::RecordedSignal> signals_;
-    std::vector<std::string> signal_names_;  // per recorded value: "9scope/1 (scope)"
-    std::vector<double> slots_;              // t, the sources' time, then the states
-    std::vector<double> row_;                // the recorded values at the last accepted step
-    bool states_recorded_ = false;           // no Scope: the states are recorded
+    std::vector<double> slots_;     // t, the sources' time, then the states
+    std::vector<double> row_;       // the recorded values at the last accepted step
+    bool states_recorded_ = false;  // no Scope: the states are recorded
 };
 
 // Runs the equations with the options (stop time: options.stop_time, else
