@@ -103,17 +103,29 @@ TEST(EquationsEngine, StepsComparisonsAndRefusals) {
         EXPECT_NEAR(y[k], (x > 1.05 ? 3 : 0) - 1, 1e-12) << r.time[k];
     }
 
+    // A constant without a value, and a loop through a Fcn kept implicit.
     test::SignalBuilder unknown;
     const int c = unknown.block("cst", "k0");
-    const int sink = unknown.block("sco");
-    unknown.link(c, 1, sink, 1);
-    try {
-        equations::simulate_equations(equations::derive_equations(unknown.window.model), 1,
-                                      options);
-        FAIL() << "ran with a parameter without a value";
-    } catch (const equations::NumericError& e) {
-        EXPECT_NE(std::string(e.what()).find("has no value (\"k0\")"), std::string::npos)
-            << e.what();
+    unknown.link(c, 1, unknown.block("sco"), 1);
+    test::SignalBuilder loop;
+    const int one = loop.block("cst", "1"), sum = loop.block("sum", "+-");
+    const int cube = loop.block("fcn", "u^3");
+    loop.link(one, 1, sum, 1), loop.link(cube, 1, sum, 2), loop.link(sum, 1, cube, 1);
+    loop.link(sum, 1, loop.block("sco"), 1);
+    const std::pair<const test::SignalBuilder*, std::string> refused[] = {
+        {&unknown, "the parameter cst_val of element 1 has no value (\"k0\")"},
+        {&loop,
+         "Algebraic loop through elements 2 (sum), 3 (fcn) is not linear in its unknowns: "
+         "left implicit"},
+    };
+    for (const auto& [model, message] : refused) {
+        const equations::EquationSystem system = equations::derive_equations(model->window.model);
+        try {
+            equations::simulate_equations(system, 1, options);
+            ADD_FAILURE() << "ran: " << message;
+        } catch (const equations::NumericError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
     }
 }
 
