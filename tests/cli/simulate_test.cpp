@@ -125,7 +125,8 @@ TEST(CliSimulate, BadOptionsAreUsageErrorsNamingTheOption) {
 }
 
 // Both engines write the same columns; the equations run a model whose
-// Derivative block diverges, and refuse one they cannot evaluate.
+// Derivative block diverges and one with a loop the diagram refuses, and
+// refuse one they cannot evaluate.
 TEST(CliSimulate, TheEquationsEngineWritesTheDiagramsColumns) {
     for (const char* example : {"dc_motor", "two_tanks"}) {
         const std::string model = causal(example);
@@ -138,6 +139,13 @@ TEST(CliSimulate, TheEquationsEngineWritesTheDiagramsColumns) {
         EXPECT_EQ(e.front(), d.front());
         EXPECT_EQ(e.size(), d.size());
     }
+    // The diagram refuses a loop of resistors; the equations solve it exactly.
+    const std::string loop = causal("algebraic_loop");
+    EXPECT_EQ(simulate({loop, "-o", "-"}).code, kExitModelProblem);
+    const CliRun solved = simulate({loop, "--engine", "equations", "-o", "-"});
+    ASSERT_EQ(solved.code, kExitOk) << solved.err;
+    EXPECT_EQ(lines_of(solved.out).front(), "t,11scope/1 (scope)");
+
     const std::string geared = causal("geared_inertias");
     const CliRun diverged = simulate({geared, "-o", "-"});
     EXPECT_EQ(diverged.code, kExitModelProblem);
