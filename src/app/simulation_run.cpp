@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "app/simulation_plots.h"
 #include "app/simulation_recorder.h"
 #include "causality/derivative_causality.h"
+#include "equations/equation_engine.h"
+#include "equations/numeric_values.h"
 #include "model/file_error.h"
 #include "model/text.h"
 #include "sim/evaluation_order.h"
@@ -79,6 +82,25 @@ std::string divergence_advice(const Model& model, const std::vector<int>& deriva
            "store first, so that Assign & Check gives it integral causality.";
 }
 
+// Only for a diagram with derivative causality that diverged or stalled: the
+// equations solve derivative causality exactly.
+constexpr const char* kEquationsAdvice =
+    " Or simulate by the state equations (the engine in Simulation Settings, or "
+    "--engine equations), which solve "
+    "derivative causality exactly.";
+
+// The run by the state equations of the model, which now has causality.
+sim::SimulationResult simulate_by_equations(const Model& model, const sim::Diagram& diagram,
+                                            const sim::SimulationOptions& options) {
+    equations::EquationSystem system;
+    try {
+        system = equations::derive_equations(model);
+    } catch (const std::invalid_argument& e) {
+        throw std::runtime_error(e.what());  // a model problem, not the settings
+    }
+    return equations::simulate_equations(system, diagram.stop_time, options);
+}
+
 }  // namespace
 
 SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& request,
@@ -98,7 +120,11 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
             text += (text.empty() ? "" : "\r") + warning;
         host.show_message(text);
     }
-    if (generated.outcome == SimulationGenerationOutcome::kRefused) {
+    // The equations do not need a diagram the simulator can run, only its
+    // Scopes for the charts' legends.
+    const bool by_equations = request.settings.engine == SimulationEngine::kEquations;
+    if (generated.outcome == SimulationGenerationOutcome::kRefused &&
+        !(by_equations && generated.read_back)) {
         run.outcome = SimulateOutcome::kRefused;
         run.message = std::move(generated.message);
         run.elements = std::move(generated.elements);
@@ -111,7 +137,16 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
     options.sink = &recorder;
     sim::SimulationResult result;
     try {
-        result = sim::simulate(diagram, options);
+        result = by_equations ? simulate_by_equations(model, diagram, options)
+                              : sim::simulate(diagram, options);
+    } catch (const equations::NumericError& e) {
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::string("The state equations cannot run: ") + e.what();
+        return run;
+    } catch (const equations::EquationError& e) {
+        run.outcome = SimulateOutcome::kRefused;
+        run.message = std::string("The state equations cannot be derived: ") + e.what();
+        return run;
     } catch (const std::invalid_argument& e) {
         run.outcome = SimulateOutcome::kBadSettings;
         run.message = std::string("The simulation cannot run: ") + e.what();
@@ -142,8 +177,8 @@ SimulationRun simulate_model(ModelWindowState& window, const SimulateRequest& re
                 run.message += " (element " + element_label(model, element) + ")";
                 run.elements.push_back(element);
             }
-            if (!derivative.empty()) {
-                run.message += divergence_advice(model, derivative);
+            if (!derivative.empty() && !by_equations) {
+                run.message += divergence_advice(model, derivative) + kEquationsAdvice;
                 run.elements.insert(run.elements.end(), derivative.begin(), derivative.end());
             }
             break;

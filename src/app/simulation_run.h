@@ -14,9 +14,14 @@
 
 namespace vantor {
 
+// What a run integrates: the generated diagram, as Simulink would run it, or
+// the model's state equations, which solve derivative causality exactly.
+enum class SimulationEngine { kDiagram, kEquations };
+
 // A model window's simulation settings: they belong to the window and are
 // never saved with the model.
 struct SimulationSettings {
+    SimulationEngine engine = SimulationEngine::kDiagram;
     std::optional<double> stop_time;  // nothing: the generated model's StopTime
     sim::SolverKind solver = sim::SolverKind::kAdaptive;
     std::optional<double> fixed_step;  // nothing: a thousandth of the run
@@ -50,7 +55,8 @@ struct Plot {
 enum class SimulateOutcome {
     kCompleted,
     kNotRun,       // generation refused or stopped; its messages were shown
-    kRefused,      // the generated diagram cannot be run: `message` says why
+    kRefused,      // the generated diagram (or the state equations) cannot be run:
+                   // `message` says why
     kStopped,      // the run stopped early (a state or output went infinite or NaN,
                    // the step vanished, the row limit): `message`
     kBadSettings,  // the settings make no run (a time or step out of range, too

@@ -54,9 +54,11 @@ constexpr Command kCommands[] = {
     {"simulate", cmd_simulate,
      "simulate MODEL [--simulink 1|2|3] [--t-end T]\n"
      "         [--fixed-step DT | --rtol R --atol A] [--max-rows N]\n"
-     "         [-o OUT.csv] [--plot OUT.png|svg]",
+     "         [-o OUT.csv] [--plot OUT.png|svg]\n"
+     "         [--engine diagram|equations]",
      "Run > Simulate: generates in memory and runs the\n"
-     "diagram (Dormand-Prince 5(4) with the tolerances, or\n"
+     "diagram, or with --engine equations the model's state\n"
+     "equations (Dormand-Prince 5(4) with the tolerances, or\n"
      "RK4 at a fixed step) until T (default: the model's stop\n"
      "time); writes every Scope input as CSV, row by row as it\n"
      "is computed, to OUT (default stdout, the messages then\n"

@@ -27,7 +27,7 @@ namespace {
 constexpr std::string_view kUsage =
     "vantor-cli simulate MODEL [--simulink 1|2|3] [--t-end T]\n"
     "       [--fixed-step DT | --rtol R --atol A] [--max-rows N] [-o OUT.csv]\n"
-    "       [--plot OUT.png|OUT.svg]";
+    "       [--plot OUT.png|OUT.svg] [--engine diagram|equations]";
 
 struct SimulateArguments {
     std::string model_path;
@@ -97,6 +97,11 @@ std::optional<std::string> parse(const std::vector<std::string>& argv, SimulateA
                 has_value ? positive_count(argv[++i]) : std::nullopt;
             if (!rows) return "--max-rows takes a positive whole number";
             args.settings.max_rows = *rows;
+        } else if (arg == "--engine") {
+            const std::string v = has_value ? argv[++i] : std::string();
+            if (v != "diagram" && v != "equations") return "--engine takes diagram or equations";
+            args.settings.engine =
+                v == "diagram" ? SimulationEngine::kDiagram : SimulationEngine::kEquations;
         } else if (arg == "--simulink") {
             const std::string v = has_value ? argv[++i] : std::string();
             if (v != "1" && v != "2" && v != "3") return "--simulink takes 1, 2 or 3";

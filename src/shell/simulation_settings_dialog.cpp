@@ -100,6 +100,7 @@ SimulationSettingsDialog::SimulationSettingsDialog(const SimulationSettings& set
                                                    QWidget* parent)
     : QDialog(parent),
       before_(settings),
+      engine_(new QComboBox),
       stop_time_(field("stop_time", optional_text(settings.stop_time), "the model's StopTime")),
       solver_(new QComboBox),
       fixed_step_(
@@ -111,6 +112,10 @@ SimulationSettingsDialog::SimulationSettingsDialog(const SimulationSettings& set
       hint_(new QLabel),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
     setWindowTitle(QStringLiteral("Simulation Settings"));
+    engine_->setObjectName(QStringLiteral("engine"));
+    engine_->addItems(
+        {QStringLiteral("the generated diagram"), QStringLiteral("the state equations")});
+    engine_->setCurrentIndex(settings.engine == SimulationEngine::kEquations ? 1 : 0);
     solver_->setObjectName(QStringLiteral("solver"));
     solver_->addItems(
         {QStringLiteral("Adaptive (Dormand-Prince)"), QStringLiteral("Fixed step (RK4)")});
@@ -119,6 +124,7 @@ SimulationSettingsDialog::SimulationSettingsDialog(const SimulationSettings& set
     hint_->setWordWrap(true);
 
     auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Engine:"), engine_);
     form->addRow(QStringLiteral("&Stop time (s):"), stop_time_);
     form->addRow(QStringLiteral("S&olver:"), solver_);
     form->addRow(QStringLiteral("&Fixed step (s):"), fixed_step_);
@@ -144,7 +150,10 @@ SettingsTexts SimulationSettingsDialog::texts() const {
 }
 
 SimulationSettings SimulationSettingsDialog::settings() const {
-    return check_settings(texts(), before_).settings.value_or(before_);
+    SimulationSettings s = check_settings(texts(), before_).settings.value_or(before_);
+    s.engine =
+        engine_->currentIndex() == 1 ? SimulationEngine::kEquations : SimulationEngine::kDiagram;
+    return s;
 }
 
 void SimulationSettingsDialog::recheck() {

@@ -32,8 +32,8 @@ struct SettingsCheck {
 };
 SettingsCheck check_settings(const SettingsTexts& texts, const SimulationSettings& before);
 
-// Run > Simulation Settings: the stop time, the solver and its step or
-// tolerances. OK stays off, with a hint saying why, while a field is invalid.
+// Run > Simulation Settings: the engine, the stop time, the solver and its
+// step or tolerances. OK stays off, with a hint saying why, while a field is invalid.
 class SimulationSettingsDialog : public QDialog {
   public:
     SimulationSettingsDialog(const SimulationSettings& settings, QWidget* parent = nullptr);
@@ -46,6 +46,7 @@ class SimulationSettingsDialog : public QDialog {
     void recheck();
 
     SimulationSettings before_;
+    QComboBox* engine_;
     QLineEdit* stop_time_;
     QComboBox* solver_;
     QLineEdit* fixed_step_;

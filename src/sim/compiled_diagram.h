@@ -16,17 +16,13 @@
 
 #include "sim/block_templates.h"
 #include "sim/diagram.h"
+#include "sim/dynamics.h"
 #include "sim/expression.h"
 #include "sim/simulation.h"
 
 namespace vantor::sim {
 
-struct NonFiniteOutput {
-    std::size_t block = 0;
-    bool nan = false;  // else infinite
-};
-
-class CompiledDiagram {
+class CompiledDiagram final : public Dynamics {
   public:
     // Throws SimulationError for a block of a type or with a parameter the
     // simulator does not know, a value it cannot read, or a Fcn that reads
@@ -36,35 +32,35 @@ class CompiledDiagram {
     CompiledDiagram(const Diagram& diagram, const TemplateOf& template_of);
 
     std::size_t state_count() const { return state_blocks_.size(); }
-    std::vector<double> initial_states() const;
+    std::vector<double> initial_states() const override;
     // The Integrator block of state i.
-    const std::string& state_block(std::size_t i) const { return state_blocks_[i]; }
+    const std::string& state_block(std::size_t i) const override { return state_blocks_[i]; }
 
     // The times in (start, stop) at which a source jumps, ascending, each once.
-    std::vector<double> breakpoints(double start, double stop) const;
+    std::vector<double> breakpoints(double start, double stop) const override;
 
     // The state slopes at time t. Integration runs piecewise between
     // breakpoints: within the piece that starts at `piece_start`, a source
     // keeps the value it takes on that piece, even at the piece's end.
     void slopes(double t, double piece_start, const std::vector<double>& x,
-                std::vector<double>& dx);
+                std::vector<double>& dx) override;
 
     // An accepted step: all outputs at t; the Derivatives remember them.
-    void accept(double t, const std::vector<double>& x);
+    void accept(double t, const std::vector<double>& x) override;
 
     // The first block, in the order of evaluation, whose output at the last
     // accepted step is not finite; nothing when all are.
-    std::optional<NonFiniteOutput> first_non_finite_output() const;
-    const std::string& block_name(std::size_t block) const { return names_[block]; }
+    std::optional<NonFiniteOutput> first_non_finite_output() const override;
+    const std::string& block_name(std::size_t block) const override { return names_[block]; }
 
     // What is recorded at each step: the scope inputs; in a diagram without a
     // Scope, the Integrator states instead.
-    std::vector<RecordedSignal> recorded_signals() const;
+    std::vector<RecordedSignal> recorded_signals() const override;
     // Their values at the last accepted step, in that order.
-    void record_row(std::vector<double>& row) const;
+    void record_row(std::vector<double>& row) const override;
 
     // Appends the time and record_row to the result's series.
-    void record(double t, SimulationResult& result) const;
+    void record(double t, SimulationResult& result) const override;
 
   private:
     enum class Kind : std::uint8_t {

@@ -37,7 +37,7 @@ double fixed_steps(double stop, double h) {
 
 // The right side for the steppers.
 struct Slopes {
-    CompiledDiagram* diagram;
+    Dynamics* diagram;
     double step_start;
     void operator()(const State& x, State& dx, double t) const {
         diagram->slopes(t, step_start, x, dx);
@@ -65,7 +65,7 @@ class FiniteErrorChecker : public odeint::default_error_checker<double, odeint::
 // One run: the compiled diagram, the result so far, and what ends it early.
 class Run {
   public:
-    Run(CompiledDiagram& diagram, const SimulationOptions& options, double stop)
+    Run(Dynamics& diagram, const SimulationOptions& options, double stop)
         : diagram_(diagram), options_(options), stop_(stop), x_(diagram.initial_states()) {}
 
     SimulationResult fixed_step() {
@@ -218,7 +218,7 @@ class Run {
         if (!result_.block.empty()) result_.message += " (block '" + result_.block + "')";
     }
 
-    CompiledDiagram& diagram_;
+    Dynamics& diagram_;
     const SimulationOptions& options_;
     double stop_;
     State x_;
@@ -265,6 +265,12 @@ void check(const SimulationOptions& o, double stop) {
         throw std::invalid_argument("the tolerances and the maximum step must be positive");
 }
 
+SimulationResult run_checked(Dynamics& dynamics, const SimulationOptions& options, double stop) {
+    Run run(dynamics, options, stop);
+    run.stream_to(options.sink);
+    return options.solver == SolverKind::kFixed ? run.fixed_step() : run.adaptive();
+}
+
 }  // namespace
 
 double fixed_step_rows(double stop, double step) {
@@ -281,9 +287,12 @@ SimulationResult simulate(const Diagram& diagram, const SimulationOptions& optio
     const double stop = options.stop_time.value_or(diagram.stop_time);
     check(options, stop);
     CompiledDiagram compiled(diagram, options.template_of);
-    Run run(compiled, options, stop);
-    run.stream_to(options.sink);
-    return options.solver == SolverKind::kFixed ? run.fixed_step() : run.adaptive();
+    return run_checked(compiled, options, stop);
+}
+
+SimulationResult simulate(Dynamics& dynamics, double stop, const SimulationOptions& options) {
+    check(options, stop);
+    return run_checked(dynamics, options, stop);
 }
 
 SimulationResult simulate(std::string_view text, GeneratedForm form,

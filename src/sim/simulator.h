@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "sim/diagram.h"
+#include "sim/dynamics.h"
 #include "sim/evaluation_order.h"
 #include "sim/generated_form.h"
 #include "sim/simulation.h"
@@ -24,6 +25,10 @@ namespace vantor::sim {
 // or a block's output becomes infinite or NaN, the adaptive run reaches max_rows) or is cancelled
 // returns what it has, with the status saying why.
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options = {});
+
+// Runs any dynamics up to `stop` with the same solvers, checks and statuses;
+// options.stop_time is not read.
+SimulationResult simulate(Dynamics& dynamics, double stop, const SimulationOptions& options);
 
 // The rows of a fixed-step run up to `stop`: the start and one per step, the
 // last step shortened to end at the stop. A double, for it may not fit a count.

@@ -119,6 +119,7 @@ SimulationGeneration generate_and_check(ModelWindowState& window,
                       read_error_message(e, generated.template_lines);
         return run;
     }
+    run.read_back = true;
     if (auto why = refusal(window.model, run.diagram, run.elements)) {
         run.message = std::move(*why);
         return run;

@@ -30,6 +30,9 @@ struct SimulationGeneration {
     std::string message;        // kRefused: what the user is told, naming elements
     std::vector<int> elements;  // kRefused: the elements the message is about, to select
     sim::Diagram diagram;       // kReady: what generation wrote, read back
+    // The diagram was read back: set for kReady, and for a diagram refused
+    // only because the simulator cannot run it.
+    bool read_back = false;
     AssignOutcome assign = AssignOutcome::kCompleted;  // of the Assign & Check run, if any
     std::set<std::string> missing_templates;           // asked for but not in the folder
 };

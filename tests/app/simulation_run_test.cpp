@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -180,10 +181,28 @@ TEST(SimulationRun, ADivergingDerivativeCausalityNamesTheStoreAndAdvises) {
     EXPECT_NE(run.message.find("In derivative causality: 6 (load)"), std::string::npos)
         << run.message;
     EXPECT_NE(run.message.find("Number the larger store first"), std::string::npos);
+    EXPECT_NE(run.message.find("Or simulate by the state equations"), std::string::npos);
     EXPECT_NE(std::find(run.elements.begin(), run.elements.end(), 6), run.elements.end());
     // No Scope: the integrator states are plotted.
     ASSERT_EQ(run.plots.size(), 1u);
     EXPECT_EQ(run.plots[0].title, "States");
+}
+
+// The same model by its equations: one inertia J = 1 + 2^2 * 1 = 5 with the
+// motor's friction b = 0.1 driven by T = 1, so the motor's momentum (J1 = 1)
+// is T/b (1 - exp(-b t/J)) = 10 (1 - exp(-t/50)).
+TEST(SimulationRun, TheEquationsEngineRunsWhatTheDiagramCannot) {
+    ModelWindowState window = window_of(geared_inertias());
+    Messages host;
+    SimulateRequest r = request();
+    r.settings.engine = SimulationEngine::kEquations;
+    const SimulationRun run = simulate_model(window, r, host);
+    ASSERT_EQ(run.outcome, SimulateOutcome::kCompleted) << run.message;
+    EXPECT_EQ(run.time.back(), 10);
+    ASSERT_EQ(run.plots.size(), 1u);
+    ASSERT_EQ(run.plots[0].signals.size(), 1u);  // the motor's momentum, the one state
+    EXPECT_EQ(run.plots[0].signals[0].column, "3p (motor)");
+    EXPECT_NEAR(run.plots[0].signals[0].values.back(), 10 * (1 - std::exp(-0.2)), 1e-4);
 }
 
 TEST(SimulationRun, AnInitialValueInDerivativeCausalityIsWarnedAboutBeforeTheRun) {

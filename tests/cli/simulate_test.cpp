@@ -111,6 +111,8 @@ TEST(CliSimulate, BadOptionsAreUsageErrorsNamingTheOption) {
         {{model, "--plot", "chart.pdf"}, "--plot must end in .png or .svg"},
         {{model, "-o", model}, model + ": this is the model's own file"},
         {{model, "--simulink", "0"}, "--simulink takes 1, 2 or 3"},
+        {{model, "--engine", "odeint"}, "--engine takes diagram or equations"},
+        {{model, "--engine"}, "--engine takes diagram or equations"},
         {{"--t-end", "1"}, "simulate needs a MODEL"},
     };
     for (const auto& [args, problem] : cases) {
@@ -120,6 +122,47 @@ TEST(CliSimulate, BadOptionsAreUsageErrorsNamingTheOption) {
         EXPECT_NE(r.err.find("\nusage: vantor-cli simulate"), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
+}
+
+// Both engines write the same columns; the equations run a model whose
+// Derivative block diverges and one with a loop the diagram refuses, and
+// refuse one they cannot evaluate.
+TEST(CliSimulate, TheEquationsEngineWritesTheDiagramsColumns) {
+    for (const char* example : {"dc_motor", "two_tanks"}) {
+        const std::string model = causal(example);
+        const CliRun diagram = simulate({model, "--fixed-step", "0.01", "--engine", "diagram"});
+        const CliRun equations = simulate({model, "--fixed-step", "0.01", "--engine", "equations"});
+        ASSERT_EQ(diagram.code, kExitOk) << diagram.err;
+        ASSERT_EQ(equations.code, kExitOk) << equations.err;
+        const auto d = lines_of(diagram.out);
+        const auto e = lines_of(equations.out);
+        EXPECT_EQ(e.front(), d.front());
+        EXPECT_EQ(e.size(), d.size());
+    }
+    // The diagram refuses a loop of resistors; the equations solve it exactly.
+    const std::string loop = causal("algebraic_loop");
+    EXPECT_EQ(simulate({loop, "-o", "-"}).code, kExitModelProblem);
+    const CliRun solved = simulate({loop, "--engine", "equations", "-o", "-"});
+    ASSERT_EQ(solved.code, kExitOk) << solved.err;
+    EXPECT_EQ(lines_of(solved.out).front(), "t,11scope/1 (scope)");
+
+    const std::string geared = causal("geared_inertias");
+    const CliRun diverged = simulate({geared, "-o", "-"});
+    EXPECT_EQ(diverged.code, kExitModelProblem);
+    EXPECT_NE(diverged.err.find("--engine equations"), std::string::npos) << diverged.err;
+    const CliRun ran = simulate({geared, "--engine", "equations", "-o", "-"});
+    EXPECT_EQ(ran.code, kExitOk) << ran.err;
+
+    const std::string unknown = temp_path("unknown_value.bgf");
+    Model m = read_model_file(geared);
+    m.objs[4].parameters = "bx";
+    write_model_file(unknown, m);
+    const CliRun refused = simulate({unknown, "--engine", "equations", "-o", "-"});
+    EXPECT_EQ(refused.code, kExitModelProblem);
+    EXPECT_NE(refused.err.find("The state equations cannot run: the parameter b1 of element 4 "
+                               "has no value (\"bx\")"),
+              std::string::npos)
+        << refused.err;
 }
 
 TEST(CliSimulate, ModelsThatCannotRunExitWithOneAndSayWhy) {

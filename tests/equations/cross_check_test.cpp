@@ -3,70 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "equations/equation_engine.h"
+#include "equations/numeric_values.h"
 #include "equations_fixtures.h"
 #include "sim/simulator.h"
 #include "simulink/simulation_generation.h"
 
 namespace vantor {
 namespace {
-
-using GiNaC::ex;
-
-// dx/dt and y with every parameter and input replaced by its value: functions
-// of the states and t alone.
-struct NumericSystem {
-    std::vector<ex> f, g;
-    std::vector<double> x0;
-};
-
-NumericSystem numeric(const equations::EquationSystem& s) {
-    GiNaC::exmap values;
-    for (const auto& p : s.parameters) {
-        EXPECT_TRUE(p.value.has_value()) << p.name;
-        values[p.symbol] = GiNaC::numeric(p.value.value_or(0));
-    }
-    GiNaC::exmap inputs;
-    for (const auto& u : s.inputs) inputs[u.symbol] = u.expression.subs(values);
-    NumericSystem n;
-    for (const ex& e : s.derivatives) n.f.push_back(e.subs(inputs).subs(values));
-    for (const ex& e : s.outputs_eq) n.g.push_back(e.subs(inputs).subs(values));
-    for (const auto& x : s.states)
-        n.x0.push_back(GiNaC::ex_to<GiNaC::numeric>(x.initial.subs(values).evalf()).to_double());
-    return n;
-}
-
-std::vector<double> at(const std::vector<ex>& exprs, const equations::EquationSystem& s,
-                       const std::vector<double>& x, double t) {
-    GiNaC::exmap point{{s.t, t}};
-    for (std::size_t i = 0; i < x.size(); ++i) point[s.states[i].symbol] = x[i];
-    std::vector<double> out;
-    for (const ex& e : exprs)
-        out.push_back(GiNaC::ex_to<GiNaC::numeric>(e.subs(point).evalf()).to_double());
-    return out;
-}
-
-// The outputs along the classic Runge-Kutta steps, one row per step.
-std::vector<std::vector<double>> run(const equations::EquationSystem& s, double stop, int steps) {
-    const NumericSystem n = numeric(s);
-    const double h = stop / steps;
-    std::vector<double> x = n.x0;
-    std::vector<std::vector<double>> rows{at(n.g, s, x, 0)};
-    const auto plus = [](std::vector<double> a, const std::vector<double>& b, double k) {
-        for (std::size_t i = 0; i < a.size(); ++i) a[i] += k * b[i];
-        return a;
-    };
-    for (int k = 0; k < steps; ++k) {
-        const double t = k * h;
-        const auto k1 = at(n.f, s, x, t);
-        const auto k2 = at(n.f, s, plus(x, k1, h / 2), t + h / 2);
-        const auto k3 = at(n.f, s, plus(x, k2, h / 2), t + h / 2);
-        const auto k4 = at(n.f, s, plus(x, k3, h), t + h);
-        for (std::size_t i = 0; i < x.size(); ++i)
-            x[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
-        rows.push_back(at(n.g, s, x, t + h));
-    }
-    return rows;
-}
 
 TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
     const char* files[] = {"series_rlc.bgf",     "mass_spring_damper.bgf", "dc_motor.bgf",
@@ -86,18 +30,101 @@ TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
             options.solver = sim::SolverKind::kFixed;
             options.fixed_step = generated.diagram.stop_time / kSteps;
             const sim::SimulationResult diagram = sim::simulate(generated.diagram, options);
-            const auto rows = run(s, generated.diagram.stop_time, kSteps);
-            ASSERT_EQ(rows.size(), diagram.time.size());
+            const sim::SimulationResult by_equations =
+                equations::simulate_equations(s, generated.diagram.stop_time, options);
+            ASSERT_EQ(by_equations.status, sim::SimulationStatus::kCompleted);
+            ASSERT_EQ(by_equations.time, diagram.time);
             for (std::size_t k = 0; k < s.outputs.size(); ++k) {
                 const auto& out = s.outputs[k];
-                const auto& series = diagram.scopes.at(std::to_string(out.element) + "scope");
-                const std::vector<double>& column =
-                    series.at(static_cast<std::size_t>(out.port - 1));
+                const std::string scope = std::to_string(out.element) + "scope";
+                const auto port = static_cast<std::size_t>(out.port - 1);
+                const std::vector<double>& column = diagram.scopes.at(scope).at(port);
+                const std::vector<double>& rows = by_equations.scopes.at(scope).at(port);
                 double peak = 0;
                 for (double v : column) peak = std::max(peak, std::fabs(v));
                 for (std::size_t r = 0; r < rows.size(); ++r)
-                    ASSERT_NEAR(rows[r][k], column[r], 0.01 * peak) << out.name << " at row " << r;
+                    ASSERT_NEAR(rows[r], column[r], 0.01 * peak) << out.name << " at row " << r;
             }
+        }
+    }
+}
+
+// The load (1), reflected through the gear of ratio 2, weighs 4 against the
+// motor's 1; numbered second, it takes derivative causality. The pair is one
+// inertia J = J1 + n^2 J2 = 5 with friction b = b1 + n^2 b2 = 0.5 driven by
+// T = 1, so the load turns at w2 = n T/b (1 - exp(-b t/J)) = 4 (1 - exp(-t/10)).
+TEST(EquationsEngine, RunsTheGearedInertiasThatTheDiagramCannot) {
+    ModelWindowState window = test::causal_example("geared_inertias.bgf");
+    const equations::EquationSystem s = equations::derive_equations(window.model);
+    ASSERT_EQ(s.states.size(), 1u);  // the load's momentum follows the motor's
+    test::RecordingHost host;
+    const SimulationGeneration generated =
+        generate_for_simulation(window, {VANTOR_DATA_DIR, 3, "check"}, host);
+    ASSERT_EQ(generated.outcome, SimulationGenerationOutcome::kReady);
+    sim::SimulationOptions options;
+    options.solver = sim::SolverKind::kFixed;
+    options.fixed_step = 0.01;
+    EXPECT_EQ(sim::simulate(generated.diagram, options).status, sim::SimulationStatus::kNonFinite);
+
+    for (const sim::SolverKind solver : {sim::SolverKind::kFixed, sim::SolverKind::kAdaptive}) {
+        options.solver = solver;
+        const sim::SimulationResult r =
+            equations::simulate_equations(s, generated.diagram.stop_time, options);
+        ASSERT_EQ(r.status, sim::SimulationStatus::kCompleted) << r.message;
+        EXPECT_EQ(r.time.back(), 10);
+        const std::vector<double>& w2 = r.scopes.at("11scope").at(0);
+        for (std::size_t k = 0; k < r.time.size(); ++k)
+            ASSERT_NEAR(w2[k], 4 * (1 - std::exp(-r.time[k] / 10)), 1e-5) << r.time[k];
+        EXPECT_NEAR(w2.back(), 2.5284822353142307, 1e-5);
+    }
+}
+
+// What the numeric programs must get right beyond the examples: a step that
+// holds within its piece, comparisons as 1 or 0, and what stops a run.
+TEST(EquationsEngine, StepsComparisonsAndRefusals) {
+    test::SignalBuilder b;
+    const int step = b.block("stp", "0.5", "2");
+    const int fcn = b.block("fcn", "(u(1)>1.05)*3+rem(-7,3)");
+    const int integrator = b.block("int", "0");
+    const int scope = b.block("sco");
+    b.link(step, 1, integrator, 1);
+    b.link(integrator, 1, fcn, 1);
+    b.link(fcn, 1, scope, 1);
+    const equations::EquationSystem s = equations::derive_equations(b.window.model);
+    sim::SimulationOptions options;
+    options.solver = sim::SolverKind::kFixed;
+    options.fixed_step = 0.1;
+    const sim::SimulationResult r = equations::simulate_equations(s, 2, options);
+    ASSERT_EQ(r.status, sim::SimulationStatus::kCompleted) << r.message;
+    // x = 2 (t - 0.5) from the step on, exactly at every row; fcn = 3 (x > 1.05) - 1.
+    const std::vector<double>& y = r.scopes.at(std::to_string(scope) + "scope").at(0);
+    for (std::size_t k = 0; k < r.time.size(); ++k) {
+        const double x = std::max(0.0, 2 * (r.time[k] - 0.5));
+        EXPECT_NEAR(y[k], (x > 1.05 ? 3 : 0) - 1, 1e-12) << r.time[k];
+    }
+
+    // A constant without a value, and a loop through a Fcn kept implicit.
+    test::SignalBuilder unknown;
+    const int c = unknown.block("cst", "k0");
+    unknown.link(c, 1, unknown.block("sco"), 1);
+    test::SignalBuilder loop;
+    const int one = loop.block("cst", "1"), sum = loop.block("sum", "+-");
+    const int cube = loop.block("fcn", "u^3");
+    loop.link(one, 1, sum, 1), loop.link(cube, 1, sum, 2), loop.link(sum, 1, cube, 1);
+    loop.link(sum, 1, loop.block("sco"), 1);
+    const std::pair<const test::SignalBuilder*, std::string> refused[] = {
+        {&unknown, "the parameter cst_val of element 1 has no value (\"k0\")"},
+        {&loop,
+         "Algebraic loop through elements 2 (sum), 3 (fcn) is not linear in its unknowns: "
+         "left implicit"},
+    };
+    for (const auto& [model, message] : refused) {
+        const equations::EquationSystem system = equations::derive_equations(model->window.model);
+        try {
+            equations::simulate_equations(system, 1, options);
+            ADD_FAILURE() << "ran: " << message;
+        } catch (const equations::NumericError& e) {
+            EXPECT_EQ(e.what(), message);
         }
     }
 }

@@ -94,5 +94,22 @@ TEST(SimulationSettings, TheDialogHoldsOkBackWhileAFieldIsInvalid) {
     EXPECT_EQ(chosen.fixed_step, 6.0);
 }
 
+TEST(SimulationSettings, TheEngineIsTheDiagramUnlessTheEquationsAreChosen) {
+    shell::SimulationSettingsDialog dialog{SimulationSettings{}};
+    auto* engine = dialog.findChild<QComboBox*>("engine");
+    ASSERT_TRUE(engine);
+    ASSERT_EQ(engine->count(), 2);
+    EXPECT_EQ(engine->currentText(), "the generated diagram");
+    EXPECT_EQ(dialog.settings().engine, SimulationEngine::kDiagram);
+    engine->setCurrentIndex(1);
+    EXPECT_EQ(engine->currentText(), "the state equations");
+    EXPECT_EQ(dialog.settings().engine, SimulationEngine::kEquations);
+
+    SimulationSettings equations;
+    equations.engine = SimulationEngine::kEquations;
+    shell::SimulationSettingsDialog again(equations);
+    EXPECT_EQ(again.findChild<QComboBox*>("engine")->currentIndex(), 1);
+}
+
 }  // namespace
 }  // namespace vantor::test

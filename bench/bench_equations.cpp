@@ -1,0 +1,152 @@
+// The state equations: the DC motor simulated by the generated diagram and by
+// its equations for 1e5 fixed steps each; the derivation of every example;
+// and an RC ladder at the element cap derived with A B C D and poles, shown
+// symbolic and with the parameter values in.
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "causality/causality_commands.h"
+#include "equations/analysis.h"
+#include "equations/equation_engine.h"
+#include "equations/formats.h"
+#include "model/model_reader.h"
+#include "sim/simulator.h"
+#include "simulink/generate.h"
+
+namespace {
+
+using namespace vantor;
+
+class MemoryHost : public GenerationHost {
+  public:
+    void show_message(const std::string&) override {}
+    void selection_changed(int) override {}
+    void redraw() override {}
+    std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
+        return request.proposed_name;
+    }
+    void set_busy(bool) override {}
+    void write_output(const std::string&, std::string_view bytes) override { text = bytes; }
+
+    std::string text;
+};
+
+ModelWindowState causal(const std::string& example) {
+    ModelWindowState window;
+    leerarchivo(window, std::string(VANTOR_EXAMPLES_DIR) + "/" + example);
+    MemoryHost host;
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
+    return window;
+}
+
+sim::Diagram diagram_of(ModelWindowState window, const std::string& name) {
+    MemoryHost host;
+    const GenerateResult result = generate_Click(window, {VANTOR_DATA_DIR, 3, name, {}}, host);
+    if (result.outcome != GenerateOutcome::kWritten)
+        throw std::runtime_error("generation of " + name + " failed");
+    return sim::read_generated(host.text, sim::GeneratedForm::kScript);
+}
+
+sim::SimulationOptions fixed_steps() {
+    sim::SimulationOptions options;
+    options.solver = sim::SolverKind::kFixed;
+    options.fixed_step = 1e-4;
+    options.stop_time = 10;  // 1e5 steps
+    return options;
+}
+
+void check(benchmark::State& state, const sim::SimulationResult& r) {
+    if (r.time.size() != 100'001 || r.status != sim::SimulationStatus::kCompleted)
+        state.SkipWithError("the run did not complete");
+}
+
+// Both runs include their compilation: the diagram's blocks, the equations' programs.
+void BM_DcMotorByDiagram(benchmark::State& state) {
+    const sim::Diagram diagram = diagram_of(causal("dc_motor.bgf"), "dc_motor");
+    for (auto _ : state) {
+        const sim::SimulationResult r = sim::simulate(diagram, fixed_steps());
+        check(state, r);
+        benchmark::DoNotOptimize(r.scopes);
+    }
+}
+BENCHMARK(BM_DcMotorByDiagram)->Unit(benchmark::kMillisecond);
+
+void BM_DcMotorByEquations(benchmark::State& state) {
+    const equations::EquationSystem system =
+        equations::derive_equations(causal("dc_motor.bgf").model);
+    for (auto _ : state) {
+        const sim::SimulationResult r = equations::simulate_equations(system, 10, fixed_steps());
+        check(state, r);
+        benchmark::DoNotOptimize(r.scopes);
+    }
+}
+BENCHMARK(BM_DcMotorByEquations)->Unit(benchmark::kMillisecond);
+
+const char* const kExamples[] = {
+    "series_rlc.bgf",     "mass_spring_damper.bgf", "dc_motor.bgf",       "parallel_rc.bgf",
+    "quarter_car.bgf",    "two_tanks.bgf",          "two_capacitors.bgf", "coupled_masses.bgf",
+    "algebraic_loop.bgf", "geared_inertias.bgf"};
+
+// Derivation and reduction, then linearity, the matrices and the poles.
+void BM_DeriveExample(benchmark::State& state) {
+    const char* example = kExamples[state.range(0)];
+    state.SetLabel(example);
+    const ModelWindowState window = causal(example);
+    for (auto _ : state) {
+        const equations::EquationSystem system = equations::derive_equations(window.model);
+        const equations::Analysis analysis = equations::analyse(system);
+        benchmark::DoNotOptimize(analysis.poles);
+    }
+}
+BENCHMARK(BM_DeriveExample)->DenseRange(0, std::size(kExamples) - 1)->Unit(benchmark::kMillisecond);
+
+// Se -> 1 (R) -> 0 (C) -> ...: four elements a section, 249 sections fill
+// the element cap: 997 elements, 249 states.
+ModelWindowState rc_ladder() {
+    ModelWindowState w;
+    Model& m = w.model;
+    auto add = [&](const char* type, const char* value, const char* initial = "") {
+        ObjRecord& e = m.objs[++m.nobj];
+        e = ObjRecord{};
+        e.type = type;
+        e.parameters = value;
+        e.parameter2 = initial;
+        e.caption = type;
+        return static_cast<std::int16_t>(m.nobj);
+    };
+    auto bond = [&](std::int16_t a, std::int16_t b) { m.lines[++m.nlin] = {0, a, b, 0}; };
+    std::int16_t previous = add("Se_", "1");
+    for (int k = 0; k < 249; ++k) {
+        const std::int16_t series = add("111", "");
+        bond(previous, series);
+        bond(series, add("R__", "10"));
+        const std::int16_t shunt = add("000", "");
+        bond(series, shunt);
+        bond(shunt, add("C__", "1e-3", "0"));
+        previous = shunt;
+    }
+    MemoryHost host;
+    assign_Click(w, read_priority_tables(VANTOR_DATA_DIR), host);
+    return w;
+}
+
+// What vantor-cli equations does: derive, analyse (A B C D, poles), print.
+void BM_RcLadderEquations(benchmark::State& state) {
+    const ModelWindowState window = rc_ladder();
+    const bool numeric = state.range(0) == 1;
+    state.SetLabel(numeric ? "--numeric" : "symbolic");
+    for (auto _ : state) {
+        const equations::EquationSystem system = equations::derive_equations(window.model);
+        const equations::Analysis analysis = equations::analyse(system);
+        if (!analysis.numeric || analysis.poles.size() != 249) state.SkipWithError("no poles");
+        const std::string text = equations::format_text(system, analysis, {numeric, "ladder"});
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_RcLadderEquations)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
