@@ -119,6 +119,10 @@ TEST_F(StateEquations, TheBodePlotIsLogFrequencyInDbAroundTheCorner) {
             nearest = i;
     }
     EXPECT_NEAR(angle->at(nearest).y(), -90, 2);
+    eq.pages()->setCurrentIndex(3);
+    eq.grab().save(render_path(QStringLiteral("state-equations-bode")));
+    eq.pages()->setCurrentIndex(2);
+    eq.grab().save(render_path(QStringLiteral("state-equations-linear")));
     eq.show_readout(corner);
     EXPECT_TRUE(eq.readout().startsWith("w = ")) << eq.readout().toStdString();
 }
