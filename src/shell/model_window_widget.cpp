@@ -199,10 +199,12 @@ void ModelWindowWidget::sync() {
         simulation_->set_model(document_->caption, document_->dialog_folder);
     }
     // The equations follow the model once an action is over: its undo step
-    // is committed then, and a gesture under way is no model yet.
+    // is committed then, and a gesture under way is no model yet. Closed,
+    // they wait: opening them again follows the model.
     if (equations_ != nullptr) {
         equations_->set_model(document_->caption, document_->dialog_folder);
-        if (!history.action_open(window)) equations_->follow(window.model);
+        if (equations_->isVisible() && !history.action_open(window))
+            equations_->follow(window.model);
     }
     if (!document_->status_note.empty()) {
         statusBar()->showMessage(QString::fromStdString(document_->status_note));

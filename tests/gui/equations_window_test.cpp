@@ -158,11 +158,18 @@ TEST_F(StateEquations, UndoCausalityGreysThemAndNamesTheBond) {
     EXPECT_FALSE(eq.equations_text()->isEnabled());
     EXPECT_EQ(eq.equations_text()->toPlainText(), before);
 
-    // Assigned again, they are the model's once more.
+    // Closed, the window waits; opened again, it has followed: assigned
+    // again, the equations are the model's once more.
+    eq.close();
     item("&Run > &Assign && Check Causality")->trigger();
     settle();
+    EXPECT_TRUE(eq.view().stale());
+    item("&Run > State &Equations...")->trigger();
+    settle();
+    EXPECT_EQ(window->equations_window(), &eq);
     EXPECT_FALSE(eq.view().stale());
     EXPECT_TRUE(eq.equations_text()->isEnabled());
+    EXPECT_FALSE(eq.message()->isVisible());
 }
 
 }  // namespace
