@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QValueAxis>
@@ -47,6 +48,9 @@ TEST_F(StateEquations, ShowTheTwoEquationsAndTheirVariables) {
     EquationsWindow& eq = open_rlc();
     EXPECT_TRUE(eq.isVisible());
     EXPECT_EQ(eq.windowTitle(), "State Equations - series_rlc");
+    const QSize room = eq.screen()->availableGeometry().size();
+    EXPECT_LE(eq.width(), room.width());
+    EXPECT_LE(eq.height(), room.height());
     EXPECT_FALSE(eq.view().stale());
     const QString text = eq.equations_text()->toPlainText();
     // dp3/dt = Se - R p3/I - q6/C and dq6/dt = p3/I, as the plain text reads the HTML.
@@ -72,6 +76,24 @@ TEST_F(StateEquations, ShowTheTwoEquationsAndTheirVariables) {
     EXPECT_NE(linear.indexOf("100"), -1) << linear.toStdString();
     EXPECT_NE(linear.indexOf("0.5"), -1) << linear.toStdString();
     eq.grab().save(render_path(QStringLiteral("state-equations")));
+}
+
+TEST_F(StateEquations, SayWhatTheDerivationMadeOfDerivativeCausalityAndLoops) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"two_capacitors.bgf", "Derivative causality: element"},
+        {"algebraic_loop.bgf", "Algebraic loop through elements"},
+    };
+    for (const auto& [model, note] : cases) {
+        open("", example(model));
+        item("&Run > &Assign && Check Causality")->trigger();
+        item("&Run > State &Equations...")->trigger();
+        settle();
+        const EquationsWindow* eq = window->equations_window();
+        ASSERT_NE(eq, nullptr) << model;
+        EXPECT_FALSE(eq->view().stale()) << eq->view().problem();
+        EXPECT_NE(eq->message()->text().indexOf(note), -1)
+            << model << ": " << eq->message()->text().toStdString();
+    }
 }
 
 TEST_F(StateEquations, ARowSelectsItsElementInTheModelWindow) {
