@@ -160,7 +160,13 @@ class Printer {
             !ex_to<numeric>(exponent).is_integer() || !leads_negative(base))
             return f;
         if (ex_to<numeric>(exponent).is_odd()) coefficient = -coefficient;
-        return is_power ? GiNaC::power(-base, exponent) : -base;
+        // Held and negated term by term: evaluated, GiNaC may turn the sum
+        // back by its own order (or leave -1 outside it), and printing it
+        // would come back here without end.
+        GiNaC::exvector terms;
+        for (const ex& term : base) terms.push_back(-term);
+        const ex negated = GiNaC::add(terms);
+        return is_power ? ex(GiNaC::power(negated, exponent).hold()) : negated;
     }
 
     Text sum(const ex& e) {
@@ -195,7 +201,11 @@ class Printer {
                 coefficient *= ex_to<numeric>(f);
             } else if (is_a<GiNaC::power>(f) && is_a<numeric>(f.op(1)) &&
                        ex_to<numeric>(f.op(1)).is_negative()) {
-                const ex inverse = GiNaC::power(f.op(0), -f.op(1));
+                // A sum's power is held as oriented above.
+                const ex up = -f.op(1);
+                const ex inverse = !is_a<GiNaC::add>(f.op(0)) ? GiNaC::power(f.op(0), up)
+                                   : up.is_equal(1)           ? f.op(0)
+                                                    : ex(GiNaC::power(f.op(0), up).hold());
                 const std::string text = is_a<GiNaC::power>(inverse)
                                              ? power(inverse.op(0), inverse.op(1)).text
                                              : print(inverse, latex_ ? kProduct : kPower);
