@@ -168,6 +168,20 @@ TEST_F(StateEquations, CopyAndSaveWriteTheFormats) {
     EXPECT_TRUE(ports.messages.empty() || ports.messages.size() == 1u);  // Assign's only
 }
 
+TEST_F(StateEquations, ThePolesMoveWithAParameter) {
+    EquationsWindow& eq = open_rlc();
+    ASSERT_EQ(eq.view().analysis().poles.size(), 2u);
+    EXPECT_NEAR(eq.view().analysis().poles[0].wn, 100, 1e-9);
+    // L from 0.1 to 0.4, as the parameter dialog would leave it: wn = 1/sqrt(L C) = 50,
+    // zeta = R/2 sqrt(C/L) = 0.25.
+    main->core().model_window(1)->window.model.objs[3].parameters = "0.4";
+    window->sync();
+    ASSERT_EQ(eq.view().analysis().poles.size(), 2u);
+    EXPECT_NEAR(eq.view().analysis().poles[0].wn, 50, 1e-9);
+    EXPECT_NEAR(eq.view().analysis().poles[0].zeta, 0.25, 1e-9);
+    EXPECT_NE(eq.linear_text()->toPlainText().indexOf("0.25"), -1);
+}
+
 TEST_F(StateEquations, UndoCausalityGreysThemAndNamesTheBond) {
     EquationsWindow& eq = open_rlc();
     const QString before = eq.equations_text()->toPlainText();
