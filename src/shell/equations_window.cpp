@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QRubberBand>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -37,6 +38,8 @@ namespace eq = equations;
 namespace {
 
 constexpr int kChartHeight = 260;
+// A drag shorter than this is a click, not a zoom.
+constexpr int kLeastZoomPixels = 4;
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -65,11 +68,23 @@ class BodeView : public QChartView {
         QChartView::mouseMoveEvent(event);
     }
 
+    void mousePressEvent(QMouseEvent* event) override {
+        pressed_at_ = event->position().toPoint();
+        QChartView::mousePressEvent(event);
+    }
+
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::RightButton) {
             chart()->zoomReset();
             event->accept();
             return;
+        }
+        if (event->button() == Qt::LeftButton) {
+            const QPoint drag = event->position().toPoint() - pressed_at_;
+            if (std::abs(drag.x()) < kLeastZoomPixels || std::abs(drag.y()) < kLeastZoomPixels) {
+                // Hidden, the band is not zoomed into: a click is no zoom.
+                if (auto* band = findChild<QRubberBand*>()) band->hide();
+            }
         }
         QChartView::mouseReleaseEvent(event);
     }
@@ -81,6 +96,7 @@ class BodeView : public QChartView {
 
   private:
     std::function<void(double)> pointer_at_;
+    QPoint pressed_at_;
 };
 
 void replace_chart(QChartView& view, QChart* chart) {
@@ -91,7 +107,10 @@ void replace_chart(QChartView& view, QChart* chart) {
 
 std::string element_name(const Model& model, int n) {
     if (n < 1 || n > model.nobj) return std::to_string(n);
-    return model.objs[static_cast<std::size_t>(n)].type.trimmed() + " (" + std::to_string(n) + ")";
+    // The type without the library's padding: "I__" is an I.
+    std::string type = model.objs[static_cast<std::size_t>(n)].type.trimmed();
+    while (type.size() > 1 && type.back() == '_') type.pop_back();
+    return type + " (" + std::to_string(n) + ")";
 }
 
 // The format a file name's extension asks for; text for anything else.
@@ -293,8 +312,12 @@ void EquationsWindow::fill_variables() {
             add(QStringLiteral("output"), "y" + std::to_string(i + 1), y.element, y.name);
         }
         for (const eq::Parameter& p : system.parameters) {
-            add(QStringLiteral("parameter"), p.name, p.element,
-                p.text + (p.value ? " = " + eq::format_number(*p.value) : ", no value"));
+            std::string value = p.text + ", no value";
+            if (p.value) {
+                const std::string number = eq::format_number(*p.value);
+                value = p.text == number ? number : p.text + " = " + number;
+            }
+            add(QStringLiteral("parameter"), p.name, p.element, value);
         }
     }
     variables_->resizeColumnsToContents();
