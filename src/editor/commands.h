@@ -57,6 +57,7 @@ enum class CommandId {
     kUndoCausality,
     kSimulate,
     kSimulationSettings,
+    kStateEquations,
     kHelpContents,
     kHowToUseHelp,
     kAbout,

@@ -63,6 +63,9 @@ void ModelWindowWidget::command_chosen(const Command& row) {
             if (document_ != nullptr)
                 edit_simulation_settings(this, document_->simulation_settings);
             return;
+        case CommandId::kStateEquations:
+            show_equations();
+            return;
         case CommandId::kHelpContents:
         case CommandId::kHowToUseHelp:
         case CommandId::kAbout:

@@ -12,6 +12,7 @@
 #include "editor/dispatch.h"
 #include "editor/gesture_wait.h"
 #include "model/file_error.h"
+#include "shell/equations_window.h"
 #include "shell/journal_recorder.h"
 #include "shell/model_canvas.h"
 #include "shell/model_status.h"
@@ -21,6 +22,7 @@
 #include "shell/simulation_csv_file.h"
 #include "shell/simulation_progress.h"
 #include "shell/simulation_window.h"
+#include "window/selection.h"
 
 namespace vantor::shell {
 
@@ -160,6 +162,24 @@ void ModelWindowWidget::show_simulation(const SimulationRun& result,
     simulation_->raise();
 }
 
+void ModelWindowWidget::show_equations() {
+    if (document_ == nullptr) return;
+    if (equations_ == nullptr) {
+        equations_ = new EquationsWindow(
+            ports_, [this](int n) { select_from_equations(n); }, this);
+    }
+    equations_->set_model(document_->caption, document_->dialog_folder);
+    equations_->follow(document_->window.model);
+    equations_->show();
+    equations_->raise();
+}
+
+void ModelWindowWidget::select_from_equations(int n) {
+    run([n](ModelDocument& d) {
+        d.run([n](ModelWindow& window, AppState& app) { select_elements(window, app, {n}); });
+    });
+}
+
 void ModelWindowWidget::sync() {
     if (document_ == nullptr) return;
     // Qt shows "*" where the title holds "[*]" while the window is modified.
@@ -177,6 +197,14 @@ void ModelWindowWidget::sync() {
     status_->show_counts(drawn_counts(document_->window.model));
     if (simulation_ != nullptr) {
         simulation_->set_model(document_->caption, document_->dialog_folder);
+    }
+    // The equations follow the model once an action is over: its undo step
+    // is committed then, and a gesture under way is no model yet. Closed,
+    // they wait: opening them again follows the model.
+    if (equations_ != nullptr) {
+        equations_->set_model(document_->caption, document_->dialog_folder);
+        if (equations_->isVisible() && !history.action_open(window))
+            equations_->follow(window.model);
     }
     if (!document_->status_note.empty()) {
         statusBar()->showMessage(QString::fromStdString(document_->status_note));

@@ -28,6 +28,7 @@ class ModelCanvas;
 class ModelStatus;
 class SimulationCsvFile;
 class SimulationWindow;
+class EquationsWindow;
 
 // The window of one model: its canvas paints the document and turns Qt's
 // events into the window's events, which this window runs on the document
@@ -54,6 +55,8 @@ class ModelWindowWidget : public QMainWindow {
 
     // The charts of the last run; null before the first.
     SimulationWindow* simulation_window() const { return simulation_; }
+    // The state equations; null until Run > State Equations first opens them.
+    EquationsWindow* equations_window() const { return equations_; }
 
     // Runs one of the window's events on the document, as the canvas does.
     void forward(const EditorEvent& event);
@@ -82,6 +85,10 @@ class ModelWindowWidget : public QMainWindow {
     void simulate();
     // Whether the command waits for the gesture under way to end.
     bool commands_wait(const Command& row) const;
+    // Run > State Equations: opens the window, or brings it to the front.
+    void show_equations();
+    // Selects element `n` alone, as the equations window's table asks.
+    void select_from_equations(int n);
     void show_simulation(const SimulationRun& run, std::shared_ptr<const SimulationCsvFile> csv);
 
     ModelDocument* document_;
@@ -102,6 +109,7 @@ class ModelWindowWidget : public QMainWindow {
     std::unique_ptr<ModelStatus> status_;
     // A child of this window, so it closes with it.
     SimulationWindow* simulation_ = nullptr;
+    EquationsWindow* equations_ = nullptr;
     bool simulating_ = false;
 };
 
