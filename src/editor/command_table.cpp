@@ -219,7 +219,7 @@ constexpr Command kCommands[] = {
      .waits = true},
     {.id = kSimulationSettings, .menu = M::kRun, .caption = "Simulation &Settings..."},
     // Opening a window changes no model: never journaled.
-    {.id = kStateEquations, .menu = M::kRun, .separated = true, .caption = "State &Equations..."},
+    {.id = kStateEquations, .menu = M::kRun, .separated = true, .caption = "State E&quations..."},
 
     {.id = kHelpContents, .menu = M::kHelp, .caption = "&Contents", .keys = "F1"},
     {.id = kHowToUseHelp, .menu = M::kHelp, .caption = "&How to use Help"},

@@ -28,7 +28,7 @@ struct StateEquations : ModelWindowSession {
         open("", example("series_rlc.bgf"));
         item("&Run > &Assign && Check Causality")->trigger();
         settle();
-        item("&Run > State &Equations...")->trigger();
+        item("&Run > State E&quations...")->trigger();
         settle();
         EquationsWindow* shown = window->equations_window();
         EXPECT_NE(shown, nullptr);
@@ -86,7 +86,7 @@ TEST_F(StateEquations, SayWhatTheDerivationMadeOfDerivativeCausalityAndLoops) {
     for (const auto& [model, note] : cases) {
         open("", example(model));
         item("&Run > &Assign && Check Causality")->trigger();
-        item("&Run > State &Equations...")->trigger();
+        item("&Run > State E&quations...")->trigger();
         settle();
         const EquationsWindow* eq = window->equations_window();
         ASSERT_NE(eq, nullptr) << model;
@@ -202,7 +202,7 @@ TEST_F(StateEquations, UndoCausalityGreysThemAndNamesTheBond) {
     item("&Run > &Assign && Check Causality")->trigger();
     settle();
     EXPECT_TRUE(eq.view().stale());
-    item("&Run > State &Equations...")->trigger();
+    item("&Run > State E&quations...")->trigger();
     settle();
     EXPECT_EQ(window->equations_window(), &eq);
     EXPECT_FALSE(eq.view().stale());

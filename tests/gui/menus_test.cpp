@@ -31,7 +31,7 @@ TEST_F(Menus, TheMainWindowAndAModelWindowCarryEveryItemWithItsShortcut) {
                   "&Options > &Simulink Version: Simulink 1.3 | Simulink 2.09 | Simulink 2.2",
                   "&Run: &Generate Simulink File [F5] | - | &Assign && Check Causality [F7] | "
                   "&Extend Causality [F8] | &Undo Causality  [F12] | - | &Simulate [F9] | "
-                  "Simulation &Settings... | - | State &Equations...",
+                  "Simulation &Settings... | - | State E&quations...",
                   "&Help: &Contents [F1] | &How to use Help | &About",
               }));
 }
