@@ -1,35 +1,25 @@
 #include "shell/equations_window.h"
 
-#include <QApplication>
-#include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QRubberBand>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 #include "app/equations_html.h"
 #include "app/ports.h"
-#include "charts/bode_chart.h"
 #include "equations/expression_printer.h"
 #include "equations/html_printer.h"
-#include "equations/numeric_values.h"
-#include "model/file_error.h"
-#include "model/file_saving.h"
 #include "model/model.h"
+#include "shell/bode_view.h"
 
 namespace vantor::shell {
 
@@ -37,72 +27,8 @@ namespace eq = equations;
 
 namespace {
 
-constexpr int kChartHeight = 260;
-// A drag shorter than this is a click, not a zoom.
-constexpr int kLeastZoomPixels = 4;
-
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QString number(double value) {
-    return QString::number(value, 'g', 6);
-}
-
-// A Bode chart with the simulation charts' habits: drag a rectangle to zoom,
-// right click or double click to see all again; the pointer's frequency
-// goes to the readout.
-class BodeView : public QChartView {
-  public:
-    explicit BodeView(std::function<void(double)> pointer_at) : pointer_at_(std::move(pointer_at)) {
-        setRubberBand(QChartView::RectangleRubberBand);
-        setRenderHint(QPainter::Antialiasing);
-        setMouseTracking(true);
-        setMinimumHeight(kChartHeight);
-    }
-
-  protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
-        if (chart()->plotArea().contains(at)) pointer_at_(chart()->mapToValue(at).x());
-        QChartView::mouseMoveEvent(event);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override {
-        pressed_at_ = event->position().toPoint();
-        QChartView::mousePressEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::RightButton) {
-            chart()->zoomReset();
-            event->accept();
-            return;
-        }
-        if (event->button() == Qt::LeftButton) {
-            const QPoint drag = event->position().toPoint() - pressed_at_;
-            if (std::abs(drag.x()) < kLeastZoomPixels || std::abs(drag.y()) < kLeastZoomPixels) {
-                // Hidden, the band is not zoomed into: a click is no zoom.
-                if (auto* band = findChild<QRubberBand*>()) band->hide();
-            }
-        }
-        QChartView::mouseReleaseEvent(event);
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        chart()->zoomReset();
-        event->accept();
-    }
-
-  private:
-    std::function<void(double)> pointer_at_;
-    QPoint pressed_at_;
-};
-
-void replace_chart(QChartView& view, QChart* chart) {
-    QChart* old = view.chart();
-    view.setChart(chart);
-    delete old;
 }
 
 std::string element_name(const Model& model, int n) {
@@ -111,22 +37,6 @@ std::string element_name(const Model& model, int n) {
     std::string type = model.objs[static_cast<std::size_t>(n)].type.trimmed();
     while (type.size() > 1 && type.back() == '_') type.pop_back();
     return type + " (" + std::to_string(n) + ")";
-}
-
-// The format a file name's extension asks for; text for anything else.
-eq::Format format_of(const std::string& path) {
-    const auto ends = [&path](const char* tail) {
-        const std::string t(tail);
-        if (path.size() < t.size()) return false;
-        std::string end = path.substr(path.size() - t.size());
-        std::transform(end.begin(), end.end(), end.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return end == t;
-    };
-    if (ends(".tex")) return eq::Format::kLatex;
-    if (ends(".m")) return eq::Format::kMatlab;
-    if (ends(".json")) return eq::Format::kJson;
-    return eq::Format::kText;
 }
 
 }  // namespace
@@ -322,103 +232,6 @@ void EquationsWindow::fill_variables() {
     }
     variables_->resizeColumnsToContents();
     filling_ = false;
-}
-
-void EquationsWindow::fill_bode_choices() {
-    filling_ = true;
-    const int input = input_->currentIndex();
-    const int output = output_->currentIndex();
-    input_->clear();
-    output_->clear();
-    if (view_.has_equations()) {
-        for (const eq::Input& u : view_.system().inputs) input_->addItem(qt(u.name));
-        for (const eq::Output& y : view_.system().outputs) output_->addItem(qt(y.name));
-    }
-    // The choice stays while the lists still reach it.
-    if (input >= 0 && input < input_->count()) input_->setCurrentIndex(input);
-    if (output >= 0 && output < output_->count()) output_->setCurrentIndex(output);
-    filling_ = false;
-}
-
-void EquationsWindow::choose_bode(int input, int output) {
-    filling_ = true;
-    input_->setCurrentIndex(input);
-    output_->setCurrentIndex(output);
-    filling_ = false;
-    update_bode();
-}
-
-void EquationsWindow::update_bode() {
-    bode_.clear();
-    QString title;
-    if (input_->currentIndex() >= 0 && output_->currentIndex() >= 0) {
-        if (auto points = view_.bode(static_cast<std::size_t>(input_->currentIndex()),
-                                     static_cast<std::size_t>(output_->currentIndex()))) {
-            bode_ = std::move(*points);
-            title = output_->currentText() + QStringLiteral(" / ") + input_->currentText();
-        }
-    }
-    if (title.isEmpty() && view_.has_equations()) {
-        title = view_.analysis().linear.linear ? qt(view_.analysis().numeric_problem)
-                                               : QStringLiteral("Not linear: no Bode plot");
-    }
-    replace_chart(*magnitude_, charts::make_bode_chart(bode_, charts::BodePart::kMagnitude, title));
-    replace_chart(*phase_, charts::make_bode_chart(bode_, charts::BodePart::kPhase, QString()));
-    readout_->clear();
-}
-
-void EquationsWindow::show_readout(double w) {
-    if (bode_.empty()) return;
-    const auto nearest =
-        std::min_element(bode_.begin(), bode_.end(), [w](const auto& a, const auto& b) {
-            return std::abs(std::log(a.w / w)) < std::abs(std::log(b.w / w));
-        });
-    readout_->setText(QStringLiteral("w = %1 rad/s   |H| = %2 dB   phase = %3 deg")
-                          .arg(number(nearest->w), number(nearest->db), number(nearest->degrees)));
-}
-
-QString EquationsWindow::readout() const {
-    return readout_->text();
-}
-
-bool EquationsWindow::copy(eq::Format format) {
-    if (!view_.has_equations()) return false;
-    try {
-        QApplication::clipboard()->setText(
-            qt(view_.format(format, numeric_->isChecked(), caption_)));
-        return true;
-    } catch (const eq::NumericError& e) {
-        ports_.message_box({e.what(), MessageButtons::kOk, MessageKind::kError});
-        return false;
-    }
-}
-
-bool EquationsWindow::copy_latex() {
-    return copy(eq::Format::kLatex);
-}
-
-bool EquationsWindow::copy_matlab() {
-    return copy(eq::Format::kMatlab);
-}
-
-bool EquationsWindow::save_as() {
-    if (!view_.has_equations()) return false;
-    const std::string stem = caption_.empty() ? "model" : caption_;
-    const std::optional<std::string> path = ports_.save_file(
-        {"Save Equations As",
-         "Text (*.txt)|*.txt|LaTeX (*.tex)|*.tex|MATLAB (*.m)|*.m|JSON (*.json)|*.json|", folder_,
-         stem + ".txt", false, true});
-    if (!path) return false;
-    try {
-        save_file(*path, view_.format(format_of(*path), numeric_->isChecked(), caption_));
-        return true;
-    } catch (const eq::NumericError& e) {
-        ports_.message_box({e.what(), MessageButtons::kOk, MessageKind::kError});
-    } catch (const FileError& e) {
-        ports_.message_box({std::string("The file could not be written: ") + e.what(),
-                            MessageButtons::kOk, MessageKind::kError});
-    }
-    return false;
 }
 
 }  // namespace vantor::shell

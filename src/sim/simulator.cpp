@@ -277,12 +277,6 @@ double fixed_step_rows(double stop, double step) {
     return fixed_steps(stop, step) + 1;
 }
 
-std::string rows_text(double rows) {
-    char count[32];
-    std::snprintf(count, sizeof count, "%.0f", rows);
-    return count;
-}
-
 SimulationResult simulate(const Diagram& diagram, const SimulationOptions& options) {
     const double stop = options.stop_time.value_or(diagram.stop_time);
     check(options, stop);

@@ -1,0 +1,85 @@
+// The Bode page of the State Equations window.
+#include <QChart>
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+#include "charts/bode_chart.h"
+#include "shell/bode_view.h"
+#include "shell/equations_window.h"
+
+namespace vantor::shell {
+
+namespace eq = equations;
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString number(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+}  // namespace
+
+void EquationsWindow::fill_bode_choices() {
+    filling_ = true;
+    const int input = input_->currentIndex();
+    const int output = output_->currentIndex();
+    input_->clear();
+    output_->clear();
+    if (view_.has_equations()) {
+        for (const eq::Input& u : view_.system().inputs) input_->addItem(qt(u.name));
+        for (const eq::Output& y : view_.system().outputs) output_->addItem(qt(y.name));
+    }
+    // The choice stays while the lists still reach it.
+    if (input >= 0 && input < input_->count()) input_->setCurrentIndex(input);
+    if (output >= 0 && output < output_->count()) output_->setCurrentIndex(output);
+    filling_ = false;
+}
+
+void EquationsWindow::choose_bode(int input, int output) {
+    filling_ = true;
+    input_->setCurrentIndex(input);
+    output_->setCurrentIndex(output);
+    filling_ = false;
+    update_bode();
+}
+
+void EquationsWindow::update_bode() {
+    bode_.clear();
+    QString title;
+    if (input_->currentIndex() >= 0 && output_->currentIndex() >= 0) {
+        if (auto points = view_.bode(static_cast<std::size_t>(input_->currentIndex()),
+                                     static_cast<std::size_t>(output_->currentIndex()))) {
+            bode_ = std::move(*points);
+            title = output_->currentText() + QStringLiteral(" / ") + input_->currentText();
+        }
+    }
+    if (title.isEmpty() && view_.has_equations()) {
+        title = view_.analysis().linear.linear ? qt(view_.analysis().numeric_problem)
+                                               : QStringLiteral("Not linear: no Bode plot");
+    }
+    replace_chart(*magnitude_, charts::make_bode_chart(bode_, charts::BodePart::kMagnitude, title));
+    replace_chart(*phase_, charts::make_bode_chart(bode_, charts::BodePart::kPhase, QString()));
+    readout_->clear();
+}
+
+void EquationsWindow::show_readout(double w) {
+    if (bode_.empty()) return;
+    const auto nearest =
+        std::min_element(bode_.begin(), bode_.end(), [w](const auto& a, const auto& b) {
+            return std::abs(std::log(a.w / w)) < std::abs(std::log(b.w / w));
+        });
+    readout_->setText(QStringLiteral("w = %1 rad/s   |H| = %2 dB   phase = %3 deg")
+                          .arg(number(nearest->w), number(nearest->db), number(nearest->degrees)));
+}
+
+QString EquationsWindow::readout() const {
+    return readout_->text();
+}
+
+}  // namespace vantor::shell
