@@ -5,7 +5,6 @@
 #include "cli/command_io.h"
 #include "cli/commands.h"
 #include "cli/print_selection.h"
-#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 
@@ -45,12 +44,8 @@ int cmd_causality(const CliContext& ctx, const std::vector<std::string>& args) {
             if (i + 1 == args.size())
                 return usage_error(ctx, "-o needs a file (- for stdout)", kUsage);
             out_path = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
-        } else if (model_path.empty() && !arg.empty()) {
-            model_path = arg;
-        } else {
-            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
+        } else if (const auto problem = take_model_argument(arg, model_path)) {
+            return usage_error(ctx, *problem, kUsage);
         }
     }
     if (model_path.empty()) return usage_error(ctx, "causality needs a MODEL", kUsage);

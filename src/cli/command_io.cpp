@@ -7,6 +7,7 @@
 #include "cli/display_text.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
+#include "model/message_word.h"
 
 namespace vantor {
 
@@ -31,6 +32,14 @@ void check_outputs(const std::vector<std::string>& outputs,
         }
         check_can_save(output);
     }
+}
+
+std::optional<std::string> take_model_argument(const std::string& arg, std::string& model_path) {
+    if (arg.size() > 1 && arg[0] == '-') return "unknown option \"" + message_word(arg) + "\"";
+    if (!model_path.empty() || arg.empty())
+        return "unexpected argument \"" + message_word(arg) + "\"";
+    model_path = arg;
+    return std::nullopt;
 }
 
 int usage_error(const CliContext& ctx, std::string_view problem, std::string_view usage) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,11 @@ void check_outputs(const std::vector<std::string>& outputs,
 // Prints "vantor-cli: PROBLEM" and the command's usage line on stderr and
 // returns the usage exit code.
 int usage_error(const CliContext& ctx, std::string_view problem, std::string_view usage);
+
+// An argument that is no option the command knows: the model's path when it
+// has none yet, else what refuses it ("unknown option ...", "unexpected
+// argument ...").
+std::optional<std::string> take_model_argument(const std::string& arg, std::string& model_path);
 
 // Prints "vantor-cli: TEXT" on stderr, with control bytes escaped so that no
 // file or model text can move the cursor, reset the terminal or split a line.

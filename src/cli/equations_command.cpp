@@ -7,7 +7,6 @@
 #include "equations/equation_system.h"
 #include "equations/formats.h"
 #include "model/file_error.h"
-#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
 
@@ -33,12 +32,8 @@ int cmd_equations(const CliContext& ctx, const std::vector<std::string>& args) {
             format = *parsed;
         } else if (arg == "--numeric") {
             options.numeric = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
-        } else if (model_path.empty() && !arg.empty()) {
-            model_path = arg;
-        } else {
-            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
+        } else if (const auto problem = take_model_argument(arg, model_path)) {
+            return usage_error(ctx, *problem, kUsage);
         }
     }
     if (model_path.empty()) return usage_error(ctx, "equations needs a MODEL", kUsage);

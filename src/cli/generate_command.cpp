@@ -6,7 +6,6 @@
 #include "cli/print_selection.h"
 #include "cli/report_host.h"
 #include "cli/template_warnings.h"
-#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "model/text.h"
 #include "simulink/generate.h"
@@ -75,12 +74,8 @@ int cmd_generate(const CliContext& ctx, const std::vector<std::string>& args) {
             version = v[0] - '0';
         } else if (arg == "--strict") {
             strict = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
-        } else if (model_path.empty() && !arg.empty()) {
-            model_path = arg;
-        } else {
-            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
+        } else if (const auto problem = take_model_argument(arg, model_path)) {
+            return usage_error(ctx, *problem, kUsage);
         }
     }
     if (model_path.empty()) return usage_error(ctx, "generate needs a MODEL", kUsage);

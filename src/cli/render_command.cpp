@@ -11,7 +11,6 @@
 #include "display/window_load.h"
 #include "editor/window_causality.h"
 #include "model/file_error.h"
-#include "model/message_word.h"
 #include "model/model_reader.h"
 #include "paint/drawing_file.h"
 
@@ -85,12 +84,8 @@ int cmd_render(const CliContext& ctx, const std::vector<std::string>& argv) {
         } else if (arg == "-o") {
             if (i + 1 == argv.size()) return usage_error(ctx, "-o needs a file", kUsage);
             args.out_path = argv[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usage_error(ctx, "unknown option \"" + message_word(arg) + "\"", kUsage);
-        } else if (args.model_path.empty() && !arg.empty()) {
-            args.model_path = arg;
-        } else {
-            return usage_error(ctx, "unexpected argument \"" + message_word(arg) + "\"", kUsage);
+        } else if (const auto problem = take_model_argument(arg, args.model_path)) {
+            return usage_error(ctx, *problem, kUsage);
         }
     }
     if (args.model_path.empty()) return usage_error(ctx, "render needs a MODEL", kUsage);
