@@ -1,5 +1,6 @@
 // The state equations: the DC motor simulated by the generated diagram and by
-// its equations for 1e5 fixed steps each; the derivation of every example;
+// its equations for 1e5 fixed steps each; the derivation of every example,
+// alone and with all that the State Equations window shows;
 // and an RC ladder at the element cap derived with A B C D and poles, shown
 // symbolic and with the parameter values in.
 #include <benchmark/benchmark.h>
@@ -7,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/equations_follower.h"
 #include "causality/causality_commands.h"
 #include "equations/analysis.h"
 #include "equations/equation_engine.h"
@@ -101,6 +103,20 @@ void BM_DeriveExample(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeriveExample)->DenseRange(0, std::size(kExamples) - 1)->Unit(benchmark::kMillisecond);
+
+// What the State Equations window does after an action: derive, analyse and
+// typeset everything it shows (both forms, the transfer functions).
+void BM_FollowExample(benchmark::State& state) {
+    const char* example = kExamples[state.range(0)];
+    state.SetLabel(example);
+    const ModelWindowState window = causal(example);
+    for (auto _ : state) {
+        EquationsFollower follower([] {});
+        follower.follow(window.model);
+        benchmark::DoNotOptimize(follower.snapshot().equations_html[1]);
+    }
+}
+BENCHMARK(BM_FollowExample)->DenseRange(0, std::size(kExamples) - 1)->Unit(benchmark::kMillisecond);
 
 // Se -> 1 (R) -> 0 (C) -> ...: four elements a section, 249 sections fill
 // the element cap: 997 elements, 249 states.

@@ -1,5 +1,6 @@
 #include "app/equations_html.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -22,15 +23,22 @@ std::string short_number(double value) {
 // zero leaves it symbolic.
 std::string expression(const eq::Analysis& analysis, const GiNaC::ex& e, bool numeric) {
     try {
-        return eq::html_expression(eq::shown(analysis, e, numeric));
+        return eq::html_stacked(eq::shown(analysis, e, numeric));
     } catch (const eq::NumericError&) {
-        return eq::html_expression(e);
+        return eq::html_stacked(e);
     }
 }
 
 std::string row(const std::string& left, const std::string& right) {
-    return "<tr><td align=\"right\">" + left + "</td><td>&nbsp;=&nbsp;</td><td>" + right +
+    return "<tr><td align=\"right\" valign=\"middle\">" + left +
+           "</td><td valign=\"middle\">&nbsp;=&nbsp;</td><td valign=\"middle\">" + right +
            "</td></tr>";
+}
+
+// s to the power k: "1", "s", "s^2".
+std::string power_of_s(std::size_t k) {
+    if (k == 0) return "";
+    return k == 1 ? "<i>s</i>" : "<i>s</i><sup>" + std::to_string(k) + "</sup>";
 }
 
 std::string output_name(std::size_t i) {
@@ -54,6 +62,27 @@ std::string matrix_table(const char* name, const eq::Grid<std::string>& cells) {
 }
 
 }  // namespace
+
+std::string polynomial_html(const std::vector<double>& coefficients) {
+    double largest = 0;
+    for (const double c : coefficients) largest = std::max(largest, std::abs(c));
+    std::string out;
+    for (std::size_t i = 0; i < coefficients.size(); ++i) {
+        const double c = coefficients[i];
+        // What is left of a cancelled coefficient is rounding, not a term.
+        if (c == 0 || std::abs(c) <= 1e-12 * largest) continue;
+        const std::size_t k = coefficients.size() - 1 - i;
+        const double size = std::abs(c);
+        out += out.empty() ? (c < 0 ? "&minus;" : "") : (c < 0 ? " &minus; " : " + ");
+        if (size != 1 || k == 0) out += short_number(size) + (k == 0 ? "" : "&nbsp;");
+        out += power_of_s(k);
+    }
+    return out.empty() ? "0" : out;
+}
+
+std::string transfer_row(const std::string& fraction) {
+    return row("<i>G</i>(<i>s</i>)", fraction);
+}
 
 std::string equations_html(const eq::EquationSystem& system, const eq::Analysis& analysis,
                            bool numeric) {

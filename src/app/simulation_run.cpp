@@ -8,6 +8,7 @@
 #include "app/simulation_recorder.h"
 #include "causality/derivative_causality.h"
 #include "equations/equation_engine.h"
+#include "equations/ginac_lock.h"
 #include "equations/numeric_values.h"
 #include "model/file_error.h"
 #include "model/text.h"
@@ -92,6 +93,8 @@ constexpr const char* kEquationsAdvice =
 // The run by the state equations of the model, which now has causality.
 sim::SimulationResult simulate_by_equations(const Model& model, const sim::Diagram& diagram,
                                             const sim::SimulationOptions& options) {
+    // The State Equations window may be deriving beside this run.
+    const auto ginac = equations::ginac_lock();
     equations::EquationSystem system;
     try {
         system = equations::derive_equations(model);

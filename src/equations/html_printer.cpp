@@ -1,6 +1,8 @@
 #include "equations/html_printer.h"
 
 #include <cctype>
+#include <utility>
+#include <vector>
 
 #include "equations/expression_printer.h"
 
@@ -110,7 +112,95 @@ std::string html_text(const std::string& text) {
     return out;
 }
 
+// Whether `text` is one parenthesised group: "(a + b)" but not "(a)*(b)".
+bool parenthesised(const std::string& text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0 && i + 1 < text.size()) return false;
+    }
+    return true;
+}
+
+std::string unwrapped(const std::string& text) {
+    return parenthesised(text) ? text.substr(1, text.size() - 2) : text;
+}
+
+// The terms of the outermost sum as the plain printer writes it ("a - b/c + d"),
+// each with the sign before it: {"", "a"}, {"-", "b/c"}, {"+", "d"}.
+std::vector<std::pair<std::string, std::string>> outer_terms(const std::string& text) {
+    std::vector<std::pair<std::string, std::string>> terms;
+    std::string sign;
+    std::size_t start = 0;
+    if (!text.empty() && text[0] == '-') {
+        sign = "-";
+        start = 1;
+    }
+    int depth = 0;
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')') --depth;
+        if (depth == 0 && i + 2 < text.size() && text[i] == ' ' &&
+            (text[i + 1] == '+' || text[i + 1] == '-') && text[i + 2] == ' ') {
+            terms.emplace_back(sign, text.substr(start, i - start));
+            sign = text.substr(i + 1, 1);
+            start = i + 3;
+            i += 2;
+        }
+    }
+    terms.emplace_back(sign, text.substr(start));
+    return terms;
+}
+
+// The position of a term's only outermost "/", or npos.
+std::size_t only_outer_slash(const std::string& term) {
+    std::size_t found = std::string::npos;
+    int depth = 0;
+    for (std::size_t i = 0; i < term.size(); ++i) {
+        if (term[i] == '(') ++depth;
+        if (term[i] == ')') --depth;
+        if (depth == 0 && term[i] == '/') {
+            if (found != std::string::npos) return std::string::npos;
+            found = i;
+        }
+    }
+    return found;
+}
+
 }  // namespace
+
+std::string fraction_html(const std::string& top, const std::string& bottom) {
+    return "<table cellspacing=\"0\" cellpadding=\"1\"><tr><td align=\"center\">" + top +
+           "</td></tr><tr><td align=\"center\" style=\"border-top-width: 1px; "
+           "border-top-style: solid; border-top-color: black\">" +
+           bottom + "</td></tr></table>";
+}
+
+std::string html_stacked(const GiNaC::ex& e) {
+    const std::string text = print_expression(e);
+    std::string cells;
+    bool stacked = false;
+    for (const auto& [sign, term] : outer_terms(text)) {
+        if (!sign.empty()) {
+            const std::string op = sign == "-" ? "&minus;" : "+";
+            cells += "<td valign=\"middle\">" + (cells.empty() ? op : "&nbsp;" + op + "&nbsp;") +
+                     "</td>";
+        }
+        const std::size_t slash = only_outer_slash(term);
+        std::string cell;
+        if (slash == std::string::npos) {
+            cell = html_text(term);
+        } else {
+            cell = fraction_html(html_text(unwrapped(term.substr(0, slash))),
+                                 html_text(unwrapped(term.substr(slash + 1))));
+            stacked = true;
+        }
+        cells += "<td valign=\"middle\">" + cell + "</td>";
+    }
+    if (!stacked) return html_text(text);
+    return "<table cellspacing=\"0\" cellpadding=\"0\"><tr>" + cells + "</tr></table>";
+}
 
 std::string html_escaped(const std::string& text) {
     std::string out;

@@ -14,9 +14,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/equations_html.h"
 #include "app/ports.h"
-#include "equations/expression_printer.h"
 #include "equations/html_printer.h"
 #include "model/model.h"
 #include "shell/bode_view.h"
@@ -31,20 +29,20 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string element_name(const Model& model, int n) {
-    if (n < 1 || n > model.nobj) return std::to_string(n);
-    // The type without the library's padding: "I__" is an I.
-    std::string type = model.objs[static_cast<std::size_t>(n)].type.trimmed();
-    while (type.size() > 1 && type.back() == '_') type.pop_back();
-    return type + " (" + std::to_string(n) + ")";
-}
-
 }  // namespace
 
-EquationsWindow::EquationsWindow(Ports& ports, std::function<void(int)> select, QWidget* parent)
+EquationsWindow::EquationsWindow(Ports& ports, std::function<void(int)> select, QWidget* parent,
+                                 int background_elements)
     : QMainWindow(parent, Qt::Window),
       ports_(ports),
       select_(std::move(select)),
+      // Posted to this window's thread; dropped with the window if it closes first.
+      follower_(
+          [this] {
+              QMetaObject::invokeMethod(
+                  this, [this] { collected(); }, Qt::QueuedConnection);
+          },
+          background_elements),
       message_(new QLabel),
       numeric_(new QCheckBox(QStringLiteral("&Numeric"))),
       pages_(new QTabWidget),
@@ -53,6 +51,7 @@ EquationsWindow::EquationsWindow(Ports& ports, std::function<void(int)> select, 
       linear_(new QTextBrowser),
       input_(new QComboBox),
       output_(new QComboBox),
+      transfer_(new QLabel),
       magnitude_(new BodeView([this](double w) { show_readout(w); })),
       phase_(new BodeView([this](double w) { show_readout(w); })),
       readout_(new QLabel) {
@@ -84,6 +83,9 @@ EquationsWindow::EquationsWindow(Ports& ports, std::function<void(int)> select, 
     choices->addWidget(new QLabel(QStringLiteral("to output")));
     choices->addWidget(output_, 1);
     bode_layout->addLayout(choices);
+    transfer_->setTextFormat(Qt::RichText);
+    transfer_->setObjectName(QStringLiteral("transfer"));
+    bode_layout->addWidget(transfer_);
     bode_layout->addWidget(magnitude_);
     bode_layout->addWidget(phase_);
     const auto chosen = [this] {
@@ -148,16 +150,25 @@ void EquationsWindow::showEvent(QShowEvent* event) {
 }
 
 void EquationsWindow::follow(const Model& model) {
-    const bool had = view_.has_equations();
-    if (!view_.follow(model)) return;
-    // The names of the elements of the equations shown: those of the model they came from.
-    if (!view_.stale() || !had) {
-        element_names_.assign(static_cast<std::size_t>(kTableSlots), std::string());
-        for (int n = 1; n <= model.nobj; ++n)
-            element_names_[static_cast<std::size_t>(n)] = element_name(model, n);
+    switch (follower_.follow(model)) {
+        case EquationsFollower::Followed::kUnchanged:
+            return;
+        case EquationsFollower::Followed::kChanged:
+            show_snapshot();
+            return;
+        case EquationsFollower::Followed::kDeriving:
+            show_view();  // says so, over the last equations
+            return;
     }
+}
+
+void EquationsWindow::collected() {
+    if (follower_.collect()) show_snapshot();
+}
+
+void EquationsWindow::show_snapshot() {
     show_view();
-    if (!view_.stale()) {
+    if (!snapshot().stale) {
         fill_variables();
         fill_bode_choices();
         update_bode();
@@ -169,66 +180,45 @@ void EquationsWindow::set_numeric(bool numeric) {
 }
 
 void EquationsWindow::show_view() {
+    const EquationsSnapshot& shown = snapshot();
     QStringList lines;
-    if (view_.stale())
-        lines << QStringLiteral("<b>%1</b>").arg(qt(eq::html_escaped(view_.problem())));
-    for (const std::string& note : view_.notes()) lines << qt(eq::html_escaped(note));
+    if (follower_.deriving()) lines << QStringLiteral("<i>Deriving the equations...</i>");
+    if (shown.stale) lines << QStringLiteral("<b>%1</b>").arg(qt(eq::html_escaped(shown.problem)));
+    for (const std::string& note : shown.notes) lines << qt(eq::html_escaped(note));
     message_->setText(lines.join(QStringLiteral("<br>")));
     message_->setVisible(!lines.isEmpty());
 
     const bool numeric = numeric_->isChecked();
-    if (view_.has_equations()) {
-        equations_->setHtml(qt(equations_html(view_.system(), view_.analysis(), numeric)));
-        linear_->setHtml(qt(linear_html(view_.system(), view_.analysis(), numeric)));
+    if (shown.has_equations) {
+        equations_->setHtml(qt(shown.equations_html[numeric]));
+        linear_->setHtml(qt(shown.linear_html[numeric]));
     } else {
         equations_->clear();
         linear_->clear();
     }
     // The last equations stay, greyed, while they are no longer the model's.
-    const bool current = !view_.stale();
-    for (QWidget* shown : std::initializer_list<QWidget*>{equations_, linear_, variables_,
-                                                          magnitude_, phase_, input_, output_})
-        shown->setEnabled(current);
+    const bool current = !shown.stale;
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             equations_, linear_, variables_, magnitude_, phase_, input_, output_, transfer_})
+        part->setEnabled(current);
 }
 
 void EquationsWindow::fill_variables() {
     filling_ = true;
     variables_->setRowCount(0);
-    if (view_.has_equations()) {
-        const eq::EquationSystem& system = view_.system();
-        const auto add = [this](const QString& kind, const std::string& name, int element,
-                                const std::string& value) {
-            const int row = variables_->rowCount();
-            variables_->insertRow(row);
-            auto* first = new QTableWidgetItem(kind);
-            first->setData(Qt::UserRole, element);
-            variables_->setItem(row, 0, first);
-            variables_->setItem(row, 1, new QTableWidgetItem(qt(name)));
-            const std::size_t n = static_cast<std::size_t>(element);
-            variables_->setItem(
-                row, 2,
-                new QTableWidgetItem(qt(n < element_names_.size() ? element_names_[n] : "")));
-            variables_->setItem(row, 3, new QTableWidgetItem(qt(value)));
-        };
-        for (const eq::State& x : system.states) {
-            add(QStringLiteral("state"), x.name, x.element,
-                std::string(eq::kind_name(x.kind)) + ", initially " +
-                    eq::print_expression(x.initial));
-        }
-        for (const eq::Input& u : system.inputs)
-            add(QStringLiteral("input"), u.name, u.element, u.value);
-        for (std::size_t i = 0; i < system.outputs.size(); ++i) {
-            const eq::Output& y = system.outputs[i];
-            add(QStringLiteral("output"), "y" + std::to_string(i + 1), y.element, y.name);
-        }
-        for (const eq::Parameter& p : system.parameters) {
-            std::string value = p.text + ", no value";
-            if (p.value) {
-                const std::string number = eq::format_number(*p.value);
-                value = p.text == number ? number : p.text + " = " + number;
-            }
-            add(QStringLiteral("parameter"), p.name, p.element, value);
-        }
+    const EquationsSnapshot& shown = snapshot();
+    for (const EquationsRow& r : shown.rows) {
+        const int row = variables_->rowCount();
+        variables_->insertRow(row);
+        auto* first = new QTableWidgetItem(qt(r.kind));
+        first->setData(Qt::UserRole, r.element);
+        variables_->setItem(row, 0, first);
+        variables_->setItem(row, 1, new QTableWidgetItem(qt(r.name)));
+        const std::size_t n = static_cast<std::size_t>(r.element);
+        const std::string element =
+            n < shown.element_names.size() ? shown.element_names[n] : std::string();
+        variables_->setItem(row, 2, new QTableWidgetItem(qt(element)));
+        variables_->setItem(row, 3, new QTableWidgetItem(qt(r.value)));
     }
     variables_->resizeColumnsToContents();
     filling_ = false;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/equations_view.h"
+#include "app/equations_follower.h"
 
 class QCheckBox;
 class QChartView;
@@ -31,15 +31,19 @@ class EquationsWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `select` selects an element in the model window.
-    EquationsWindow(Ports& ports, std::function<void(int)> select, QWidget* parent = nullptr);
+    // `select` selects an element in the model window; models of
+    // `background_elements` elements or more are derived off this thread.
+    EquationsWindow(Ports& ports, std::function<void(int)> select, QWidget* parent = nullptr,
+                    int background_elements = kBackgroundElements);
 
     void set_model(const std::string& caption, const std::string& folder);
 
-    // Derives again when the model changed and shows the result.
+    // Derives again when the model changed and shows the result, at once or
+    // when the derivation in the background is done.
     void follow(const Model& model);
 
-    const EquationsView& view() const { return view_; }
+    const EquationsSnapshot& snapshot() const { return follower_.snapshot(); }
+    bool deriving() const { return follower_.deriving(); }
 
     void set_numeric(bool numeric);
     // The Bode plot of input `input` to output `output` (indices into the system's lists).
@@ -59,6 +63,7 @@ class EquationsWindow : public QMainWindow {
     QChartView* phase_view() const { return phase_; }
     QComboBox* bode_input() const { return input_; }
     QComboBox* bode_output() const { return output_; }
+    QLabel* transfer_function() const { return transfer_; }
     QTabWidget* pages() const { return pages_; }
     QString readout() const;
 
@@ -71,6 +76,8 @@ class EquationsWindow : public QMainWindow {
   private:
     void build_menu();
     void update_title();
+    void collected();
+    void show_snapshot();
     void show_view();
     void fill_variables();
     void fill_bode_choices();
@@ -80,11 +87,9 @@ class EquationsWindow : public QMainWindow {
 
     Ports& ports_;
     std::function<void(int)> select_;
-    EquationsView view_;
+    EquationsFollower follower_;
     std::string caption_;
     std::string folder_;
-    // Element names as the model had them when derived: "C (5)".
-    std::vector<std::string> element_names_;
     std::vector<equations::BodePoint> bode_;
     bool filling_ = false;
 
@@ -96,6 +101,7 @@ class EquationsWindow : public QMainWindow {
     QTextBrowser* linear_;
     QComboBox* input_;
     QComboBox* output_;
+    QLabel* transfer_;
     QChartView* magnitude_;
     QChartView* phase_;
     QLabel* readout_;

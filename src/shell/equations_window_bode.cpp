@@ -31,10 +31,8 @@ void EquationsWindow::fill_bode_choices() {
     const int output = output_->currentIndex();
     input_->clear();
     output_->clear();
-    if (view_.has_equations()) {
-        for (const eq::Input& u : view_.system().inputs) input_->addItem(qt(u.name));
-        for (const eq::Output& y : view_.system().outputs) output_->addItem(qt(y.name));
-    }
+    for (const std::string& u : snapshot().inputs) input_->addItem(qt(u));
+    for (const std::string& y : snapshot().outputs) output_->addItem(qt(y));
     // The choice stays while the lists still reach it.
     if (input >= 0 && input < input_->count()) input_->setCurrentIndex(input);
     if (output >= 0 && output < output_->count()) output_->setCurrentIndex(output);
@@ -51,18 +49,24 @@ void EquationsWindow::choose_bode(int input, int output) {
 
 void EquationsWindow::update_bode() {
     bode_.clear();
+    const EquationsSnapshot& shown = snapshot();
     QString title;
+    QString transfer;
     if (input_->currentIndex() >= 0 && output_->currentIndex() >= 0) {
-        if (auto points = view_.bode(static_cast<std::size_t>(input_->currentIndex()),
-                                     static_cast<std::size_t>(output_->currentIndex()))) {
+        const auto input = static_cast<std::size_t>(input_->currentIndex());
+        const auto output = static_cast<std::size_t>(output_->currentIndex());
+        if (auto points = bode_of(shown, input, output)) {
             bode_ = std::move(*points);
             title = output_->currentText() + QStringLiteral(" / ") + input_->currentText();
         }
+        transfer = qt(transfer_html(shown, input, output));
     }
-    if (title.isEmpty() && view_.has_equations()) {
-        title = view_.analysis().linear.linear ? qt(view_.analysis().numeric_problem)
-                                               : QStringLiteral("Not linear: no Bode plot");
+    if (title.isEmpty() && shown.has_equations) {
+        title =
+            shown.linear ? qt(shown.numeric_problem) : QStringLiteral("Not linear: no Bode plot");
     }
+    transfer_->setText(transfer);
+    transfer_->setVisible(!transfer.isEmpty());
     replace_chart(*magnitude_, charts::make_bode_chart(bode_, charts::BodePart::kMagnitude, title));
     replace_chart(*phase_, charts::make_bode_chart(bode_, charts::BodePart::kPhase, QString()));
     readout_->clear();

@@ -40,10 +40,10 @@ eq::Format format_of(const std::string& path) {
 }  // namespace
 
 bool EquationsWindow::copy(eq::Format format) {
-    if (!view_.has_equations()) return false;
+    if (!snapshot().has_equations) return false;
     try {
         QApplication::clipboard()->setText(
-            qt(view_.format(format, numeric_->isChecked(), caption_)));
+            qt(follower_.format(format, numeric_->isChecked(), caption_)));
         return true;
     } catch (const eq::NumericError& e) {
         ports_.message_box({e.what(), MessageButtons::kOk, MessageKind::kError});
@@ -60,7 +60,7 @@ bool EquationsWindow::copy_matlab() {
 }
 
 bool EquationsWindow::save_as() {
-    if (!view_.has_equations()) return false;
+    if (!snapshot().has_equations) return false;
     const std::string stem = caption_.empty() ? "model" : caption_;
     const std::optional<std::string> path = ports_.save_file(
         {"Save Equations As",
@@ -68,7 +68,7 @@ bool EquationsWindow::save_as() {
          stem + ".txt", false, true});
     if (!path) return false;
     try {
-        save_file(*path, view_.format(format_of(*path), numeric_->isChecked(), caption_));
+        save_file(*path, follower_.format(format_of(*path), numeric_->isChecked(), caption_));
         return true;
     } catch (const eq::NumericError& e) {
         ports_.message_box({e.what(), MessageButtons::kOk, MessageKind::kError});

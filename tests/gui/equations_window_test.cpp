@@ -5,12 +5,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QThread>
 #include <QValueAxis>
 #include <cmath>
 
@@ -51,12 +53,12 @@ TEST_F(StateEquations, ShowTheTwoEquationsAndTheirVariables) {
     const QSize room = eq.screen()->availableGeometry().size();
     EXPECT_LE(eq.width(), room.width());
     EXPECT_LE(eq.height(), room.height());
-    EXPECT_FALSE(eq.view().stale());
+    EXPECT_FALSE(eq.snapshot().stale);
     const QString text = eq.equations_text()->toPlainText();
     // dp3/dt = Se - R p3/I - q6/C and dq6/dt = p3/I, as the plain text reads the HTML.
     EXPECT_NE(text.indexOf("dp3/dt"), -1) << text.toStdString();
     EXPECT_NE(text.indexOf("dq6/dt"), -1) << text.toStdString();
-    ASSERT_EQ(eq.view().system().derivatives.size(), 2u);
+    ASSERT_EQ(eq.snapshot().states, 2u);
     EXPECT_TRUE(eq.equations_text()->isEnabled());
 
     eq.set_numeric(true);
@@ -90,7 +92,7 @@ TEST_F(StateEquations, SayWhatTheDerivationMadeOfDerivativeCausalityAndLoops) {
         settle();
         const EquationsWindow* eq = window->equations_window();
         ASSERT_NE(eq, nullptr) << model;
-        EXPECT_FALSE(eq->view().stale()) << eq->view().problem();
+        EXPECT_FALSE(eq->snapshot().stale) << eq->snapshot().problem;
         EXPECT_NE(eq->message()->text().indexOf(note), -1)
             << model << ": " << eq->message()->text().toStdString();
     }
@@ -109,7 +111,7 @@ TEST_F(StateEquations, ARowSelectsItsElementInTheModelWindow) {
     eq.pages()->setCurrentIndex(1);
     eq.grab().save(render_path(QStringLiteral("state-equations-variables")));
     // Selecting changes no model: the equations are not derived again, nor greyed.
-    EXPECT_FALSE(eq.view().stale());
+    EXPECT_FALSE(eq.snapshot().stale);
 }
 
 TEST_F(StateEquations, TheBodePlotIsLogFrequencyInDbAroundTheCorner) {
@@ -172,15 +174,15 @@ TEST_F(StateEquations, CopyAndSaveWriteTheFormats) {
 
 TEST_F(StateEquations, ThePolesMoveWithAParameter) {
     EquationsWindow& eq = open_rlc();
-    ASSERT_EQ(eq.view().analysis().poles.size(), 2u);
-    EXPECT_NEAR(eq.view().analysis().poles[0].wn, 100, 1e-9);
+    ASSERT_EQ(eq.snapshot().poles.size(), 2u);
+    EXPECT_NEAR(eq.snapshot().poles[0].wn, 100, 1e-9);
     // L from 0.1 to 0.4, as the parameter dialog would leave it: wn = 1/sqrt(L C) = 50,
     // zeta = R/2 sqrt(C/L) = 0.25.
     main->core().model_window(1)->window.model.objs[3].parameters = "0.4";
     window->sync();
-    ASSERT_EQ(eq.view().analysis().poles.size(), 2u);
-    EXPECT_NEAR(eq.view().analysis().poles[0].wn, 50, 1e-9);
-    EXPECT_NEAR(eq.view().analysis().poles[0].zeta, 0.25, 1e-9);
+    ASSERT_EQ(eq.snapshot().poles.size(), 2u);
+    EXPECT_NEAR(eq.snapshot().poles[0].wn, 50, 1e-9);
+    EXPECT_NEAR(eq.snapshot().poles[0].zeta, 0.25, 1e-9);
     EXPECT_NE(eq.linear_text()->toPlainText().indexOf("0.25"), -1);
 }
 
@@ -189,8 +191,8 @@ TEST_F(StateEquations, UndoCausalityGreysThemAndNamesTheBond) {
     const QString before = eq.equations_text()->toPlainText();
     item("&Run > &Undo Causality ")->trigger();
     settle();
-    EXPECT_TRUE(eq.view().stale());
-    EXPECT_EQ(eq.view().bond_without_causality(), 1);
+    EXPECT_TRUE(eq.snapshot().stale);
+    EXPECT_EQ(eq.snapshot().bond_without_causality, 1);
     EXPECT_NE(eq.message()->text().indexOf("Bond 1 has no causality"), -1)
         << eq.message()->text().toStdString();
     EXPECT_FALSE(eq.equations_text()->isEnabled());
@@ -201,13 +203,31 @@ TEST_F(StateEquations, UndoCausalityGreysThemAndNamesTheBond) {
     eq.close();
     item("&Run > &Assign && Check Causality")->trigger();
     settle();
-    EXPECT_TRUE(eq.view().stale());
+    EXPECT_TRUE(eq.snapshot().stale);
     item("&Run > State E&quations...")->trigger();
     settle();
     EXPECT_EQ(window->equations_window(), &eq);
-    EXPECT_FALSE(eq.view().stale());
+    EXPECT_FALSE(eq.snapshot().stale);
     EXPECT_TRUE(eq.equations_text()->isEnabled());
     EXPECT_FALSE(eq.message()->isVisible());
+}
+
+TEST_F(StateEquations, ALargeModelIsDerivedBesideTheWindowAndShownWhenDone) {
+    open("", example("series_rlc.bgf"));
+    item("&Run > &Assign && Check Causality")->trigger();
+    settle();
+    // Every model counts as large here: the derivation runs on its own thread.
+    EquationsWindow eq(ports, {}, nullptr, 0);
+    eq.follow(state().model);
+    EXPECT_NE(eq.message()->text().indexOf("Deriving"), -1) << eq.message()->text().toStdString();
+    for (int i = 0; i < 600 && (eq.deriving() || !eq.snapshot().has_equations); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    ASSERT_TRUE(eq.snapshot().has_equations);
+    EXPECT_EQ(eq.message()->text().indexOf("Deriving"), -1);
+    EXPECT_NE(eq.equations_text()->toPlainText().indexOf("dq6/dt"), -1);
+    EXPECT_EQ(eq.bode_input()->count(), 1);
 }
 
 }  // namespace
