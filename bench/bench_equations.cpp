@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/equations_follower.h"
+#include "bench_models.h"
 #include "causality/causality_commands.h"
 #include "equations/analysis.h"
 #include "equations/equation_engine.h"
@@ -21,19 +22,7 @@ namespace {
 
 using namespace vantor;
 
-class MemoryHost : public GenerationHost {
-  public:
-    void show_message(const std::string&) override {}
-    void selection_changed(int) override {}
-    void redraw() override {}
-    std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
-        return request.proposed_name;
-    }
-    void set_busy(bool) override {}
-    void write_output(const std::string&, std::string_view bytes) override { text = bytes; }
-
-    std::string text;
-};
+using bench::MemoryHost;
 
 ModelWindowState causal(const std::string& example) {
     ModelWindowState window;
@@ -118,31 +107,9 @@ void BM_FollowExample(benchmark::State& state) {
 }
 BENCHMARK(BM_FollowExample)->DenseRange(0, std::size(kExamples) - 1)->Unit(benchmark::kMillisecond);
 
-// Se -> 1 (R) -> 0 (C) -> ...: four elements a section, 249 sections fill
-// the element cap: 997 elements, 249 states.
+// The ladder with its causality: 249 states.
 ModelWindowState rc_ladder() {
-    ModelWindowState w;
-    Model& m = w.model;
-    auto add = [&](const char* type, const char* value, const char* initial = "") {
-        ObjRecord& e = m.objs[++m.nobj];
-        e = ObjRecord{};
-        e.type = type;
-        e.parameters = value;
-        e.parameter2 = initial;
-        e.caption = type;
-        return static_cast<std::int16_t>(m.nobj);
-    };
-    auto bond = [&](std::int16_t a, std::int16_t b) { m.lines[++m.nlin] = {0, a, b, 0}; };
-    std::int16_t previous = add("Se_", "1");
-    for (int k = 0; k < 249; ++k) {
-        const std::int16_t series = add("111", "");
-        bond(previous, series);
-        bond(series, add("R__", "10"));
-        const std::int16_t shunt = add("000", "");
-        bond(series, shunt);
-        bond(shunt, add("C__", "1e-3", "0"));
-        previous = shunt;
-    }
+    ModelWindowState w = bench::rc_ladder();
     MemoryHost host;
     assign_Click(w, read_priority_tables(VANTOR_DATA_DIR), host);
     return w;

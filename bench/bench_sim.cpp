@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_models.h"
 #include "causality/causality_commands.h"
 #include "model/model_reader.h"
 #include "sim/generated_check.h"
@@ -17,20 +18,7 @@ namespace {
 
 using namespace vantor;
 
-// Generation into memory: the save dialog is answered, the bytes are kept.
-class MemoryHost : public GenerationHost {
-  public:
-    void show_message(const std::string&) override {}
-    void selection_changed(int) override {}
-    void redraw() override {}
-    std::optional<std::string> ask_save_file(const SaveDialogRequest& request) override {
-        return request.proposed_name;
-    }
-    void set_busy(bool) override {}
-    void write_output(const std::string&, std::string_view bytes) override { text = bytes; }
-
-    std::string text;
-};
+using bench::MemoryHost;
 
 std::string generate(ModelWindowState window, const std::string& name) {
     MemoryHost host;
@@ -41,35 +29,7 @@ std::string generate(ModelWindowState window, const std::string& name) {
     return host.text;
 }
 
-// Se -> 1 (R) -> 0 (C) -> 1 (R) -> 0 (C) ...: four elements and four bonds a
-// section. 249 sections fill the element cap: 997 elements, 996 bonds.
-constexpr int kSections = 249;
-
-ModelWindowState rc_ladder() {
-    ModelWindowState w;
-    Model& m = w.model;
-    auto add = [&](const char* type, const char* value, const char* initial = "") {
-        ObjRecord& e = m.objs[++m.nobj];
-        e = ObjRecord{};
-        e.type = type;
-        e.parameters = value;
-        e.parameter2 = initial;
-        e.caption = type;
-        return static_cast<std::int16_t>(m.nobj);
-    };
-    auto bond = [&](std::int16_t a, std::int16_t b) { m.lines[++m.nlin] = {0, a, b, 0}; };
-    std::int16_t previous = add("Se_", "1");
-    for (int k = 0; k < kSections; ++k) {
-        const std::int16_t series = add("111", "");
-        bond(previous, series);
-        bond(series, add("R__", "10"));
-        const std::int16_t shunt = add("000", "");
-        bond(series, shunt);
-        bond(shunt, add("C__", "1e-3", "0"));
-        previous = shunt;
-    }
-    return w;
-}
+using bench::rc_ladder;
 
 // The ladder, generated and read back, with a scope on the last capacitor.
 struct Ladder {
@@ -82,7 +42,7 @@ const Ladder& ladder() {
         Ladder l;
         l.text = generate(rc_ladder(), "ladder");
         l.diagram = sim::read_generated(l.text, sim::GeneratedForm::kScript);
-        const std::string last_voltage = std::to_string(1 + 4 * kSections) + "e";
+        const std::string last_voltage = std::to_string(1 + 4 * bench::kLadderSections) + "e";
         l.diagram.blocks.push_back({"scope", "Scope", {}, {}});
         l.diagram.lines.push_back({last_voltage, 1, "scope", 1});
         return l;
