@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "equations/numeric_values.h"
+#include "sim/expression_functions.h"
 
 namespace vantor::equations {
 
@@ -10,13 +11,6 @@ namespace {
 
 double truth(bool b) {
     return b ? 1.0 : 0.0;
-}
-
-// 0 for 0 (either sign), NaN for NaN, as the Fcn block's sgn.
-double sgn(double x) {
-    if (x > 0) return 1;
-    if (x < 0) return -1;
-    return x == 0 ? 0.0 : x;
 }
 
 double real(const GiNaC::ex& e) {
@@ -66,22 +60,22 @@ void NumericProgram::compile(const GiNaC::ex& e, const Slots& slots, const Unkno
         return emit(Op::kPow);
     }
     if (GiNaC::is_a<GiNaC::function>(e)) {
-        static const std::map<std::string, Op> ops = {
-            {"sin", Op::kSin},     {"cos", Op::kCos},         {"tan", Op::kTan},
-            {"exp", Op::kExp},     {"log", Op::kLog},         {"abs", Op::kAbs},
-            {"asin", Op::kAsin},   {"acos", Op::kAcos},       {"atan", Op::kAtan},
-            {"sinh", Op::kSinh},   {"cosh", Op::kCosh},       {"tanh", Op::kTanh},
-            {"atan2", Op::kAtan2}, {"fcn_lt", Op::kLt},       {"fcn_le", Op::kLe},
-            {"fcn_gt", Op::kGt},   {"fcn_ge", Op::kGe},       {"fcn_eq", Op::kEq},
-            {"fcn_ne", Op::kNe},   {"fcn_and", Op::kAnd},     {"fcn_or", Op::kOr},
-            {"fcn_not", Op::kNot}, {"fcn_floor", Op::kFloor}, {"fcn_ceil", Op::kCeil},
-            {"fcn_sgn", Op::kSgn}, {"fcn_rem", Op::kRem},
+        // Comparisons and logic are the Fcn language's operators; the rest its functions.
+        static const std::map<std::string, Op> operators = {
+            {"fcn_lt", Op::kLt},   {"fcn_le", Op::kLe}, {"fcn_gt", Op::kGt},
+            {"fcn_ge", Op::kGe},   {"fcn_eq", Op::kEq}, {"fcn_ne", Op::kNe},
+            {"fcn_and", Op::kAnd}, {"fcn_or", Op::kOr}, {"fcn_not", Op::kNot},
         };
-        const std::string name = GiNaC::ex_to<GiNaC::function>(e).get_name();
-        const auto op = ops.find(name);
-        if (op == ops.end()) throw NumericError("the function " + name + " cannot be evaluated");
+        std::string name = GiNaC::ex_to<GiNaC::function>(e).get_name();
+        const auto op = operators.find(name);
+        if (name.starts_with("fcn_")) name.erase(0, 4);
+        const sim::Function* function = op == operators.end() ? sim::find_function(name) : nullptr;
+        if (op == operators.end() &&
+            (function == nullptr || function->arity != static_cast<int>(e.nops())))
+            throw NumericError("the function " + name + " cannot be evaluated");
         for (std::size_t k = 0; k < e.nops(); ++k)
             compile(e.op(k), slots, unknown, depth + static_cast<int>(k));
+        if (function != nullptr) return emit_call(function->unary, function->binary);
         return emit(op->second);
     }
     throw NumericError("the equations hold a term that cannot be evaluated");
@@ -129,45 +123,12 @@ double NumericProgram::run(const double* slots) const {
             case Op::kSqrt:
                 top[-1] = std::sqrt(top[-1]);
                 break;
-            case Op::kSin:
-                top[-1] = std::sin(top[-1]);
+            case Op::kCall1:
+                top[-1] = s.unary(top[-1]);
                 break;
-            case Op::kCos:
-                top[-1] = std::cos(top[-1]);
-                break;
-            case Op::kTan:
-                top[-1] = std::tan(top[-1]);
-                break;
-            case Op::kExp:
-                top[-1] = std::exp(top[-1]);
-                break;
-            case Op::kLog:
-                top[-1] = std::log(top[-1]);
-                break;
-            case Op::kAbs:
-                top[-1] = std::fabs(top[-1]);
-                break;
-            case Op::kAsin:
-                top[-1] = std::asin(top[-1]);
-                break;
-            case Op::kAcos:
-                top[-1] = std::acos(top[-1]);
-                break;
-            case Op::kAtan:
-                top[-1] = std::atan(top[-1]);
-                break;
-            case Op::kSinh:
-                top[-1] = std::sinh(top[-1]);
-                break;
-            case Op::kCosh:
-                top[-1] = std::cosh(top[-1]);
-                break;
-            case Op::kTanh:
-                top[-1] = std::tanh(top[-1]);
-                break;
-            case Op::kAtan2:
+            case Op::kCall2:
                 --top;
-                top[-1] = std::atan2(top[-1], top[0]);
+                top[-1] = s.binary(top[-1], top[0]);
                 break;
             case Op::kLt:
                 --top;
@@ -204,19 +165,6 @@ double NumericProgram::run(const double* slots) const {
                 break;
             case Op::kNot:
                 top[-1] = truth(top[-1] == 0);
-                break;
-            case Op::kFloor:
-                top[-1] = std::floor(top[-1]);
-                break;
-            case Op::kCeil:
-                top[-1] = std::ceil(top[-1]);
-                break;
-            case Op::kSgn:
-                top[-1] = sgn(top[-1]);
-                break;
-            case Op::kRem:
-                --top;
-                top[-1] = std::fmod(top[-1], top[0]);
                 break;
         }
     }

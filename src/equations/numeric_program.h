@@ -39,19 +39,8 @@ class NumericProgram {
         kPowInt,
         kPow,
         kSqrt,
-        kSin,
-        kCos,
-        kTan,
-        kExp,
-        kLog,
-        kAbs,
-        kAsin,
-        kAcos,
-        kAtan,
-        kSinh,
-        kCosh,
-        kTanh,
-        kAtan2,
+        kCall1,  // a function of the Fcn language, as the simulator runs it
+        kCall2,
         kLt,
         kLe,
         kGt,
@@ -61,19 +50,20 @@ class NumericProgram {
         kAnd,
         kOr,
         kNot,
-        kFloor,
-        kCeil,
-        kSgn,
-        kRem,
     };
     struct Step {
         Op op;
         int slot = 0;      // kSlot; kPowInt: the exponent
         double value = 0;  // kConstant
+        double (*unary)(double) = nullptr;
+        double (*binary)(double, double) = nullptr;
     };
 
     void compile(const GiNaC::ex& e, const Slots& slots, const UnknownSymbol& unknown, int depth);
     void emit(Op op, int slot = 0, double value = 0) { steps_.push_back({op, slot, value}); }
+    void emit_call(double (*unary)(double), double (*binary)(double, double)) {
+        steps_.push_back({unary ? Op::kCall1 : Op::kCall2, 0, 0, unary, binary});
+    }
 
     std::vector<Step> steps_;
     int depth_ = 0;  // the stack the program needs

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "equations/equation_engine.h"
+#include "equations/fcn_to_ginac.h"
+#include "equations/numeric_program.h"
 #include "equations/numeric_values.h"
 #include "equations_fixtures.h"
+#include "sim/expression.h"
 #include "sim/simulator.h"
 #include "simulink/simulation_generation.h"
 
@@ -125,6 +128,45 @@ TEST(EquationsEngine, StepsComparisonsAndRefusals) {
             ADD_FAILURE() << "ran: " << message;
         } catch (const equations::NumericError& e) {
             EXPECT_EQ(e.what(), message);
+        }
+    }
+}
+
+// The equations' numeric program and the simulator's Fcn block evaluate
+// every function and operator of the language alike, up to the order in
+// which GiNaC keeps the terms of a sum.
+TEST(EquationsEngine, EvaluatesTheFcnLanguageAsTheSimulatorDoes) {
+    const char* const texts[] = {"sin(u(1))+cos(u(2))*tan(u(1))",
+                                 "exp(u(1))-log(abs(u(2))+1)",
+                                 "sqrt(abs(u(1)))",
+                                 "asin(u(1)/4)+acos(u(2)/4)+atan(u(1))",
+                                 "sinh(u(1))+cosh(u(2))*tanh(u(1))",
+                                 "atan2(u(1),u(2))",
+                                 "rem(u(1),u(2))+floor(u(1))+ceil(u(2))",
+                                 "sgn(u(1))*u(2)^3",
+                                 "(u(1)<u(2))+(u(1)<=u(2))*2+(u(1)>u(2))*4+(u(1)>=u(2))*8",
+                                 "(u(1)==u(2))+(u(1)!=u(2))*2",
+                                 "(u(1)&&u(2))+(u(1)||u(2))*2+!u(1)*4",
+                                 "u(1)^u(2)/(1+u(2)^2)"};
+    const double points[][2] = {{0.5, 2}, {-1.5, 3}, {0, -2}, {2, 2}, {-3, 0.25}};
+    for (const char* text : texts) {
+        const sim::Expression fcn = sim::Expression::parse(text, true);
+        const GiNaC::symbol u1("u1"), u2("u2");
+        const GiNaC::ex e = equations::fcn_expression(text, {u1, u2});
+        const equations::NumericProgram program(e, {{u1, 0}, {u2, 1}},
+                                                [](const GiNaC::ex&) { return std::string(); });
+        for (const auto& u : points) {
+            const double expected = fcn(u);
+            const double got = program.run(u);
+            if (!std::isfinite(expected)) {
+                EXPECT_EQ(std::isnan(got), std::isnan(expected)) << text;
+                if (!std::isnan(expected)) {
+                    EXPECT_EQ(got, expected) << text;
+                }
+            } else {
+                EXPECT_NEAR(got, expected, 1e-13 * (1 + std::abs(expected)))
+                    << text << " at " << u[0] << ", " << u[1];
+            }
         }
     }
 }
