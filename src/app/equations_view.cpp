@@ -1,5 +1,6 @@
 #include "app/equations_view.h"
 
+#include "app/nice_ticks.h"
 #include "equations/transfer_function.h"
 
 namespace vantor {
@@ -55,7 +56,10 @@ std::optional<std::vector<equations::BodePoint>> EquationsView::bode(std::size_t
     const equations::NumericMatrices& m = *result_->analysis.numeric;
     if (input >= m.B.cols || output >= m.C.rows) return std::nullopt;
     const equations::TransferFunction tf = equations::transfer_function(m, output, input);
-    return equations::bode(tf, equations::frequency_range(result_->analysis.poles));
+    // Whole decades, which the plot's logarithmic axis labels at both ends.
+    const equations::FrequencyRange poles = equations::frequency_range(result_->analysis.poles);
+    const DecadeRange decades = decade_range(poles.from, poles.to);
+    return equations::bode(tf, {decades.low, decades.high});
 }
 
 }  // namespace vantor
