@@ -2,6 +2,7 @@
 
 #include "app/equations_html.h"
 #include "app/equations_view.h"
+#include "app/nice_ticks.h"
 #include "equations/expression_printer.h"
 #include "equations/html_printer.h"
 #include "equations/transfer_function.h"
@@ -102,7 +103,10 @@ std::optional<std::vector<eq::BodePoint>> bode_of(const EquationsSnapshot& snaps
     const eq::NumericMatrices& m = *snapshot.numeric;
     if (input >= m.B.cols || output >= m.C.rows) return std::nullopt;
     const eq::TransferFunction tf = eq::transfer_function(m, output, input);
-    return eq::bode(tf, eq::frequency_range(snapshot.poles));
+    // Whole decades, which the plot's logarithmic axis labels at both ends.
+    const eq::FrequencyRange poles = eq::frequency_range(snapshot.poles);
+    const DecadeRange decades = decade_range(poles.from, poles.to);
+    return eq::bode(tf, {decades.low, decades.high});
 }
 
 std::string transfer_html(const EquationsSnapshot& snapshot, std::size_t input,

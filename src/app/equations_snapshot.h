@@ -52,8 +52,8 @@ struct EquationsSnapshot {
 // thread may use GiNaC.
 EquationsSnapshot snapshot_of(const EquationsView& view, const Model& model);
 
-// The Bode plot of input `input` to output `output` over the range the
-// poles give; none without numbers or for a pair that does not exist.
+// The Bode plot of input `input` to output `output` over the whole decades
+// around the range the poles give; none without numbers or for a pair that does not exist.
 std::optional<std::vector<equations::BodePoint>> bode_of(const EquationsSnapshot& snapshot,
                                                          std::size_t input, std::size_t output);
 

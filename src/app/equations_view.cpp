@@ -1,7 +1,5 @@
 #include "app/equations_view.h"
 
-#include "equations/transfer_function.h"
-
 namespace vantor {
 
 namespace {
@@ -47,15 +45,6 @@ std::string EquationsView::format(equations::Format format, bool numeric,
     if (result_ == nullptr) return {};
     return equations::format_equations(format, result_->system, result_->analysis,
                                        {numeric, title});
-}
-
-std::optional<std::vector<equations::BodePoint>> EquationsView::bode(std::size_t input,
-                                                                     std::size_t output) const {
-    if (result_ == nullptr || !result_->analysis.numeric) return std::nullopt;
-    const equations::NumericMatrices& m = *result_->analysis.numeric;
-    if (input >= m.B.cols || output >= m.C.rows) return std::nullopt;
-    const equations::TransferFunction tf = equations::transfer_function(m, output, input);
-    return equations::bode(tf, equations::frequency_range(result_->analysis.poles));
 }
 
 }  // namespace vantor

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "equations/analysis.h"
-#include "equations/bode.h"
 #include "equations/equation_system.h"
 #include "equations/formats.h"
 #include "model/model.h"
@@ -15,7 +14,7 @@ namespace vantor {
 
 // What the state-equations window shows of a model: the equations of its
 // last causal state, analysed, and why they may no longer be the model's.
-// Lives on one thread: GiNaC's objects are not to be shared between threads.
+// Used by one thread at a time, under equations::ginac_lock() where threads meet.
 class EquationsView {
   public:
     // Derives again when the model's records changed since the last call.
@@ -40,11 +39,6 @@ class EquationsView {
     // One of the file formats; throws equations::NumericError where a
     // format needs numbers the model does not give.
     std::string format(equations::Format format, bool numeric, const std::string& title) const;
-
-    // The Bode plot of input `input` to output `output`, over the range the
-    // poles give; none when the system is not linear or has no numbers.
-    std::optional<std::vector<equations::BodePoint>> bode(std::size_t input,
-                                                          std::size_t output) const;
 
   private:
     struct Result {

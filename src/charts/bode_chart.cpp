@@ -1,12 +1,15 @@
 #include "charts/bode_chart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+
+#include "app/nice_ticks.h"
+#include "charts/round_ticks.h"
 
 namespace vantor::charts {
 
@@ -32,20 +35,24 @@ QChart* make_bode_chart(const std::vector<equations::BodePoint>& points, BodePar
     frequency->setLabelFormat(QStringLiteral("%g"));
     frequency->setTitleText(QStringLiteral("Frequency (rad/s)"));
     frequency->setMinorTickCount(8);
-    if (!points.empty()) frequency->setRange(points.front().w, points.back().w);
+    // Whole decades, so that the axis is labelled at its ends.
+    if (!points.empty()) {
+        const DecadeRange decades = decade_range(points.front().w, points.back().w);
+        frequency->setRange(decades.low, decades.high);
+    }
     chart->addAxis(frequency, Qt::AlignBottom);
     series->attachAxis(frequency);
 
-    auto* value = new QValueAxis;
+    auto* value = new QCategoryAxis;
     value->setTitleText(part == BodePart::kMagnitude ? QStringLiteral("Magnitude (dB)")
                                                      : QStringLiteral("Phase (deg)"));
     if (lo <= hi) {
         const double margin = hi > lo ? (hi - lo) * 0.05 : 1.0;
-        value->setRange(lo - margin, hi + margin);
+        set_round_range(*value, lo - margin, hi + margin, kMostValueTicks);
     }
+    keep_ticks_round(*value, kMostValueTicks);
     chart->addAxis(value, Qt::AlignLeft);
     series->attachAxis(value);
-    value->applyNiceNumbers();
     return chart;
 }
 

@@ -1,5 +1,6 @@
 #include "charts/simulation_chart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
@@ -8,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+
+#include "charts/round_ticks.h"
 
 namespace vantor::charts {
 
@@ -86,9 +89,9 @@ std::size_t nearest_sample(const std::vector<double>& time, double t) {
 QChart* make_plot_chart(const Plot& plot, const std::vector<double>& time) {
     auto* chart = new QChart;
     chart->setTitle(QString::fromStdString(plot.title));
-    auto* t_axis = new QValueAxis;
+    auto* t_axis = new QCategoryAxis;
     t_axis->setTitleText(QStringLiteral("t (s)"));
-    auto* value_axis = new QValueAxis;
+    auto* value_axis = new QCategoryAxis;
     chart->addAxis(t_axis, Qt::AlignBottom);
     chart->addAxis(value_axis, Qt::AlignLeft);
 
@@ -108,11 +111,13 @@ QChart* make_plot_chart(const Plot& plot, const std::vector<double>& time) {
         series->attachAxis(value_axis);
     }
     const auto [t0, t1] = time_range(time);
+    // The run's own span in time; the values' range padded out to round
+    // ticks, which read better than the margins' odd ends.
     t_axis->setRange(t0, t1);
+    keep_ticks_round(*t_axis, kMostTimeTicks);
     const auto [v0, v1] = value_range(lo, hi);
-    value_axis->setRange(v0, v1);
-    // Round ticks read better than the margins' odd ends.
-    value_axis->applyNiceNumbers();
+    set_round_range(*value_axis, v0, v1, kMostValueTicks);
+    keep_ticks_round(*value_axis, kMostValueTicks);
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;

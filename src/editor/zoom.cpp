@@ -63,10 +63,14 @@ TwipsExtent drawing_extent_twips(const ModelWindow& window) {
     return extent;
 }
 
+double fit_margin_pixels(double view_pixels) {
+    return std::max(kFitMarginPixels, view_pixels * kFitMarginShare);
+}
+
 int fit_zoom_percent(const TwipsExtent& drawing, double width, double height) {
     if (drawing.empty) return kActualSize;
-    const double room_x = width - 2 * kFitMarginPixels;
-    const double room_y = height - 2 * kFitMarginPixels;
+    const double room_x = width - 2 * fit_margin_pixels(width);
+    const double room_y = height - 2 * fit_margin_pixels(height);
     for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
         const double zoom = zoom_factor(*step);
         if (twips_to_pixels(drawing.right - drawing.left, zoom) <= room_x &&
@@ -77,12 +81,24 @@ int fit_zoom_percent(const TwipsExtent& drawing, double width, double height) {
     return kZoomSteps.front();
 }
 
-int fit_scroll_x(const TwipsExtent& drawing, double zoom) {
-    return scroll_keeping(drawing.left, kFitMarginPixels, zoom);
+namespace {
+
+int fit_scroll(double from, double to, double zoom, double view) {
+    const double margin = fit_margin_pixels(view);
+    if (twips_to_pixels(to - from, zoom) <= view - 2 * margin) {
+        return scroll_keeping((from + to) / 2, view / 2, zoom);
+    }
+    return scroll_keeping(from, margin, zoom);
 }
 
-int fit_scroll_y(const TwipsExtent& drawing, double zoom) {
-    return scroll_keeping(drawing.top, kFitMarginPixels, zoom);
+}  // namespace
+
+int fit_scroll_x(const TwipsExtent& drawing, double zoom, double width) {
+    return fit_scroll(drawing.left, drawing.right, zoom, width);
+}
+
+int fit_scroll_y(const TwipsExtent& drawing, double zoom, double height) {
+    return fit_scroll(drawing.top, drawing.bottom, zoom, height);
 }
 
 }  // namespace vantor

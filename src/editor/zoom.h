@@ -15,8 +15,11 @@ inline constexpr std::array<int, 15> kZoomSteps = {25,  33,  50,  67,  75,  90, 
                                                    125, 150, 175, 200, 250, 300, 400};
 inline constexpr int kActualSize = 100;
 
-// Pixels kept free around the drawing when it is zoomed to fit.
+// Room kept free on each side of the drawing when it is zoomed to fit: a
+// twentieth of the view, and never less than a few pixels.
+inline constexpr double kFitMarginShare = 0.05;
 inline constexpr double kFitMarginPixels = 8;
+double fit_margin_pixels(double view_pixels);
 
 inline double zoom_factor(int percent) {
     return percent / 100.0;
@@ -58,9 +61,12 @@ TwipsExtent drawing_extent_twips(const ModelWindow& window);
 // drawing.
 int fit_zoom_percent(const TwipsExtent& drawing, double width, double height);
 
-// The scroll values that show the drawing's top-left corner, its margin
-// before it, at `zoom`.
-int fit_scroll_x(const TwipsExtent& drawing, double zoom);
-int fit_scroll_y(const TwipsExtent& drawing, double zoom);
+// The scroll values at `zoom` for a view `width` (or `height`) pixels
+// across: the drawing centred when it fits with its margins, so that they
+// are alike on both sides, else its top-left corner a margin inside the
+// view. The scroll range may keep a drawing near its top or left edge from
+// moving that far.
+int fit_scroll_x(const TwipsExtent& drawing, double zoom, double width);
+int fit_scroll_y(const TwipsExtent& drawing, double zoom, double height);
 
 }  // namespace vantor

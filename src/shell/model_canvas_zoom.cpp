@@ -71,7 +71,8 @@ void ModelCanvas::zoom_to_fit() {
     if (drawing.empty) {
         scroll_to(window_->viewport.HScroll1.value, window_->viewport.VScroll1.value);
     } else {
-        scroll_to(fit_scroll_x(drawing, zoom()), fit_scroll_y(drawing, zoom()));
+        scroll_to(fit_scroll_x(drawing, zoom(), view.width()),
+                  fit_scroll_y(drawing, zoom(), view.height()));
     }
 }
 

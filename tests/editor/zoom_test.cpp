@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor_fixtures.h"
 
 namespace vantor {
@@ -61,23 +63,52 @@ TEST_F(ZoomWindow, FitPicksTheLargestStepThatHoldsTheDrawingAndItsMargins) {
 
     const double wide = twips_to_pixels(drawing.right - drawing.left, 1);
     const double high = twips_to_pixels(drawing.bottom - drawing.top, 1);
-    const double margins = 2 * kFitMarginPixels;
+    // The smallest view that holds `pixels` of drawing with its margins: a
+    // twentieth of it on each side, at least 8 pixels.
+    const auto view_for = [](double pixels) { return std::max(pixels + 16, pixels / 0.9) + 0.01; };
     const struct {
         double width, height;
         int percent;
     } cases[] = {
-        {wide + margins, high + margins, 100},          // just fits
-        {wide + margins - 1, high + margins, 90},       // a pixel short
-        {2 * wide + margins, 2 * high + margins, 200},  //
+        {view_for(wide), view_for(high), 100},          // just fits
+        {view_for(wide) - 1, view_for(high), 90},       // a pixel short
+        {view_for(2 * wide), view_for(2 * high), 200},  //
         {100 * wide, 100 * high, 400},                  // capped at the top step
         {20, 20, 25},                                   // nothing fits
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fit_zoom_percent(drawing, c.width, c.height), c.percent) << c.width;
     }
-    // The drawing's corner lands a margin inside the view.
-    EXPECT_EQ(fit_scroll_x(drawing, 2), 1500 - 60);
-    EXPECT_EQ(fit_scroll_y(drawing, 0.5), 900 - 240);
+}
+
+TEST(ZoomFit, TheMarginIsATwentiethOfTheViewAndAtLeastEightPixels) {
+    EXPECT_EQ(fit_margin_pixels(100), 8);
+    EXPECT_EQ(fit_margin_pixels(160), 8);
+    EXPECT_EQ(fit_margin_pixels(600), 30);
+}
+
+TEST(ZoomFit, AFittingDrawingIsCentredElseItsCornerStandsAMarginInside) {
+    TwipsExtent drawing;
+    drawing.add(1500, 3900);
+    drawing.add(4500, 5400);  // 200 x 100 pixels at 100 %, its middle at (3000, 4650)
+    const struct {
+        double zoom, view;
+        int scroll_x, scroll_y;
+    } cases[] = {
+        {1, 300, 3000 - 150 * 15, 4650 - 150 * 15},  // centred
+        {2, 600, 3000 - 300 * 15 / 2, 4650 - 300 * 15 / 2},
+        {1, 200, 1500 - 10 * 15, 4650 - 100 * 15},  // too wide: the corner a margin inside
+        {0.5, 60, 1500 - 8 * 30, 3900 - 8 * 30},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fit_scroll_x(drawing, c.zoom, c.view), c.scroll_x) << c.zoom << " " << c.view;
+        EXPECT_EQ(fit_scroll_y(drawing, c.zoom, c.view), c.scroll_y) << c.zoom << " " << c.view;
+    }
+    // Near the drawing area's corner the scroll range ends first.
+    TwipsExtent corner;
+    corner.add(30, 30);
+    corner.add(300, 300);
+    EXPECT_EQ(fit_scroll_x(corner, 1, 400), 0);
 }
 
 }  // namespace

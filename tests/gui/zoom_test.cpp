@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "editor/pointer_router.h"
+#include "editor/zoom.h"
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 
@@ -107,18 +108,25 @@ TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
               QStringLiteral("X %1  Y %2").arg(std::lround(x)).arg(std::lround(y)));
 }
 
-TEST_F(Zoomed, FitShowsTheWholeDrawingFromItsTopLeftCorner) {
+TEST_F(Zoomed, FitShowsTheWholeDrawingCentredWithAMarginOnEverySide) {
     drop(QPoint(300, 150));
     drop(QPoint(420, 180));
     item("&View > Zoom to &Fit")->trigger();
     EXPECT_GT(canvas->zoom_percent(), 100);
+    const QSize view = canvas->size() - QSize(17, 17);
+    const Glyph& first = state().image1[1];
     const Glyph& last = state().image1[2];
-    EXPECT_TRUE(QRect(QPoint(0, 0), canvas->size() - QSize(17, 17))
-                    .contains(on_screen(last.left + last.width, last.top + last.height)));
-    // The drawing's corner stands a margin inside the view's.
-    const QPoint corner = on_screen(state().image1[1].left, state().image1[1].top);
-    EXPECT_NEAR(corner.x(), 8, 1);
-    EXPECT_NEAR(corner.y(), 8, 1);
+    const QPoint corner = on_screen(first.left, first.top);
+    const QPoint end = on_screen(last.left + last.width, last.top + last.height);
+    const int margin_x = static_cast<int>(fit_margin_pixels(view.width()));
+    const int margin_y = static_cast<int>(fit_margin_pixels(view.height()));
+    EXPECT_GE(corner.x(), margin_x - 1);
+    EXPECT_GE(corner.y(), margin_y - 1);
+    EXPECT_LE(end.x(), view.width() - margin_x + 1);
+    EXPECT_LE(end.y(), view.height() - margin_y + 1);
+    // Alike on both sides.
+    EXPECT_NEAR(corner.x(), view.width() - end.x(), 2);
+    EXPECT_NEAR(corner.y(), view.height() - end.y(), 2);
 }
 
 }  // namespace

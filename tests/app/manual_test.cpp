@@ -1,0 +1,116 @@
+// The manual (Help > Contents) against the program: it names every command
+// of the menus, its links lead somewhere and its pictures are there.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "editor/commands.h"
+
+namespace vantor {
+namespace {
+
+const std::string kDataDir = VANTOR_DATA_DIR;
+
+std::string manual_html() {
+    std::ifstream in(kDataDir + "/bndgph.html", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// What the help window shows: no tags, the entities read, every run of
+// blanks and line breaks one blank.
+std::string shown_text(const std::string& html) {
+    std::string text = std::regex_replace(html, std::regex("<[^>]*>"), " ");
+    for (const auto& [entity, character] : {std::pair{"&nbsp;", " "},
+                                            {"&lt;", "<"},
+                                            {"&gt;", ">"},
+                                            {"&quot;", "\""},
+                                            {"&amp;", "&"}}) {
+        text = std::regex_replace(text, std::regex(entity), character);
+    }
+    return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+// A menu caption as it reads: "&Assign && Check Causality" is
+// "Assign & Check Causality", "Print &Options..." is "Print Options".
+std::string as_read(std::string_view caption) {
+    std::string text;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && k + 1 < caption.size()) ++k;
+        text += caption[k];
+    }
+    if (text.ends_with("...")) text.resize(text.size() - 3);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+TEST(Manual, ReadsCaptionsAsTheMenusShowThem) {
+    EXPECT_EQ(as_read("&Assign && Check Causality"), "Assign & Check Causality");
+    EXPECT_EQ(as_read("Print &Options..."), "Print Options");
+    EXPECT_EQ(as_read("&Undo Causality "), "Undo Causality");
+    EXPECT_EQ(as_read("C&opy"), "Copy");
+}
+
+TEST(Manual, NamesEveryCommandAndMenuOfTheModelWindow) {
+    const std::string text = shown_text(manual_html());
+    ASSERT_GT(text.size(), 10000u);
+    for (const Command& row : commands()) {
+        if (row.placement != Placement::kItem) continue;
+        const std::string caption = as_read(row.caption);
+        EXPECT_NE(text.find(caption), std::string::npos) << "the manual never names " << caption;
+    }
+    for (const MenuInfo& menu : menus()) {
+        const std::string caption = as_read(menu.caption);
+        EXPECT_NE(text.find(caption), std::string::npos) << "the manual never names " << caption;
+    }
+}
+
+TEST(Manual, EveryLinkLeadsToAnAnchorAndEveryPictureIsThereAndSmall) {
+    const std::string html = manual_html();
+    std::set<std::string> anchors;
+    const std::regex name("<a name=\"([^\"]+)\">");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), name);
+         it != std::sregex_iterator(); ++it) {
+        EXPECT_TRUE(anchors.insert((*it)[1]).second) << "two anchors " << (*it)[1];
+    }
+    // The places the manual has always had, which links from outside may name.
+    for (const char* kept : {"contents", "start", "build", "causality", "simulink", "templates",
+                             "format", "library", "cli", "keys"}) {
+        EXPECT_TRUE(anchors.count(kept)) << kept;
+    }
+    const std::regex link("href=\"#([^\"]+)\"");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), link);
+         it != std::sregex_iterator(); ++it) {
+        EXPECT_TRUE(anchors.count((*it)[1])) << "a link to no anchor: #" << (*it)[1];
+    }
+    const std::regex picture("<img src=\"([^\"]+)\"");
+    int pictures = 0;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), picture);
+         it != std::sregex_iterator(); ++it, ++pictures) {
+        const std::filesystem::path file = kDataDir + "/" + std::string((*it)[1]);
+        ASSERT_TRUE(std::filesystem::is_regular_file(file)) << file;
+        EXPECT_LT(std::filesystem::file_size(file), 64u * 1024) << file;
+    }
+    EXPECT_GE(pictures, 3);
+}
+
+// The build writes the keyboard table between these two lines.
+TEST(Manual, HoldsTheKeysTablesMarkersOnceInOrder) {
+    const std::string html = manual_html();
+    const auto begin = html.find("<!-- keys:begin -->");
+    const auto end = html.find("<!-- keys:end -->");
+    ASSERT_NE(begin, std::string::npos);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_LT(begin, end);
+    EXPECT_EQ(html.find("<!-- keys:begin -->", begin + 1), std::string::npos);
+    EXPECT_EQ(html.find("<!-- keys:end -->", end + 1), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,114 @@
+// The charts' axes tick at round values, and a zoomed chart draws the run's
+// own samples in view rather than the thinned copy of the whole run.
+#include <gtest/gtest.h>
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <set>
+
+#include "charts/bode_chart.h"
+#include "charts/simulation_chart.h"
+
+namespace vantor::test {
+namespace {
+
+QCategoryAxis* axis(QChart& chart, Qt::Orientation orientation) {
+    return qobject_cast<QCategoryAxis*>(chart.axes(orientation).value(0));
+}
+
+QStringList labels(QCategoryAxis& axis) {
+    return axis.categoriesLabels();
+}
+
+// 20001 samples of a fast sine over t = 0..2: more than a chart draws.
+std::shared_ptr<SimulationRun> long_run() {
+    auto run = std::make_shared<SimulationRun>();
+    run->outcome = SimulateOutcome::kCompleted;
+    std::vector<double> values;
+    for (int k = 0; k <= 20000; ++k) {
+        run->time.push_back(1e-4 * k);
+        values.push_back(3.7 * std::sin(300 * 1e-4 * k));
+    }
+    run->rows = static_cast<std::int64_t>(run->time.size());
+    run->end_time = 2;
+    run->plots = {{"sc (sc)", {{"sc/1 (sc)", "x (1)", 1, values}}}};
+    return run;
+}
+
+TEST(ChartAxes, TimeAndValuesTickAtRoundValuesAlsoWhenZoomed) {
+    const std::shared_ptr<SimulationRun> run = long_run();
+    std::unique_ptr<QChart> chart(charts::make_plot_chart(run->plots[0], run->time));
+    QCategoryAxis* time = axis(*chart, Qt::Horizontal);
+    QCategoryAxis* value = axis(*chart, Qt::Vertical);
+    ASSERT_NE(time, nullptr);
+    ASSERT_NE(value, nullptr);
+    // The run's span in time; the values padded out to round ticks.
+    EXPECT_EQ(time->min(), 0);
+    EXPECT_EQ(time->max(), 2);
+    EXPECT_EQ(labels(*time), QStringList({"0", "0.2", "0.4", "0.6", "0.8", "1.0", "1.2", "1.4",
+                                          "1.6", "1.8", "2.0"}));
+    EXPECT_EQ(value->min(), -6);  // ±3.7, a twentieth more, to the next round tick
+    EXPECT_EQ(value->max(), 6);
+    EXPECT_EQ(labels(*value), QStringList({"-6", "-4", "-2", "0", "2", "4", "6"}));
+
+    time->setRange(0.1234, 0.1789);
+    EXPECT_EQ(labels(*time), QStringList({"0.125", "0.130", "0.135", "0.140", "0.145", "0.150",
+                                          "0.155", "0.160", "0.165", "0.170", "0.175"}));
+    value->setRange(-0.03, 0.07);  // a tick at 0 reads "0", never "-0.00"
+    EXPECT_EQ(labels(*value), QStringList({"-0.02", "0", "0.02", "0.04", "0.06"}));
+}
+
+TEST(ChartAxes, AZoomedChartDrawsTheRunsSamplesInViewUpToThePointBudget) {
+    const std::shared_ptr<SimulationRun> run = long_run();
+    QChart* chart = charts::make_plot_chart(run->plots[0], run->time);
+    std::unique_ptr<QChart> owner(chart);
+    charts::refine_on_zoom(*chart, run, 0);
+    auto* line = static_cast<QLineSeries*>(chart->series().at(0));
+    EXPECT_LE(line->count(), 8000);  // the whole run, thinned
+
+    const auto drawn_times = [&] {
+        std::set<double> times;
+        for (const QPointF& p : line->points()) times.insert(p.x());
+        return times;
+    };
+    // 0.5 s holds 5001 samples: every one is drawn, each at its value.
+    axis(*chart, Qt::Horizontal)->setRange(0.5, 1.0);
+    const std::set<double> drawn = drawn_times();
+    for (std::size_t k = 5000; k <= 10000; ++k) {
+        EXPECT_TRUE(drawn.count(run->time[k])) << run->time[k];
+    }
+    for (const QPointF& p : line->points()) {
+        const auto k = static_cast<std::size_t>(std::lround(p.x() / 1e-4));
+        EXPECT_EQ(p.y(), run->plots[0].signals[0].values.at(k)) << p.x();
+    }
+    // 1.5 s holds more than the budget: thinned again, the peaks kept.
+    axis(*chart, Qt::Horizontal)->setRange(0.2, 1.7);
+    EXPECT_LE(line->count(), 8000);
+    const std::vector<double>& values = run->plots[0].signals[0].values;
+    double top = -10;
+    for (const QPointF& p : line->points()) top = std::max(top, p.y());
+    EXPECT_EQ(top, *std::max_element(values.begin() + 2000, values.begin() + 17001));
+}
+
+TEST(ChartAxes, BodeFrequenciesRunOverWholeDecades) {
+    std::vector<equations::BodePoint> points;
+    for (double w = 3.7; w < 380; w *= 1.1) points.push_back({w, -20 * std::log10(w), -45});
+    std::unique_ptr<QChart> chart(
+        charts::make_bode_chart(points, charts::BodePart::kMagnitude, QStringLiteral("m")));
+    auto* frequency = qobject_cast<QLogValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(frequency, nullptr);
+    EXPECT_DOUBLE_EQ(frequency->min(), 1);
+    EXPECT_DOUBLE_EQ(frequency->max(), 1000);
+    QCategoryAxis* db = axis(*chart, Qt::Vertical);
+    ASSERT_NE(db, nullptr);
+    // -51.1 to -11.4 dB with a margin, padded out to tens.
+    EXPECT_EQ(labels(*db), QStringList({"-60", "-50", "-40", "-30", "-20", "-10", "0"}));
+}
+
+}  // namespace
+}  // namespace vantor::test
