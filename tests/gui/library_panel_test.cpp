@@ -9,9 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/element_summary.h"
 #include "gui/model_window_session.h"
-#include "paint/qt_text.h"
 
 namespace vantor::test {
 namespace {
@@ -74,31 +72,22 @@ struct Session : ModelWindowSession {
 
 using LibraryPanel = Session;
 
+// Every entry its palette window shows, by the caption its glyph shows.
 TEST_F(LibraryPanel, ListsEveryLibraryAndEntryWithCaptionAndTooltip) {
     open();
     const auto& labels = main->core().labels;
     ASSERT_EQ(panel().tabs()->count(), static_cast<int>(labels.size()));
-    ASSERT_GE(labels.size(), 2u);
     for (std::size_t n = 0; n < labels.size(); ++n) {
-        const int i = static_cast<int>(n) + 1;
         const Palette& shown = palette(labels[n].caption.c_str());
-        EXPECT_EQ(panel().tabs()->tabText(i - 1).toStdString(), labels[n].caption);
-        QListWidget* list = panel().entry_list(i);
-        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(panel().tabs()->tabText(static_cast<int>(n)).toStdString(), labels[n].caption);
+        QListWidget* list = panel().entry_list(static_cast<int>(n) + 1);
         ASSERT_EQ(list->count(), shown.entries()) << labels[n].caption;
         for (int k = 1; k <= shown.entries(); ++k) {
-            const auto at = static_cast<std::size_t>(k);
-            const QString caption = paint::caption_lines(shown.image1[at].caption).join(' ');
-            const std::string type(shown.objs[at].type.raw());
-            const QString summary =
-                paint::caption_lines(element_summary(main->app(), type)).join(' ');
-            EXPECT_EQ(list->item(k - 1)->text(), caption);
-            EXPECT_EQ(list->item(k - 1)->toolTip(),
-                      caption + " (" + QString::fromStdString(shown.objs[at].type.trimmed()) + ")" +
-                          (summary.isEmpty() ? QString() : "\n" + summary));
+            const std::string& caption = shown.image1[static_cast<std::size_t>(k)].caption;
+            EXPECT_EQ(list->item(k - 1)->text().toStdString(), caption);
+            EXPECT_TRUE(list->item(k - 1)->toolTip().startsWith(QString::fromStdString(caption)));
         }
     }
-    // What one entry says, spelt out.
     const int c = entry("bondgraph", "C__");
     EXPECT_TRUE(panel()
                     .entry_list(library("bondgraph"))
