@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ class Palette {
     // is reported once (not again at every activation while it stays so) and
     // the entries keep what they showed.
     void Form_GotFocus(AppState& app, Ports& ports);
+
+    // Reads the library into the entries; when it cannot be read, says why
+    // and leaves the entries as they were.
+    std::optional<std::string> read_entries();
 
     // image1_DragOver: a drag over glyph i captures its entry into dragobj;
     // a port hands over its block.

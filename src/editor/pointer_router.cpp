@@ -63,9 +63,13 @@ float PointerRouter::twips_y(const ModelWindow& window, double py) const {
     return pixel_to_twips_y(window, py, zoom_);
 }
 
-int PointerRouter::target_at(const ModelWindow& window, float x, float y) const {
+bool in_caption_box(const ModelWindow& window, float x, float y) {
     const TextBox& box = window.Text1;
-    if (box.visible && holds(box.left, box.top, box.width, box.height, x, y)) return -1;
+    return box.visible && holds(box.left, box.top, box.width, box.height, x, y);
+}
+
+int PointerRouter::target_at(const ModelWindow& window, float x, float y) const {
+    if (in_caption_box(window, x, y)) return -1;
     return glyph_at(window, x, y);
 }
 

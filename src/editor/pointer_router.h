@@ -19,6 +19,10 @@ float pixel_to_twips_y(const ModelWindow& window, double py, double zoom = 1);
 // ones the highest number. 0 when the point is on the background.
 int glyph_at(const ModelWindow& window, float x, float y);
 
+// Whether (x, y), in scrolled twips, falls in the caption box while it shows:
+// the box is a control of its own, which takes the pointer there.
+bool in_caption_box(const ModelWindow& window, float x, float y);
+
 // Turns the platform's pointer events into the events the window's handlers
 // take, handing each to `sink`, which runs it before the router looks at the
 // window again:

@@ -5,25 +5,41 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "paint/glyph_painter.h"
 #include "shell/help_menu.h"
 #include "shell/library_label_widget.h"
+#include "shell/library_panel_widget.h"
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
 
 namespace vantor::shell {
 
+namespace {
+
+// The library panel's height when the main window first opens.
+constexpr int kPanelPixels = 160;
+
+}  // namespace
+
 MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports,
                                    JournalRecorder* journal)
-    : ports_(ports != nullptr ? *ports : qt_ports_), journal_(journal), desk_(new QWidget(this)) {
+    : ports_(ports != nullptr ? *ports : qt_ports_),
+      journal_(journal),
+      desk_(new QWidget(this)),
+      panel_(new LibraryPanelWidget(app_, ports_, this)) {
     app_.program_dir = std::move(program_dir);
     core_ = std::make_unique<MainWindow>(app_, ports_, *this, std::move(command_line));
     setWindowTitle(QStringLiteral("Vantor"));
     setCentralWidget(desk_);
     build_menus();
-    // Room for a row of five labels, 7500 twips.
-    resize(520, 200);
+    addDockWidget(Qt::BottomDockWidgetArea, panel_);
+    connect(panel_, &LibraryPanelWidget::prompt_changed, this,
+            [this](const QString& prompt) { show_placing(prompt); });
+    // Room for a row of five labels, 7500 twips, and the panel below them.
+    resize(520, 200 + kPanelPixels + statusBar()->sizeHint().height());
+    resizeDocks({panel_}, {kPanelPixels}, Qt::Vertical);
 }
 
 MainWindowWidget::~MainWindowWidget() {
@@ -57,6 +73,21 @@ void MainWindowWidget::build_menus() {
 void MainWindowWidget::activate() {
     core_->Form_Activate();
     sync_labels();
+    panel_->list(core_->labels);
+}
+
+void MainWindowWidget::show_placing(const QString& prompt) {
+    std::vector<QStatusBar*> bars{statusBar()};
+    for (auto& [k, window] : model_windows_) bars.push_back(window->statusBar());
+    for (QStatusBar* bar : bars) {
+        if (!prompt.isEmpty()) {
+            bar->showMessage(prompt);
+        } else if (bar->currentMessage() == placing_) {
+            // Only the prompt goes: another message since then stays.
+            bar->clearMessage();
+        }
+    }
+    placing_ = prompt;
 }
 
 void MainWindowWidget::sync_labels() {

@@ -17,6 +17,7 @@ namespace vantor::shell {
 
 class JournalRecorder;
 class LibraryLabelWidget;
+class LibraryPanelWidget;
 class ModelWindowWidget;
 class PaletteWidget;
 
@@ -44,6 +45,8 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     PaletteWidget* palette_widget(int i) const;
     // Label i of the library list is library_labels()[i - 1].
     const std::vector<LibraryLabelWidget*>& library_labels() const { return labels_; }
+    // The libraries again, as a panel beside the labels.
+    LibraryPanelWidget* library_panel() const { return panel_; }
 
     void model_window_opened(int k) override;
     void model_window_closed(int k) override;
@@ -58,6 +61,8 @@ class MainWindowWidget : public QMainWindow, public Desktop {
   private:
     void build_menus();
     void sync_labels();
+    // Shows what the panel's chosen entry waits for, here and on every model window.
+    void show_placing(const QString& prompt);
 
     AppState app_;
     QtPorts qt_ports_;
@@ -68,6 +73,8 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     std::array<std::unique_ptr<PaletteWidget>, kMaxLibraries + 1> palettes_;
     std::vector<LibraryLabelWidget*> labels_;
     QWidget* desk_;
+    LibraryPanelWidget* panel_;
+    QString placing_;  // the prompt shown while a panel entry waits
     QMenu* window_menu_ = nullptr;
 };
 

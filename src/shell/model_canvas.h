@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "editor/click_to_place.h"
 #include "editor/events.h"
 #include "editor/pointer_router.h"
 #include "editor/zoom.h"
@@ -50,6 +51,13 @@ class ModelCanvas : public QWidget {
     // The mouse buttons held since a press the canvas saw and not released
     // since, wherever the release went: a gesture is open.
     int held_buttons() const;
+
+    // Entry `entry` of library `library` (library/NAME.lib) dropped at `at`
+    // (pixels): what a drop from its palette there does, dragobj holding it.
+    void drop_entry(QPointF at, const std::string& library, int entry);
+    // What a press of `button` (1 left, 2 right, 4 middle) at `at` (pixels)
+    // does while a library entry waits to be placed by a click.
+    ArmedPress armed_press_at(QPointF at, int button) const;
 
     // The zoom in percent, one of kZoomSteps.
     int zoom_percent() const { return zoom_percent_; }

@@ -162,8 +162,19 @@ void ModelCanvas::dropEvent(QDropEvent* event) {
     const auto drag = read_element_drag(event->mimeData());
     if (window_ == nullptr || !drag) return;
     event->acceptProposedAction();
-    const QPointF at = event->position();
-    router_.drop(*window_, at.x(), at.y(), drag->library.toStdString(), drag->entry);
+    drop_entry(event->position(), drag->library.toStdString(), drag->entry);
+}
+
+void ModelCanvas::drop_entry(QPointF at, const std::string& library, int entry) {
+    if (window_ == nullptr) return;
+    router_.drop(*window_, at.x(), at.y(), library, entry);
+}
+
+ArmedPress ModelCanvas::armed_press_at(QPointF at, int button) const {
+    if (window_ == nullptr) return ArmedPress::kDisarm;
+    return armed_press(*window_, button, router_.held_buttons(),
+                       pixel_to_twips_x(*window_, at.x(), zoom()),
+                       pixel_to_twips_y(*window_, at.y(), zoom()));
 }
 
 }  // namespace vantor::shell
