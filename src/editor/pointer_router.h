@@ -19,6 +19,10 @@ float pixel_to_twips_y(const ModelWindow& window, double py, double zoom = 1);
 // ones the highest number. 0 when the point is on the background.
 int glyph_at(const ModelWindow& window, float x, float y);
 
+// Where an event at (x, y), in scrolled twips, goes with no button held:
+// -1 when the caption box, a control of its own, takes it, else glyph_at.
+int pointer_target(const ModelWindow& window, float x, float y);
+
 // Turns the platform's pointer events into the events the window's handlers
 // take, handing each to `sink`, which runs it before the router looks at the
 // window again:
@@ -61,9 +65,6 @@ class PointerRouter {
     }
 
   private:
-    // Where an event at (x, y) goes with no button held: -1 when the caption
-    // box, a control of its own, takes it.
-    int target_at(const ModelWindow& window, float x, float y) const;
     void begin_press(const ModelWindow& window, int button, float x, float y);
     float twips_x(const ModelWindow& window, double px) const;
     float twips_y(const ModelWindow& window, double py) const;
