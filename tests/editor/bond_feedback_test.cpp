@@ -103,42 +103,6 @@ TEST_F(BondFeedbackTest, ThePredictionOfEachReleaseIsWhatTheReleaseDoes) {
     }
 }
 
-// With no button held: the cross beside an element foretells the bond's
-// start; on a glyph, or beside a full element, the status says what to do.
-TEST_F(BondFeedbackTest, AtRestTheFeedbackNamesTheStartOrSaysWhatToDo) {
-    const float beside_x = glyph(one).left + glyph(one).width * 1.25f;
-    const struct {
-        const char* name;
-        float x, y;
-        int start;
-        BondFeedback feedback;
-    } cases[] = {
-        {"beside a junction", beside_x, cy(one), one, {one, kBondDragHint}},
-        {"on the junction's glyph", cx(one), cy(one), 0, {0, kBondStartHint}},
-        {"beside a full element",
-         glyph(full).left - 20,
-         cy(full),
-         0,
-         {0, "this element takes no more bonds"}},
-        {"on a full element", cx(full), cy(full), 0, {0, "this element takes no more bonds"}},
-        {"on a text note", cx(note), cy(note), 0, {}},
-        {"far from everything", 2500, 2500, 0, {}},
-    };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
-        // The router sends the move to the glyph under the pointer, if any.
-        if (pointer_target(window, k.x, k.y) == 0) form_mousemove(window, app, 0, 0, k.x, k.y);
-        EXPECT_EQ(predict_bond_start(window, k.x, k.y), k.start);
-        EXPECT_EQ(bond_feedback(window, k.x, k.y, false), k.feedback);
-        EXPECT_EQ(bond_feedback(window, k.x, k.y, true), BondFeedback{});
-    }
-    // At the bond limit no bond starts, and nothing is said.
-    form_mousemove(window, app, 0, 0, beside_x, cy(one));
-    fill_bonds_to_the_limit();
-    EXPECT_EQ(predict_bond_start(window, beside_x, cy(one)), 0);
-    EXPECT_EQ(bond_feedback(window, beside_x, cy(one), false), BondFeedback{});
-}
-
 // Random gestures over the example models, through the pointer router as the
 // canvas sends them: where the feedback says a press starts a bond, the drag
 // starts one from that element; where it says the release makes a bond, the
