@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "display/redraw.h"
+#include "editor/bond_rules.h"
 #include "editor/connect.h"
 #include "editor/hit_tests.h"
 #include "editor/text_note.h"
@@ -95,8 +96,7 @@ void click_on_background(ModelWindow& window, AppState& app, float x, float y) {
 void form_mousemove(ModelWindow& window, AppState& app, int button, int, float x, float y) {
     MouseState& mouse = window.mouse;
     mouse.dragging = kFalse;
-    if (button == 1 &&
-        (window.MousePointer == kPointerCross || window.MousePointer == kPointerConnect)) {
+    if (button == 1 && pointer_draws_bonds(window)) {
         bond_drawing_step(window, app, x, y);
         return;
     }

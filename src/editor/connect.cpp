@@ -7,6 +7,7 @@
 #include "display/leeimagen.h"
 #include "display/redraw.h"
 #include "display/viewport.h"
+#include "editor/bond_rules.h"
 #include "editor/duplicate.h"
 #include "editor/hit_tests.h"
 #include "model/element_kinds.h"
@@ -25,18 +26,6 @@ inline constexpr double kScrollBack = 100;
 
 ObjRecord& record(ModelWindow& window, int i) {
     return window.model.objs[static_cast<std::size_t>(i)];
-}
-
-bool junction_at(const Model& m, int i) {
-    return in_model(m, i) && is_junction(m.objs[static_cast<std::size_t>(i)]);
-}
-
-// A bond may join `from` to `to` when `to` is another element, not joined
-// to `from` yet, and one of the two is a junction.
-bool valid_target(const ModelWindow& window, int from, int to) {
-    const Model& m = window.model;
-    return to > 0 && to != from && !existe_linea(window, from, to) &&
-           (junction_at(m, from) || junction_at(m, to));
 }
 
 int scroll_value(double value) {
@@ -175,7 +164,7 @@ void bond_drawing_step(ModelWindow& window, AppState&, float x, float y) {
     LineControl& band = window.Line1;
     if (!band.visible) {
         // A bond starts at an element, and only while the model has room for it.
-        if (!in_model(m, mouse.overobj) || m.nlin >= kMaxBonds) return;
+        if (!bond_may_start(window)) return;
         band.visible = true;
         band.x1 = band.x2 = x;
         band.y1 = band.y2 = y;
@@ -190,7 +179,7 @@ void bond_drawing_step(ModelWindow& window, AppState&, float x, float y) {
     mouse.overobj = static_cast<std::int16_t>(busca_objeto(window, x, y));
     const int from = m.lines[static_cast<std::size_t>(m.nlin)].obj1;
     window.MousePointer =
-        valid_target(window, from, mouse.overobj) ? kPointerConnect : kPointerCross;
+        bond_target_valid(window, from, mouse.overobj) ? kPointerConnect : kPointerCross;
     scroll_along(window, x, y);
 }
 
@@ -199,13 +188,12 @@ void complete_or_discard_bond(ModelWindow& window, AppState& app) {
     LineControl& band = window.Line1;
     MouseState& mouse = window.mouse;
     const int j = m.nlin;
-    mouse.overobj = static_cast<std::int16_t>(busca_objeto(window, band.x2, band.y2));
+    mouse.overobj = static_cast<std::int16_t>(bond_release_target(window));
     const int target = mouse.overobj;
     bool made = false;
     if (j >= 1) {
         LineRecord& bond = m.lines[static_cast<std::size_t>(j)];
-        made = target > 0 && target != bond.obj1 && window.MousePointer == kPointerConnect &&
-               !existe_linea(window, bond.obj1, target) && in_model(m, bond.obj1);
+        made = release_makes_bond(window, target);
         if (made) {
             LineControl& line = window.linea[static_cast<std::size_t>(j)];
             line.visible = true;

@@ -15,15 +15,21 @@ double distance(double ax, double ay, double bx, double by) {
 
 }  // namespace
 
+bool takes_another_bond(const ObjRecord& obj) {
+    return !(obj.numlin >= obj.maxlin || is_text_note(obj));
+}
+
+bool near_glyph(const Glyph& g, float x, float y) {
+    const double cx = static_cast<double>(g.left) + g.width / 2.0;
+    const double cy = static_cast<double>(g.top) + g.height / 2.0;
+    return std::abs(x - cx) < g.width && std::abs(y - cy) < g.height;
+}
+
 int busca_objeto(const ModelWindow& window, float x, float y) {
     const Model& m = window.model;
     for (int i = 1; i <= m.nobj; ++i) {
-        const ObjRecord& obj = m.objs[static_cast<std::size_t>(i)];
-        if (obj.numlin >= obj.maxlin || is_text_note(obj)) continue;
-        const Glyph& g = window.image1[static_cast<std::size_t>(i)];
-        const double cx = static_cast<double>(g.left) + g.width / 2.0;
-        const double cy = static_cast<double>(g.top) + g.height / 2.0;
-        if (std::abs(x - cx) < g.width && std::abs(y - cy) < g.height) return i;
+        if (!takes_another_bond(m.objs[static_cast<std::size_t>(i)])) continue;
+        if (near_glyph(window.image1[static_cast<std::size_t>(i)], x, y)) return i;
     }
     return 0;
 }

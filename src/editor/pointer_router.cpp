@@ -68,14 +68,14 @@ bool in_caption_box(const ModelWindow& window, float x, float y) {
     return box.visible && holds(box.left, box.top, box.width, box.height, x, y);
 }
 
-int PointerRouter::target_at(const ModelWindow& window, float x, float y) const {
+int pointer_target(const ModelWindow& window, float x, float y) {
     if (in_caption_box(window, x, y)) return -1;
     return glyph_at(window, x, y);
 }
 
 void PointerRouter::begin_press(const ModelWindow& window, int button, float x, float y) {
     if (held_ == 0) {
-        const int target = target_at(window, x, y);
+        const int target = pointer_target(window, x, y);
         if (target < 0) return;
         captured_ = target;
         click_on_release_ = true;
@@ -102,7 +102,7 @@ void PointerRouter::double_click(const ModelWindow& window, int button, int, dou
 void PointerRouter::move(const ModelWindow& window, int shift, double px, double py) {
     const float x = twips_x(window, px);
     const float y = twips_y(window, py);
-    const int target = held_ != 0 ? captured_ : target_at(window, x, y);
+    const int target = held_ != 0 ? captured_ : pointer_target(window, x, y);
     if (target >= 0) deliver(window, false, target, held_, shift, x, y);
 }
 
@@ -112,7 +112,7 @@ void PointerRouter::release(const ModelWindow& window, int button, int shift, do
     const float y = twips_y(window, py);
     if ((held_ & button) == 0) {
         // A release whose press the router did not see goes where it happens.
-        const int target = target_at(window, x, y);
+        const int target = pointer_target(window, x, y);
         if (target >= 0) deliver(window, true, target, button, shift, x, y);
         return;
     }

@@ -23,6 +23,10 @@ int glyph_at(const ModelWindow& window, float x, float y);
 // the box is a control of its own, which takes the pointer there.
 bool in_caption_box(const ModelWindow& window, float x, float y);
 
+// Where an event at (x, y), in scrolled twips, goes with no button held:
+// -1 when the caption box takes it, else glyph_at.
+int pointer_target(const ModelWindow& window, float x, float y);
+
 // Turns the platform's pointer events into the events the window's handlers
 // take, handing each to `sink`, which runs it before the router looks at the
 // window again:
@@ -65,9 +69,6 @@ class PointerRouter {
     }
 
   private:
-    // Where an event at (x, y) goes with no button held: -1 when the caption
-    // box, a control of its own, takes it.
-    int target_at(const ModelWindow& window, float x, float y) const;
     void begin_press(const ModelWindow& window, int button, float x, float y);
     float twips_x(const ModelWindow& window, double px) const;
     float twips_y(const ModelWindow& window, double py) const;

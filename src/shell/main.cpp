@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
     // Model windows and palettes refuse to close on their own; the main
     // window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Where QSettings keeps the user's choices: ~/.config/Vantor/vantor.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
+    QCoreApplication::setApplicationName(QStringLiteral("vantor"));
 
     const QString program_dir = QCoreApplication::applicationDirPath();
     QStringList words = QCoreApplication::arguments();

@@ -96,6 +96,7 @@ QSize ModelCanvas::client_pixels(const Viewport& viewport) {
 void ModelCanvas::detach() {
     window_ = nullptr;
     caption_->detach();
+    update_bond_feedback();
     update();
 }
 
@@ -117,6 +118,7 @@ void ModelCanvas::refresh() {
         shown_pointer_ = window_->MousePointer;
         setCursor(pointer_cursor(shown_pointer_));
     }
+    update_bond_feedback();
 }
 
 void ModelCanvas::place_bars() {
@@ -171,6 +173,7 @@ void ModelCanvas::paintEvent(QPaintEvent* event) {
     apply_zoom(painter, zoom());
     paint::paint_window(painter, *window_, paint::scroll_origin(*window_),
                         from_screen(event->rect(), zoom()));
+    paint_bond_feedback(painter);
 }
 
 void ModelCanvas::resizeEvent(QResizeEvent* event) {

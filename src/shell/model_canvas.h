@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QSize>
 #include <QSizeF>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -48,6 +49,9 @@ class ModelCanvas : public QWidget {
     QWidget* corner() const { return corner_; }
     CaptionEditor* caption_editor() const { return caption_; }
 
+    // The element outlined as where a bond starts or would end; 0 for none.
+    int bond_highlight() const { return highlighted_; }
+
     // The mouse buttons held since a press the canvas saw and not released
     // since, wherever the release went: a gesture is open.
     int held_buttons() const;
@@ -75,6 +79,8 @@ class ModelCanvas : public QWidget {
     void zoom_changed(int percent);
     // The pointer moved to (x, y) twips, as the window's handlers see it.
     void pointer_moved(float x, float y);
+    // What the status bar should say of drawing a bond here; empty for nothing.
+    void bond_hint(const QString& text);
 
   public:
     // The window's outer size in twips for a client area of `client` pixels
@@ -96,6 +102,7 @@ class ModelCanvas : public QWidget {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void forget_lost_release(const QMouseEvent* event);
@@ -111,6 +118,13 @@ class ModelCanvas : public QWidget {
     void scroll_to(int h, int v);
     bool may_zoom() const;
     QPointF view_middle() const;
+    // The outline around the element a bond would start from or join, and
+    // the status bar's words, brought in line with the state and the pointer.
+    // Only the screen shows them: no event, state or picture does.
+    void update_bond_feedback();
+    // The outline's rectangle in 100 % pixels; empty for no element.
+    QRect highlight_rect(int element) const;
+    void paint_bond_feedback(QPainter& painter) const;
 
     const ModelWindow* window_;
     Forward forward_;
@@ -124,6 +138,11 @@ class ModelCanvas : public QWidget {
     int zoom_percent_ = kActualSize;
     int wheel_rest_ = 0;       // wheel turns short of a whole notch
     int escaped_buttons_ = 0;  // held when Escape ended their gesture; their release is dropped
+    QPointF pointer_ = {};     // the pointer's last place on the canvas, in pixels
+    bool pointer_inside_ = false;
+    int highlighted_ = 0;     // the outlined element
+    QRect highlighted_rect_;  // where its outline was painted, 100 % pixels
+    QString hint_;
 };
 
 }  // namespace vantor::shell

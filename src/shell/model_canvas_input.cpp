@@ -67,14 +67,18 @@ void ModelCanvas::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     router_.press(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                   at.y());
+    update_bond_feedback();
 }
 
 void ModelCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (window_ == nullptr) return;
     const QPointF at = event->position();
+    pointer_ = at;
+    pointer_inside_ = true;
     Q_EMIT pointer_moved(pixel_to_twips_x(*window_, at.x(), zoom()),
                          pixel_to_twips_y(*window_, at.y(), zoom()));
     router_.move(*window_, shift_of(event->modifiers()), at.x(), at.y());
+    update_bond_feedback();
 }
 
 void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
@@ -88,6 +92,7 @@ void ModelCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     router_.release(*window_, button_of(event->button()), shift_of(event->modifiers()), at.x(),
                     at.y());
+    update_bond_feedback();
 }
 
 void ModelCanvas::mouseDoubleClickEvent(QMouseEvent* event) {

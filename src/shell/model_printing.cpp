@@ -1,21 +1,27 @@
 #include "shell/model_printing.h"
 
 #include <QFileInfo>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
+#include <algorithm>
 
 #include "display/redraw.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "paint/drawing_file.h"
 #include "paint/model_print.h"
+#include "shell/page_fit_choice.h"
 
 namespace vantor::shell {
 
 namespace {
+
+constexpr double kTwipsPerPoint = 20;
 
 // Captions, ports and bonds brought up to date before anything is printed.
 void bring_drawing_up_to_date(ModelDocument& document) {
@@ -37,9 +43,10 @@ void report_failure(Ports& ports, const QString& reason) {
                        MessageButtons::kOk, MessageKind::kError});
 }
 
-void print_and_report(QPrinter& printer, ModelDocument& document, Ports& ports) {
+void print_and_report(QPrinter& printer, ModelDocument& document, Ports& ports,
+                      paint::PageFit fit) {
     bring_drawing_up_to_date(document);
-    const QString reason = print_page(printer, document.window);
+    const QString reason = print_page(printer, document.window, fit);
     if (!reason.isEmpty()) report_failure(ports, reason);
 }
 
@@ -50,15 +57,39 @@ std::string pdf_name_for(const ModelDocument& document) {
 
 }  // namespace
 
-QString print_page(QPrinter& printer, const ModelWindow& window) {
-    // The page's origin is the drawing's: no margins, nothing centred.
+QRectF printable_twips(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF page = layout.fullRect(QPageLayout::Point);
+    const QMarginsF margins = layout.margins(QPageLayout::Point);
+    const auto twips = [](double points) { return points * kTwipsPerPoint; };
+    const auto margin = [&twips](double points) {
+        return std::max(twips(points), kFitMarginTwips);
+    };
+    return QRectF(QPointF(twips(page.left()) + margin(margins.left()),
+                          twips(page.top()) + margin(margins.top())),
+                  QPointF(twips(page.right()) - margin(margins.right()),
+                          twips(page.bottom()) - margin(margins.bottom())));
+}
+
+QString print_page(QPrinter& printer, const ModelWindow& window, paint::PageFit fit) {
+    // The painter's origin is the page's corner. At the actual size it is
+    // the drawing's too: no margins, nothing centred.
     printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    if (fit == paint::PageFit::kActualSize) {
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    }
     printer.setFromTo(0, 0);
     printer.setCopyCount(1);
+    const QRectF printable = printable_twips(printer);
     QPainter painter;
     if (!painter.begin(&printer)) return printer_reason(printer);
     paint::use_twips(painter);
+    if (fit == paint::PageFit::kFitToPage) {
+        const paint::PagePlacement placed =
+            paint::fit_on_page(paint::printed_extent(window), printable);
+        painter.translate(placed.offset);
+        painter.scale(placed.scale, placed.scale);
+    }
     paint::print_drawing(painter, window);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return printer_reason(printer);
@@ -66,11 +97,11 @@ QString print_page(QPrinter& printer, const ModelWindow& window) {
     return {};
 }
 
-void print_Click(ModelDocument& document, Ports& ports) {
+void print_Click(ModelDocument& document, Ports& ports, paint::PageFit fit) {
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     if (!installed.isNull()) {
         QPrinter printer(installed, QPrinter::HighResolution);
-        print_and_report(printer, document, ports);
+        print_and_report(printer, document, ports, fit);
         return;
     }
     const MessageAnswer answer = ports.message_box(
@@ -84,10 +115,11 @@ void print_Click(ModelDocument& document, Ports& ports) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(*path));
-    print_and_report(printer, document, ports);
+    print_and_report(printer, document, ports, fit);
 }
 
-void print_with_dialog(ModelDocument& document, Ports& ports, QWidget* parent) {
+void print_with_dialog(ModelDocument& document, Ports& ports, QWidget* parent,
+                       QSettings& settings) {
     QPrinter printer(QPrinter::HighResolution);
     if (!document.dialog_folder.empty()) {
         printer.setOutputFileName(QFileInfo(QString::fromStdString(document.dialog_folder) +
@@ -97,11 +129,16 @@ void print_with_dialog(ModelDocument& document, Ports& ports, QWidget* parent) {
         printer.setOutputFormat(QPrinter::NativeFormat);
     }
     QPrintDialog dialog(&printer, parent);
-    // One page, one to one: nothing to choose but the printer or a file.
+    // One page: nothing to choose but the printer or a file, and how the
+    // drawing lies on the page.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     dialog.setWindowTitle(QStringLiteral("Print Model"));
+    auto* layout = new PageFitTab(stored_page_fit(settings));
+    dialog.setOptionTabs({layout});
     if (dialog.exec() != QDialog::Accepted) return;
-    print_and_report(printer, document, ports);
+    const paint::PageFit fit = layout->fit();
+    store_page_fit(settings, fit);
+    print_and_report(printer, document, ports, fit);
 }
 
 bool export_picture_Click(ModelDocument& document, Ports& ports) {

@@ -22,7 +22,8 @@ QString counted(int n, const char* one, const char* many) {
 }  // namespace
 
 ModelStatus::ModelStatus(QStatusBar& bar)
-    : pointer_(add_field(bar, "pointer")),
+    : bar_(&bar),
+      pointer_(add_field(bar, "pointer")),
       counts_(add_field(bar, "counts")),
       zoom_(add_field(bar, "zoom")) {}
 
@@ -51,6 +52,15 @@ void ModelStatus::show_counts(const DrawnCounts& counts) {
 
 void ModelStatus::show_zoom(int percent) {
     zoom_->setText(zoom_text(percent));
+}
+
+void ModelStatus::show_hint(const QString& text) {
+    if (!text.isEmpty()) {
+        bar_->showMessage(text);
+    } else if (!hint_.isEmpty() && bar_->currentMessage() == hint_) {
+        bar_->clearMessage();
+    }
+    hint_ = text;
 }
 
 }  // namespace vantor::shell

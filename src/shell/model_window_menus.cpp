@@ -1,5 +1,6 @@
 // The model window's menu bar, laid out by the command table, and what each
 // command runs on the document.
+#include <QSettings>
 #include <QStatusBar>
 
 #include "shell/command_menus.h"
@@ -8,6 +9,7 @@
 #include "shell/model_printing.h"
 #include "shell/model_window_run.h"
 #include "shell/model_window_widget.h"
+#include "shell/page_fit_choice.h"
 #include "shell/simulation_settings_dialog.h"
 
 namespace vantor::shell {
@@ -30,10 +32,16 @@ void ModelWindowWidget::command_chosen(const Command& row) {
             run([](ModelDocument& d) { d.saveas_Click(); });
             return;
         case CommandId::kPrint:
-            run([this](ModelDocument& d) { print_Click(d, ports_); });
+            run([this](ModelDocument& d) {
+                const QSettings settings;
+                print_Click(d, ports_, stored_page_fit(settings));
+            });
             return;
         case CommandId::kPrintOptions:
-            run([this](ModelDocument& d) { print_with_dialog(d, ports_, this); });
+            run([this](ModelDocument& d) {
+                QSettings settings;
+                print_with_dialog(d, ports_, this, settings);
+            });
             return;
         case CommandId::kExportPicture:
             run([this](ModelDocument& d) { export_picture_Click(d, ports_); });

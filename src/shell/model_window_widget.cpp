@@ -50,6 +50,8 @@ ModelWindowWidget::ModelWindowWidget(ModelDocument& document, AppState& app, Por
             [this](float x, float y) { status_->show_pointer(x, y); });
     connect(canvas_, &ModelCanvas::zoom_changed, this,
             [this](int percent) { status_->show_zoom(percent); });
+    connect(canvas_, &ModelCanvas::bond_hint, this,
+            [this](const QString& text) { status_->show_hint(text); });
     // The client area the document's window size stands for.
     const QSize client = ModelCanvas::client_pixels(document.window.viewport);
     resize(client.width(),

@@ -1,0 +1,113 @@
+// The canvas outlines the element a bond starts from or would join, and the
+// status bar says why a release would draw no bond; the journal of the
+// session replays, with no canvas and no feedback, to the same window.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QStatusBar>
+#include <QTest>
+#include <cmath>
+
+#include "editor/bond_feedback.h"
+#include "gui/model_window_session.h"
+
+namespace vantor::test {
+namespace {
+
+struct BondFeedbackSession : ModelWindowSession {
+    void SetUp() override {
+        open();
+        window->resize(760, 480);
+        window->show();
+        settle();
+    }
+
+    // A point of element i's glyph, in pixels: (fx, fy) of its width and
+    // height from its top-left corner.
+    QPoint at_glyph(int i, double fx = 0.5, double fy = 0.5) const {
+        const Glyph& g = state().image1[static_cast<std::size_t>(i)];
+        const Viewport& v = state().viewport;
+        return QPoint(
+            static_cast<int>(std::floor((g.left + g.width * fx - v.HScroll1.value) / 15)),
+            static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
+    }
+
+    QString status() const { return window->statusBar()->currentMessage(); }
+
+    // Presses beside `from`, where the cross shows, and drags to `to`.
+    void press_beside_and_drag(int from, QPoint to) {
+        const QPoint start = at_glyph(from, 1.25);
+        hover(start);
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(canvas, start + QPoint(1, 0));
+        QTest::mouseMove(canvas, to);
+    }
+    void release(QPoint at) { QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, at); }
+};
+
+TEST_F(BondFeedbackSession, TheOutlineAndTheStatusForetellEveryRelease) {
+    drop("bondgraph", "111", QPoint(100, 100));  // 1
+    drop("bondgraph", "C__", QPoint(300, 100));  // 2, takes one bond
+    drop("bondgraph", "000", QPoint(100, 260));  // 3
+    drop("bondgraph", "R__", QPoint(300, 260));  // 4
+    drop("bondgraph", "Se_", QPoint(500, 260));  // 5
+    const QPoint empty(200, 380);
+
+    // Beside the junction the cross shows, and the junction is outlined.
+    hover(at_glyph(1, 1.25));
+    EXPECT_EQ(canvas->bond_highlight(), 1);
+    EXPECT_EQ(status(), QString::fromLatin1(kBondDragHint));
+    // The outline is painted around the glyph, three pixels off it.
+    const QImage shown = canvas->grab().toImage();
+    const QPoint top_middle = at_glyph(1, 0.5, 0) - QPoint(0, 4);
+    EXPECT_EQ(shown.pixelColor(top_middle), QColor::fromRgb(0, 120, 215));
+    // On the glyph a press moves the element: no outline, but how to start.
+    hover(at_glyph(1));
+    EXPECT_EQ(canvas->bond_highlight(), 0);
+    EXPECT_EQ(status(), QString::fromLatin1(kBondStartHint));
+
+    const struct {
+        const char* name;
+        int id;
+        int from;
+        int to;  // 0: empty space
+        const char* status;
+        bool made;
+    } gestures[] = {
+        {"empty space", 1, 1, 0, "release over an element", false},
+        {"junction to C", 2, 1, 2, "", true},
+        {"C is full now", 3, 3, 2, "this element takes no more bonds", false},
+        {"no junction", 4, 4, 5, "a bond needs a junction at one end", false},
+        {"junction to junction", 5, 1, 3, "", true},
+        {"joined already", 6, 3, 1, "these elements are joined already", false},
+    };
+    for (const auto& g : gestures) {
+        SCOPED_TRACE(g.name);
+        const int bonds = state().model.nlin;
+        const QPoint end = g.to > 0 ? at_glyph(g.to) : empty;
+        press_beside_and_drag(g.from, end);
+        window->grab().toImage().save(render_path(QStringLiteral("bond_feedback_%1").arg(g.id)));
+        EXPECT_EQ(canvas->bond_highlight(), g.made ? g.to : 0);
+        EXPECT_EQ(status(), QString::fromLatin1(g.status));
+        release(end);
+        EXPECT_EQ(state().model.nlin, bonds + (g.made ? 1 : 0));
+        EXPECT_EQ(canvas->bond_highlight(), 0);
+    }
+    // Resting beside the full C says so; leaving the canvas ends the feedback.
+    hover(at_glyph(2, -0.2));
+    EXPECT_EQ(status(), QStringLiteral("this element takes no more bonds"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(canvas, &leave);
+    EXPECT_EQ(status(), QString());
+
+    // A message of the program stays when the feedback has nothing to say.
+    hover(at_glyph(1, 1.25));
+    window->statusBar()->showMessage(QStringLiteral("saved"));
+    hover(empty);
+    EXPECT_EQ(status(), QStringLiteral("saved"));
+
+    expect_journal_replays();
+}
+
+}  // namespace
+}  // namespace vantor::test
