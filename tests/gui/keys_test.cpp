@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QShortcutEvent>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <map>
@@ -18,7 +19,10 @@
 #include "app/main_commands.h"
 #include "editor/commands.h"
 #include "gui/model_window_session.h"
+#include "journal/journal_writer.h"
 #include "journal/state_file.h"
+#include "shell/parameter_dialog_widget.h"
+#include "shell/simulation_settings_dialog.h"
 
 namespace vantor::test {
 namespace {
@@ -221,6 +225,59 @@ TEST_F(Keys, EscapeEndsABondAsLosingTheFocusDoes) {
     }
     window = windows[0];
     expect_journal_replays("", 1);
+}
+
+// Ctrl+N reaches the main window's New Model from a model window; Ctrl+W
+// closes a model window through its closing question.
+TEST_F(Keys, NewAndCloseWorkFromTheModelWindow) {
+    open();
+    drop("bondgraph", "C__", QPoint(100, 100));
+    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+N")));
+    settle();
+    ASSERT_NE(main->model_window_widget(2), nullptr);
+
+    window->activateWindow();
+    settle();
+    ports.answers = {MessageAnswer::kCancel};
+    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+W")));
+    settle();
+    ASSERT_EQ(ports.messages.size(), 1u);
+    EXPECT_EQ(ports.messages[0].rfind("file MODEL1 has changed", 0), 0u);
+    EXPECT_TRUE(main->core().is_open(1));
+    ports.answers = {MessageAnswer::kNo};
+    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+W")));
+    settle();
+    EXPECT_FALSE(main->core().is_open(1));
+}
+
+// Escape closes the program's own dialogs as their close box or Cancel does.
+TEST(EscapeKey, ClosesTheDialogs) {
+    const auto escape_when_shown = [] {
+        QTimer::singleShot(0, [] {
+            QWidget* shown = QApplication::activeModalWidget();
+            ASSERT_NE(shown, nullptr);
+            QTest::keyClick(shown, Qt::Key_Escape);
+        });
+    };
+
+    AppState app;
+    app.partype = "R__";
+    app.partext1 = "10";
+    ParameterDialog dialog;
+    Form_Load(dialog, app);
+    std::vector<std::string> lines;
+    shell::QtParameterDialogPort port(
+        nullptr, [&](const EditorEvent& e) { lines.push_back(format_journal_line(e)); });
+    escape_when_shown();
+    port.show_modal(dialog, app);
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(lines, std::vector<std::string>{"dialog closebox"});
+
+    SimulationSettings settings;
+    settings.stop_time = 2.5;
+    escape_when_shown();
+    EXPECT_FALSE(shell::edit_simulation_settings(nullptr, settings));
+    EXPECT_EQ(settings.stop_time, 2.5);
 }
 
 struct ModelFiles {
