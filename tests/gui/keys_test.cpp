@@ -227,29 +227,6 @@ TEST_F(Keys, EscapeEndsABondAsLosingTheFocusDoes) {
     expect_journal_replays("", 1);
 }
 
-// Ctrl+N reaches the main window's New Model from a model window; Ctrl+W
-// closes a model window through its closing question.
-TEST_F(Keys, NewAndCloseWorkFromTheModelWindow) {
-    open();
-    drop("bondgraph", "C__", QPoint(100, 100));
-    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+N")));
-    settle();
-    ASSERT_NE(main->model_window_widget(2), nullptr);
-
-    window->activateWindow();
-    settle();
-    ports.answers = {MessageAnswer::kCancel};
-    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+W")));
-    settle();
-    ASSERT_EQ(ports.messages.size(), 1u);
-    EXPECT_EQ(ports.messages[0].rfind("file MODEL1 has changed", 0), 0u);
-    EXPECT_TRUE(main->core().is_open(1));
-    ports.answers = {MessageAnswer::kNo};
-    QTest::keySequence(canvas, QKeySequence(QStringLiteral("Ctrl+W")));
-    settle();
-    EXPECT_FALSE(main->core().is_open(1));
-}
-
 // Escape closes the program's own dialogs as their close box or Cancel does.
 TEST(EscapeKey, ClosesTheDialogs) {
     const auto escape_when_shown = [] {
