@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "model/file_error.h"
 #include "model/text.h"
@@ -58,6 +59,7 @@ void MainWindow::inicio() {
              MessageKind::kWarning);
     }
     if (!cmdline_.empty()) open_Click();
+    for (const std::string& path : std::exchange(more_models_, {})) open_model(path);
 }
 
 void MainWindow::cargar(const std::string& path, int i) {
@@ -123,7 +125,10 @@ void MainWindow::open_Click() {
     }
     app_.openpath.clear();
     if (chosen.empty()) return;
+    open_model(chosen);
+}
 
+void MainWindow::open_model(const std::string& chosen) {
     int duplicate = 0;
     for (int k = 1; k <= app_.nwin; ++k) {
         if (is_open(k) && model_window(k)->tag == chosen) {

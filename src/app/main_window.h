@@ -50,6 +50,11 @@ class MainWindow {
 
     void new_Click();
     void open_Click();
+    // Opens the model file `path` as Open Model does once its dialog has
+    // answered: an open one comes to the front instead.
+    void open_model(const std::string& path);
+    // Models the start opens after the command line's one, in order.
+    void open_at_start(std::vector<std::string> paths) { more_models_ = std::move(paths); }
     // Exit: asks each model window with changes whether to save it, then
     // closes them all; false, with every window left open, on a Cancel.
     bool exit_Click();
@@ -79,6 +84,7 @@ class MainWindow {
     Ports& ports_;
     Desktop& desktop_;
     std::string cmdline_;
+    std::vector<std::string> more_models_;
     std::int16_t firstact_ = kTrue;
     std::array<std::unique_ptr<ModelDocument>, kMaxModelWindows + 1> modelwins_;
     std::array<std::int16_t, kMaxModelWindows + 1> winopen_{};

@@ -96,10 +96,6 @@ std::string folder_of(const std::string& path) {
     return std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
 }
 
-std::string file_name_of(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
 }  // namespace
 
 ModelDocument::ModelDocument(AppState& app, Ports& ports) : app_(app), ports_(ports) {
@@ -160,8 +156,9 @@ bool ModelDocument::save_Click() {
 }
 
 bool ModelDocument::saveas_Click() {
-    // A new model's made-up name is proposed without the folder it names.
-    const std::string proposed = window.hasname == kTrue ? tag : file_name_of(tag);
+    // A new model's made-up name is proposed as its caption in lower case,
+    // without the program's folder that it names.
+    const std::string proposed = window.hasname == kTrue ? tag : to_lower_ascii(caption) + ".bgf";
     const auto chosen =
         ports_.save_file({"Save Model As", kModelFilter, dialog_folder, proposed, false, true});
     if (!chosen) return false;

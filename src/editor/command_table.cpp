@@ -22,12 +22,16 @@ constexpr MenuInfo kMenus[] = {
 // The Edit and Run commands wait while a gesture is open; the step names are
 // the Edit menu's "&Undo NAME".
 constexpr Command kCommands[] = {
-    {.id = kSave, .menu = M::kFile, .caption = "&Save Model"},
-    {.id = kSaveAs, .menu = M::kFile, .caption = "Save Model &As..."},
-    {.id = kPrint, .menu = M::kFile, .separated = true, .caption = "&Print Model"},
+    {.id = kSave, .menu = M::kFile, .caption = "&Save Model", .keys = "Ctrl+S"},
+    {.id = kSaveAs, .menu = M::kFile, .caption = "Save Model &As...", .keys = "Ctrl+Shift+S"},
+    {.id = kPrint,
+     .menu = M::kFile,
+     .separated = true,
+     .caption = "&Print Model",
+     .keys = "Ctrl+P"},
     {.id = kPrintOptions, .menu = M::kFile, .caption = "Print &Options..."},
     {.id = kExportPicture, .menu = M::kFile, .caption = "&Export Picture..."},
-    {.id = kClose, .menu = M::kFile, .separated = true, .caption = "&Close"},
+    {.id = kClose, .menu = M::kFile, .separated = true, .caption = "&Close", .keys = "Ctrl+W"},
 
     {.id = kEditMenu,
      .word = "edit",
@@ -111,6 +115,7 @@ constexpr Command kCommands[] = {
      .menu = M::kEdit,
      .separated = true,
      .caption = "&Select All",
+     .keys = "Ctrl+A",
      .step = Step::kNamed,
      .step_name = "Edit",
      .waits = true,

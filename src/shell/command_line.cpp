@@ -1,5 +1,8 @@
 #include "shell/command_line.h"
 
+#include <QFileInfo>
+#include <algorithm>
+
 namespace vantor::shell {
 
 std::optional<EditorOptions> read_editor_options(const QStringList& words) {
@@ -23,6 +26,13 @@ std::optional<EditorOptions> read_editor_options(const QStringList& words) {
     }
     if (journal_given && options.journal.isEmpty()) return std::nullopt;
     options.command_line = rest.join(QLatin1Char(' ')).trimmed();
+    const bool all_models = std::all_of(rest.cbegin(), rest.cend(), [](const QString& word) {
+        return word.endsWith(QStringLiteral(".bgf"), Qt::CaseInsensitive);
+    });
+    if (rest.size() > 1 && all_models && !QFileInfo(options.command_line).isFile()) {
+        options.command_line = rest.takeFirst().trimmed();
+        options.more_models = rest;
+    }
     return options;
 }
 

@@ -1,5 +1,5 @@
-// vantor [--journal FILE] [MODEL]: the editor. The splash shows first, then
-// the main window, which opens MODEL, if given, at its first activation.
+// vantor [--journal FILE] [MODEL...]: the editor. The splash shows first, then
+// the main window, which opens each MODEL, if given, at its first activation.
 // With --journal, every model window appends the events it runs to FILE.
 
 #include <QApplication>
@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/file_error.h"
 #include "model/file_saving.h"
@@ -49,6 +51,9 @@ int main(int argc, char** argv) {
     }
     vantor::ignore_file_size_signal();
     QApplication application(argc, argv);
+    // Where the user's settings (Open Recent) are kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("vantor"));
+    QCoreApplication::setApplicationName(QStringLiteral("vantor"));
     // Model windows and palettes refuse to close on their own; the main
     // window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -79,6 +84,9 @@ int main(int argc, char** argv) {
 
     vantor::shell::MainWindowWidget main_window(
         program_dir.toStdString(), options->command_line.toStdString(), nullptr, journal.get());
+    std::vector<std::string> more_models;
+    for (const QString& path : options->more_models) more_models.push_back(path.toStdString());
+    main_window.core().open_at_start(std::move(more_models));
 
     QSplashScreen splash(vantor::shell::splash_picture(program_dir));
     splash.show();

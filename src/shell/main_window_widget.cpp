@@ -2,15 +2,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
 #include "paint/glyph_painter.h"
-#include "shell/help_menu.h"
 #include "shell/library_label_widget.h"
 #include "shell/library_panel_widget.h"
+#include "shell/model_file_drop.h"
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
 
@@ -37,6 +36,7 @@ MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_
     addDockWidget(Qt::BottomDockWidgetArea, panel_);
     connect(panel_, &LibraryPanelWidget::prompt_changed, this,
             [this](const QString& prompt) { show_placing(prompt); });
+    accept_model_file_drops(*this, [this](const QString& path) { open_model(path); });
     // Room for a row of five labels, 7500 twips, and the panel below them.
     resize(520, 200 + kPanelPixels + statusBar()->sizeHint().height());
     resizeDocks({panel_}, {kPanelPixels}, Qt::Vertical);
@@ -46,28 +46,6 @@ MainWindowWidget::~MainWindowWidget() {
     // The windows show the logic's documents and palettes: they go first.
     model_windows_.clear();
     for (auto& palette : palettes_) palette.reset();
-}
-
-void MainWindowWidget::build_menus() {
-    QMenuBar* bar = menuBar();
-
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&New Model"), this, [this] { core_->new_Click(); });
-    file->addAction(QStringLiteral("&Open Model"), this, [this] { core_->open_Click(); });
-    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copy"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copy->setEnabled(false);
-    QAction* paste = edit->addAction(QStringLiteral("&Paste"));
-    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    paste->setEnabled(false);
-
-    window_menu_ = bar->addMenu(QStringLiteral("&Window"));
-
-    add_help_menu(*bar, this, app_, ports_);
 }
 
 void MainWindowWidget::activate() {
@@ -125,8 +103,14 @@ void MainWindowWidget::model_window_opened(int k) {
     if (document == nullptr) return;
     model_window_closed(k);
     auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_, journal_);
+    reach_from(*window);
+    connect(window.get(), &ModelWindowWidget::saved_as, this,
+            [this](const QString& path) { remember_model(path); });
     window->show();
+    window->raise();
+    window->activateWindow();
     model_windows_[k] = std::move(window);
+    if (document->window.hasname == kTrue) remember_model(QString::fromStdString(document->tag));
 }
 
 void MainWindowWidget::model_window_closed(int k) {
@@ -153,7 +137,10 @@ void MainWindowWidget::show_palette(int i) {
     Palette* palette = core_->palette(i);
     if (palette == nullptr || i < 1 || i > kMaxLibraries) return;
     auto& widget = palettes_[static_cast<std::size_t>(i)];
-    if (!widget) widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
+    if (!widget) {
+        widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
+        reach_from(*widget);
+    }
     widget->setWindowTitle(QString::fromStdString(palette->caption));
     widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
     widget->show();

@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "app/main_commands.h"
 #include "app/main_window.h"
 #include "shell/qt_ports.h"
+#include "shell/recent_models_store.h"
 #include "window/app_state.h"
 
+class QAction;
 class QMenu;
 
 namespace vantor::shell {
@@ -54,12 +57,26 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     void show_palette(int i) override;
     void window_menu_changed() override;
 
+    // Opens a model file named outside the dialog (Open Recent, a drop, the
+    // command line's further models), and lists it in Open Recent.
+    void open_model(const QString& path);
+    // The main window's item of `id`.
+    QAction* main_action(MainCommandId id) const {
+        return main_actions_[static_cast<std::size_t>(id)];
+    }
+
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void build_menus();
+    void main_command_chosen(MainCommandId id);
+    void fill_recent_menu();
+    void remember_model(const QString& path);
+    // The keys of the main window's commands that work everywhere, and the
+    // drop of model files, for another window of the program.
+    void reach_from(QWidget& window);
     void sync_labels();
     // Shows what the panel's chosen entry waits for, here and on every model window.
     void show_placing(const QString& prompt);
@@ -76,6 +93,9 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     LibraryPanelWidget* panel_;
     QString placing_;  // the prompt shown while a panel entry waits
     QMenu* window_menu_ = nullptr;
+    QMenu* recent_menu_ = nullptr;
+    std::array<QAction*, kMainCommandCount> main_actions_{};
+    RecentModelsStore recent_;
 };
 
 }  // namespace vantor::shell

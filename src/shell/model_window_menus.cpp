@@ -26,10 +26,10 @@ void ModelWindowWidget::build_menus() {
 void ModelWindowWidget::command_chosen(const Command& row) {
     switch (row.id) {
         case CommandId::kSave:
-            run([](ModelDocument& d) { d.save_Click(); });
+            save([](ModelDocument& d) { d.save_Click(); });
             return;
         case CommandId::kSaveAs:
-            run([](ModelDocument& d) { d.saveas_Click(); });
+            save([](ModelDocument& d) { d.saveas_Click(); });
             return;
         case CommandId::kPrint:
             run([this](ModelDocument& d) {
@@ -85,6 +85,17 @@ void ModelWindowWidget::command_chosen(const Command& row) {
                      [this, &row](ModelDocument& d) { d.run_command(row, host_, clipboard_); });
             return;
     }
+}
+
+template <typename Save>
+void ModelWindowWidget::save(Save save) {
+    run([this, save](ModelDocument& d) {
+        const std::string before = d.tag;
+        const bool named = d.window.hasname == kTrue;
+        save(d);
+        if (d.window.hasname == kTrue && (!named || d.tag != before))
+            Q_EMIT saved_as(QString::fromStdString(d.tag));
+    });
 }
 
 void ModelWindowWidget::generate() {

@@ -162,6 +162,7 @@ void ModelWindowWidget::show_simulation(const SimulationRun& result,
     simulation_->show_run(result, std::move(csv));
     simulation_->show();
     simulation_->raise();
+    simulation_->activateWindow();
 }
 
 void ModelWindowWidget::show_equations() {
@@ -174,6 +175,7 @@ void ModelWindowWidget::show_equations() {
     equations_->follow(document_->window.model);
     equations_->show();
     equations_->raise();
+    equations_->activateWindow();
 }
 
 void ModelWindowWidget::select_from_equations(int n) {

@@ -61,12 +61,20 @@ class ModelWindowWidget : public QMainWindow {
     // Runs one of the window's events on the document, as the canvas does.
     void forward(const EditorEvent& event);
 
+  Q_SIGNALS:
+    // The model was written under a name it did not have: a new model's
+    // first save, or Save As.
+    void saved_as(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void build_menus();
+    // Save or Save As, telling when the model took a new name.
+    template <typename Save>
+    void save(Save save);
     void request_close();
     void run_event(const EditorEvent& event);
     void journal(const EditorEvent& event);

@@ -53,9 +53,9 @@ TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
     EXPECT_FALSE(doc.save_Click());  // cancelled: nothing changes
     ASSERT_EQ(ports_.dialogs.size(), 1u);
     EXPECT_EQ(ports_.dialogs[0].title, "Save Model As");
-    // The made-up name without the program's folder, in the folder the
+    // The caption in lower case as the file's name, in the folder the
     // program was started in.
-    EXPECT_EQ(ports_.dialogs[0].proposed_name, "MODEL1.BGF");
+    EXPECT_EQ(ports_.dialogs[0].proposed_name, "model1.bgf");
     EXPECT_EQ(ports_.dialogs[0].folder, fs::current_path().string());
     EXPECT_TRUE(ports_.dialogs[0].confirm_overwrite);
     EXPECT_EQ(doc.window.hasname, kFalse);

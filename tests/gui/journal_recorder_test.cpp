@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -79,6 +80,7 @@ struct OptionCase {
     bool valid;
     QString journal;
     QString command_line;
+    QStringList more_models = {};
 };
 
 TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
@@ -89,6 +91,13 @@ TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
         {{"my", "model.bgf", "--journal=s.jnl"}, true, "s.jnl", "my model.bgf"},
         {{"rlc.bgf", "--journal"}, false, "", ""},
         {{"--journal=", "rlc.bgf"}, false, "", ""},
+        // Several models, each a word of its own.
+        {{"a.bgf", "--journal", "s.jnl", "b.BGF", "c.bgf"},
+         true,
+         "s.jnl",
+         "a.bgf",
+         {"b.BGF", "c.bgf"}},
+        {{"a.bgf", "notes.txt"}, true, "", "a.bgf notes.txt"},
     };
     for (const OptionCase& c : cases) {
         SCOPED_TRACE(c.words.join(' ').toStdString());
@@ -97,7 +106,21 @@ TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
         if (!options) continue;
         EXPECT_EQ(options->journal, c.journal);
         EXPECT_EQ(options->command_line, c.command_line);
+        EXPECT_EQ(options->more_models, c.more_models);
     }
+}
+
+// A path with a blank that names a file is one model, as it always was.
+TEST(EditorOptions, WordsThatNameOneFileTogetherAreOneModel) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("a.bgf b.bgf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto options = shell::read_editor_options({dir.filePath("a.bgf"), "b.bgf"});
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->command_line, path);
+    EXPECT_TRUE(options->more_models.isEmpty());
 }
 
 }  // namespace

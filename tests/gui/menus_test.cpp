@@ -10,21 +10,25 @@ using Menus = ModelWindowSession;
 TEST_F(Menus, TheMainWindowAndAModelWindowCarryEveryItemWithItsShortcut) {
     open();
     main->core().new_Click();
-    EXPECT_EQ(menu_items(*main->menuBar()), (std::vector<std::string>{
-                                                "&File: &New Model | &Open Model | E&xit [Ctrl+Q]",
-                                                "&Edit: &Copy [Ctrl+C] | &Paste [Ctrl+V]",
-                                                "&Window: &1 MODEL1 | &2 MODEL2",
-                                                "&Help: &Contents [F1] | &How to use Help | &About",
-                                            }));
+    EXPECT_EQ(menu_items(*main->menuBar()),
+              (std::vector<std::string>{
+                  "&File: &New Model [Ctrl+N] | &Open Model [Ctrl+O] | "
+                  "Open &Recent | E&xit [Ctrl+Q]",
+                  "&File > Open &Recent:",
+                  "&Edit: &Copy [Ctrl+C] | &Paste [Ctrl+V]",
+                  "&Window: &1 MODEL1 | &2 MODEL2",
+                  "&Help: &Contents [F1] | &How to use Help | &About",
+              }));
     EXPECT_FALSE(find_item(*main->menuBar(), "&Edit > &Copy")->isEnabled());
     EXPECT_FALSE(find_item(*main->menuBar(), "&Edit > &Paste")->isEnabled());
 
     EXPECT_EQ(menu_items(*window->menuBar()),
               (std::vector<std::string>{
-                  "&File: &Save Model | Save Model &As... | - | &Print Model | Print &Options... | "
-                  "&Export Picture... | - | &Close",
+                  "&File: &Save Model [Ctrl+S] | Save Model &As... [Ctrl+Shift+S] | - | "
+                  "&Print Model [Ctrl+P] | Print &Options... | &Export Picture... | - | "
+                  "&Close [Ctrl+W]",
                   "&Edit: &Undo [Ctrl+Z] | &Redo [Ctrl+Y] | - | &Delete [Del] | &Cut [Ctrl+X] | "
-                  "C&opy [Ctrl+C] | &Paste [Ctrl+V] | &Rotate [Ctrl+R] | - | &Select All",
+                  "C&opy [Ctrl+C] | &Paste [Ctrl+V] | &Rotate [Ctrl+R] | - | &Select All [Ctrl+A]",
                   "&View: Zoom &In [Ctrl++] | Zoom &Out [Ctrl+-] | - | &Actual Size [Ctrl+0] | "
                   "Zoom to &Fit [Ctrl+9]",
                   "&Options: &Show Parameters | - | &Simulink Version",
