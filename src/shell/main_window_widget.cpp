@@ -9,10 +9,24 @@
 #include "paint/glyph_painter.h"
 #include "shell/help_menu.h"
 #include "shell/library_label_widget.h"
+#include "shell/model_recovery.h"
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
+#include "shell/window_places.h"
 
 namespace vantor::shell {
+
+namespace {
+
+// The model windows share one size, kept from window 1, the first one opened.
+const QString kModelKey = QStringLiteral("model");
+constexpr int kModelSizeWindow = 1;
+
+QString palette_key(const Palette& palette) {
+    return QStringLiteral("palette/") + QString::fromStdString(palette.caption);
+}
+
+}  // namespace
 
 MainWindowWidget::MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports,
                                    JournalRecorder* journal)
@@ -30,6 +44,15 @@ MainWindowWidget::~MainWindowWidget() {
     // The windows show the logic's documents and palettes: they go first.
     model_windows_.clear();
     for (auto& palette : palettes_) palette.reset();
+}
+
+void MainWindowWidget::remember_windows(WindowPlaces& places) {
+    places_ = &places;
+    places.follow(*this, QStringLiteral("main"));
+}
+
+void MainWindowWidget::keep_recovery_copies(ModelRecovery& recovery) {
+    recovery_ = &recovery;
 }
 
 void MainWindowWidget::build_menus() {
@@ -93,7 +116,17 @@ void MainWindowWidget::model_window_opened(int k) {
     ModelDocument* document = core_->model_window(k);
     if (document == nullptr) return;
     model_window_closed(k);
+    if (recovery_ != nullptr) recovery_->opened(k);
     auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_, journal_);
+    if (recovery_ != nullptr) window->set_after_change([this, k] { recovery_->changed(k); });
+    if (places_ != nullptr) {
+        // Its canvas takes the size when the window shows; the journal then
+        // records it as the window's first resize.
+        const QRect room = available_room(*window);
+        const QSize size = places_->size(kModelKey).value_or(comfortable_size(room));
+        window->resize(size.boundedTo(room.size()));
+        window->remember_in(places_);
+    }
     window->show();
     model_windows_[k] = std::move(window);
 }
@@ -105,6 +138,9 @@ void MainWindowWidget::model_window_closed(int k) {
     // cut off from its document here and deleted once the handler is done.
     ModelWindowWidget* window = it->second.release();
     model_windows_.erase(it);
+    if (places_ != nullptr && k == kModelSizeWindow) places_->keep_size(kModelKey, window->size());
+    // A clean close: saved, or its changes discarded at the closing question.
+    if (recovery_ != nullptr) recovery_->closed(k);
     window->detach();
     window->hide();
     window->deleteLater();
@@ -122,9 +158,14 @@ void MainWindowWidget::show_palette(int i) {
     Palette* palette = core_->palette(i);
     if (palette == nullptr || i < 1 || i > kMaxLibraries) return;
     auto& widget = palettes_[static_cast<std::size_t>(i)];
-    if (!widget) widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
+    if (!widget) {
+        widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
+        if (places_ != nullptr) places_->watch(*widget, palette_key(*palette));
+    }
     widget->setWindowTitle(QString::fromStdString(palette->caption));
-    widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
+    if (places_ == nullptr || !places_->restore(*widget, palette_key(*palette))) {
+        widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
+    }
     widget->show();
     widget->raise();
     widget->activateWindow();
