@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <fstream>
 #include <system_error>
 
 #include "model/file_error.h"
@@ -82,6 +83,20 @@ std::string unescaped(std::string_view value) {
 std::time_t modified_time(const std::filesystem::path& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+// When the system started, in seconds since the epoch; 0 when it cannot tell.
+std::time_t boot_time() {
+    std::ifstream in("/proc/stat");
+    std::string word;
+    while (in >> word) {
+        if (word == "btime") {
+            long long seconds = 0;
+            in >> seconds;
+            return static_cast<std::time_t>(seconds);
+        }
+    }
+    return 0;
 }
 
 std::filesystem::path note_of(const std::filesystem::path& model) {
@@ -167,15 +182,19 @@ std::vector<RecoveryCopy> RecoveryFolder::left_behind(
     const std::function<bool(long)>& alive) const {
     std::vector<RecoveryCopy> copies;
     std::error_code error;
+    const std::time_t booted = boot_time();
     for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
         const auto name = parse_copy_name(entry.path().filename().string());
-        if (!name || name->first == pid_ || alive(name->first)) continue;
-        if (!entry.is_regular_file(error)) continue;
+        if (!name || name->first == pid_ || !entry.is_regular_file(error)) continue;
+        const std::time_t written = modified_time(entry.path());
+        // After a power cut another program may run under the writer's
+        // number: a copy older than the system's start has no writer left.
+        if (alive(name->first) && !(booted > 0 && written < booted)) continue;
         RecoveryCopy copy;
         copy.model = entry.path();
         copy.pid = name->first;
         copy.serial = name->second;
-        copy.written = modified_time(entry.path());
+        copy.written = written;
         std::optional<RecoveryOrigin> origin;
         try {
             origin =

@@ -72,7 +72,8 @@ class RecoveryFolder {
     void remove(int serial) const;
 
     // The copies of processes that no longer run, oldest first. The copies
-    // of this process and of running ones are never listed.
+    // of this process and of running ones are never listed; a copy written
+    // before the system started is, whatever runs under its number now.
     std::vector<RecoveryCopy> left_behind(
         const std::function<bool(long)>& alive = process_alive) const;
     // Removes a listed copy.

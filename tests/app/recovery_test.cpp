@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -262,6 +263,14 @@ TEST_F(RecoveryTest, OnlyCopiesOfProcessesThatAreGoneAreOffered) {
     EXPECT_EQ(left[0].serial, 2);
     EXPECT_EQ(left[0].origin.caption, "MODEL2");
     EXPECT_TRUE(fs::exists(RecoveryFolder(folder_, kOtherLivePid).model_file(1)));
+
+    // Written before the system started, a copy's writer is gone whatever
+    // runs under its number now.
+    fs::last_write_time(RecoveryFolder(folder_, kOtherLivePid).model_file(1),
+                        fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 20));
+    const auto after_reboot = keeper.folder().left_behind(fake_alive);
+    ASSERT_EQ(after_reboot.size(), 2u);
+    EXPECT_EQ(after_reboot[0].pid, kOtherLivePid);
 }
 
 TEST_F(RecoveryTest, ANewModelsCopyOpensUnderTheNewWindowsName) {
