@@ -21,8 +21,8 @@ QRect room_at(QPoint point) {
     return screen == nullptr ? QRect() : screen->availableGeometry();
 }
 
-// Keeps a window's place as it hides or closes; a child of the window, so it
-// goes with it.
+// Keeps a window's place as it moves, resizes, hides or closes; a child of
+// the window, so it goes with it.
 class PlaceKeeper : public QObject {
   public:
     PlaceKeeper(QWidget& window, WindowPlaces& places, QString key)
@@ -31,11 +31,22 @@ class PlaceKeeper : public QObject {
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        // A window's geometry holds while it hides; a main window closing
-        // ends the program before it hides.
-        if (watched == window_ && (type == QEvent::Hide || type == QEvent::Close)) {
-            places_.keep(*window_, key_);
+        if (watched != window_) return false;
+        // Kept as it changes, so that a window destroyed with its owner, or
+        // a run that ends abruptly, still leaves its last place; a window's
+        // geometry still holds as it hides, and a main window closing ends
+        // the program before it hides.
+        switch (event->type()) {
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (window_->isVisible()) places_.keep(*window_, key_);
+                break;
+            case QEvent::Hide:
+            case QEvent::Close:
+                places_.keep(*window_, key_);
+                break;
+            default:
+                break;
         }
         return false;
     }

@@ -36,10 +36,11 @@ class WindowPlaces {
     // Keeps where `window` is, under `key`.
     void keep(const QWidget& window, const QString& key);
 
-    // Restores `window` now and keeps its place whenever it hides or closes.
+    // Restores `window` now and keeps its place whenever it moves, resizes,
+    // hides or closes.
     // True when a place was restored.
     bool follow(QWidget& window, const QString& key);
-    // Keeps its place whenever it hides or closes, from now on.
+    // Keeps its place whenever it moves, resizes, hides or closes, from now on.
     void watch(QWidget& window, const QString& key);
 
     // A size alone: the model windows share one.

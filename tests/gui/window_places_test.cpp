@@ -105,6 +105,14 @@ TEST_F(RememberedWindows, SizesAndPlacesComeBackFromTheSettingsFile) {
     EXPECT_EQ(next.size(QStringLiteral("model")), QSize(500, 300));
     QWidget unknown;
     EXPECT_FALSE(next.restore(unknown, QStringLiteral("palette/none")));
+
+    // A window destroyed with its owner, never hidden, leaves its last place.
+    auto* charts = new QWidget(nullptr, Qt::Window);
+    next.follow(*charts, QStringLiteral("simulation"));
+    charts->show();
+    charts->setGeometry(50, 60, 300, 200);
+    delete charts;
+    EXPECT_EQ(again.value(QStringLiteral("simulation/geometry")).toRect(), QRect(50, 60, 300, 200));
 }
 
 TEST_F(RememberedWindows, AKeptPlaceLargerThanTheScreenIsFittedToIt) {
