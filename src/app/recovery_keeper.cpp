@@ -58,7 +58,8 @@ bool RecoveryKeeper::write(Kept& kept, const ModelDocument& document) {
     try {
         folder_.write(kept.serial, document.window.model,
                       {document.caption, document.tag, document.window.hasname == kTrue});
-    } catch (const FileError&) {
+    } catch (const FileError& e) {
+        last_error_ = e.what();
         return false;
     }
     kept.has_copy = true;

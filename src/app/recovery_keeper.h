@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/recovery_folder.h"
@@ -39,6 +40,8 @@ class RecoveryKeeper {
 
     // Whether window k has a copy now.
     bool has_copy(int k) const;
+    // Why the last copy that failed could not be written.
+    const std::string& last_error() const { return last_error_; }
 
   private:
     struct Kept {
@@ -52,6 +55,7 @@ class RecoveryKeeper {
     RecoveryFolder folder_;
     std::map<int, Kept> windows_;
     int serials_ = 0;
+    std::string last_error_;
 };
 
 enum class RecoveryChoice { kLater, kOpen, kDiscard };

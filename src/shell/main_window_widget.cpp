@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "paint/glyph_painter.h"
 #include "shell/help_menu.h"
@@ -53,6 +54,14 @@ void MainWindowWidget::remember_windows(WindowPlaces& places) {
 
 void MainWindowWidget::keep_recovery_copies(ModelRecovery& recovery) {
     recovery_ = &recovery;
+    // Said where the user looks, without stopping the work.
+    recovery.report_failures([this](int k, const std::string& why) {
+        if (ModelWindowWidget* window = model_window_widget(k)) {
+            window->statusBar()->showMessage(
+                QStringLiteral("The recovery copy could not be written: ") +
+                QString::fromStdString(why));
+        }
+    });
 }
 
 void MainWindowWidget::build_menus() {

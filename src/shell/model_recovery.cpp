@@ -23,14 +23,20 @@ void ModelRecovery::closed(int k) {
 }
 
 void ModelRecovery::changed(int k) {
-    if (const ModelDocument* document = main_.model_window(k)) keeper_.changed(k, *document);
+    const ModelDocument* document = main_.model_window(k);
+    if (document != nullptr && !keeper_.changed(k, *document)) failed(k);
 }
 
 void ModelRecovery::tick() {
     for (int k = 1; k <= kMaxModelWindows; ++k) {
         if (!main_.is_open(k)) continue;
-        if (const ModelDocument* document = main_.model_window(k)) keeper_.tick(k, *document);
+        const ModelDocument* document = main_.model_window(k);
+        if (document != nullptr && !keeper_.tick(k, *document)) failed(k);
     }
+}
+
+void ModelRecovery::failed(int k) {
+    if (report_) report_(k, keeper_.last_error());
 }
 
 void ModelRecovery::offer(RecoveryDialogPort& dialog) {

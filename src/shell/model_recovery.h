@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
+#include <string>
 
 namespace vantor {
 class MainWindow;
@@ -28,10 +30,18 @@ class ModelRecovery : public QObject {
 
     int interval_milliseconds() const { return timer_.interval(); }
 
+    // Told when window k's copy could not be written, and why.
+    void report_failures(std::function<void(int k, const std::string& why)> report) {
+        report_ = std::move(report);
+    }
+
   private:
+    void failed(int k);
+
     RecoveryKeeper& keeper_;
     MainWindow& main_;
     QTimer timer_;
+    std::function<void(int, const std::string&)> report_;
 };
 
 }  // namespace vantor::shell

@@ -308,6 +308,7 @@ TEST_F(RecoveryTest, AModelOpenedFromItsOwnCopyIsNeverWrittenOver) {
     document.window.model.objs[1].left += 100;
     document.window.saved = kFalse;
     EXPECT_FALSE(keeper.tick(1, document));
+    EXPECT_NE(keeper.last_error().find("its own recovery copy"), std::string::npos);
     EXPECT_EQ(bytes_of(copy), before);
 }
 

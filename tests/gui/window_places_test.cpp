@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/recovery_keeper.h"
 #include "gui/model_window_session.h"
@@ -177,6 +179,17 @@ TEST_F(RecoveredWindows, TheTimerWritesTheCopyAndACleanCloseRemovesIt) {
     EXPECT_EQ(main->model_window_widget(1), nullptr);
     EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::is_empty(copies));
+}
+
+TEST_F(RecoveredWindows, ACopyThatCannotBeWrittenIsSaidInTheStatusBar) {
+    std::filesystem::create_directories(std::filesystem::path(copies).parent_path());
+    std::ofstream(copies) << "a file where the folder should be";
+    open_recovering();
+    drop("bondgraph", "000", QPoint(100, 80));
+    recovery->tick();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("The recovery copy could not be written: ")))
+        << window->statusBar()->currentMessage().toStdString();
 }
 
 TEST_F(RecoveredWindows, TheDialogOpensAndDiscardsAsItsButtonsSay) {
