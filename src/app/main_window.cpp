@@ -167,6 +167,36 @@ void MainWindow::open_model(const std::string& chosen) {
     ventana();
 }
 
+int MainWindow::open_recovered(const std::string& copy, const RecoveryOrigin& origin) {
+    const int k = find_window_number();
+    if (k == 0) {
+        tell(ports_, "No more than 50 model windows can be open at once.", MessageKind::kWarning);
+        return 0;
+    }
+    app_.openpath = copy;
+    std::unique_ptr<ModelDocument> doc;
+    try {
+        doc = std::make_unique<ModelDocument>(app_, ports_);
+    } catch (const FileError& e) {
+        app_.openpath.clear();
+        tell(ports_, std::string("The model cannot be recovered: ") + e.what(),
+             MessageKind::kError);
+        return 0;
+    }
+    app_.openpath.clear();
+    // A new model's copy takes the made-up name of the window it opens in.
+    doc->take_recovered(
+        origin.named && !origin.path.empty()
+            ? origin.path
+            : to_upper_ascii(app_.program_dir + "/model" + std::to_string(k) + ".bgf"),
+        origin.named);
+    winopen_[static_cast<std::size_t>(k)] = kTrue;
+    modelwins_[static_cast<std::size_t>(k)] = std::move(doc);
+    desktop_.model_window_opened(k);
+    ventana();
+    return k;
+}
+
 bool MainWindow::descargar(int k) {
     return unload(k, true);
 }

@@ -8,6 +8,7 @@
 #include "app/model_document.h"
 #include "app/palette.h"
 #include "app/ports.h"
+#include "app/recovery_folder.h"
 #include "window/app_state.h"
 
 namespace vantor {
@@ -63,6 +64,10 @@ class MainWindow {
 
     // Closes model window k through its closing question; false when cancelled.
     bool descargar(int k);
+
+    // Opens the recovery copy `copy` in a new window that stands for
+    // `origin`. The window's number, or 0 when none was opened.
+    int open_recovered(const std::string& copy, const RecoveryOrigin& origin);
     void ventana();
 
     // The model window's own close box (or its Close command).

@@ -140,6 +140,15 @@ void ModelDocument::run_command(const Command& command, EditorHost& host,
     });
 }
 
+void ModelDocument::take_recovered(const std::string& path, bool named) {
+    tag = path;
+    caption = nombrecorto(path);
+    dialog_folder = named ? folder_of(path) : start_folder();
+    // Never written in place: Save asks, proposing the file.
+    window.hasname = kFalse;
+    window.saved = kFalse;
+}
+
 bool ModelDocument::write_to(const std::string& path) {
     try {
         guardar(path, window);

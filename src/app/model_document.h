@@ -60,6 +60,11 @@ class ModelDocument {
     // edit commands' messages, the window's ports the causality commands'.
     void run_command(const Command& command, EditorHost& host, ClipboardPort& clipboard);
 
+    // A model read from a recovery copy stands for `path` (the user's file
+    // when `named`, a new model's made-up name else): the window is named
+    // after it, Save proposes it, and the model has changes to save.
+    void take_recovered(const std::string& path, bool named);
+
     // Save Model: in place when the model has a name of the user's, else Save
     // As. True when the model was written.
     bool save_Click();

@@ -96,7 +96,7 @@ void ActionHistory::after_command(const ModelWindow& window, const std::string& 
 
 void ActionHistory::commit(const ModelWindow& window) {
     std::string caption = caption_.empty() ? gesture_caption(window) : caption_;
-    history_.commit(window.model, std::move(caption));
+    if (history_.commit(window.model, std::move(caption))) ++changes_;
     caption_.clear();
     gesture_button_ = 0;
 }
@@ -131,6 +131,7 @@ bool ActionHistory::undo(ModelWindow& window, AppState& app) {
     const int nobj = window.model.nobj;
     const int nlin = window.model.nlin;
     history_.undo(window.model);
+    ++changes_;
     show_restored(window, app, nobj, nlin);
     return true;
 }
@@ -140,6 +141,7 @@ bool ActionHistory::redo(ModelWindow& window, AppState& app) {
     const int nobj = window.model.nobj;
     const int nlin = window.model.nlin;
     history_.redo(window.model);
+    ++changes_;
     show_restored(window, app, nobj, nlin);
     return true;
 }

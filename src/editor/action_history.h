@@ -49,6 +49,10 @@ class ActionHistory {
 
     const History& history() const { return history_; }
 
+    // How many steps were taken, undone or redone since the window opened:
+    // a count that only grows, unlike the history, which drops its oldest.
+    std::size_t changes() const { return changes_; }
+
   private:
     void commit(const ModelWindow& window);
     std::string gesture_caption(const ModelWindow& window) const;
@@ -57,6 +61,7 @@ class ActionHistory {
     bool gesture_open_ = false;
     int gesture_button_ = 0;
     std::string caption_;  // the open action's name, when its first event tells
+    std::size_t changes_ = 0;
 };
 
 }  // namespace vantor

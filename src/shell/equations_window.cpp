@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -18,6 +17,7 @@
 #include "equations/html_printer.h"
 #include "model/model.h"
 #include "shell/bode_view.h"
+#include "shell/window_places.h"
 
 namespace vantor::shell {
 
@@ -109,7 +109,7 @@ EquationsWindow::EquationsWindow(Ports& ports, std::function<void(int)> select, 
     statusBar()->addWidget(readout_, 1);
     build_menu();
     resize(760, 620);
-    fit_to_screen();
+    shell::fit_to_screen(*this);
     update_bode();
     update_title();
 }
@@ -137,16 +137,9 @@ void EquationsWindow::update_title() {
     setWindowTitle(QStringLiteral("State Equations - ") + qt(caption_));
 }
 
-void EquationsWindow::fit_to_screen() {
-    const QScreen* where = screen();
-    if (where == nullptr) return;
-    const QSize room = where->availableGeometry().size();
-    if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
-}
-
 void EquationsWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    fit_to_screen();
+    shell::fit_to_screen(*this);
 }
 
 void EquationsWindow::follow(const Model& model) {

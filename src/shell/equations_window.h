@@ -82,7 +82,6 @@ class EquationsWindow : public QMainWindow {
     void fill_variables();
     void fill_bode_choices();
     void update_bode();
-    void fit_to_screen();
     bool copy(equations::Format format);
 
     Ports& ports_;

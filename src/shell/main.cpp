@@ -2,8 +2,12 @@
 // the main window, which opens each MODEL, if given, at its first activation.
 // With --journal, every model window appends the events it runs to FILE.
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QSettings>
 #include <QSplashScreen>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -13,12 +17,16 @@
 #include <string_view>
 #include <vector>
 
+#include "app/recovery_keeper.h"
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "shell/command_line.h"
 #include "shell/journal_recorder.h"
 #include "shell/main_window_widget.h"
+#include "shell/model_recovery.h"
+#include "shell/recovery_dialog.h"
 #include "shell/splash.h"
+#include "shell/window_places.h"
 #include "vantor_version.h"
 
 namespace {
@@ -51,7 +59,8 @@ int main(int argc, char** argv) {
     }
     vantor::ignore_file_size_signal();
     QApplication application(argc, argv);
-    // Where the user's settings (Open Recent) are kept.
+    // The user's settings (Open Recent, window places) and data folders are
+    // named after the program.
     QCoreApplication::setOrganizationName(QStringLiteral("vantor"));
     QCoreApplication::setApplicationName(QStringLiteral("vantor"));
     // Model windows and palettes refuse to close on their own; the main
@@ -82,11 +91,32 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Where the windows were, kept between runs; made before the windows,
+    // which keep their places in it until they are gone.
+    QSettings settings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           QStringLiteral("/windows.ini"),
+                       QSettings::IniFormat);
+    vantor::shell::WindowPlaces places(settings);
+    // The recovery copies of models with unsaved changes, in the user's data.
+    std::unique_ptr<vantor::RecoveryKeeper> keeper;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty()) {
+        keeper = std::make_unique<vantor::RecoveryKeeper>(vantor::RecoveryFolder(
+            (data + QStringLiteral("/recovery")).toStdString(), static_cast<long>(::getpid())));
+    }
+
     vantor::shell::MainWindowWidget main_window(
         program_dir.toStdString(), options->command_line.toStdString(), nullptr, journal.get());
     std::vector<std::string> more_models;
     for (const QString& path : options->more_models) more_models.push_back(path.toStdString());
     main_window.core().open_at_start(std::move(more_models));
+
+    main_window.remember_windows(places);
+    std::unique_ptr<vantor::shell::ModelRecovery> recovery;
+    if (keeper != nullptr) {
+        recovery = std::make_unique<vantor::shell::ModelRecovery>(*keeper, main_window.core());
+        main_window.keep_recovery_copies(*recovery);
+    }
 
     QSplashScreen splash(vantor::shell::splash_picture(program_dir));
     splash.show();
@@ -95,6 +125,10 @@ int main(int argc, char** argv) {
         // not open behind it.
         splash.close();
         main_window.show();
+        if (recovery != nullptr) {
+            vantor::shell::QtRecoveryDialog dialog(&main_window);
+            recovery->offer(dialog);
+        }
     });
     return QApplication::exec();
 }

@@ -10,8 +10,10 @@
 #include "shell/library_label_widget.h"
 #include "shell/library_panel_widget.h"
 #include "shell/model_file_drop.h"
+#include "shell/model_recovery.h"
 #include "shell/model_window_widget.h"
 #include "shell/palette_widget.h"
+#include "shell/window_places.h"
 
 namespace vantor::shell {
 
@@ -19,6 +21,13 @@ namespace {
 
 // The library panel's height when the main window first opens.
 constexpr int kPanelPixels = 160;
+// The model windows share one size, kept from window 1, the first one opened.
+const QString kModelKey = QStringLiteral("model");
+constexpr int kModelSizeWindow = 1;
+
+QString palette_key(const Palette& palette) {
+    return QStringLiteral("palette/") + QString::fromStdString(palette.caption);
+}
 
 }  // namespace
 
@@ -46,6 +55,23 @@ MainWindowWidget::~MainWindowWidget() {
     // The windows show the logic's documents and palettes: they go first.
     model_windows_.clear();
     for (auto& palette : palettes_) palette.reset();
+}
+
+void MainWindowWidget::remember_windows(WindowPlaces& places) {
+    places_ = &places;
+    places.follow(*this, QStringLiteral("main"));
+}
+
+void MainWindowWidget::keep_recovery_copies(ModelRecovery& recovery) {
+    recovery_ = &recovery;
+    // Said where the user looks, without stopping the work.
+    recovery.report_failures([this](int k, const std::string& why) {
+        if (ModelWindowWidget* window = model_window_widget(k)) {
+            window->statusBar()->showMessage(
+                QStringLiteral("The recovery copy could not be written: ") +
+                QString::fromStdString(why));
+        }
+    });
 }
 
 void MainWindowWidget::activate() {
@@ -102,10 +128,20 @@ void MainWindowWidget::model_window_opened(int k) {
     ModelDocument* document = core_->model_window(k);
     if (document == nullptr) return;
     model_window_closed(k);
+    if (recovery_ != nullptr) recovery_->opened(k);
     auto window = std::make_unique<ModelWindowWidget>(*document, app_, ports_, *core_, journal_);
     reach_from(*window);
     connect(window.get(), &ModelWindowWidget::saved_as, this,
             [this](const QString& path) { remember_model(path); });
+    if (recovery_ != nullptr) window->set_after_change([this, k] { recovery_->changed(k); });
+    if (places_ != nullptr) {
+        // Its canvas takes the size when the window shows; the journal then
+        // records it as the window's first resize.
+        const QRect room = available_room(*window);
+        const QSize size = places_->size(kModelKey).value_or(comfortable_size(room));
+        window->resize(size.boundedTo(room.size()));
+        window->remember_in(places_);
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -120,6 +156,9 @@ void MainWindowWidget::model_window_closed(int k) {
     // cut off from its document here and deleted once the handler is done.
     ModelWindowWidget* window = it->second.release();
     model_windows_.erase(it);
+    if (places_ != nullptr && k == kModelSizeWindow) places_->keep_size(kModelKey, window->size());
+    // A clean close: saved, or its changes discarded at the closing question.
+    if (recovery_ != nullptr) recovery_->closed(k);
     window->detach();
     window->hide();
     window->deleteLater();
@@ -140,9 +179,12 @@ void MainWindowWidget::show_palette(int i) {
     if (!widget) {
         widget = std::make_unique<PaletteWidget>(*palette, app_, ports_);
         reach_from(*widget);
+        if (places_ != nullptr) places_->watch(*widget, palette_key(*palette));
     }
     widget->setWindowTitle(QString::fromStdString(palette->caption));
-    widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
+    if (places_ == nullptr || !places_->restore(*widget, palette_key(*palette))) {
+        widget->move(paint::to_pixels(palette->left), paint::to_pixels(palette->top));
+    }
     widget->show();
     widget->raise();
     widget->activateWindow();

@@ -21,6 +21,8 @@ namespace vantor::shell {
 class JournalRecorder;
 class LibraryLabelWidget;
 class LibraryPanelWidget;
+class ModelRecovery;
+class WindowPlaces;
 class ModelWindowWidget;
 class PaletteWidget;
 
@@ -37,6 +39,14 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     MainWindowWidget(std::string program_dir, std::string command_line, Ports* ports = nullptr,
                      JournalRecorder* journal = nullptr);
     ~MainWindowWidget() override;
+
+    // The windows open where they were last, at sizes kept in `places`:
+    // this window now, the others as they open. Without it they open at
+    // their fixed sizes. `places` must outlive the window.
+    void remember_windows(WindowPlaces& places);
+    // The model windows keep recovery copies through `recovery`, which must
+    // outlive the window.
+    void keep_recovery_copies(ModelRecovery& recovery);
 
     // What activation does; the first one lists the libraries and opens the
     // command line's model.
@@ -96,6 +106,8 @@ class MainWindowWidget : public QMainWindow, public Desktop {
     QMenu* recent_menu_ = nullptr;
     std::array<QAction*, kMainCommandCount> main_actions_{};
     RecentModelsStore recent_;
+    WindowPlaces* places_ = nullptr;
+    ModelRecovery* recovery_ = nullptr;
 };
 
 }  // namespace vantor::shell

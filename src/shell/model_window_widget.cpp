@@ -22,6 +22,7 @@
 #include "shell/simulation_csv_file.h"
 #include "shell/simulation_progress.h"
 #include "shell/simulation_window.h"
+#include "shell/window_places.h"
 #include "window/selection.h"
 
 namespace vantor::shell {
@@ -157,7 +158,10 @@ void ModelWindowWidget::simulate() {
 
 void ModelWindowWidget::show_simulation(const SimulationRun& result,
                                         std::shared_ptr<const SimulationCsvFile> csv) {
-    if (simulation_ == nullptr) simulation_ = new SimulationWindow(ports_, this);
+    if (simulation_ == nullptr) {
+        simulation_ = new SimulationWindow(ports_, this);
+        if (places_ != nullptr) places_->follow(*simulation_, QStringLiteral("simulation"));
+    }
     simulation_->set_model(document_->caption, document_->dialog_folder);
     simulation_->show_run(result, std::move(csv));
     simulation_->show();
@@ -170,6 +174,7 @@ void ModelWindowWidget::show_equations() {
     if (equations_ == nullptr) {
         equations_ = new EquationsWindow(
             ports_, [this](int n) { select_from_equations(n); }, this);
+        if (places_ != nullptr) places_->follow(*equations_, QStringLiteral("equations"));
     }
     equations_->set_model(document_->caption, document_->dialog_folder);
     equations_->follow(document_->window.model);
@@ -218,6 +223,7 @@ void ModelWindowWidget::sync() {
         canvas_->refresh();
         document_->dirty = false;
     }
+    if (after_change_) after_change_();
 }
 
 void ModelWindowWidget::request_close() {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "editor/commands.h"
@@ -29,6 +30,7 @@ class ModelStatus;
 class SimulationCsvFile;
 class SimulationWindow;
 class EquationsWindow;
+class WindowPlaces;
 
 // The window of one model: its canvas paints the document and turns Qt's
 // events into the window's events, which this window runs on the document
@@ -52,6 +54,11 @@ class ModelWindowWidget : public QMainWindow {
     void detach();
 
     ModelCanvas* canvas() const { return canvas_; }
+
+    // Runs after every event and command has been shown (the recovery copies follow).
+    void set_after_change(std::function<void()> after) { after_change_ = std::move(after); }
+    // The charts and equations windows open where they were last.
+    void remember_in(WindowPlaces* places) { places_ = places; }
 
     // The charts of the last run; null before the first.
     SimulationWindow* simulation_window() const { return simulation_; }
@@ -119,6 +126,8 @@ class ModelWindowWidget : public QMainWindow {
     SimulationWindow* simulation_ = nullptr;
     EquationsWindow* equations_ = nullptr;
     bool simulating_ = false;
+    std::function<void()> after_change_;
+    WindowPlaces* places_ = nullptr;
 };
 
 }  // namespace vantor::shell

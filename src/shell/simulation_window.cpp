@@ -19,6 +19,7 @@
 #include "model/file_error.h"
 #include "model/file_saving.h"
 #include "shell/simulation_csv_file.h"
+#include "shell/window_places.h"
 
 namespace vantor::shell {
 
@@ -115,7 +116,14 @@ SimulationWindow::SimulationWindow(Ports& ports, QWidget* parent)
     statusBar()->addWidget(readout_, 1);
     build_menu();
     resize(900, 2 * kChartHeight + 80);
+    shell::fit_to_screen(*this);
     update_title();
+}
+
+void SimulationWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Never larger than the screen it opens on, wherever it was kept.
+    shell::fit_to_screen(*this);
 }
 
 void SimulationWindow::build_menu() {

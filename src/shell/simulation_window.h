@@ -52,6 +52,9 @@ class SimulationWindow : public QMainWindow {
     bool export_png();
     bool export_svg();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void build_menu();
     std::function<bool(double, double, std::vector<double>&, std::vector<std::vector<double>>&)>
