@@ -1,5 +1,7 @@
 #include "editor/pointer_router.h"
 
+#include "editor/hit_tests.h"
+
 #include <utility>
 
 namespace vantor {
@@ -129,6 +131,27 @@ void PointerRouter::focus_lost() {
     held_ = 0;
     captured_ = 0;
     sink_(event_of(EventKind::kFormLostFocus));
+}
+
+void PointerRouter::escape(const ModelWindow& window) {
+    // Ended as a focus loss ends it, a bond half drawn would stay in the model
+    // with one end, and be saved so. It is taken back to where it started and
+    // let go there, where it cannot join, which discards it.
+    const LineControl& band = window.Line1;
+    const int bond = window.model.nlin;
+    if (captured_ == 0 && (held_ & 1) != 0 && band.visible && bond >= 1) {
+        const int start = window.model.lines[static_cast<std::size_t>(bond)].obj1;
+        const int there = busca_objeto(window, band.x1, band.y1);
+        if (there == 0 || there == start) {
+            const float x = band.x1;
+            const float y = band.y1;
+            deliver(window, false, 0, held_, 0, x, y);
+            held_ = 0;
+            deliver(window, true, 0, 1, 0, x, y);
+            return;
+        }
+    }
+    focus_lost();
 }
 
 void PointerRouter::drop(const ModelWindow& window, double px, double py,

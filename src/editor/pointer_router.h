@@ -51,6 +51,9 @@ class PointerRouter {
     void release(const ModelWindow& window, int button, int shift, double px, double py);
     void double_click(const ModelWindow& window, int button, int shift, double px, double py);
     void focus_lost();
+    // Escape: ends the gesture under way as focus_lost does, but takes back a
+    // bond half drawn (a move to its start and a release there).
+    void escape(const ModelWindow& window);
     // Palette entry `entry` of library `library` dropped at the point.
     void drop(const ModelWindow& window, double px, double py, const std::string& library,
               int entry);

@@ -123,10 +123,11 @@ int ModelCanvas::held_buttons() const {
 }
 
 void ModelCanvas::keyPressEvent(QKeyEvent* event) {
-    // Escape ends the gesture under way as a focus loss does.
+    // Escape ends the gesture under way as a focus loss does; a bond half
+    // drawn goes.
     if (event->key() == Qt::Key_Escape && window_ != nullptr && held_buttons() != 0) {
         escaped_buttons_ |= held_buttons();
-        router_.focus_lost();
+        router_.escape(*window_);
         event->accept();
         return;
     }
