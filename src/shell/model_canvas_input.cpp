@@ -22,6 +22,7 @@
 #include "paint/window_painter.h"
 #include "shell/caption_editor.h"
 #include "shell/element_drag.h"
+#include "shell/mouse_buttons.h"
 #include "shell/pointer_cursor.h"
 #include "shell/zoomed_view.h"
 
@@ -31,19 +32,6 @@ namespace {
 
 // A wheel's notch.
 constexpr int kWheelNotch = 120;
-
-int button_of(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
 
 int shift_of(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |

@@ -5,25 +5,9 @@
 
 #include "shell/library_panel_widget.h"
 #include "shell/model_canvas.h"
+#include "shell/mouse_buttons.h"
 
 namespace vantor::shell {
-
-namespace {
-
-int button_number(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
 
 PanelPlacement::PanelPlacement(LibraryPanelWidget& panel, AppState& app, Ports& ports)
     : QObject(&panel), panel_(panel), app_(app), ports_(ports) {}
@@ -69,7 +53,7 @@ bool PanelPlacement::eventFilter(QObject* watched, QEvent* event) {
 bool PanelPlacement::press(ModelCanvas& canvas, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPointF at = mouse->position();
-    if (canvas.armed_press_at(at, button_number(mouse->button())) != ArmedPress::kPlace) {
+    if (canvas.armed_press_at(at, button_of(mouse->button())) != ArmedPress::kPlace) {
         panel_.disarm();
         return false;
     }

@@ -22,16 +22,6 @@ struct BondFeedbackSession : ModelWindowSession {
         settle();
     }
 
-    // A point of element i's glyph, in pixels: (fx, fy) of its width and
-    // height from its top-left corner.
-    QPoint at_glyph(int i, double fx = 0.5, double fy = 0.5) const {
-        const Glyph& g = state().image1[static_cast<std::size_t>(i)];
-        const Viewport& v = state().viewport;
-        return QPoint(
-            static_cast<int>(std::floor((g.left + g.width * fx - v.HScroll1.value) / 15)),
-            static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
-    }
-
     QString status() const { return window->statusBar()->currentMessage(); }
 
     // Presses beside `from`, where the cross shows, and drags to `to`.

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,16 @@ struct ModelWindowSession : ::testing::Test {
     }
 
     const ModelWindow& state() const { return main->core().model_window(1)->window; }
+
+    // A point of element i's glyph, in pixels: (fx, fy) of its width and
+    // height from its top-left corner.
+    QPoint at_glyph(int i, double fx = 0.5, double fy = 0.5) const {
+        const Glyph& g = state().image1[static_cast<std::size_t>(i)];
+        const Viewport& v = state().viewport;
+        return QPoint(
+            static_cast<int>(std::floor((g.left + g.width * fx - v.HScroll1.value) / 15)),
+            static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
+    }
     QAction* item(const std::string& path) const { return find_item(*window->menuBar(), path); }
     std::string journal_text() const { return file_text(journal); }
 
