@@ -2,6 +2,7 @@
 
 #include "app/main_commands.h"
 #include "editor/commands.h"
+#include "equations/html_printer.h"
 
 namespace vantor {
 namespace {
@@ -29,26 +30,6 @@ std::string menu_path(MenuId id) {
     const MenuInfo& menu = menu_info(id);
     const std::string caption = plain(menu.caption);
     return menu.submenu ? menu_path(menu.parent) + " > " + caption : caption;
-}
-
-std::string html_escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -86,8 +67,9 @@ std::string keys_html() {
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
         "<tr><th>Key</th><th>Command</th><th>Where</th></tr>\n";
     for (const KeyRow& row : key_rows()) {
-        text += "<tr><td>" + html_escaped(row.keys) + "</td><td>" + html_escaped(row.command) +
-                "</td><td>" + html_escaped(row.where) + "</td></tr>\n";
+        text += "<tr><td>" + equations::html_escaped(row.keys) + "</td><td>" +
+                equations::html_escaped(row.command) + "</td><td>" +
+                equations::html_escaped(row.where) + "</td></tr>\n";
     }
     return text + "</table>\n";
 }

@@ -4,8 +4,6 @@
 #include <QChartView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QRubberBand>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -20,14 +18,13 @@
 #include "model/file_saving.h"
 #include "shell/simulation_csv_file.h"
 #include "shell/window_places.h"
+#include "shell/zoom_chart_view.h"
 
 namespace vantor::shell {
 
 namespace {
 
 constexpr int kChartHeight = 320;
-// A drag shorter than this is a click, not a zoom.
-constexpr int kLeastZoomPixels = 4;
 // Zoomed out further, the charts' thinned copy serves: reading more rows back
 // would hold up the window for seconds.
 constexpr std::int64_t kMostRowsReadBack = 2'000'000;
@@ -35,56 +32,6 @@ constexpr std::int64_t kMostRowsReadBack = 2'000'000;
 QString number(double value) {
     return QString::number(value, 'g', 6);
 }
-
-// A chart that zooms to a dragged rectangle, shows all again on a right or
-// double click, and tells where the pointer is in time.
-class PlotView : public QChartView {
-  public:
-    PlotView(QChart* chart, std::function<void(double)> pointer_at)
-        : QChartView(chart), pointer_at_(std::move(pointer_at)) {
-        setRubberBand(QChartView::RectangleRubberBand);
-        setRenderHint(QPainter::Antialiasing);
-        setMouseTracking(true);
-        setMinimumHeight(kChartHeight);
-    }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        pressed_at_ = event->position().toPoint();
-        QChartView::mousePressEvent(event);
-    }
-
-    void mouseMoveEvent(QMouseEvent* event) override {
-        const QPointF at = chart()->mapFromScene(mapToScene(event->position().toPoint()));
-        if (chart()->plotArea().contains(at)) pointer_at_(chart()->mapToValue(at).x());
-        QChartView::mouseMoveEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::RightButton) {
-            chart()->zoomReset();
-            event->accept();
-            return;
-        }
-        if (event->button() == Qt::LeftButton) {
-            const QPoint drag = event->position().toPoint() - pressed_at_;
-            if (std::abs(drag.x()) < kLeastZoomPixels || std::abs(drag.y()) < kLeastZoomPixels) {
-                // Hidden, the band is not zoomed into.
-                if (auto* band = findChild<QRubberBand*>()) band->hide();
-            }
-        }
-        QChartView::mouseReleaseEvent(event);
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        chart()->zoomReset();
-        event->accept();
-    }
-
-  private:
-    std::function<void(double)> pointer_at_;
-    QPoint pressed_at_;
-};
 
 }  // namespace
 
@@ -161,7 +108,8 @@ void SimulationWindow::show_run(const SimulationRun& run,
     for (std::size_t p = 0; p < run_->plots.size(); ++p) {
         QChart* chart = charts::make_plot_chart(run_->plots[p], run_->time);
         charts::refine_on_zoom(*chart, run_, p, row_reader());
-        charts_->addWidget(new PlotView(chart, [this, p](double t) { show_readout(p, t); }));
+        charts_->addWidget(
+            new ZoomChartView(chart, kChartHeight, [this, p](double t) { show_readout(p, t); }));
     }
     readout_->clear();
     update_title();
