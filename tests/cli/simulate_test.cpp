@@ -90,40 +90,6 @@ TEST(CliSimulate, PlotsArePicturesThatLoad) {
     EXPECT_NE(read_whole_file(svg).find("<svg"), std::string::npos);
 }
 
-TEST(CliSimulate, BadOptionsAreUsageErrorsNamingTheOption) {
-    const std::string model = kExamples + "/series_rlc.bgf";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{model, "--fixed-step", "0.1", "--atol", "1e-9"},
-         "--fixed-step and --atol cannot be used together"},
-        {{model, "--rtol", "1e-4", "--fixed-step", "0.1"},
-         "--fixed-step and --rtol cannot be used together"},
-        {{model, "--t-end", "0"}, "--t-end takes a positive number"},
-        {{model, "--t-end", "inf"}, "--t-end takes a positive number"},
-        {{model, "--rtol", "-1e-3"}, "--rtol takes a positive number"},
-        {{model, "--atol", "1e-6x"}, "--atol takes a positive number"},
-        {{model, "--fixed-step"}, "--fixed-step takes a positive number"},
-        {{model, "--t-end", "1e-322"}, "--t-end takes a positive number"},
-        {{model, "--fixed-step", "4e-320"}, "--fixed-step takes a positive number"},
-        {{model, "--t-end", "nan"}, "--t-end takes a positive number"},
-        {{model, "--max-rows", "0"}, "--max-rows takes a positive whole number"},
-        {{model, "--max-rows", "1e6"}, "--max-rows takes a positive whole number"},
-        {{model, "--max-rows"}, "--max-rows takes a positive whole number"},
-        {{model, "--plot", "chart.pdf"}, "--plot must end in .png or .svg"},
-        {{model, "-o", model}, model + ": this is the model's own file"},
-        {{model, "--simulink", "0"}, "--simulink takes 1, 2 or 3"},
-        {{model, "--engine", "odeint"}, "--engine takes diagram or equations"},
-        {{model, "--engine"}, "--engine takes diagram or equations"},
-        {{"--t-end", "1"}, "simulate needs a MODEL"},
-    };
-    for (const auto& [args, problem] : cases) {
-        const CliRun r = simulate(args);
-        EXPECT_EQ(r.code, kExitUsage) << problem;
-        EXPECT_EQ(r.err.find("vantor-cli: " + problem), 0u) << r.err;
-        EXPECT_NE(r.err.find("\nusage: vantor-cli simulate"), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty());
-    }
-}
-
 // Both engines write the same columns; the equations run a model whose
 // Derivative block diverges and one with a loop the diagram refuses, and
 // refuse one they cannot evaluate.
@@ -163,21 +129,6 @@ TEST(CliSimulate, TheEquationsEngineWritesTheDiagramsColumns) {
                                "has no value (\"bx\")"),
               std::string::npos)
         << refused.err;
-}
-
-TEST(CliSimulate, ModelsThatCannotRunExitWithOneAndSayWhy) {
-    // Not causal: generation refuses, as Generate does.
-    CliRun r = simulate({kExamples + "/series_rlc.bgf"});
-    EXPECT_EQ(r.code, kExitModelProblem);
-    EXPECT_NE(r.err.find("You must assign causality before converting"), std::string::npos);
-
-    r = simulate({causal("algebraic_loop"), "-o", temp_path("loop.csv")});
-    EXPECT_EQ(r.code, kExitModelProblem);
-    EXPECT_NE(r.err.find("vantor-cli: The generated diagram has an algebraic loop through "
-                         "elements 2 (1), 3 (R1), 4 (0), 5 (R2), 8 (1), 9 (R3)."),
-              std::string::npos)
-        << r.err;
-    EXPECT_FALSE(fs::exists(temp_path("loop.csv")));
 }
 
 // A negative resistance makes the circuit grow without bound until a state
