@@ -17,7 +17,8 @@
 #   files/NAME              compared byte for byte with {out}/NAME
 #   absent                  names of files, one a line, that {out} must not hold
 # VANTOR_UPDATE_CASES=1 writes what the run gave as the expected outputs, exit
-# code and files/ instead; read every such change before committing it.
+# code and files/ instead (a _must_fail case is left alone); read every such
+# change before committing it.
 set -euo pipefail
 cli=$1
 case_dir=$(cd "$2" && pwd)
@@ -63,7 +64,8 @@ for f in stdout stderr; do
     < "$scratch/$f.raw" > "$scratch/$f.txt"
 done
 
-if [ "${VANTOR_UPDATE_CASES:-}" = 1 ]; then
+# A _must_fail case keeps its wrong expectation.
+if [ "${VANTOR_UPDATE_CASES:-}" = 1 ] && [[ "$name" != *_must_fail ]]; then
   for f in stdout.txt stderr.txt; do
     if [ -s "$scratch/$f" ]; then cp "$scratch/$f" "$case_dir/$f"; else rm -f "$case_dir/$f"; fi
   done
