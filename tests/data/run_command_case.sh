@@ -21,6 +21,7 @@
 # change before committing it.
 set -euo pipefail
 cli=$1
+case "$cli" in /*) ;; *) cli=$PWD/$cli ;; esac  # the run's current folder is {out}
 case_dir=$(cd "$2" && pwd)
 examples=$(cd "$3" && pwd)
 data=$(cd "$4" && pwd)
@@ -36,6 +37,7 @@ out=$(cd "$out" && pwd)
 fail() { echo "command case $name: $*"; exit 1; }
 
 [ -f "$case_dir/command" ] || fail "no command file"
+comment='' line=''
 { IFS= read -r comment; IFS= read -r line; } < "$case_dir/command" || true
 case "$comment" in
   "# "?*) ;;
