@@ -1,0 +1,3 @@
+% circuit
+1 Se,
+% end

@@ -1,0 +1,3 @@
+% circuit_out
+1 Se,
+% end
