@@ -100,9 +100,14 @@ case "$mode" in
     ;;
   coverage)
     install_packages gcovr
-    build "$top/build-coverage" -DCMAKE_BUILD_TYPE=Debug -DVANTOR_COVERAGE=ON -DVANTOR_BUILD_BENCH=OFF
+    # A cached object can carry the counters' file name of another tree.
+    CCACHE_DISABLE=1 build "$top/build-coverage" -DCMAKE_BUILD_TYPE=Debug -DVANTOR_COVERAGE=ON -DVANTOR_BUILD_BENCH=OFF
     find "$top/build-coverage" -name '*.gcda' -delete
-    ctest --test-dir "$top/build-coverage" --output-on-failure -j "$jobs"
+    # gcov's own complaints go to a file of their own, never into the output that
+    # the command cases compare.
+    GCOV_ERROR_FILE="$top/build-coverage/gcov-errors.txt" \
+      ctest --test-dir "$top/build-coverage" --output-on-failure -j "$jobs"
+    [ -s "$top/build-coverage/gcov-errors.txt" ] && cat "$top/build-coverage/gcov-errors.txt" >&2
     # Exceptions' hidden branches and unreachable ones are the compiler's, not the code's.
     (cd "$top/build-coverage" && gcovr --root "$top" --filter "$top/src/" \
       --exclude-throw-branches --exclude-unreachable-branches \
