@@ -2,16 +2,12 @@
 // `vantor-cli edit` replays them. Each must run to its end or stop with a
 // JournalError, never crash or trip a sanitizer; a model that a finished
 // replay would save must read back. The seed is fixed, so a failure repeats:
-// VANTOR_FUZZ_CASE=N replays case N alone and prints its model and lines.
+// VANTOR_FUZZ_CASE=N replays case N alone and prints its lines.
 // Most lines are drawn from the window as it stands, so that they reach the
 // handlers; a few name what is not there, or are damaged, and stop.
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -33,8 +29,6 @@ namespace vantor {
 namespace {
 
 const std::string kData = VANTOR_DATA_DIR;
-const std::string kExamples = VANTOR_EXAMPLES_DIR;
-
 constexpr int kCases = 2400;
 constexpr std::uint64_t kSeed = 0x5eed'2026'0020ULL;
 
@@ -75,84 +69,49 @@ std::int16_t odd_number(Random& r) {
     return static_cast<std::int16_t>(r.pick(values));
 }
 
-// Text as a file's field may hold it (a field ends at a comma or a line end),
-// or, `typed`, as a person may type it into a box.
-std::string odd_text(Random& r, std::size_t length, bool typed = false) {
+// Text as a file's field may hold it, or, `typed`, as a person may type it.
+std::string odd_text(Random& r, int length, bool typed = false) {
     const char read[] = {'\0', ' ', '=', '%', 'x', '\x95', '\x81', '\xff', '\x8d'};
     const char keys[] = {' ', '\r', '\n', ',', '"', '=', '%', 'x', '\x95', '\x81', '\xff', '\t'};
     std::string text;
-    for (std::size_t i = 0; i < length; ++i) text += typed ? r.pick(keys) : r.pick(read);
+    for (int i = 0; i < length; ++i) text += typed ? r.pick(keys) : r.pick(read);
     return text;
 }
 
 // One damage to one record of the model, of the kinds a damaged file holds.
 void damage_record(Model& m, Random& r) {
+    using Field = std::int16_t ObjRecord::*;
     if (m.nlin > 0 && r.percent(35)) {
         LineRecord& bond = m.lines[static_cast<std::size_t>(r.between(1, m.nlin))];
-        switch (r.below(4)) {
-            case 0:
-                bond.obj1 = outside_reference(r, m.nobj);
-                break;
-            case 1:
-                bond.obj2 = outside_reference(r, m.nobj);
-                break;
-            case 2:
-                bond.causa = odd_number(r);
-                break;
-            default:
-                bond.causa = 4;
-                bond.obj1 = outside_reference(r, m.nobj);
-                break;
-        }
+        std::int16_t* const fields[] = {&bond.obj1, &bond.obj2, &bond.causa};
+        *r.pick(fields) = r.percent(30) ? odd_number(r) : outside_reference(r, m.nobj);
+        if (r.percent(25)) bond.causa = kSignalLink;
         return;
     }
     if (m.nobj == 0) return;
     ObjRecord& o = m.objs[static_cast<std::size_t>(r.between(1, m.nobj))];
+    const Field references[] = {&ObjRecord::auxil2, &ObjRecord::index};
+    const Field numbers[] = {&ObjRecord::numlin,  &ObjRecord::maxlin, &ObjRecord::maxsigninp,
+                             &ObjRecord::signout, &ObjRecord::auxil1, &ObjRecord::auxil3,
+                             &ObjRecord::top,     &ObjRecord::left,   &ObjRecord::selected};
     const char* const types[] = {"con", "sum", "mux", "dem", "Tex", "000", "111",
-                                 "sys", "sta", "TRF", "GYR", "De_", "sco"};
-    switch (r.below(13)) {
+                                 "sys", "sta", "TRF", "GYR", "De_", "sco", "\0\0\0"};
+    switch (r.below(5)) {
         case 0:
-            o.auxil2 = outside_reference(r, m.nobj);
+            o.*r.pick(references) = outside_reference(r, m.nobj);
             break;
         case 1:
-            o.index = outside_reference(r, m.nobj);
+            o.*r.pick(numbers) = odd_number(r);
             break;
         case 2:
-            o.numlin = odd_number(r);
-            break;
-        case 3:
-            o.maxlin = odd_number(r);
-            break;
-        case 4:
-            o.maxsigninp = odd_number(r);
-            break;
-        case 5:
-            o.signout = odd_number(r);
-            break;
-        case 6:
-            o.auxil1 = odd_number(r);
-            o.auxil3 = odd_number(r);
-            break;
-        case 7:
             o.type = std::string_view(r.pick(types), 3);
             break;
-        case 8:
-            o.type = std::string(3, '\0');
-            break;
-        case 9:
-            o.caption = odd_text(r, static_cast<std::size_t>(r.below(101)));
-            break;
-        case 10:
-            o.parameters = odd_text(r, static_cast<std::size_t>(r.below(101)));
-            o.parameter2 = odd_text(r, static_cast<std::size_t>(r.below(4)));
-            break;
-        case 11:
-            o.top = odd_number(r);
-            o.left = odd_number(r);
+        case 3:
+            o.caption = odd_text(r, r.below(101));
             break;
         default:
-            o.selected = odd_number(r);
-            break;
+            o.parameters = odd_text(r, r.below(101));
+            o.parameter2 = odd_text(r, r.below(4));
     }
 }
 
@@ -160,78 +119,53 @@ void damage_record(Model& m, Random& r) {
 void damage_bytes(std::string& bytes, Random& r) {
     if (bytes.empty()) return;
     const auto at = static_cast<std::size_t>(r.below(static_cast<int>(bytes.size())));
-    switch (r.below(3)) {
-        case 0:
-            bytes[at] = static_cast<char>(bytes[at] ^ (1 << r.below(8)));
-            break;
-        case 1:
-            bytes[at] = '\0';
-            break;
-        default: {
-            const std::size_t eq = bytes.find("= ", at);
-            if (eq == std::string::npos) return;
-            const std::size_t end = bytes.find('\r', eq);
-            const std::string values[] = {"-32768", "32767", "0", "-1", "1001", "99999", "x"};
-            bytes.replace(eq + 2, end == std::string::npos ? 0 : end - eq - 2, r.pick(values));
-        }
+    const std::size_t eq = bytes.find("= ", at);
+    const int kind = r.below(3);
+    if (kind < 2) {
+        bytes[at] = kind == 0 ? static_cast<char>(bytes[at] ^ (1 << r.below(8))) : '\0';
+    } else if (eq != std::string::npos) {
+        const std::size_t end = bytes.find('\r', eq);
+        const std::string values[] = {"-32768", "32767", "0", "-1", "1001", "99999", "x"};
+        bytes.replace(eq + 2, end == std::string::npos ? 0 : end - eq - 2, r.pick(values));
     }
 }
 
-// A model with signal blocks, ports and a chain, beside the examples.
-Model signal_model() {
-    auto element = [](const char* type, const char* caption, int left, int top) {
-        ObjRecord o;
-        o.type = type;
-        o.caption = caption;
-        o.parameters = "1";
-        o.left = static_cast<std::int16_t>(left);
-        o.top = static_cast<std::int16_t>(top);
-        return o;
+// A model with a signal block, its ports, a chain through a connection
+// point, a lone point, a bond and a note, beside the examples.
+std::string signal_model() {
+    const char* const elements[] = {
+        "type = sum\r\ncaption = +-\r\nparameters = +-\r\nleft = 1000\r\ntop = 1000\r\n"
+        "maxsigninp = 2\r\nsignout = 1\r\n",
+        "type = con\r\ncaption = >\r\nauxil2 = 1\r\nauxil3 = 1\r\n",
+        "type = con\r\ncaption = >\r\nauxil2 = 1\r\nauxil3 = 2\r\n",
+        "type = con\r\ncaption = >\r\nauxil2 = 1\r\nauxil3 = 1\r\nsignout = -1\r\n",
+        "type = con\r\ncaption = \x95\r\nauxil2 = 4\r\nsignout = -1\r\nindex = 2\r\n"
+        "left = 2000\r\ntop = 1100\r\n",
+        "type = con\r\ncaption = \x95\r\nsignout = -1\r\nleft = 2500\r\ntop = 2000\r\n",
+        "type = 111\r\ncaption = 1\r\nleft = 3000\r\ntop = 500\r\n",
+        "type = C__\r\ncaption = C\r\nleft = 3000\r\ntop = 1500\r\n",
+        "type = Tex\r\ncaption = note\r\nleft = 500\r\ntop = 2500\r\n",
     };
-    Model m;
-    auto add = [&m](const ObjRecord& o) {
-        m.objs[static_cast<std::size_t>(++m.nobj)] = o;
-        return static_cast<std::int16_t>(m.nobj);
-    };
-    ObjRecord sum = element("sum", "+-", 1000, 1000);
-    sum.parameters = "+-";
-    sum.maxsigninp = 2;
-    sum.signout = 1;
-    const std::int16_t s = add(sum);
-    for (int k = 1; k <= 3; ++k) {
-        ObjRecord port = element("con", ">", 0, 0);
-        port.auxil2 = s;
-        port.auxil3 = static_cast<std::int16_t>(k == 3 ? 1 : k);
-        port.signout = static_cast<std::int16_t>(k == 3 ? -1 : 0);
-        add(port);
+    std::string text;
+    for (const char* fields : elements) text += std::string("add_obj\r\n") + fields + "end\r\n";
+    for (const char* bond :
+         {"4\r\nobj1 = 4\r\nobj2 = 5", "4\r\nobj1 = 5\r\nobj2 = 2", "1\r\nobj1 = 7\r\nobj2 = 8"}) {
+        text += std::string("add_line\r\ncausa = ") + bond + "\r\nend\r\n";
     }
-    ObjRecord point = element("con", "\x95", 2000, 1100);
-    point.auxil2 = 4;
-    point.signout = -1;
-    point.index = 2;
-    const std::int16_t p = add(point);
-    ObjRecord lone = element("con", "\x95", 2500, 2000);
-    lone.signout = -1;
-    add(lone);
-    add(element("111", "1", 3000, 500));
-    add(element("C__", "C", 3000, 1500));
-    add(element("Tex", "note", 500, 2500));
-    m.lines[1] = {kSignalLink, 4, p, 0};
-    m.lines[2] = {kSignalLink, p, 2, 0};
-    m.lines[3] = {1, 7, 8, 0};
-    m.nlin = 3;
-    return m;
+    return text + "end_sys\r\n";
 }
 
 std::vector<std::string> base_models() {
-    std::vector<std::string> models = {format_model(Model{}), format_model(signal_model())};
+    std::vector<std::string> models = {format_model(Model{}), signal_model()};
     for (const char* name : {"series_rlc", "dc_motor", "two_tanks", "quarter_car", "algebraic_loop",
                              "two_junctions"}) {
-        const Model m = read_model_file(kExamples + "/" + name + ".bgf");
-        models.push_back(format_model(m));
+        models.push_back(
+            format_model(read_model_file(std::string(VANTOR_EXAMPLES_DIR) + "/" + name + ".bgf")));
     }
     return models;
 }
+
+using K = EventKind;
 
 // Journal lines drawn from what the window holds at the moment, so that
 // most of them reach a handler: glyph numbers of the model, places near its
@@ -245,124 +179,73 @@ class LineMaker {
         // Lines that stop a replay, kept rare so that most journals run on.
         if (r_.below(200) == 0) {
             EditorEvent e = r_.percent(50) ? dialog_line(nullptr) : menu();
-            if (e.kind == EventKind::kMenu) e.name = r_.percent(50) ? "simulate" : "nosuch";
+            if (e.kind == K::kMenu) e.name = r_.percent(50) ? "simulate" : "nosuch";
             return {e};
         }
         // An empty window takes drops rather than gestures on glyphs it lacks.
         if (w_.model.nobj == 0 && r_.percent(60)) return {drop()};
-        switch (r_.below(19)) {
-            case 0:
-            case 1:
-            case 2:
-                return glyph_drag();
-            case 3:
-            case 4:
-                return background_drag();
-            case 5:
-                return {glyph_event(EventKind::kImageClick)};
-            case 6:
-                return {glyph_event(EventKind::kImageDblClick)};
-            case 7:
-            case 8:
-            case 9:
-                return {menu()};
-            case 10:
-                return {drop()};
-            case 11:
-                return {text_change()};
-            case 12:
-                return {simple(EventKind::kText1LostFocus)};
-            case 13:
-                return {scroll_or_resize()};
-            case 14:
-                return {
-                    simple(r_.percent(50) ? EventKind::kFormDblClick : EventKind::kFormLostFocus)};
-            case 15: {
-                EditorEvent click = pointer(EventKind::kFormMouseUp, r_.below(3));
-                return {simple(EventKind::kFormDblClick), click};
-            }
-            default:
-                return {pointer(EventKind::kFormMouseMove, r_.pick(kButtons))};
-        }
+        const int roll = r_.below(19);
+        if (roll < 3) return glyph_drag();
+        if (roll < 5) return background_drag();
+        if (roll < 7) return {ev(roll == 5 ? K::kImageClick : K::kImageDblClick, glyph())};
+        if (roll < 10) return {menu()};
+        if (roll == 10) return {drop()};
+        if (roll == 11) return {text_change()};
+        if (roll == 12) return {ev(K::kText1LostFocus)};
+        if (roll == 13) return {scroll_or_resize()};
+        if (roll == 14) return {ev(r_.percent(50) ? K::kFormDblClick : K::kFormLostFocus)};
+        if (roll == 15) return {ev(K::kFormDblClick), pointer(K::kFormMouseUp, r_.below(3))};
+        return {pointer(K::kFormMouseMove, r_.pick(kButtons))};
     }
 
   private:
     static constexpr int kButtons[] = {0, 0, 1, 1, 2, 3, 7};
 
+    static EditorEvent ev(K kind, int index = 0, int button = 0, float x = 0, float y = 0) {
+        return EditorEvent{kind, index, button, 0, x, y, 0, "", ""};
+    }
     int glyph() {
         const int n = w_.model.nobj;
-        if (n == 0 || r_.below(400) == 0) {
-            const int values[] = {0, -1, n + 1, 1001, 32767};
-            return r_.pick(values);
-        }
-        return r_.between(1, n);
+        const int values[] = {0, -1, n + 1, 1001, 32767};
+        return n == 0 || r_.below(400) == 0 ? r_.pick(values) : r_.between(1, n);
     }
     float coordinate(bool vertical) {
         const int n = w_.model.nobj;
-        if (r_.percent(5)) {
-            const float values[] = {-1e6f, -1.5f, 0, 0.25f, 29999.5f, 40000, 1e9f};
-            return r_.pick(values);
-        }
+        const float odd[] = {-1e6f, -1.5f, 0, 0.25f, 29999.5f, 40000, 1e9f};
+        if (r_.percent(5)) return r_.pick(odd);
         if (n > 0 && r_.percent(80)) {
             const ObjRecord& o = w_.model.objs[static_cast<std::size_t>(r_.between(1, n))];
             return static_cast<float>((vertical ? o.top : o.left) + r_.between(-400, 900));
         }
         return static_cast<float>(r_.between(-500, 12000));
     }
-    EditorEvent simple(EventKind kind) {
-        EditorEvent e;
-        e.kind = kind;
-        return e;
-    }
-    EditorEvent pointer(EventKind kind, int button) {
-        EditorEvent e = simple(kind);
-        e.button = button;
+    EditorEvent pointer(K kind, int button) {
+        EditorEvent e = ev(kind, 0, button, coordinate(false), coordinate(true));
         e.shift = r_.percent(90) ? 0 : r_.below(8);
-        e.x = coordinate(false);
-        e.y = coordinate(true);
-        return e;
-    }
-    EditorEvent glyph_event(EventKind kind) {
-        EditorEvent e = simple(kind);
-        e.index = glyph();
-        return e;
-    }
-    EditorEvent glyph_pointer(EventKind kind, int index, int button, float x, float y) {
-        EditorEvent e = simple(kind);
-        e.index = index;
-        e.button = button;
-        e.x = x;
-        e.y = y;
         return e;
     }
     // Press, moves, release and the click that follows, on one glyph.
     std::vector<EditorEvent> glyph_drag() {
         const int i = glyph();
         const int button = r_.percent(45) ? 1 : r_.percent(85) ? 2 : r_.pick(kButtons);
-        const float x0 = static_cast<float>(r_.between(-50, 300));
-        const float y0 = static_cast<float>(r_.between(-50, 250));
-        std::vector<EditorEvent> lines = {
-            glyph_pointer(EventKind::kImageMouseMove, i, button, x0, y0)};
-        const int steps = r_.between(0, 5);
-        for (int k = 1; k <= steps; ++k) {
-            const float x = x0 + static_cast<float>(r_.between(-2500, 2500));
-            const float y = y0 + static_cast<float>(r_.between(-2500, 2500));
-            lines.push_back(glyph_pointer(EventKind::kImageMouseMove, i, button, x, y));
+        const auto x0 = static_cast<float>(r_.between(-50, 300));
+        const auto y0 = static_cast<float>(r_.between(-50, 250));
+        std::vector<EditorEvent> lines = {ev(K::kImageMouseMove, i, button, x0, y0)};
+        for (int k = r_.between(0, 5); k > 0; --k) {
+            lines.push_back(ev(K::kImageMouseMove, i, button,
+                               x0 + static_cast<float>(r_.between(-2500, 2500)),
+                               y0 + static_cast<float>(r_.between(-2500, 2500))));
         }
-        if (r_.percent(90)) {
-            lines.push_back(glyph_pointer(EventKind::kImageMouseUp, i, button, x0, y0));
-        }
-        if (r_.percent(70)) lines.push_back(glyph_event(EventKind::kImageClick));
-        if (r_.percent(70)) lines.back().index = i;
+        if (r_.percent(90)) lines.push_back(ev(K::kImageMouseUp, i, button, x0, y0));
+        if (r_.percent(70)) lines.push_back(ev(K::kImageClick, r_.percent(70) ? i : glyph()));
         return lines;
     }
     // A pointer over an element, then a drag with the left button (a bond or
     // a selection rectangle), and the release.
     std::vector<EditorEvent> background_drag() {
-        std::vector<EditorEvent> lines = {pointer(EventKind::kFormMouseMove, 0)};
-        const int steps = r_.between(1, 4);
-        for (int k = 0; k < steps; ++k) lines.push_back(pointer(EventKind::kFormMouseMove, 1));
-        if (r_.percent(90)) lines.push_back(pointer(EventKind::kFormMouseUp, 1));
+        std::vector<EditorEvent> lines = {pointer(K::kFormMouseMove, 0)};
+        for (int k = r_.between(1, 4); k > 0; --k) lines.push_back(pointer(K::kFormMouseMove, 1));
+        if (r_.percent(90)) lines.push_back(pointer(K::kFormMouseUp, 1));
         return lines;
     }
     EditorEvent menu() {
@@ -377,48 +260,46 @@ class LineMaker {
                                      "undo",      "editundo",
                                      "editundo",  "editredo",
                                      "generate",  "generate_cancelled"};
-        EditorEvent e = simple(EventKind::kMenu);
+        EditorEvent e = ev(K::kMenu);
         e.name = r_.pick(items);
         return e;
     }
     EditorEvent drop() {
-        EditorEvent e = simple(EventKind::kDrop);
+        EditorEvent e = ev(K::kDrop, 0, 0, coordinate(false), coordinate(true));
         e.name = r_.percent(2) ? "nosuch" : r_.percent(40) ? "bondgraph" : "signals";
         e.value =
             r_.percent(97) ? r_.between(1, e.name == "bondgraph" ? 15 : 12) : r_.between(-1, 20);
-        e.x = coordinate(false);
-        e.y = coordinate(true);
         return e;
     }
     EditorEvent text_change() {
-        EditorEvent e = simple(EventKind::kText1Change);
+        EditorEvent e = ev(K::kText1Change);
         const std::string texts[] = {"",           "x",    "R\r\n1", std::string(120, 'w'),
                                      "a\nadd_obj", "\x95", "1,2",    "q\"r"};
         e.text = r_.percent(70) ? r_.pick(texts) : odd_text(r_, r_.below(12), true);
         return e;
     }
     EditorEvent scroll_or_resize() {
-        const EventKind kinds[] = {EventKind::kHScroll, EventKind::kVScroll, EventKind::kResize};
-        EditorEvent e = simple(r_.pick(kinds));
+        const K kinds[] = {K::kHScroll, K::kVScroll, K::kResize};
         const int values[] = {0, 1, 500, 3000, 19999, 20000};
-        e.value = r_.percent(60) ? r_.pick(values) : r_.between(0, 20000);
         const float sizes[] = {0, 1, 500, 7335, 3810, 30000};
+        EditorEvent e = ev(r_.pick(kinds));
+        e.value = r_.percent(60) ? r_.pick(values) : r_.between(0, 20000);
         e.x = r_.percent(60) ? r_.pick(sizes) : static_cast<float>(r_.between(0, 20000));
         e.y = r_.percent(60) ? r_.pick(sizes) : static_cast<float>(r_.between(0, 20000));
         return e;
     }
     // Mostly into a box the open dialog shows; a hidden one stops the replay.
     EditorEvent dialog_line(const ParameterDialog* dialog) {
-        EditorEvent e = simple(EventKind::kDialog);
         const char* const names[] = {"value1", "value1", "value1", "value2", "value2",  "value2",
                                      "Apply",  "Apply",  "Cancel", "Close",  "closebox"};
+        const std::string values[] = {"",    "0",   "3",   "-2",  "1000",
+                                      "+-+", "2.5", "1e9", "abc", std::string(150, '9')};
+        EditorEvent e = ev(K::kDialog);
         e.name = r_.pick(names);
         if (dialog != nullptr && e.name == "value2" && !dialog->value2.visible && !r_.percent(5))
             e.name = "value1";
         if (dialog != nullptr && e.name == "value1" && !dialog->value1.visible && !r_.percent(5))
             e.name = "Apply";
-        const std::string values[] = {"",    "0",   "3",   "-2",  "1000",
-                                      "+-+", "2.5", "1e9", "abc", std::string(150, '9')};
         e.text = r_.pick(values);
         return e;
     }
@@ -431,20 +312,11 @@ class LineMaker {
 std::string damage_line(std::string line, Random& r) {
     if (line.empty()) return line;
     const auto at = static_cast<std::size_t>(r.below(static_cast<int>(line.size())));
-    switch (r.below(4)) {
-        case 0:
-            line[at] = static_cast<char>(line[at] ^ (1 << r.below(8)));
-            break;
-        case 1:
-            line.resize(at);
-            break;
-        case 2:
-            line.insert(at, "\"");
-            break;
-        default:
-            line += r.percent(50) ? " 1e40" : " -0.5";
-            break;
-    }
+    const int kind = r.below(4);
+    if (kind == 0) line[at] = static_cast<char>(line[at] ^ (1 << r.below(8)));
+    if (kind == 1) line.resize(at);
+    if (kind == 2) line.insert(at, "\"");
+    if (kind == 3) line += r.percent(50) ? " 1e40" : " -0.5";
     return line;
 }
 
@@ -456,49 +328,18 @@ class MemoryGeneration : public GenerationHost {
     void redraw() override {}
     std::optional<std::string> ask_save_file(const SaveDialogRequest&) override { return "fuzz.m"; }
     void set_busy(bool) override {}
-    void write_output(const std::string&, std::string_view bytes) override {
-        written = bytes.size();
-    }
-    std::size_t written = 0;
+    void write_output(const std::string&, std::string_view) override {}
 };
-
-// The case that runs, named on stderr when it dies (a sanitizer report
-// ends in an abort), so that VANTOR_FUZZ_CASE can replay it.
-volatile std::sig_atomic_t running_case = 0;
-
-extern "C" void name_running_case(int signal_number) {
-    char text[64] = "journal fuzz: died in case ";
-    std::size_t n = 27;
-    char digits[12];
-    std::size_t d = 0;
-    for (long v = running_case; d == 0 || v > 0; v /= 10)
-        digits[d++] = static_cast<char>('0' + v % 10);
-    while (d > 0) text[n++] = digits[--d];
-    text[n++] = '\n';
-    [[maybe_unused]] const auto written = write(2, text, n);
-    std::signal(signal_number, SIG_DFL);
-    std::raise(signal_number);
-}
 
 enum class Outcome { kModelRefused, kStopped, kFinished };
 
-struct Tally {
-    int refused = 0;
-    int stopped = 0;
-    int finished = 0;
-    int lines = 0;
-    int generated = 0;
-};
-
 // One case: a damaged model opened as `vantor-cli edit` opens it, then a
-// journal made and replayed line by line. Returns how it ended.
-Outcome run_case(int number, const std::vector<std::string>& models, Tally& tally, bool verbose) {
+// journal made and replayed line by line.
+Outcome run_case(int number, const std::vector<std::string>& models, bool verbose) {
     Random r(kSeed + static_cast<std::uint64_t>(number) * 0x100000001b3ULL);
     std::string bytes = models[static_cast<std::size_t>(r.below(static_cast<int>(models.size())))];
     const bool byte_damage = r.percent(25);
-    if (byte_damage) {
-        for (int k = r.between(1, 6); k > 0; --k) damage_bytes(bytes, r);
-    }
+    for (int k = byte_damage ? r.between(1, 6) : 0; k > 0; --k) damage_bytes(bytes, r);
 
     AppState app;
     app.program_dir = kData;
@@ -506,10 +347,7 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
     init_model_window(window, 1);
     try {
         window.model = parse_model(bytes, "fuzz.bgf");
-        if (!byte_damage) {
-            for (int k = r.below(5); k > 0; --k) damage_record(window.model, r);
-        }
-        if (verbose) std::cerr << "model:\n" << format_model(window.model) << "journal:\n";
+        for (int k = byte_damage ? 0 : r.below(5); k > 0; --k) damage_record(window.model, r);
         show_loaded_model(window, app);
     } catch (const FileError&) {
         return Outcome::kModelRefused;
@@ -522,15 +360,13 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
     ReplaySession session;
     session.history.start(window);
     LineMaker maker(r, window);
-    const int steps = r.between(5, 40);
     int line_number = 0;
     try {
-        for (int step = 0; step < steps; ++step) {
+        for (int step = r.between(5, 40); step > 0; --step) {
             for (const EditorEvent& event : maker.next(session.dialog)) {
                 std::string line = format_journal_line(event);
                 if (r.percent(1)) line = damage_line(line, r);
                 if (verbose) std::cerr << line << "\n";
-                ++tally.lines;
                 const Journal journal = parse_journal(line, "fuzz.jnl");
                 for (JournalEntry entry : journal.entries) {
                     entry.line = ++line_number;
@@ -540,18 +376,14 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
         }
         close_open_dialog(window, app, host, session);
     } catch (const JournalError& e) {
-        if (verbose || std::getenv("VANTOR_FUZZ_STOPS"))
-            std::cerr << "stopped: " << e.problem() << "\n";
+        if (verbose) std::cerr << "stopped: " << e.problem() << "\n";
         return Outcome::kStopped;
     }
 
     // What the state file and Save would write; the saved model reads back.
-    const std::string state = format_state_file(window, app);
-    EXPECT_FALSE(state.empty());
-    const std::string saved = format_model(window.model);
-    if (verbose) std::cerr << "saved:\n" << saved;
+    EXPECT_FALSE(format_state_file(window, app).empty());
     try {
-        const Model back = parse_model(saved, "saved.bgf");
+        const Model back = parse_model(format_model(window.model), "saved.bgf");
         EXPECT_EQ(back.nobj, window.model.nobj) << "case " << number;
         EXPECT_EQ(back.nlin, window.model.nlin) << "case " << number;
     } catch (const FileError& e) {
@@ -566,51 +398,26 @@ Outcome run_case(int number, const std::vector<std::string>& models, Tally& tall
     request.window_caption = "fuzz";
     ModelWindowState generated = window;
     if (r.percent(70)) assign_Click(generated, read_priority_tables(kData), generation);
-    const GenerateResult result = generate_Click(generated, request, generation);
-    if (result.outcome == GenerateOutcome::kWritten) ++tally.generated;
+    generate_Click(generated, request, generation);
     return Outcome::kFinished;
 }
 
 TEST(JournalFuzz, DamagedJournalsOnDamagedModelsFinishOrStopCleanly) {
     const std::vector<std::string> models = base_models();
-    Tally tally;
     int first = 0;
     int last = kCases - 1;
-    bool verbose = false;
     // A longer run, locally: VANTOR_FUZZ_CASES=N.
     if (const char* count = std::getenv("VANTOR_FUZZ_CASES")) last = std::atoi(count) - 1;
-    if (const char* one = std::getenv("VANTOR_FUZZ_CASE")) {
-        first = last = std::atoi(one);
-        verbose = true;
-    }
-    std::signal(SIGABRT, name_running_case);
-    std::signal(SIGSEGV, name_running_case);
-    const auto start = std::chrono::steady_clock::now();
+    const char* one = std::getenv("VANTOR_FUZZ_CASE");
+    if (one != nullptr) first = last = std::atoi(one);
+    int outcomes[3] = {};
     for (int number = first; number <= last; ++number) {
-        running_case = number;
-        switch (run_case(number, models, tally, verbose)) {
-            case Outcome::kModelRefused:
-                ++tally.refused;
-                break;
-            case Outcome::kStopped:
-                ++tally.stopped;
-                break;
-            case Outcome::kFinished:
-                ++tally.finished;
-                break;
-        }
+        ++outcomes[static_cast<int>(run_case(number, models, one != nullptr))];
     }
-    std::signal(SIGABRT, SIG_DFL);
-    std::signal(SIGSEGV, SIG_DFL);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::cout << tally.finished << " finished, " << tally.stopped << " stopped, " << tally.refused
-              << " models refused; " << tally.lines << " lines, " << tally.generated
-              << " generated, in " << seconds << " s\n";
+    // Most journals must reach their end, or the handlers are barely tried.
     if (first != last) {
-        // Most journals must reach their end, or the handlers are barely tried.
-        EXPECT_GT(tally.finished, (last - first) / 3);
-        EXPECT_GT(tally.stopped, (last - first) / 20);
+        EXPECT_GT(outcomes[static_cast<int>(Outcome::kFinished)], (last - first) / 3);
+        EXPECT_GT(outcomes[static_cast<int>(Outcome::kStopped)], (last - first) / 20);
     }
 }
 
