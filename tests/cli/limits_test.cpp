@@ -107,44 +107,24 @@ TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
     fs::remove_all(empty_code3 + "/code3");
     fs::create_directories(empty_code3 + "/code3");
 
+    // One row a case.
+    // clang-format off
+    const std::vector<std::string> strict = {"generate", rlc, "-o", script, "--strict"};
+    const std::vector<std::string> lenient = {"generate", rlc, "-o", script};
+    const std::vector<std::string> run_rlc = {"simulate", rlc, "-o", csv};
+    const std::string no_sco = "warning: no template " + no_scope + "/code3/sco.cod";
     const std::vector<Case> cases = {
         // Nesting is bounded at 256, on every road, naming the template.
-        {"gain 256",
-         gain_in_parentheses(256),
-         {"generate", rlc, "-o", script, "--strict"},
-         0,
-         "",
-         ""},
-        {"gain 257",
-         gain_in_parentheses(257),
-         {"generate", rlc, "-o", script, "--strict"},
-         1,
-         "more than 256 nested parentheses (template R__.cod, its line 2)",
-         ""},
-        {"gain 257 run",
-         gain_in_parentheses(257),
-         {"simulate", rlc, "-o", csv},
-         1,
-         "(template R__.cod): parameter Gain: expression '((((",
-         ""},
-        {"brackets 256",
-         position_in_brackets(256),
-         {"generate", rlc, "-o", script, "--strict"},
-         0,
-         "",
-         ""},
-        {"brackets 257",
-         position_in_brackets(257),
-         {"generate", rlc, "-o", script, "--strict"},
-         1,
-         "more than 256 nested brackets (template R__.cod, its line 2)",
-         ""},
-        {"brackets 257 run",
-         position_in_brackets(257),
-         {"simulate", rlc, "-o", csv},
-         1,
-         "more than 256 nested brackets (template R__.cod, its line 2)",
-         ""},
+        {"gain 256", gain_in_parentheses(256), strict, 0, "", ""},
+        {"gain 257", gain_in_parentheses(257), strict, 1,
+         "more than 256 nested parentheses (template R__.cod, its line 2)", ""},
+        {"gain 257 run", gain_in_parentheses(257), run_rlc, 1,
+         "(template R__.cod): parameter Gain: expression '((((", ""},
+        {"brackets 256", position_in_brackets(256), strict, 0, "", ""},
+        {"brackets 257", position_in_brackets(257), strict, 1,
+         "more than 256 nested brackets (template R__.cod, its line 2)", ""},
+        {"brackets 257 run", position_in_brackets(257), run_rlc, 1,
+         "more than 256 nested brackets (template R__.cod, its line 2)", ""},
         // A NaN error estimate shrinks the step; the verdict names the cause.
         {"long run",
          kData,
@@ -173,31 +153,13 @@ TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
          ""},
         {"big 2.2", kData, {"generate", big, "-o", script, "--strict"}, 0, "", ""},
         // Missing templates count for --strict and are told by simulate too.
-        {"no scope",
-         no_scope,
-         {"generate", rlc, "-o", script},
-         0,
-         "warning: no template " + no_scope + "/code3/sco.cod",
-         ""},
-        {"no scope strict",
-         no_scope,
-         {"generate", rlc, "-o", script, "--strict"},
-         1,
-         "warning: no template",
-         ""},
-        {"no scope run",
-         no_scope,
-         {"simulate", rlc, "-o", csv},
-         0,
-         "warning: no template " + no_scope + "/code3/sco.cod",
-         ""},
-        {"empty code3 strict",
-         empty_code3,
-         {"generate", rlc, "-o", script, "--strict"},
-         1,
-         "warning: no template " + empty_code3 + "/code3/sta.cod",
-         ""},
+        {"no scope", no_scope, lenient, 0, no_sco, ""},
+        {"no scope strict", no_scope, strict, 1, "warning: no template", ""},
+        {"no scope run", no_scope, run_rlc, 0, no_sco, ""},
+        {"empty code3 strict", empty_code3, strict, 1,
+         "warning: no template " + empty_code3 + "/code3/sta.cod", ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(mdl);

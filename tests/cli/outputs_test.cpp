@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "cli_run.h"
 #include "model/file_reading.h"
@@ -22,7 +21,7 @@ const std::string kData = VANTOR_DATA_DIR;
 
 struct Case {
     const char* name;
-    std::function<std::vector<std::string>(const std::string& dir)> args;
+    std::vector<std::string> args;
     int code;
     std::string says;       // a fragment of stderr
     std::string untouched;  // a file of the folder that keeps its bytes, or ""
@@ -45,56 +44,35 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
     ASSERT_EQ(causal.code, kExitOk) << causal.err;
 
     const std::string own = "this is the model's own file; choose another name";
+    const std::string& d = dir;
+    const std::string megabyte_arg(1 << 20, 'b');
+    // One row a case.
+    // clang-format off
     const std::vector<Case> cases = {
-        {"render over its model under another name",
-         [](const std::string& d) {
-             return std::vector<std::string>{"render", d + "m.png", "-o", d + "alias.png"};
-         },
+        {"render over its model under another name", {"render", d + "m.png", "-o", d + "alias.png"},
          kExitUsage, own, "m.png", ""},
         {"simulate stopped by its row limit",
-         [](const std::string& d) {
-             return std::vector<std::string>{"simulate",     d + "rlc.bgf", "-o",
-                                             d + "part.csv", "--t-end",     "1e9",
-                                             "--max-rows",   "50"};
-         },
+         {"simulate", d + "rlc.bgf", "-o", d + "part.csv", "--t-end", "1e9", "--max-rows", "50"},
          kExitModelProblem, "part.csv is partial: the run stopped after its row at t = ", "", ""},
-        {"an empty output name",
-         [](const std::string& d) {
-             return std::vector<std::string>{"resave", d + "m.bgf", ""};
-         },
-         kExitUsage, "vantor-cli: \"\" (an empty file name): cannot write", "", ""},
-        {"an empty input name",
-         [](const std::string& d) {
-             return std::vector<std::string>{"resave", "", d + "out.bgf"};
-         },
-         kExitUsage, "vantor-cli: \"\" (an empty file name): ", "", "out.bgf"},
-        {"a link that leads nowhere",
-         [](const std::string& d) {
-             return std::vector<std::string>{"resave", d + "m.bgf", d + "dangling.bgf"};
-         },
-         kExitUsage, "dangling.bgf: cannot write: the link leads to no file", "", ""},
-        {"links that loop",
-         [](const std::string& d) {
-             return std::vector<std::string>{"resave", d + "m.bgf", d + "loop1.bgf"};
-         },
-         kExitUsage, "loop1.bgf: cannot write: Too many levels of symbolic links", "", ""},
-        {"a word of a megabyte",
-         [](const std::string& d) {
-             return std::vector<std::string>{"edit", d + "m.bgf", d + "long.jnl"};
-         },
-         kExitUsage, "unknown item \"" + std::string(200, 'a') + "\u2026\"", "", ""},
-        {"an argument of a megabyte",
-         [](const std::string& d) {
-             return std::vector<std::string>{"resave", d + "m.bgf", d + "out.bgf",
-                                             std::string(1 << 20, 'b')};
-         },
+        {"an empty output name", {"resave", d + "m.bgf", ""}, kExitUsage,
+         "vantor-cli: \"\" (an empty file name): cannot write", "", ""},
+        {"an empty input name", {"resave", "", d + "out.bgf"}, kExitUsage,
+         "vantor-cli: \"\" (an empty file name): ", "", "out.bgf"},
+        {"a link that leads nowhere", {"resave", d + "m.bgf", d + "dangling.bgf"}, kExitUsage,
+         "dangling.bgf: cannot write: the link leads to no file", "", ""},
+        {"links that loop", {"resave", d + "m.bgf", d + "loop1.bgf"}, kExitUsage,
+         "loop1.bgf: cannot write: Too many levels of symbolic links", "", ""},
+        {"a word of a megabyte", {"edit", d + "m.bgf", d + "long.jnl"}, kExitUsage,
+         "unknown item \"" + std::string(200, 'a') + "\u2026\"", "", ""},
+        {"an argument of a megabyte", {"resave", d + "m.bgf", d + "out.bgf", megabyte_arg},
          kExitUsage, "unexpected argument \"" + std::string(200, 'b') + "\u2026\"", "", "out.bgf"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(dir + "out.bgf");
         const std::string before = c.untouched.empty() ? "" : read_whole_file(dir + c.untouched);
-        std::vector<std::string> args = c.args(dir);
+        std::vector<std::string> args = c.args;
         args.insert(args.begin(), {"--program-dir", kData});
         const CliRun r = run(args);
         EXPECT_EQ(r.code, c.code) << r.err;

@@ -206,5 +206,22 @@ TEST(ElementLaws, ModulatedElementsTakeTheirSignal) {
     }
 }
 
+// Fields never typed in hold NULs: an empty caption and an empty initial value.
+TEST(ElementLaws, FieldsNeverTypedInAreEmpty) {
+    test::ModelBuilder b;
+    const int se = b.add("Se_"), zero = b.add("000"), c = b.add("C__");
+    b.window.model.objs[se].parameters = "1";
+    b.window.model.objs[c].parameters = "2";
+    b.bond(se, zero, 1), b.bond(zero, c, 1);
+    const EquationSystem s = equations::derive_equations(b.window.model);
+    std::vector<std::string> names;
+    for (const auto& p : s.parameters) names.push_back(p.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Se1_val", "C3"}));
+    ASSERT_EQ(s.states.size(), 0u);  // the source fixes the capacitor's effort
+    EXPECT_EQ(s.inputs.at(0).name, "Se1");
+    ASSERT_EQ(s.notes.size(), 1u);
+    EXPECT_EQ(s.notes[0].rfind("Derivative causality: element 3 () has", 0), 0u) << s.notes[0];
+}
+
 }  // namespace
 }  // namespace vantor

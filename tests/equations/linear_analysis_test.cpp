@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "equations/analysis.h"
-#include "equations/expression_printer.h"
 #include "equations/transfer_function.h"
 #include "test_systems.h"
 
@@ -80,15 +79,10 @@ TEST(LinearAnalysis, MatricesPolesAndTransferFunctionsMatchClosedForms) {
     }
 }
 
-TEST(LinearAnalysis, SymbolicMatricesAndTransferFunction) {
+TEST(LinearAnalysis, SymbolicTransferFunction) {
     const EquationSystem system = test::mass_spring_damper();
     const LinearSystem linear = analyse_linear(system);
     ASSERT_TRUE(linear.linear);
-    EXPECT_EQ(print_expression(linear.A.at(0, 0)), "-b/m");
-    EXPECT_EQ(print_expression(linear.A.at(0, 1)), "-k");
-    EXPECT_EQ(print_expression(linear.A.at(1, 0)), "1/m");
-    EXPECT_EQ(print_expression(linear.B.at(0, 0)), "1");
-
     const GiNaC::symbol s("s");
     const auto tf = symbolic_transfer_function(linear, s, 0, 0);
     ASSERT_TRUE(tf);
@@ -119,45 +113,17 @@ TEST(LinearAnalysis, TransferFunctionWithAFeedthrough) {
 }
 
 TEST(LinearAnalysis, WhatIsNotLinear) {
-    struct Case {
-        const char* name;
-        GiNaC::ex (*derivative)(const GiNaC::ex& q, const GiNaC::ex& u, const GiNaC::ex& t);
-    };
-    const Case cases[] = {
-        {"square",
-         [](const GiNaC::ex& q, const GiNaC::ex&, const GiNaC::ex&) -> GiNaC::ex { return q * q; }},
-        {"sine",
-         [](const GiNaC::ex& q, const GiNaC::ex&, const GiNaC::ex&) -> GiNaC::ex {
-             return GiNaC::sin(q);
-         }},
-        {"comparison of an input",
-         [](const GiNaC::ex& q, const GiNaC::ex& u, const GiNaC::ex&) -> GiNaC::ex {
-             return q + (u >= 1);
-         }},
-        {"time",
-         [](const GiNaC::ex& q, const GiNaC::ex&, const GiNaC::ex& t) -> GiNaC::ex {
-             return q * t;
-         }},
-        {"constant",
-         [](const GiNaC::ex& q, const GiNaC::ex&, const GiNaC::ex&) -> GiNaC::ex { return q + 1; }},
-        {"product",
-         [](const GiNaC::ex& q, const GiNaC::ex& u, const GiNaC::ex&) -> GiNaC::ex {
-             return q * u;
-         }},
-        {"division",
-         [](const GiNaC::ex& q, const GiNaC::ex& u, const GiNaC::ex&) -> GiNaC::ex {
-             return u / q;
-         }},
-    };
-    for (const Case& c : cases) {
-        EquationSystem system = test::mass_spring_damper();
-        const GiNaC::ex q = system.states[1].symbol, u = system.inputs[0].symbol;
-        system.derivatives[1] = c.derivative(q, u, system.t);
+    EquationSystem system = test::mass_spring_damper();
+    const GiNaC::ex q = system.states[1].symbol, u = system.inputs[0].symbol, t = system.t;
+    // A square, a sine, a comparison of an input, time, a constant, a product, a division.
+    const GiNaC::ex cases[] = {q * q, GiNaC::sin(q), q + (u >= 1), q * t, q + 1, q * u, u / q};
+    for (const GiNaC::ex& derivative : cases) {
+        system.derivatives[1] = derivative;
         const Analysis a = analyse(system);
-        EXPECT_FALSE(a.linear.linear) << c.name;
-        EXPECT_FALSE(a.numeric) << c.name;
+        EXPECT_FALSE(a.linear.linear) << derivative;
+        EXPECT_FALSE(a.numeric) << derivative;
         EXPECT_NE(a.numeric_problem.find("not linear: the derivatives"), std::string::npos)
-            << c.name << ": " << a.numeric_problem;
+            << derivative << ": " << a.numeric_problem;
     }
     EquationSystem implicit = test::series_rlc();
     implicit.implicit = {implicit.states[0].symbol};

@@ -74,13 +74,6 @@ TEST_F(Generate, WritesStartElementsLinesAndTheUnexpandedEnd) {
     EXPECT_EQ(b_.obj(one_).parameters.trimmed(), "+");
 }
 
-TEST_F(Generate, RefusesABondWithoutCausalityBeforeAskingForAFile) {
-    b_.bond(se_, r_, 0);
-    EXPECT_EQ(generate(out_).outcome, GenerateOutcome::kNotCausal);
-    EXPECT_EQ(host_->events, (Events{"message: You must assign causality before converting"}));
-    EXPECT_FALSE(fs::exists(out_));
-}
-
 TEST_F(Generate, AModelWithoutBondsIsGeneratedFromItsTemplatesAlone) {
     b_.window.model.nobj = 1;  // a junction without bonds would be a causality error
     b_.window.model.nlin = 0;
@@ -106,27 +99,11 @@ TEST_F(Generate, CancellingTheDialogWritesNothingAndRestoresThePointer) {
     EXPECT_FALSE(fs::exists(out_));
 }
 
-TEST_F(Generate, ReportsAMissingFolderOrAnUnwritableFileAndLeavesNoFile) {
+TEST_F(Generate, ReportsAnUnwritableFileAndLeavesNoFile) {
     const std::string nowhere = dir_.path() + "/no/such/folder/out.m";
-    GenerateResult result = generate(nowhere);
-    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
+    EXPECT_EQ(generate(nowhere).outcome, GenerateOutcome::kFailed);
     EXPECT_NE(host_->events.back().find(nowhere), std::string::npos) << host_->events.back();
-
-    fs::remove_all(dir_.folder());
-    result = generate(out_);
-    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
-    EXPECT_EQ(host_->events.back(),
-              "message: The template folder " + dir_.folder() + " does not exist");
-    EXPECT_FALSE(fs::exists(out_));
-}
-
-TEST_F(Generate, MissingTemplatesAreListedAndNotCreated) {
-    b_.add("C__");
-    b_.bond(one_, 4, 2);
-    const GenerateResult result = generate(out_);
-    ASSERT_EQ(result.outcome, GenerateOutcome::kWritten);
-    EXPECT_TRUE(result.missing_templates.count("C__.cod")) << result.missing_templates.size();
-    EXPECT_FALSE(fs::exists(dir_.folder() + "/C__.cod"));
+    EXPECT_FALSE(fs::exists(nowhere));
 }
 
 TEST_F(Generate, ATemplateThatIsNotARegularFileStopsItWithoutAFile) {
@@ -166,19 +143,6 @@ TEST_F(Generate, RefusesAnOutputNameThatMatlabCannotTake) {
     EXPECT_EQ(written.outcome, GenerateOutcome::kWritten);
     EXPECT_FALSE(written.stopped_at_dialog);
     EXPECT_EQ(generate(dir_.path() + "/Motor_2.mdl").outcome, GenerateOutcome::kWritten);
-}
-
-TEST_F(Generate, NeverOverwritesTheModelItself) {
-    const std::string model = dir_.path() + "/circuit.m";
-    save_file(model, "the model");
-    host_ = std::make_unique<test::RecordingGenerationHost>(dir_.path() + "/./circuit.m");
-    const GenerateResult result =
-        generate_Click(b_.window, {dir_.path(), 3, "circuit", model}, *host_);
-    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
-    EXPECT_EQ(host_->events.back(), "message: " + dir_.path() +
-                                        "/./circuit.m: this is the model's own file; choose "
-                                        "another name");
-    EXPECT_EQ(read_whole_file(model), "the model");
 }
 
 TEST(GenerateProposal, TheModelTemplatesProposeAnMdlFileTheOthersAScript) {
