@@ -127,5 +127,17 @@ TEST(RenderCommand, EveryExampleRendersItsWindowsDrawingCropped) {
     }
 }
 
+// Where the parameter lines go is the picture cases' business; here the
+// option has to reach the window.
+TEST(RenderCommand, ShowParametersAddsTheParameterLines) {
+    const QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("p.svg"));
+    ASSERT_EQ(run({"--program-dir", VANTOR_DATA_DIR, "render", "--showp", example("series_rlc.bgf"),
+                   "-o", out.toStdString()})
+                  .code,
+              0);
+    EXPECT_NE(file_text(out.toStdString()).find(">:0.1</text>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vantor::test
