@@ -1,186 +1,180 @@
+// Printing and picture export through the printer and the file dialogs:
+// the page fit's arithmetic, the pages a PDF printer gets, and the choices
+// the dialogs pass on. What is drawn is pinned by the picture cases.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
-#include <QPrinter>
+#include <QPrintDialog>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
+#include "app/app_fakes.h"
 #include "app/model_document.h"
-#include "cli/cli_run.h"
 #include "display/redraw.h"
-#include "display/window_load.h"
 #include "gui/program_folder.h"
-#include "model/model_reader.h"
 #include "paint/model_print.h"
-#include "paint/qt_text.h"
+#include "paint/page_fit.h"
 #include "shell/model_printing.h"
+#include "shell/page_fit_choice.h"
 #include "shell/qt_ports.h"
 
 namespace vantor::test {
 namespace {
 
-namespace fs = std::filesystem;
+using paint::PageFit;
 
-ModelWindow opened(const fs::path& model, AppState& app) {
-    ModelWindow window;
-    init_model_window(window, 1);
-    window.model = read_model_file(model.string());
+TEST(PageFit, TheDrawingIsScaledDownOnlyAndCentred) {
+    const QRectF printable(720, 720, 10000, 14000);  // centre (5720, 7720)
+    const struct {
+        const char* name;
+        QRectF drawing;
+        double scale;
+        QPointF offset;
+    } cases[] = {
+        {"smaller than the page", {100, 200, 2000, 1000}, 1, {4620, 7020}},
+        {"exactly the page", {0, 0, 10000, 14000}, 1, {720, 720}},
+        {"wider", {0, 0, 20000, 1000}, 0.5, {720, 7470}},
+        {"taller", {0, 0, 1000, 28000}, 0.5, {5470, 720}},
+        {"wider and taller, height limits", {0, 0, 40000, 70000}, 0.2, {1720, 720}},
+        {"far from the origin", {20000, 30000, 20000, 1000}, 0.5, {-9280, -7530}},
+        {"a line of no height", {0, 500, 20000, 0}, 0.5, {720, 7470}},
+        {"no drawing", {}, 1, {5720, 7720}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const paint::PagePlacement placed = paint::fit_on_page(c.drawing, printable);
+        EXPECT_DOUBLE_EQ(placed.scale, c.scale);
+        EXPECT_NEAR(placed.offset.x(), c.offset.x(), 1e-9);
+        EXPECT_NEAR(placed.offset.y(), c.offset.y(), 1e-9);
+        // What is drawn lies inside the printable area, centred.
+        const QRectF on_page(placed.offset + c.drawing.topLeft() * placed.scale,
+                             c.drawing.size() * placed.scale);
+        EXPECT_LE(printable.left() - 1e-6, on_page.left());
+        EXPECT_LE(on_page.right(), printable.right() + 1e-6);
+        EXPECT_LE(printable.top() - 1e-6, on_page.top());
+        EXPECT_LE(on_page.bottom(), printable.bottom() + 1e-6);
+        EXPECT_NEAR(on_page.center().x(), printable.center().x(), 1e-6);
+        EXPECT_NEAR(on_page.center().y(), printable.center().y(), 1e-6);
+    }
+}
+
+bool have_poppler() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+// A PDF's page at 96 dots an inch (15 twips a dot), and the bounds of its ink.
+struct Page {
+    QImage image;
+    QRect ink;
+};
+Page page_of(const QString& pdf) {
+    const QString stem = pdf + QStringLiteral(".page");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-gray"),
+                       QStringLiteral("-singlefile"), pdf, stem});
+    Page page{QImage(stem + QStringLiteral(".pgm")), {}};
+    for (int y = 0; y < page.image.height(); ++y) {
+        for (int x = 0; x < page.image.width(); ++x) {
+            if (qGray(page.image.pixel(x, y)) < 128) page.ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return page;
+}
+
+// The series RLC example opened as a model document whose dialogs open in
+// `dir`.
+AppState series_rlc_app() {
+    AppState app;
     app.program_dir = VANTOR_DATA_DIR;
-    show_loaded_model(window, app);
-    refresco(window, app);
-    refresco(window, app);
-    return window;
+    app.openpath = example("series_rlc.bgf");
+    app.nextnum = 1;
+    return app;
 }
-
-bool have_tool(const char* name) {
-    return !QStandardPaths::findExecutable(QString::fromUtf8(name)).isEmpty();
-}
-
-QString tool_output(const QString& tool, const QStringList& args) {
-    QProcess process;
-    process.start(tool, args);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Printing to a PDF file goes through the printer's own routine: the page
-// holds every caption as text, and ink where every bond runs.
-TEST(Printing, APdfPageHoldsEveryCaptionAndInkOnEveryBond) {
-    if (!have_tool("pdftotext") || !have_tool("pdftoppm")) {
-        GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed";
+struct Document {
+    Document(const QTemporaryDir& dir, Ports& ports) : document(app, ports) {
+        document.dialog_folder = dir.path().toStdString();
+        document.caption = "series_rlc";
     }
-    const QTemporaryDir dir;
-    for (const fs::path& model : example_models()) {
-        SCOPED_TRACE(model.filename().string());
-        AppState app;
-        const ModelWindow window = opened(model, app);
-        const QString pdf = dir.filePath(QString::fromStdString(model.stem().string()) + ".pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        ASSERT_EQ(shell::print_page(printer, window), QString());
-
-        const QString text = tool_output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        for (int i = 1; i <= window.model.nobj; ++i) {
-            for (const QString& line :
-                 paint::caption_lines(window.image1[static_cast<std::size_t>(i)].caption)) {
-                if (!line.trimmed().isEmpty()) {
-                    EXPECT_TRUE(text.contains(line.trimmed())) << i;
-                }
-            }
-        }
-
-        // 96 dots an inch: 15 twips a dot, from the page's corner.
-        const QString stem = dir.filePath(QStringLiteral("page"));
-        tool_output(QStringLiteral("pdftoppm"),
-                    {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-gray"),
-                     QStringLiteral("-singlefile"), pdf, stem});
-        const QImage page(stem + QStringLiteral(".pgm"));
-        ASSERT_FALSE(page.isNull());
-        for (int j = 1; j <= window.model.nlin; ++j) {
-            const LineControl& bond = window.linea[static_cast<std::size_t>(j)];
-            const QPoint middle(static_cast<int>((bond.x1 + bond.x2) / 2 / 15),
-                                static_cast<int>((bond.y1 + bond.y2) / 2 / 15));
-            bool ink = false;
-            for (int dy = -1; dy <= 1 && !ink; ++dy) {
-                for (int dx = -1; dx <= 1 && !ink; ++dx) {
-                    const QPoint at = middle + QPoint(dx, dy);
-                    ink = page.rect().contains(at) && qGray(page.pixel(at)) < 128;
-                }
-            }
-            EXPECT_TRUE(ink) << "bond " << j;
-        }
-    }
-}
-
-struct SvgLine {
-    double x1, y1, x2, y2;
-    bool operator==(const SvgLine&) const = default;
+    AppState app = series_rlc_app();
+    ModelDocument document;
 };
 
-std::vector<SvgLine> svg_lines(const QString& svg) {
-    static const QRegularExpression kPolyline(QStringLiteral(
-        "<polyline[^>]*points=\"([-0-9.e]+),([-0-9.e]+) ([-0-9.e]+),([-0-9.e]+) \""));
-    std::vector<SvgLine> lines;
-    for (auto it = kPolyline.globalMatch(svg); it.hasNext();) {
-        const auto m = it.next();
-        lines.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return lines;
-}
-
-bool near(const SvgLine& a, const SvgLine& b) {
-    return std::abs(a.x1 - b.x1) < 0.01 && std::abs(a.y1 - b.y1) < 0.01 &&
-           std::abs(a.x2 - b.x2) < 0.01 && std::abs(a.y2 - b.y2) < 0.01;
-}
-
-// The command line's SVG of every example holds a line for every bond, barb
-// and stroke shown, where the window has it less the picture's crop.
-TEST(Printing, TheRenderedSvgHoldsEveryShownBondLineAtItsPlace) {
+// Print Options shows the remembered choice on a tab of the print dialog,
+// prints by what is chosen there and remembers it. A drawing wider than the
+// page is cut off at its actual size, and fitted lies whole inside the
+// margins, scaled down and centred.
+TEST(Printing, PrintOptionsPrintsAndRemembersTheChosenLayout) {
+    if (!have_poppler()) GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
     const QTemporaryDir dir;
-    for (const fs::path& model : example_models()) {
-        SCOPED_TRACE(model.filename().string());
-        const std::string out = dir.filePath(QStringLiteral("m.svg")).toStdString();
-        const CliRun result =
-            run({"--program-dir", VANTOR_DATA_DIR, "render", model.string(), "-o", out});
-        ASSERT_EQ(result.code, 0) << result.err;
-        QFile file(QString::fromStdString(out));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString svg = QString::fromUtf8(file.readAll());
-        const std::vector<SvgLine> drawn = svg_lines(svg);
-        // The captions' font with fallbacks that look alike where it is missing.
-        EXPECT_FALSE(svg.contains(QStringLiteral("font-family=\"Courier New\"")));
-        EXPECT_TRUE(svg.contains(
-            QStringLiteral("font-family=\"'Courier New', 'Liberation Mono', monospace\"")));
-
-        AppState app;
-        const ModelWindow window = opened(model, app);
-        const QRectF extent = paint::printed_extent(window);
-        const double left = std::floor(extent.left() - 300);
-        const double top = std::floor(extent.top() - 300);
-        std::size_t shown = 0;
-        for (int j = 1; j <= window.model.nlin; ++j) {
-            const auto k = static_cast<std::size_t>(j);
-            for (const LineControl* line :
-                 {&window.linea[k], &window.linea2[k], &window.Linea3[k]}) {
-                if (!line->visible) continue;
-                ++shown;
-                const SvgLine expected{line->x1 - left, line->y1 - top, line->x2 - left,
-                                       line->y2 - top};
-                EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(),
-                                        [&](const SvgLine& l) { return near(l, expected); }))
-                    << "bond " << j << " at " << line->x1 << "," << line->y1;
-            }
+    QSettings settings(dir.filePath(QStringLiteral("vantor.ini")), QSettings::IniFormat);
+    FakePorts ports;
+    Document doc(dir, ports);
+    doc.document.window.model.objs[1].left = 30000;
+    refresco(doc.document.window, doc.app);
+    refresco(doc.document.window, doc.app);
+    // The dialog proposes a file beside the model, named after it.
+    const QString pdf = dir.filePath(QStringLiteral("series_rlc.pdf"));
+    const QRectF extent = paint::printed_extent(doc.document.window);
+    const struct {
+        const char* choose;
+        PageFit was, chosen;
+    } cases[] = {
+        {"actualSize", PageFit::kFitToPage, PageFit::kActualSize},
+        {"fitToPage", PageFit::kActualSize, PageFit::kFitToPage},
+    };
+    int cut_height = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choose);
+        QFile::remove(pdf);
+        bool shown_as_stored = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            auto* stored = dialog->findChild<QRadioButton*>(
+                QString::fromLatin1(c.was == PageFit::kFitToPage ? "fitToPage" : "actualSize"));
+            shown_as_stored = stored != nullptr && stored->isChecked();
+            auto* choice = dialog->findChild<QRadioButton*>(QString::fromLatin1(c.choose));
+            if (choice != nullptr) choice->click();
+            dialog->accept();
+        });
+        shell::print_with_dialog(doc.document, ports, nullptr, settings);
+        EXPECT_TRUE(shown_as_stored);
+        EXPECT_EQ(shell::stored_page_fit(settings), c.chosen);
+        ASSERT_TRUE(QFile::exists(pdf));
+        const Page page = page_of(pdf);
+        ASSERT_FALSE(page.ink.isEmpty());
+        if (c.chosen == PageFit::kActualSize) {
+            EXPECT_NEAR(page.ink.left(), extent.left() / 15, 3);
+            EXPECT_GT(extent.right() / 15, page.image.width());
+            cut_height = page.ink.height();
+            continue;
         }
-        EXPECT_GT(shown, 0u);
+        const int margin = static_cast<int>(shell::kFitMarginTwips / 15);
+        EXPECT_GE(page.ink.left(), margin - 2);
+        EXPECT_LE(page.ink.right(), page.image.width() - margin + 2);
+        EXPECT_NEAR(page.ink.center().x(), page.image.width() / 2, 4);
+        EXPECT_NEAR(page.ink.center().y(), page.image.height() / 2, 4);
+        EXPECT_LT(page.ink.height(), cut_height);  // scaled down
     }
+    EXPECT_TRUE(ports.messages.empty());
 }
 
 // A name typed without an extension takes the one of the type chosen in
 // the dialog, and the picture is written in that type.
 TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
     const QTemporaryDir dir;
-    AppState app;
-    app.program_dir = VANTOR_DATA_DIR;
-    app.openpath = example_models().front().string();
-    app.nextnum = 1;
     shell::QtPorts ports;
-    ModelDocument document(app, ports);
-    document.dialog_folder = dir.path().toStdString();
+    Document doc(dir, ports);
     const struct {
         int type;  // the dialog's filter entry: PNG, SVG, PDF
         const char* typed;
@@ -202,7 +196,7 @@ TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
                 ->setText(QString::fromUtf8(c.typed));
             static_cast<QDialog*>(dialog)->accept();  // as its Save button does
         });
-        EXPECT_TRUE(shell::export_picture_Click(document, ports));
+        EXPECT_TRUE(shell::export_picture_Click(doc.document, ports));
         QFile file(dir.filePath(QString::fromUtf8(c.written)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().startsWith(c.starts));

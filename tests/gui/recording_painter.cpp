@@ -1,5 +1,6 @@
 #include "gui/recording_painter.h"
 
+#include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPen>
 #include <QTextItem>
@@ -53,8 +54,13 @@ class RecordingEngine : public QPaintEngine {
     }
 
     void drawTextItem(const QPointF& at, const QTextItem& item) override {
-        device_.drawing.texts.push_back(
-            {transform_.map(at), item.text(), pen_.color(), item.font()});
+        // The painters place a line at its top plus the ascent as they
+        // measure it: whole pixels on the screen, the device's on a page.
+        const double ascent = transform_.isScaling() ? QFontMetricsF(item.font(), &device_).ascent()
+                                                     : QFontMetrics(item.font()).ascent();
+        device_.drawing.texts.push_back({transform_.map(at),
+                                         transform_.map(at - QPointF(0, ascent)), item.text(),
+                                         pen_.color(), item.font()});
     }
 
     // Pictures, polygons and paths are not what the drawing is made of.
@@ -69,7 +75,57 @@ class RecordingEngine : public QPaintEngine {
     QTransform transform_;
 };
 
+QString number(double v) {
+    QString text = QString::number(v, 'f', 2);
+    while (text.contains(u'.') && (text.endsWith(u'0') || text.endsWith(u'.'))) text.chop(1);
+    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}
+
+QString point(QPointF p) {
+    return number(p.x()) + u',' + number(p.y());
+}
+
+QString colour(const QColor& c) {
+    return c.isValid() ? c.name() : QStringLiteral("none");
+}
+
+const char* style(Qt::PenStyle s) {
+    switch (s) {
+        case Qt::NoPen:
+            return "none";
+        case Qt::SolidLine:
+            return "solid";
+        case Qt::DotLine:
+            return "dot";
+        default:
+            return "other";
+    }
+}
+
 }  // namespace
+
+std::string listing(const Drawing& drawing) {
+    QString text;
+    for (const DrawnLine& l : drawing.lines) {
+        text += QStringLiteral("line %1 %2 %3 %4 %5\n")
+                    .arg(point(l.at.p1()), point(l.at.p2()), colour(l.colour), number(l.width),
+                         QString::fromLatin1(style(l.style)));
+    }
+    for (const DrawnRect& r : drawing.rects) {
+        text += QStringLiteral("rect %1 %2x%3 pen %4 %5 fill %6\n")
+                    .arg(point(r.at.topLeft()), number(r.at.width()), number(r.at.height()),
+                         colour(r.pen), QString::fromLatin1(style(r.pen_style)), colour(r.fill));
+    }
+    for (const DrawnText& t : drawing.texts) {
+        text +=
+            QStringLiteral("text \"%1\" %2 %3 %4%5 %6\n")
+                .arg(t.text, point(t.top), colour(t.colour), t.font.family(),
+                     t.font.bold() ? QStringLiteral(" bold") : QString(),
+                     t.font.pixelSize() > 0 ? number(t.font.pixelSize()) + QStringLiteral("px")
+                                            : number(t.font.pointSizeF()) + QStringLiteral("pt"));
+    }
+    return text.toStdString();
+}
 
 RecordingDevice::RecordingDevice(QSize size)
     : size_(size), engine_(std::make_unique<RecordingEngine>(*this)) {}

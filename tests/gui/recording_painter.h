@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace vantor::test {
@@ -22,6 +23,7 @@ struct DrawnLine {
 
 struct DrawnText {
     QPointF baseline;  // the left end of the text's baseline
+    QPointF top;       // the left end of its top: the baseline less the font's ascent
     QString text;
     QColor colour;
     QFont font;
@@ -40,6 +42,11 @@ struct Drawing {
     std::vector<DrawnText> texts;
     std::vector<DrawnRect> rects;
 };
+
+// The drawing as text, one call a line (lines, then rectangles, then texts,
+// each in the order drawn), in pixels to a hundredth. Texts stand at their
+// top, so that the listing holds on machines whose fonts' ascents differ.
+std::string listing(const Drawing& drawing);
 
 // A paint device that keeps the draw calls made on it, so a test can say
 // what was drawn where, with no pixels to read.
