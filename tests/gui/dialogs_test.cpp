@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "app/model_document.h"
-#include "journal/journal_writer.h"
 #include "gui/program_folder.h"
+#include "journal/journal_writer.h"
 #include "shell/file_filter.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/simulation_settings_dialog.h"
