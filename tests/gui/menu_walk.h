@@ -10,16 +10,18 @@
 
 namespace vantor::test {
 
-// A menu as "Menu: Item [Shortcut] | - | Item", a separator as "-", each of
-// its submenus after it as "Menu > Submenu: ...".
+// A menu as "Menu: Item [Keys] | - | Item ( )", a separator as "-", a check
+// mark as "(x)", each of its submenus after it as "Menu > Submenu: ...".
 inline void walk_menu(const QMenu& menu, const std::string& path, std::vector<std::string>& out) {
     std::string line = path + ":";
     std::vector<std::pair<const QMenu*, std::string>> submenus;
     for (QAction* action : menu.actions()) {
         const std::string name = action->isSeparator() ? "-" : action->text().toStdString();
-        const QString keys = action->shortcut().toString(QKeySequence::PortableText);
+        const QString keys =
+            QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText);
         line += (line.back() == ':' ? " " : " | ") + name;
         if (!keys.isEmpty()) line += " [" + keys.toStdString() + "]";
+        if (action->isCheckable()) line += action->isChecked() ? " (x)" : " ( )";
         if (action->menu() != nullptr) submenus.emplace_back(action->menu(), path + " > " + name);
     }
     out.push_back(line);

@@ -10,12 +10,14 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/app_fakes.h"
 #include "display/window_load.h"
+#include "editor/commands.h"
 #include "editor/editor_host.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
@@ -69,6 +71,14 @@ struct ModelWindowSession : ::testing::Test {
             static_cast<int>(std::floor((g.top + g.height * fy - v.VScroll1.value) / 15)));
     }
     QAction* item(const std::string& path) const { return find_item(*window->menuBar(), path); }
+    // The item of a command row, by the caption it shows now (Undo names its step).
+    QAction* item(const Command& row) const {
+        std::string path = command_caption(row, main->core().model_window(1)->history);
+        for (MenuId id = row.menu;; id = menu_info(id).parent) {
+            path = std::string(menu_info(id).caption) + " > " + path;
+            if (!menu_info(id).submenu) return item(path);
+        }
+    }
     std::string journal_text() const { return file_text(journal); }
 
     // The palette of library `caption`, shown and read as a drag from it needs.
@@ -135,6 +145,19 @@ struct ModelWindowSession : ::testing::Test {
         replay_journal(replayed, app, host, read_journal_file(journal, window));
         EXPECT_EQ(format_state_file(replayed, app), format_state_file(state(), main->app()));
         EXPECT_EQ(host.messages, ports.messages);
+    }
+
+    // This session's journal is that of journal case `name` (tests/data/journals),
+    // whose replay by vantor-cli gives the case's expected files. With
+    // VANTOR_UPDATE_CASES=1 it is written there, after the case's own comments.
+    void expect_journal_case(const std::string& name) {
+        const std::string path = VANTOR_SOURCE_DIR "/tests/data/journals/" + name + "/journal.jnl";
+        std::string head = file_text(path);
+        head.erase(std::min(head.find("# window "), head.size()));
+        if (qEnvironmentVariableIntValue("VANTOR_UPDATE_CASES") == 1)
+            std::ofstream(path, std::ios::binary) << head << journal_text();
+        EXPECT_EQ(head + journal_text(), file_text(path));
+        EXPECT_EQ(head.rfind("# ", 0), 0u) << path;
     }
 
     ProgramFolder folder;

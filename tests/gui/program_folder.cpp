@@ -1,5 +1,6 @@
 #include "gui/program_folder.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <algorithm>
@@ -39,6 +40,25 @@ QString render_path(const QString& name) {
 std::string file_text(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void expect_data_table(const std::string& name,
+                       const std::function<std::string(const std::string&)>& result) {
+    std::ifstream file(VANTOR_SOURCE_DIR "/tests/data/gui/" + name);
+    std::string got;
+    for (std::string line; std::getline(file, line);) {
+        const std::string in = line.substr(0, line.find(" => "));
+        got += line.rfind('#', 0) == 0 ? line + "\n" : in + " => " + result(in) + "\n";
+    }
+    EXPECT_FALSE(got.empty()) << name;
+    expect_data_file(name, got);
+}
+
+void expect_data_file(const std::string& name, const std::string& text) {
+    const std::string path = VANTOR_SOURCE_DIR "/tests/data/gui/" + name;
+    if (qEnvironmentVariableIntValue("VANTOR_UPDATE_CASES") == 1)
+        std::ofstream(path, std::ios::binary) << text;
+    EXPECT_EQ(text, file_text(path)) << "expected in " << path;
 }
 
 void settle() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,14 @@ QString render_path(const QString& name);
 
 // The whole content of a file; empty when it cannot be read.
 std::string file_text(const std::string& path);
+
+// Each line "IN => OUT" of tests/data/gui/NAME has OUT = result(IN); lines
+// that start with '#' are comments. VANTOR_UPDATE_CASES=1 writes the OUTs.
+void expect_data_table(const std::string& name,
+                       const std::function<std::string(const std::string&)>& result);
+
+// `text` is the expected file tests/data/gui/NAME; VANTOR_UPDATE_CASES=1 writes it.
+void expect_data_file(const std::string& name, const std::string& text);
 
 // Waits for the events that showing and deleting windows posted.
 void settle();

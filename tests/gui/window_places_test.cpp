@@ -1,3 +1,5 @@
+// Where windows open and what a session leaves behind for the next: places
+// kept in a settings file, and recovery copies in a folder, both the test's own.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,11 +15,9 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "app/recovery_keeper.h"
 #include "gui/model_window_session.h"
-#include "model/model_reader.h"
 #include "model/model_writer.h"
 #include "shell/model_recovery.h"
 #include "shell/recovery_dialog.h"
@@ -28,32 +28,30 @@ namespace {
 
 TEST(FitOnScreen, ShrinksAndMovesOnlyAsFarAsItMust) {
     const QRect screen(0, 0, 1000, 700);
-    const struct {
-        QRect frame, fitted;
-    } cases[] = {
+    const std::pair<QRect, QRect> cases[] = {
         {{100, 100, 400, 300}, {100, 100, 400, 300}},    // inside: untouched
         {{-50, 20, 400, 300}, {0, 20, 400, 300}},        // off the left
         {{900, 600, 400, 300}, {600, 400, 400, 300}},    // off the bottom right
         {{100, 100, 1600, 900}, {0, 0, 1000, 700}},      // larger than the screen
         {{3000, 2000, 400, 300}, {600, 400, 400, 300}},  // on a screen gone since
     };
-    for (const auto& c : cases) EXPECT_EQ(shell::fit_on_screen(c.frame, screen), c.fitted);
+    for (const auto& [frame, fitted] : cases)
+        EXPECT_EQ(shell::fit_on_screen(frame, screen), fitted);
     // On a second screen to the right, the place is kept on that screen.
     EXPECT_EQ(shell::fit_on_screen({900, 50, 400, 300}, {1000, 0, 800, 600}),
               QRect(1000, 50, 400, 300));
     EXPECT_EQ(shell::comfortable_size(QRect(0, 0, 1200, 900)), QSize(800, 600));
 }
 
-// A main window whose windows are remembered in a settings file of the test's.
-struct RememberedWindows : ModelWindowSession {
-    ~RememberedWindows() override {
-        // The windows keep their places as they go: before the settings do.
-        main.reset();
-    }
-    void open_remembering() {
+// A main window whose places and recovery copies are the test's own.
+struct Windows : ModelWindowSession {
+    ~Windows() override { main.reset(); }  // the windows keep their places before the settings go
+    void open_keeping() {
         program = folder.path();
         main = std::make_unique<shell::MainWindowWidget>(program, "", &ports, &recorder);
         main->remember_windows(places);
+        recovery = std::make_unique<shell::ModelRecovery>(keeper, main->core());
+        main->keep_recovery_copies(*recovery);
         main->activate();
         main->core().new_Click();
         window = main->model_window_widget(1);
@@ -66,33 +64,46 @@ struct RememberedWindows : ModelWindowSession {
     QString settings_file = dir.filePath("windows.ini");
     QSettings settings{settings_file, QSettings::IniFormat};
     shell::WindowPlaces places{settings};
+    std::string copies = dir.filePath("data/recovery").toStdString();
+    RecoveryKeeper keeper{RecoveryFolder(copies, ::getpid())};
+    std::unique_ptr<shell::ModelRecovery> recovery;
 };
 
-TEST_F(RememberedWindows, TheFirstModelWindowOpensAtTwoThirdsAndJournalsItsRealSize) {
-    open_remembering();
+TEST_F(Windows, SizesAndPlacesComeBackFromTheSettingsFile) {
+    open_keeping();
+    // The first model window opens at two thirds of the screen, and the
+    // journal's resize line says what canvas it really got.
     EXPECT_EQ(window->size(), shell::comfortable_size(room()).boundedTo(room().size()));
-    // The window's state follows the canvas it really got, and the journal's
-    // resize line says so: a replay gives the same window.
     const QSizeF outer = shell::ModelCanvas::outer_twips(canvas->size(), 1.0);
     EXPECT_EQ(state().viewport.width, static_cast<float>(outer.width()));
     EXPECT_EQ(state().viewport.height, static_cast<float>(outer.height()));
     EXPECT_NE(journal_text().find("resize "), std::string::npos);
     drop("bondgraph", 1, QPoint(100, 80));
     expect_journal_replays();
-}
 
-TEST_F(RememberedWindows, SizesAndPlacesComeBackFromTheSettingsFile) {
-    open_remembering();
     window->resize(500, 300);
     settle();
     main->show();
     main->setGeometry(40, 30, 600, 220);
-    window->close();  // a clean model: no question
+    ports.answers = {MessageAnswer::kNo};
+    window->close();
     settle();
     ASSERT_EQ(main->model_window_widget(1), nullptr);
     main->core().new_Click();
     settle();
     EXPECT_EQ(main->model_window_widget(1)->size(), QSize(500, 300));
+
+    // Palettes are kept by library, and reopened come back there.
+    palette("bondgraph");
+    const auto& labels = main->core().labels;
+    int i = 1;
+    while (labels[i - 1].caption != "bondgraph") ++i;
+    shell::PaletteWidget* shown = main->palette_widget(i);
+    shown->setGeometry(70, 80, 330, 170);
+    shown->hide();
+    EXPECT_EQ(settings.value("palette/bondgraph/geometry").toRect(), QRect(70, 80, 330, 170));
+    main->core().Label1_DblClick(i);
+    EXPECT_EQ(shown->geometry(), QRect(70, 80, 330, 170));
     // As Exit hides it (closing it here would end the tests' event loops).
     main->hide();
     main.reset();
@@ -101,70 +112,34 @@ TEST_F(RememberedWindows, SizesAndPlacesComeBackFromTheSettingsFile) {
     // The next run reads the same file.
     QSettings again(settings_file, QSettings::IniFormat);
     shell::WindowPlaces next(again);
-    QWidget main_window;
-    ASSERT_TRUE(next.restore(main_window, QStringLiteral("main")));
+    QWidget main_window, unknown;
+    ASSERT_TRUE(next.restore(main_window, "main"));
     EXPECT_EQ(main_window.geometry(), QRect(40, 30, 600, 220));
-    EXPECT_EQ(next.size(QStringLiteral("model")), QSize(500, 300));
-    QWidget unknown;
-    EXPECT_FALSE(next.restore(unknown, QStringLiteral("palette/none")));
-
+    EXPECT_EQ(next.size("model"), QSize(500, 300));
+    EXPECT_FALSE(next.restore(unknown, "palette/none"));
     // A window destroyed with its owner, never hidden, leaves its last place.
     auto* charts = new QWidget(nullptr, Qt::Window);
-    next.follow(*charts, QStringLiteral("simulation"));
+    next.follow(*charts, "simulation");
     charts->show();
     charts->setGeometry(50, 60, 300, 200);
     delete charts;
-    EXPECT_EQ(again.value(QStringLiteral("simulation/geometry")).toRect(), QRect(50, 60, 300, 200));
+    EXPECT_EQ(again.value("simulation/geometry").toRect(), QRect(50, 60, 300, 200));
 }
 
-TEST_F(RememberedWindows, AKeptPlaceLargerThanTheScreenIsFittedToIt) {
-    settings.setValue(QStringLiteral("main/geometry"), QRect(-400, 5000, 9000, 7000));
-    settings.setValue(QStringLiteral("model/size"), QSize(9000, 7000));
-    open_remembering();
+TEST_F(Windows, AKeptPlaceLargerThanTheScreenIsFittedToIt) {
+    settings.setValue("main/geometry", QRect(-400, 5000, 9000, 7000));
+    settings.setValue("model/size", QSize(9000, 7000));
+    open_keeping();
     EXPECT_TRUE(room().contains(main->geometry())) << main->geometry().x();
     EXPECT_EQ(main->size(), room().size());
     EXPECT_EQ(window->size(), room().size());
 }
 
-TEST_F(RememberedWindows, PalettesAreKeptByLibrary) {
-    open_remembering();
-    palette("bondgraph");
-    const auto& labels = main->core().labels;
-    int i = 1;
-    while (i <= static_cast<int>(labels.size()) && labels[i - 1].caption != "bondgraph") ++i;
-    shell::PaletteWidget* shown = main->palette_widget(i);
-    ASSERT_NE(shown, nullptr);
-    shown->setGeometry(70, 80, 330, 170);
-    shown->hide();
-    EXPECT_EQ(settings.value(QStringLiteral("palette/bondgraph/geometry")).toRect(),
-              QRect(70, 80, 330, 170));
-    // Reopened, it comes back there rather than at the labels' fixed place.
-    main->core().Label1_DblClick(i);
-    EXPECT_EQ(shown->geometry(), QRect(70, 80, 330, 170));
-}
-
-// The recovery copies of the session's windows, in a folder of the test's.
-struct RecoveredWindows : ModelWindowSession {
-    ~RecoveredWindows() override { main.reset(); }
-    void open_recovering() {
-        program = folder.path();
-        main = std::make_unique<shell::MainWindowWidget>(program, "", &ports, &recorder);
-        recovery = std::make_unique<shell::ModelRecovery>(keeper, main->core());
-        main->keep_recovery_copies(*recovery);
-        main->activate();
-        main->core().new_Click();
-        window = main->model_window_widget(1);
-        settle();
-        canvas = window->canvas();
-    }
-    std::string copies = dir.filePath("data/recovery").toStdString();
-    RecoveryKeeper keeper{RecoveryFolder(copies, ::getpid())};
-    std::unique_ptr<shell::ModelRecovery> recovery;
-};
-
-TEST_F(RecoveredWindows, TheTimerWritesTheCopyAndACleanCloseRemovesIt) {
+// The timer writes the copy and a clean close removes it; a copy that cannot
+// be written is said in the status bar.
+TEST_F(Windows, RecoveryCopiesAreWrittenRemovedOrTheFailureSaid) {
     ::setenv(kRecoverySecondsVariable, "1", 1);
-    open_recovering();
+    open_keeping();
     ::unsetenv(kRecoverySecondsVariable);
     EXPECT_EQ(recovery->interval_milliseconds(), 1000);
     const std::string copy = keeper.folder().model_file(1).string();
@@ -172,27 +147,25 @@ TEST_F(RecoveredWindows, TheTimerWritesTheCopyAndACleanCloseRemovesIt) {
     ASSERT_EQ(state().saved, kFalse);
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(copy), 5000);
     EXPECT_EQ(format_model(read_model_file(copy)), format_model(state().model));
-
     ports.answers = {MessageAnswer::kNo};  // discard the changes
     window->close();
     settle();
-    EXPECT_EQ(main->model_window_widget(1), nullptr);
     EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::is_empty(copies));
-}
 
-TEST_F(RecoveredWindows, ACopyThatCannotBeWrittenIsSaidInTheStatusBar) {
-    std::filesystem::create_directories(std::filesystem::path(copies).parent_path());
+    std::filesystem::remove(copies);
     std::ofstream(copies) << "a file where the folder should be";
-    open_recovering();
+    main->core().new_Click();
+    window = main->model_window_widget(1);
+    canvas = window->canvas();
     drop("bondgraph", "000", QPoint(100, 80));
     recovery->tick();
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
-        QStringLiteral("The recovery copy could not be written: ")))
+        "The recovery copy could not be written: "))
         << window->statusBar()->currentMessage().toStdString();
 }
 
-TEST_F(RecoveredWindows, TheDialogOpensAndDiscardsAsItsButtonsSay) {
+TEST_F(Windows, TheRecoveryDialogOpensAndDiscardsAsItsButtonsSay) {
     Model model;
     model.nobj = 1;
     model.objs[1].type = "000";
@@ -200,9 +173,7 @@ TEST_F(RecoveredWindows, TheDialogOpensAndDiscardsAsItsButtonsSay) {
     const RecoveryFolder gone(copies, 5000001);
     gone.write(1, model, {"first", "/m/first.bgf", true});
     gone.write(2, model, {"MODEL2", "/m/MODEL2.BGF", false});
-    open_recovering();
-
-    std::vector<RecoveryChoice> choices;
+    open_keeping();
     QString title;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -214,9 +185,9 @@ TEST_F(RecoveredWindows, TheDialogOpensAndDiscardsAsItsButtonsSay) {
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     shell::QtRecoveryDialog dialog(main.get());
-    choices = dialog.choose(keeper.folder().left_behind());
+    EXPECT_EQ(dialog.choose(keeper.folder().left_behind()),
+              (std::vector{RecoveryChoice::kOpen, RecoveryChoice::kDiscard}));
     EXPECT_EQ(title, "Recover Models");
-    EXPECT_EQ(choices, (std::vector{RecoveryChoice::kOpen, RecoveryChoice::kDiscard}));
 }
 
 }  // namespace
