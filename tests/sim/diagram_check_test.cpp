@@ -34,52 +34,43 @@ TEST(DiagramCheck, PassesASoundDiagramAndUnwiredSpareBlocks) {
     EXPECT_EQ(messages(check_diagram(d)), Problems{});
 }
 
-TEST(DiagramCheck, CountsPortsFromTheParameters) {
-    const Diagram d = script(
-        "add_block('built-in/Constant',[sys '/c'])\n"
-        "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
-        "add_block('built-in/Mux',[sys '/mx'],'Inputs','3')\n"
-        "add_block('built-in/Demux',[sys '/dm'],'Outputs','2')\n"
-        "add_block('built-in/Sum',[sys '/s'],'Inputs','|+-')\n"
-        "add_block('built-in/Terminator',[sys '/t'])\n"
-        "add_line(sys,'c/1','p/1'); add_line(sys,'c/1','p/2')\n"
-        "add_line(sys,'p/1','mx/1'); add_line(sys,'c/1','mx/2'); add_line(sys,'c/1','mx/3')\n"
-        "add_line(sys,'mx/1','dm/1'); add_line(sys,'dm/1','s/1'); add_line(sys,'dm/2','s/2')\n"
-        "add_line(sys,'s/1','t/1')\n");
-    EXPECT_EQ(messages(check_diagram(d)), Problems{});
-}
-
-TEST(DiagramCheck, ReportsLinesToPortsThatDoNotExist) {
-    const Diagram d = script(
-        "add_block('built-in/Step',[sys '/u'])\n"
-        "add_block('built-in/Sum',[sys '/s'],'Inputs','+-')\n"
-        "add_block('built-in/Scope',[sys '/sc'])\n"
-        "add_line(sys,'u/1','s/1'); add_line(sys,'u/1','s/2')\n"
-        "add_line(sys,'u/1','gone/1')\n"
-        "add_line(sys,'u/2','sc/1')\n"
-        "add_line(sys,'s/1','s/3')\n"
-        "add_line(sys,'sc/1','u/1')\n");
-    EXPECT_EQ(messages(check_diagram(d)), (Problems{
-                                              "line u/1 -> gone/1: no block 'gone'",
-                                              "line u/2 -> sc/1: 'u' has 1 output(s)",
-                                              "line s/1 -> s/3: 's' has 2 input(s)",
-                                              "line sc/1 -> u/1: 'sc' has 0 output(s)",
-                                              "line sc/1 -> u/1: 'u' has 0 input(s)",
-                                          }));
-}
-
-TEST(DiagramCheck, ReportsInputsFedTwiceOrNotAtAll) {
-    const Diagram d = script(
-        "add_block('built-in/Constant',[sys '/c'])\n"
-        "add_block('built-in/Sum',[sys '/s'],'Inputs','+++')\n"
-        "add_block('built-in/Integrator',[sys '/i'])\n"
-        "add_line(sys,'c/1','s/2'); add_line(sys,'i/1','s/2')\n"
-        "add_line(sys,'s/1','i/1')\n");
-    EXPECT_EQ(messages(check_diagram(d)), (Problems{
-                                              "input 2 of 's' is fed by 2 lines",
-                                              "warning: input 1 of 's' is not fed",
-                                              "warning: input 3 of 's' is not fed",
-                                          }));
+// Ports counted from the parameters; lines to ports that do not exist;
+// inputs fed twice or not at all.
+TEST(DiagramCheck, ReportsLinesAndInputsAgainstThePortsOfEachBlock) {
+    const std::pair<const char*, Problems> cases[] = {
+        {"add_block('built-in/Constant',[sys '/c'])\n"
+         "add_block('built-in/Product',[sys '/p'],'Inputs','*/')\n"
+         "add_block('built-in/Mux',[sys '/mx'],'Inputs','3')\n"
+         "add_block('built-in/Demux',[sys '/dm'],'Outputs','2')\n"
+         "add_block('built-in/Sum',[sys '/s'],'Inputs','|+-')\n"
+         "add_block('built-in/Terminator',[sys '/t'])\n"
+         "add_line(sys,'c/1','p/1'); add_line(sys,'c/1','p/2')\n"
+         "add_line(sys,'p/1','mx/1'); add_line(sys,'c/1','mx/2'); add_line(sys,'c/1','mx/3')\n"
+         "add_line(sys,'mx/1','dm/1'); add_line(sys,'dm/1','s/1'); add_line(sys,'dm/2','s/2')\n"
+         "add_line(sys,'s/1','t/1')\n",
+         {}},
+        {"add_block('built-in/Step',[sys '/u'])\n"
+         "add_block('built-in/Sum',[sys '/s'],'Inputs','+-')\n"
+         "add_block('built-in/Scope',[sys '/sc'])\n"
+         "add_line(sys,'u/1','s/1'); add_line(sys,'u/1','s/2')\n"
+         "add_line(sys,'u/1','gone/1')\n"
+         "add_line(sys,'u/2','sc/1')\n"
+         "add_line(sys,'s/1','s/3')\n"
+         "add_line(sys,'sc/1','u/1')\n",
+         {"line u/1 -> gone/1: no block 'gone'", "line u/2 -> sc/1: 'u' has 1 output(s)",
+          "line s/1 -> s/3: 's' has 2 input(s)", "line sc/1 -> u/1: 'sc' has 0 output(s)",
+          "line sc/1 -> u/1: 'u' has 0 input(s)"}},
+        {"add_block('built-in/Constant',[sys '/c'])\n"
+         "add_block('built-in/Sum',[sys '/s'],'Inputs','+++')\n"
+         "add_block('built-in/Integrator',[sys '/i'])\n"
+         "add_line(sys,'c/1','s/2'); add_line(sys,'i/1','s/2')\n"
+         "add_line(sys,'s/1','i/1')\n",
+         {"input 2 of 's' is fed by 2 lines", "warning: input 1 of 's' is not fed",
+          "warning: input 3 of 's' is not fed"}},
+    };
+    for (const auto& [body, expected] : cases) {
+        EXPECT_EQ(messages(check_diagram(script(body))), expected);
+    }
 }
 
 TEST(DiagramCheck, ReportsTypesParametersAndValuesSimulinkWouldRefuse) {

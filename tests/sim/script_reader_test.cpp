@@ -95,18 +95,6 @@ TEST(ScriptReader, TranslatesSimulink1Names) {
     }
 }
 
-TEST(ScriptReader, KeepsTypesAndParametersNoGenerationKnowsForTheChecker) {
-    const Diagram d = read_script(
-        "sys='m'; new_system(sys)\n"
-        "add_block('built-in/Lookup',[sys '/3l'],'Table','[1 2]')\n"
-        "add_block('built-in/Gain',[sys '/4g'],'gain','2','Foo','1')\n",
-        ScriptDialect::kCurrent);
-    EXPECT_EQ(block(d, "3l").type, "Lookup");
-    EXPECT_EQ(block(d, "3l").params, (std::map<std::string, std::string>{{"Table", "[1 2]"}}));
-    EXPECT_EQ(block(d, "4g").params,
-              (std::map<std::string, std::string>{{"Gain", "2"}, {"Foo", "1"}}));
-}
-
 TEST(ScriptReader, BoundsBracketNestingAt256) {
     const auto script = [](int depth) {
         return "sys='m'; new_system(sys)\nadd_block('built-in/Gain',[sys '/g'],'Position'," +
