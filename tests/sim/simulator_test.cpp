@@ -4,12 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
 #include <span>
-#include <sstream>
 
 #include "sim/element_numbers.h"
 #include "sim/linear_response.h"
@@ -24,12 +22,8 @@ Diagram script(const std::string& body) {
     return read_script("sys = 'm'; new_system(sys)\n" + body, ScriptDialect::kCurrent);
 }
 
-// A diagram of tests/data/diagrams, whose first line says what it is.
 Diagram diagram(const std::string& name) {
-    std::ifstream in(std::string(VANTOR_DIAGRAMS_DIR) + "/as_" + name + ".m", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return read_script(text.str(), ScriptDialect::kCurrent);
+    return read_script(test::diagram_text(name), ScriptDialect::kCurrent);
 }
 
 const std::vector<double>& trace(const SimulationResult& r, const std::string& scope, int e = 0) {
