@@ -76,6 +76,14 @@ TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
     EXPECT_EQ(main_.window_menu[0].caption, "&1 Circuit");
 }
 
+TEST_F(Document, AnOpenedModelsDialogsStartInItsFolder) {
+    fs::create_directories(dir_ / "models");
+    save_file(path("models/m.bgf"), " 0 \r\nend_sys\r\n");
+    app_.openpath = path("models/m.bgf");
+    ModelDocument doc(app_, ports_);
+    EXPECT_EQ(doc.dialog_folder, (dir_ / "models").string());
+}
+
 // A save that fails says why, names the file, keeps what was there and
 // leaves the model changed under its old name.
 TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {

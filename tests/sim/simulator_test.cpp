@@ -79,6 +79,7 @@ TEST(Simulator, FollowsTheExactSignalsOfSmallDiagrams) {
         // over the last accepted step, and 0 at the start
         {"derivative", h, 2, "sc", 0,
          [h](double t) { return t == 0 ? 0 : (std::sin(t) - std::sin(t - h)) / h; }, 1e-9},
+        {"friction", 0.01, 1.99, "sv", 0, slide, 1e-12},
         {"friction", 0.01, 3, "sv", 0, slide, 0.005},  // at rest up to one step's slide
         {"friction", 0.01, 3, "sf", 0,
          [&](double t) { return std::tanh(slide(t)) * 2 + (slide(t) > 0.333 ? 1 : 0); }, 0.01},
