@@ -75,19 +75,6 @@ TEST(EquationsFollower, GivesTheSameSnapshotAtOnceAndInTheBackground) {
     EXPECT_TRUE(transfer_html(a, 1, 0).empty());  // no such input
 }
 
-TEST(EquationsFollower, KeepsTheLastEquationsGreyedWhileABondLacksCausality) {
-    Model model = causal_example("series_rlc.bgf");
-    EquationsFollower follower([] {});
-    follower.follow(model);
-    const std::string names = follower.snapshot().element_names[3];
-    model.lines[2].causa = 0;
-    ASSERT_EQ(follower.follow(model), EquationsFollower::Followed::kChanged);
-    EXPECT_TRUE(follower.snapshot().stale);
-    EXPECT_EQ(follower.snapshot().bond_without_causality, 2);
-    EXPECT_TRUE(follower.snapshot().has_equations);
-    EXPECT_EQ(follower.snapshot().element_names[3], names);
-}
-
 TEST(EquationsFollower, DerivesTheLatestModelAndStopsCleanlyMidway) {
     const Model rlc = causal_example("series_rlc.bgf");
     Model other = causal_example("mass_spring_damper.bgf");

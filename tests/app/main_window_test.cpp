@@ -109,27 +109,27 @@ TEST_F(MainWindowTest, AModelThatCannotBeReadOpensNoWindowAndSaysWhy) {
     EXPECT_TRUE(ports_.dialogs.empty());  // the command line needs no dialog
 }
 
+// The first label stands at 360, 240; the sixth starts a new column, the
+// eleventh a new row.
 TEST_F(MainWindowTest, LibraryLabelsStandFiveToARow) {
-    for (int n : {1, 5, 11}) {
+    const struct {
+        int count, left, top;  // the last label's place
+    } cases[] = {{1, 360, 240}, {5, 6360, 240}, {11, 360, 2240}};
+    for (const auto& c : cases) {
         AppState app;
-        app.program_dir = (dir_ / ("libs" + std::to_string(n))).string();
+        app.program_dir = (dir_ / ("libs" + std::to_string(c.count))).string();
         fs::create_directories(app.program_dir + "/library");
-        for (int i = n; i >= 1; --i) {  // written backwards: listed alphabetically
+        for (int i = c.count; i >= 1; --i) {  // written backwards: listed alphabetically
             save_file(app.program_dir + "/library/lib" + std::string(1, char('a' + i)) + ".lib",
                       "end_sys\r\n");
         }
         MainWindow main(app, ports_, desktop_, "");
         main.Form_Activate();
-        ASSERT_EQ(main.labels.size(), static_cast<std::size_t>(n));
+        ASSERT_EQ(main.labels.size(), static_cast<std::size_t>(c.count));
         EXPECT_EQ(main.labels[0].caption, "libb");
-        EXPECT_EQ(main.labels[0].left, 360);
-        EXPECT_EQ(main.labels[0].top, 240);
-        const LibraryLabel& last = main.labels.back();
-        const int expected_left[] = {0, 360, 0, 0, 0, 6360, 0, 0, 0, 0, 0, 360};
-        const int expected_top[] = {0, 240, 0, 0, 0, 240, 0, 0, 0, 0, 0, 2240};
-        EXPECT_EQ(last.left, expected_left[n]) << n;
-        EXPECT_EQ(last.top, expected_top[n]) << n;
-        EXPECT_EQ(main.palette(n)->caption, last.caption);
+        EXPECT_EQ(main.labels.back().left, c.left) << c.count;
+        EXPECT_EQ(main.labels.back().top, c.top) << c.count;
+        EXPECT_EQ(main.palette(c.count)->caption, main.labels.back().caption);
     }
     EXPECT_EQ(ports_.busy_depth, 0);
 }

@@ -50,13 +50,6 @@ std::string as_read(std::string_view caption) {
     return text;
 }
 
-TEST(Manual, ReadsCaptionsAsTheMenusShowThem) {
-    EXPECT_EQ(as_read("&Assign && Check Causality"), "Assign & Check Causality");
-    EXPECT_EQ(as_read("Print &Options..."), "Print Options");
-    EXPECT_EQ(as_read("&Undo Causality "), "Undo Causality");
-    EXPECT_EQ(as_read("C&opy"), "Copy");
-}
-
 TEST(Manual, NamesEveryCommandAndMenuOfTheModelWindow) {
     const std::string text = shown_text(manual_html());
     ASSERT_GT(text.size(), 10000u);
@@ -98,18 +91,6 @@ TEST(Manual, EveryLinkLeadsToAnAnchorAndEveryPictureIsThereAndSmall) {
         EXPECT_LT(std::filesystem::file_size(file), 64u * 1024) << file;
     }
     EXPECT_GE(pictures, 3);
-}
-
-// The build writes the keyboard table between these two lines.
-TEST(Manual, HoldsTheKeysTablesMarkersOnceInOrder) {
-    const std::string html = manual_html();
-    const auto begin = html.find("<!-- keys:begin -->");
-    const auto end = html.find("<!-- keys:end -->");
-    ASSERT_NE(begin, std::string::npos);
-    ASSERT_NE(end, std::string::npos);
-    EXPECT_LT(begin, end);
-    EXPECT_EQ(html.find("<!-- keys:begin -->", begin + 1), std::string::npos);
-    EXPECT_EQ(html.find("<!-- keys:end -->", end + 1), std::string::npos);
 }
 
 }  // namespace

@@ -66,35 +66,51 @@ void expect_rejected(const std::string& text, const std::string& message) {
     }
 }
 
-TEST(MdlReader, RejectsBrokenSyntaxNamingTheLine) {
-    expect_rejected("Model {\n  Name \"rc\n}\n", ".mdl line 2: unterminated text");
-    expect_rejected("Model {\n  Name \"rc\"\n  System {\n",
-                    "line 3: the System section is not closed");
-    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" Gain = \"2\" }\n"),
-                    "unexpected character '='");
-    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" Position [1, 2 3, 4] }\n"),
-                    "',' or ']' expected");
-    expect_rejected(model_file("") + "Model {\n}\n", "'Model' after the Model section");
-    expect_rejected("System {\n  Name \"rc\"\n}\n", "the file must be one Model { } section");
-}
-
-TEST(MdlReader, RejectsWhatTheTemplatesMayNotWrite) {
+// Each text is refused with a message that holds the given words.
+TEST(MdlReader, RejectsBrokenSyntaxAndWhatTheTemplatesMayNotWrite) {
     const auto block = [](const std::string& inside) {
         return model_file("    Block {\n" + inside + "\n    }\n");
     };
-    expect_rejected(block("BlockType Gain Gain \"2\""), "the Block section has no Name");
-    expect_rejected(block("BlockType Gain Name \"1g\" Gain \"2\" Gain \"3\""),
-                    "Gain is given twice");
-    expect_rejected(block("BlockType Gain Name \"1g\" Gain [1, 2]"), "Gain must be a text");
-    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 10, 70]"),
-                    "is not a rectangle");
-    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 40]"),
-                    "Position must be [left, top, right, bottom]");
-    expect_rejected(block("BlockType Gain Name \"1g\" Position [10, 40, 40.5, 70]"),
-                    "'40.5' is not a coordinate");
-    expect_rejected(model_file("    Block { BlockType Gain Name \"1g\" }\n"
-                               "    Block { BlockType Scope Name \"1g\" }\n"),
-                    "two blocks are named '1g'");
+    const auto line = [](const std::string& inside) {
+        return model_file("    Line {\n" + inside + "\n    }\n");
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {"Model {\n  Name \"rc\n}\n", ".mdl line 2: unterminated text"},
+        {"Model {\n  Name \"rc\"\n  System {\n", "line 3: the System section is not closed"},
+        {block("BlockType Gain Name \"1g\" Gain = \"2\""), "unexpected character '='"},
+        {block("BlockType Gain Name \"1g\" Position [1, 2 3, 4]"), "',' or ']' expected"},
+        {model_file("") + "Model {\n}\n", "'Model' after the Model section"},
+        {"System {\n  Name \"rc\"\n}\n", "the file must be one Model { } section"},
+        {block("BlockType Gain Gain \"2\""), "the Block section has no Name"},
+        {block("BlockType Gain Name \"1g\" Gain \"2\" Gain \"3\""), "Gain is given twice"},
+        {block("BlockType Gain Name \"1g\" Gain [1, 2]"), "Gain must be a text"},
+        {block("BlockType Gain Name \"1g\" Position [10, 40, 10, 70]"), "is not a rectangle"},
+        {block("BlockType Gain Name \"1g\" Position [10, 40, 40]"),
+         "Position must be [left, top, right, bottom]"},
+        {block("BlockType Gain Name \"1g\" Position [10, 40, 40.5, 70]"),
+         "'40.5' is not a coordinate"},
+        {model_file("    Block { BlockType Gain Name \"1g\" }\n"
+                    "    Block { BlockType Scope Name \"1g\" }\n"),
+         "two blocks are named '1g'"},
+        {line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 0"),
+         "DstPort '0' is not a port number"},
+        {line("SrcBlock \"1a\" SrcPort 1.5 DstBlock \"2b\" DstPort 1"),
+         "SrcPort '1.5' is not a port number"},
+        {line("SrcBlock \"1a\" SrcPort 1 DstPort 1"), "the Line section has no DstBlock"},
+        {line("SrcBlock \"1a\" SrcPort 1 Branch { DstBlock \"2b\" DstPort 1 }"),
+         "branched lines are not in the subset"},
+        {line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 1 Points [0, 5]"),
+         "unknown line parameter Points"},
+        {model_file("", "  StopTime \"t_end\"\n"), "StopTime 't_end' is not a number"},
+        {model_file("", "  Solver \"ode45\"\n"), "unknown model parameter Solver"},
+        {"Model {\n  Name \"rc\"\n}\n", "exactly one System section"},
+        {"Model {\n  Name \"rc\"\n  System {\n    Name \"rd\"\n  }\n}\n",
+         "the System is not named after the model"},
+        {model_file("    Location [0, 0, 400, 300]\n"), "unknown system parameter Location"},
+        {model_file("    System {\n      Name \"inner\"\n    }\n"),
+         "unknown system parameter System"},
+    };
+    for (const auto& [text, message] : cases) expect_rejected(text, message);
 }
 
 TEST(MdlReader, BoundsSectionNestingAndCoordinates) {
@@ -133,44 +149,6 @@ TEST(MdlReader, BoundsSectionNestingAndCoordinates) {
                       std::string::npos);
         }
     }
-}
-
-TEST(MdlReader, KeepsBlockTypesAndParametersForTheChecker) {
-    const Diagram d =
-        read_mdl(model_file("    Block { BlockType Transfer Name \"1t\" Numerator \"[1]\" }\n"
-                            "    Block { BlockType Gain Name \"1g\" Value \"2\" }\n"));
-    ASSERT_EQ(d.blocks.size(), 2u);
-    EXPECT_EQ(d.blocks[0].type, "Transfer");
-    EXPECT_EQ(d.blocks[0].params.at("Numerator"), "[1]");
-    EXPECT_EQ(d.blocks[1].params.at("Value"), "2");
-}
-
-TEST(MdlReader, RejectsLinesOutsideTheSubset) {
-    const auto line = [](const std::string& inside) {
-        return model_file("    Line {\n" + inside + "\n    }\n");
-    };
-    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 0"),
-                    "DstPort '0' is not a port number");
-    expect_rejected(line("SrcBlock \"1a\" SrcPort 1.5 DstBlock \"2b\" DstPort 1"),
-                    "SrcPort '1.5' is not a port number");
-    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstPort 1"),
-                    "the Line section has no DstBlock");
-    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 Branch { DstBlock \"2b\" DstPort 1 }"),
-                    "branched lines are not in the subset");
-    expect_rejected(line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 1 Points [0, 5]"),
-                    "unknown line parameter Points");
-}
-
-TEST(MdlReader, RejectsModelsThatAreNotOneSystem) {
-    expect_rejected(model_file("", "  StopTime \"t_end\"\n"), "StopTime 't_end' is not a number");
-    expect_rejected(model_file("", "  Solver \"ode45\"\n"), "unknown model parameter Solver");
-    expect_rejected("Model {\n  Name \"rc\"\n}\n", "exactly one System section");
-    expect_rejected("Model {\n  Name \"rc\"\n  System {\n    Name \"rd\"\n  }\n}\n",
-                    "the System is not named after the model");
-    expect_rejected(model_file("    Location [0, 0, 400, 300]\n"),
-                    "unknown system parameter Location");
-    expect_rejected(model_file("    System {\n      Name \"inner\"\n    }\n"),
-                    "unknown system parameter System");
 }
 
 }  // namespace

@@ -58,19 +58,7 @@ TEST(ScriptReader, MatchesParameterNamesWithoutCaseAndComputesPositions) {
 }
 
 TEST(ScriptReader, TranslatesSimulink1Names) {
-    const Diagram d = read_script(
-        "sys = 'old';\n"
-        "new_system(sys);\n"
-        "add_block('built-in/Step Fcn',[sys,'/','s']);\n"
-        "set_param([sys,'/','s'],'Time','0','Before','0','After','2','position',[1,2,3,4]);\n"
-        "add_block('built-in/Sine Wave',[sys,'/','w']);\n"
-        "set_param([sys,'/','w'],'amplitude','3','frequency','2');\n"
-        "add_block('built-in/Integrator',[sys,'/','i']);\n"
-        "set_param([sys,'/','i'],'Initial','1');\n"
-        "add_block('built-in/Sum',[sys,'/','j']);\n"
-        "set_param([sys,'/','j'],'inputs','+-');\n"
-        "set_param(sys,'Stop time','4');\n",
-        ScriptDialect::kSimulink1);
+    const Diagram d = read_script(test::diagram_text("simulink1"), ScriptDialect::kSimulink1);
     EXPECT_EQ(block(d, "s").type, "Step");
     EXPECT_EQ(block(d, "s").position, (std::array<int, 4>{1, 2, 3, 4}));
     EXPECT_EQ(block(d, "w").type, "Sin");
@@ -93,18 +81,6 @@ TEST(ScriptReader, TranslatesSimulink1Names) {
         EXPECT_NE(error_of(std::string("new_system('o'); ") + statement, dialect).find(name),
                   std::string::npos);
     }
-}
-
-TEST(ScriptReader, KeepsTypesAndParametersNoGenerationKnowsForTheChecker) {
-    const Diagram d = read_script(
-        "sys='m'; new_system(sys)\n"
-        "add_block('built-in/Lookup',[sys '/3l'],'Table','[1 2]')\n"
-        "add_block('built-in/Gain',[sys '/4g'],'gain','2','Foo','1')\n",
-        ScriptDialect::kCurrent);
-    EXPECT_EQ(block(d, "3l").type, "Lookup");
-    EXPECT_EQ(block(d, "3l").params, (std::map<std::string, std::string>{{"Table", "[1 2]"}}));
-    EXPECT_EQ(block(d, "4g").params,
-              (std::map<std::string, std::string>{{"Gain", "2"}, {"Foo", "1"}}));
 }
 
 TEST(ScriptReader, BoundsBracketNestingAt256) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "sim/element_numbers.h"
@@ -17,7 +16,6 @@
 #include "sim/linear_response.h"
 #include "sim/simulation_error.h"
 #include "sim/simulator.h"
-#include "test_scratch.h"
 
 namespace vantor::sim {
 namespace {
@@ -219,36 +217,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, Simulation,
                                                           SolverKind::kFixed)),
                          case_name);
 
-// A template edited to write a block the simulator does not know: the run
-// names the block, its type and the template to mend.
-TEST(Simulation, NamesTheTemplateOfABlockItDoesNotKnow) {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::path(vantor::test::scratch_dir()) / "code3";
-    fs::create_directories(folder);
-    fs::copy(fs::path(VANTOR_DATA_DIR) / "code3", folder, fs::copy_options::overwrite_existing);
-    const std::string edited = "add_block('built-in/Lookup',[sys '/#obj#f'],'Table','[1 2]');";
-    std::ofstream(folder / "R__1.cod", std::ios::binary) << edited << "#flow_out##f#\n";
-    std::string text = test::generate_example("parallel_rc", 3);
-    const std::string written = "add_block('built-in/Gain',[sys '/4f'],'Gain','1/(1000)'";
-    ASSERT_NE(text.find(written), std::string::npos) << text;
-    text.replace(text.find(written), written.size(),
-                 "add_block('built-in/Lookup',[sys '/4f'],'Table','[1 2]'");
-
-    EXPECT_EQ(check_generated(text, GeneratedForm::kScript)[0].message,
-              "block '4f' has the unknown type 'Lookup'");
-    SimulationOptions options;
-    options.template_of = templates_in_folder(folder.string());
-    try {
-        simulate(text, GeneratedForm::kScript, options);
-        FAIL() << "the unknown block ran";
-    } catch (const SimulationError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "block '4f' of type 'Lookup' (template R__1.cod): "
-                  "the simulator does not know this block type");
-        EXPECT_EQ(e.template_name(), "R__1.cod");
-    }
-}
-
 TEST(SimulationCases, CoverEveryExampleThatHasASource) {
     for (const auto& entry : std::filesystem::directory_iterator(VANTOR_EXAMPLES_DIR)) {
         const std::string name = entry.path().stem().string();
@@ -257,26 +225,6 @@ TEST(SimulationCases, CoverEveryExampleThatHasASource) {
                                 [&](const Case& c) { return c.example == name; }))
             << name << " has no simulation case";
     }
-}
-
-// The references themselves, against the textbook step responses.
-TEST(LinearResponse, MatchesTheClosedFormsOfTheThreeDampings) {
-    const double w = 3;
-    for (double t : {0.0, 0.1, 0.7, 2.5}) {
-        const double z = 0.3, wd = w * std::sqrt(1 - z * z);
-        EXPECT_NEAR(test::second_order_step(w, z, 2, t)[0],
-                    2 * (1 - std::exp(-z * w * t) *
-                                 (std::cos(wd * t) + z / std::sqrt(1 - z * z) * std::sin(wd * t))),
-                    1e-12);
-        EXPECT_NEAR(test::second_order_step(w, z, 2, t)[1],
-                    2 * w * w / wd * std::exp(-z * w * t) * std::sin(wd * t), 1e-12);
-        EXPECT_NEAR(test::second_order_step(w, 1, 1, t)[0], 1 - std::exp(-w * t) * (1 + w * t),
-                    1e-12);
-        const double s1 = -w * (2 - std::sqrt(3.0)), s2 = -w * (2 + std::sqrt(3.0));  // zeta 2
-        EXPECT_NEAR(test::second_order_step(w, 2, 1, t)[0],
-                    1 + (s2 * std::exp(s1 * t) - s1 * std::exp(s2 * t)) / (s1 - s2), 1e-12);
-    }
-    EXPECT_NEAR(test::first_order_step(2, 5, 2), 5 * (1 - std::exp(-1)), 1e-12);
 }
 
 }  // namespace

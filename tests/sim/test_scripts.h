@@ -2,7 +2,19 @@
 
 // Small hand-written diagrams, in the script form the templates generate.
 
+#include <fstream>
+#include <sstream>
+#include <string>
+
 namespace vantor::sim::test {
+
+// The text of tests/data/diagrams/as_NAME.m, whose first line says what it is.
+inline std::string diagram_text(const std::string& name) {
+    std::ifstream in(std::string(VANTOR_DIAGRAMS_DIR) + "/as_" + name + ".m", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // An RC low-pass on a unit step: RC v' = 1 - v with RC = 1e3 * 1e-3 = 1 s.
 inline constexpr const char* kRcScript =

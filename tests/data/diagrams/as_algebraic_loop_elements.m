@@ -1,0 +1,11 @@
+% 2sum -> 5f -> 4sum -> 3e -> 2sum; the scope behind the loop is no part of it
+sys = 'm'; new_system(sys)
+add_block('built-in/Constant',[sys '/1e'])
+add_block('built-in/Sum',[sys '/2sum'],'Inputs','+-')
+add_block('built-in/Gain',[sys '/5f'])
+add_block('built-in/Sum',[sys '/4sum'],'Inputs','+')
+add_block('built-in/Gain',[sys '/3e'])
+add_block('built-in/Scope',[sys '/11scope'])
+add_line(sys,'1e/1','2sum/1'); add_line(sys,'2sum/1','5f/1')
+add_line(sys,'5f/1','4sum/1'); add_line(sys,'4sum/1','3e/1')
+add_line(sys,'3e/1','2sum/2'); add_line(sys,'3e/1','11scope/1')

@@ -1,0 +1,11 @@
+% products, a Fcn, and a Sum whose unfed second input reads 0: sf = (6/3)^2 + 1, ss = 6 + 3
+sys = 'm'; new_system(sys)
+add_block('built-in/Constant',[sys '/a'],'Value','6')
+add_block('built-in/Constant',[sys '/b'],'Value','1.5*2')
+add_block('built-in/Product',[sys '/p'],'Inputs','*/')
+add_block('built-in/Fcn',[sys '/f'],'Expr','u^2+1')
+add_block('built-in/Sum',[sys '/s'],'Inputs','+-+')
+add_block('built-in/Scope',[sys '/sf']); add_block('built-in/Scope',[sys '/ss'])
+add_line(sys,'a/1','p/1'); add_line(sys,'b/1','p/2'); add_line(sys,'p/1','f/1')
+add_line(sys,'f/1','sf/1'); add_line(sys,'a/1','s/1'); add_line(sys,'b/1','s/3')
+add_line(sys,'s/1','ss/1')

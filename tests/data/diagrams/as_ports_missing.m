@@ -1,0 +1,10 @@
+% lines to a block that does not exist and to ports that do not
+sys = 'm'; new_system(sys)
+add_block('built-in/Step',[sys '/u'])
+add_block('built-in/Sum',[sys '/s'],'Inputs','+-')
+add_block('built-in/Scope',[sys '/sc'])
+add_line(sys,'u/1','s/1'); add_line(sys,'u/1','s/2')
+add_line(sys,'u/1','gone/1')
+add_line(sys,'u/2','sc/1')
+add_line(sys,'s/1','s/3')
+add_line(sys,'sc/1','u/1')

@@ -1,0 +1,13 @@
+% a step, a sine and a constant muxed into one scope, the sine demuxed into another
+sys = 'm'; new_system(sys)
+add_block('built-in/Step',[sys '/st'],'Time','0.5','Before','1','After','3')
+add_block('built-in/Sin',[sys '/w'],'Amplitude','2','Frequency','3','Phase','0.5','Bias','1')
+add_block('built-in/Constant',[sys '/c'],'Value','-4')
+add_block('built-in/Mux',[sys '/mx'],'Inputs','3')
+add_block('built-in/Scope',[sys '/all'])
+add_block('built-in/Demux',[sys '/dm'],'Outputs','3')
+add_block('built-in/Scope',[sys '/second'])
+add_block('built-in/Terminator',[sys '/t1']); add_block('built-in/Terminator',[sys '/t3'])
+add_line(sys,'st/1','mx/1'); add_line(sys,'w/1','mx/2'); add_line(sys,'c/1','mx/3')
+add_line(sys,'mx/1','all/1'); add_line(sys,'mx/1','dm/1')
+add_line(sys,'dm/1','t1/1'); add_line(sys,'dm/2','second/1'); add_line(sys,'dm/3','t3/1')

@@ -1,0 +1,13 @@
+% a mass on a spring and damper: y'' + 0.4 y' + 25 y = 25, from rest
+sys = 'm'; new_system(sys)
+add_block('built-in/Constant',[sys '/f'],'Value','25')
+add_block('built-in/Sum',[sys '/s'],'Inputs','+--')
+add_block('built-in/Integrator',[sys '/v'])
+add_block('built-in/Integrator',[sys '/y'])
+add_block('built-in/Gain',[sys '/b'],'Gain','0.4')
+add_block('built-in/Gain',[sys '/k'],'Gain','25')
+add_block('built-in/Scope',[sys '/sc'])
+add_line(sys,'f/1','s/1'); add_line(sys,'b/1','s/2'); add_line(sys,'k/1','s/3')
+add_line(sys,'s/1','v/1'); add_line(sys,'v/1','y/1'); add_line(sys,'v/1','b/1')
+add_line(sys,'y/1','k/1'); add_line(sys,'y/1','sc/1')
+set_param(sys,'StopTime','6')
