@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "display/redraw.h"
 #include "editor/editor_host.h"
-#include "journal/state_file.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -96,12 +94,8 @@ class EditorTest : public testing::Test {
     }
 
     const ObjRecord& obj(int i) const { return window.model.objs[static_cast<std::size_t>(i)]; }
-    LineRecord& bond(int j) { return window.model.lines[static_cast<std::size_t>(j)]; }
     Glyph& glyph(int i) { return window.image1[static_cast<std::size_t>(i)]; }
     bool selected(int i) const { return obj(i).selected == kTrue; }
-    bool bond_selected(int j) const {
-        return window.model.lines[static_cast<std::size_t>(j)].selected == kTrue;
-    }
 
     // The numbers of the selected elements.
     std::vector<int> selection() const {
@@ -116,20 +110,5 @@ class EditorTest : public testing::Test {
     AppState app;
     FakeHost host;
 };
-
-// Everything the mouse handlers read or write, as text, so that two windows
-// can be compared with a readable difference.
-inline std::string dump_state(const ModelWindow& w, const AppState& app) {
-    std::ostringstream out;
-    const MouseState& m = w.mouse;
-    out << format_state_file(w, app) << "mouse " << m.dragging << ' ' << m.fromobj << ' '
-        << m.linking << ' ' << m.overobj << ' ' << m.lastx << ' ' << m.lasty << ' ' << m.bandx
-        << ' ' << m.bandy << ' ' << m.dblclick << "\nselready " << app.selready << " selband "
-        << app.selband << "\nsector " << w.sector.left << ' ' << w.sector.top << ' '
-        << w.sector.width << ' ' << w.sector.height << ' ' << w.sector.visible << "\nText1 focused "
-        << w.Text1.focused << "\nz";
-    for (int i = 1; i <= w.model.nobj; ++i) out << ' ' << w.image1[static_cast<std::size_t>(i)].z;
-    return out.str();
-}
 
 }  // namespace vantor::test
