@@ -54,17 +54,7 @@ inline ObjRecord lone_port(int owner, int signout) {
 
 class EditorTest : public testing::Test {
   protected:
-    // Every test starts from reset(); a table-driven test calls it again so
-    // that each row starts from the same state, none of the last row's left.
-    // A fixture with members or elements of its own overrides it, calling its
-    // base's first.
-    virtual void reset() {
-        window = ModelWindow{};
-        app = AppState{};
-        host = FakeHost{};
-        init_model_window(window, 1);
-    }
-    void SetUp() final { reset(); }
+    void SetUp() override { init_model_window(window, 1); }
 
     // Appends an element with its glyph shown at (left, top).
     int add(ObjRecord obj, int left, int top) {
@@ -95,16 +85,6 @@ class EditorTest : public testing::Test {
 
     const ObjRecord& obj(int i) const { return window.model.objs[static_cast<std::size_t>(i)]; }
     Glyph& glyph(int i) { return window.image1[static_cast<std::size_t>(i)]; }
-    bool selected(int i) const { return obj(i).selected == kTrue; }
-
-    // The numbers of the selected elements.
-    std::vector<int> selection() const {
-        std::vector<int> numbers;
-        for (int i = 1; i <= window.model.nobj; ++i) {
-            if (selected(i)) numbers.push_back(i);
-        }
-        return numbers;
-    }
 
     ModelWindow window;
     AppState app;

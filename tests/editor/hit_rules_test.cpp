@@ -1,20 +1,15 @@
 // The boundaries of what the pointer reaches: the element a bond may join,
-// the bond a click finds, the scroll that keeps the rubber band in view, and
-// what a press or a click on each kind of glyph selects.
+// the bond a click finds, and the scroll that keeps the rubber band in view.
 #include <gtest/gtest.h>
 
 #include "editor/connect.h"
-#include "editor/glyph_mouse.h"
 #include "editor/hit_tests.h"
 #include "editor_fixtures.h"
-#include "window/selection.h"
 
 namespace vantor {
 namespace {
 
-using test::con;
 using test::element;
-using test::signal_block;
 
 class HitRules : public test::EditorTest {};
 
@@ -87,83 +82,6 @@ TEST_F(HitRules, TheWindowScrollsToKeepTheRubberBandsEndInView) {
         // The band's end keeps its place on the screen.
         EXPECT_EQ(window.Line1.x2, k.x + static_cast<float>(k.h - k.h0));
         EXPECT_EQ(window.Line1.y2, k.y + static_cast<float>(k.v - k.v0));
-    }
-}
-
-// A sum block with one input and one output port, a connection point after
-// the output, two plain elements, and points whose chain was not copied with
-// them (ports of no block).
-class GlyphRules : public test::EditorTest {
-  protected:
-    void reset() override {
-        EditorTest::reset();
-        block = add(signal_block("sum", 1, 1), 1000, 1000);
-        input = add(con(block, 0), 880, 1000);
-        output = add(con(block, -1), 1360, 1000);
-        point = add(con(output, -1), 2000, 1000);
-        r = add(element("R__", "R"), 3000, 3000);
-        c = add(element("C__", "C"), 4000, 3000);
-        lone_output = add(con(0, -1), 5000, 1000);
-        lone_input = add(con(-32768, 0), 5000, 2000);
-    }
-    int block = 0, input = 0, output = 0, point = 0, r = 0, c = 0, lone_output = 0, lone_input = 0;
-};
-
-// A press is the first move with a button: it selects the pressed element
-// (a block with its ports) unless it is selected already, and starts a drag.
-TEST_F(GlyphRules, APressSelectsByKindAndStartsADrag) {
-    const struct {
-        const char* name;
-        int glyph, button;
-        bool pre_selected;
-        std::vector<int> selection;
-        bool dragging;
-    } cases[] = {
-        {"unselected block", block, 1, false, {block, input, output}, true},
-        {"selected element keeps the group", r, 2, true, {r, c}, true},
-        {"output port", output, 1, false, {}, true},
-        {"selected connection point", point, 2, true, {point}, true},
-        {"input port", input, 1, false, {r}, false},
-        {"output port of no block", lone_output, 1, false, {}, true},
-        {"input port of no block", lone_input, 2, false, {r}, false},
-        {"no button", r, 0, false, {c}, false},
-        {"middle button", r, 4, false, {c}, false},
-    };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
-        deselecciona(window, app);
-        window.mouse.dragging = kFalse;
-        window.mouse.linking = kTrue;
-        select_element(window, app, k.glyph == r ? c : r);
-        if (k.pre_selected) select_element(window, app, k.glyph);
-        image1_MouseMove(window, app, k.glyph, k.button, 0, 30, 40);
-        EXPECT_EQ(selection(), k.selection);
-        EXPECT_EQ(window.mouse.dragging != 0, k.dragging);
-        EXPECT_EQ(window.mouse.linking == 0, k.dragging);
-    }
-}
-
-TEST_F(GlyphRules, AClickSelectsByKindAndClosesTheCaptionBox) {
-    const struct {
-        const char* name;
-        int glyph;
-        std::vector<int> selection;
-    } cases[] = {
-        {"signal block", block, {block, input, output}},
-        {"input port", input, {}},
-        {"output port", output, {}},
-        {"connection point", point, {point}},
-        {"port of no block", lone_output, {}},
-        {"plain element", r, {r}},
-    };
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
-        select_element(window, app, c);
-        window.Text1.visible = true;
-        image1_Click(window, app, k.glyph);
-        EXPECT_EQ(selection(), k.selection);
-        EXPECT_TRUE(window.menus.copy);  // even when nothing is selected
-        EXPECT_FALSE(window.Text1.visible);
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "editor/gesture_wait.h"
 #include "replay_fixtures.h"
 
 namespace vantor {
@@ -70,33 +69,6 @@ TEST(UndoReplay, EachKindOfActionIsOneStepUndoneAndRedoneByteForByte) {
         editor.run("menu editredo\n");
         EXPECT_EQ(editor.file(), after);
     }
-}
-
-TEST(UndoReplay, ActionsThatChangeNoRecordAddNoStep) {
-    Editor editor(test::kData, test::small_model());
-    editor.run(std::string("menu selectall\nmenu copy\nmenu edit\nimage1_click 1\n") +
-               "form_mousemove 0 0 4000 4000\nhscroll 300\nvscroll 200\n"
-               "image1_mousemove 1 1 0 30 40\nimage1_mouseup 1 1 0 30 40\n"
-               "image1_dblclick 7\ntext1_lostfocus\nmenu editundo\nmenu editredo\n");
-    EXPECT_EQ(editor.history().history().steps(), 0u);
-    EXPECT_EQ(editor.history().undo_text(), "&Undo");
-}
-
-// Only the Edit and Run commands wait for a held button, and a press the
-// display saw but no event carried yet counts as held.
-TEST(UndoReplay, OnlyEditAndRunCommandsWaitForAHeldButton) {
-    Editor editor(test::kData, test::small_model());
-    editor.run("image1_mousemove 2 1 0 30 40\n");
-    for (const char* item : {"ddelete", "paste", "edit", "editundo", "assign", "generate",
-                             "generate_cancelled", "simulate"}) {
-        EXPECT_TRUE(command_waits(editor.history(), item)) << item;
-    }
-    for (const char* item : {"showp", "simulink2"}) {
-        EXPECT_FALSE(command_waits(editor.history(), item));
-    }
-    editor.run("form_lostfocus\n");
-    EXPECT_FALSE(command_waits(editor.history(), "ddelete"));
-    EXPECT_TRUE(command_waits(editor.history(), "ddelete", 1));
 }
 
 // Five hundred random drops, drags, bonds, deletes and pastes, undone to the
