@@ -1,5 +1,6 @@
 // What a journal cannot show of a drop and a copy: the caption as stored,
-// the stacking order, and the picture Copy puts on the system clipboard.
+// the stacking order, entries no palette ships, and the picture Copy puts on
+// the system clipboard.
 #include <gtest/gtest.h>
 
 #include "editor/clipboard.h"
@@ -29,6 +30,22 @@ TEST_F(DropAndCopy, ADropStoresItsCaptionLeftTrimmedAndComesToTheFront) {
     EXPECT_EQ(glyph(1).caption, "R");
     EXPECT_GT(glyph(2).z, glyph(1).z);
     EXPECT_EQ(host.focus_requests, 2);
+}
+
+// Entries no palette ships: a negative port count makes no ports, so the drop
+// fits; a chain that loops back on itself never reaches a selected block.
+TEST_F(DropAndCopy, NegativePortCountsAndLoopedChainsEndCleanly) {
+    window.model.nobj = 999;
+    app.dragobj = test::signal_block("sum", -3, 0);
+    Form_DragDrop(window, app, host, 1000, 800);
+    EXPECT_EQ(window.model.nobj, 1000);
+    EXPECT_TRUE(host.messages.empty());
+
+    init_model_window(window, 1);
+    const int a = add(test::con(2, -1), 100, 100);
+    const int b = add(test::con(a, -1), 300, 100);
+    for (int i : {a, b}) select_element(window, app, i);
+    EXPECT_FALSE(cadena_sel(window.model, b));
 }
 
 TEST_F(DropAndCopy, ThePictureShowsTheCopyAtItsClipboardPlaces) {

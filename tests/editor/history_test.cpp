@@ -9,19 +9,14 @@
 namespace vantor {
 namespace {
 
-ObjRecord element(const std::string& caption, int left, int top) {
-    ObjRecord o;
+void add_element(Model& m, const std::string& caption, int left, int top) {
+    ObjRecord& o = m.objs[static_cast<std::size_t>(++m.nobj)];
     o.type = "C__";
     o.parameters = "1";
     o.caption = caption;
     o.maxlin = 10;
     o.left = static_cast<std::int16_t>(left);
     o.top = static_cast<std::int16_t>(top);
-    return o;
-}
-
-void add_element(Model& m, const std::string& caption, int left, int top) {
-    m.objs[static_cast<std::size_t>(++m.nobj)] = element(caption, left, top);
 }
 
 void add_bond(Model& m, int a, int b) {

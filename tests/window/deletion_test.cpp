@@ -55,28 +55,5 @@ TEST(ElementDeletion, ConnectionPointIndexFollowsItsInputPort) {
     EXPECT_EQ(w.obj(p1).auxil2, out1);
 }
 
-// The point hangs on the last element, which moves into the hole its input
-// port leaves: while its `auxil2` still names the old last number it is a
-// connection point all the same, and is freed; its `auxil2` then follows the
-// move, as every port's does.
-TEST(ElementDeletion, PointOnTheMovedElementIsFreedFromItsDeletedPort) {
-    WindowBuilder w;
-    const int a = w.element("mux", "A", 0, 0);
-    w.obj(a).signout = 1;
-    const int b = w.element("dem", "B", 0, 0);
-    w.obj(b).maxsigninp = 1;
-    const int in = w.con(b, 1, false);
-    const int point = w.con(5, 0, false, "\x95");
-    w.obj(point).index = static_cast<std::int16_t>(in);
-    ASSERT_EQ(w.con(a, 1, true), 5);
-
-    borrar_objeto(w.window, w.app, in);
-
-    ASSERT_EQ(w.window.model.nobj, 4);
-    EXPECT_EQ(w.obj(in).signout, -1);  // the output port, moved
-    EXPECT_EQ(w.obj(point).auxil2, in);
-    EXPECT_EQ(w.obj(point).index, 0);
-}
-
 }  // namespace
 }  // namespace vantor
