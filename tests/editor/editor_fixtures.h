@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "display/redraw.h"
 #include "editor/editor_host.h"
-#include "journal/state_file.h"
 #include "window/app_state.h"
 #include "window/model_window.h"
 
@@ -56,17 +54,7 @@ inline ObjRecord lone_port(int owner, int signout) {
 
 class EditorTest : public testing::Test {
   protected:
-    // Every test starts from reset(); a table-driven test calls it again so
-    // that each row starts from the same state, none of the last row's left.
-    // A fixture with members or elements of its own overrides it, calling its
-    // base's first.
-    virtual void reset() {
-        window = ModelWindow{};
-        app = AppState{};
-        host = FakeHost{};
-        init_model_window(window, 1);
-    }
-    void SetUp() final { reset(); }
+    void SetUp() override { init_model_window(window, 1); }
 
     // Appends an element with its glyph shown at (left, top).
     int add(ObjRecord obj, int left, int top) {
@@ -96,40 +84,11 @@ class EditorTest : public testing::Test {
     }
 
     const ObjRecord& obj(int i) const { return window.model.objs[static_cast<std::size_t>(i)]; }
-    LineRecord& bond(int j) { return window.model.lines[static_cast<std::size_t>(j)]; }
     Glyph& glyph(int i) { return window.image1[static_cast<std::size_t>(i)]; }
-    bool selected(int i) const { return obj(i).selected == kTrue; }
-    bool bond_selected(int j) const {
-        return window.model.lines[static_cast<std::size_t>(j)].selected == kTrue;
-    }
-
-    // The numbers of the selected elements.
-    std::vector<int> selection() const {
-        std::vector<int> numbers;
-        for (int i = 1; i <= window.model.nobj; ++i) {
-            if (selected(i)) numbers.push_back(i);
-        }
-        return numbers;
-    }
 
     ModelWindow window;
     AppState app;
     FakeHost host;
 };
-
-// Everything the mouse handlers read or write, as text, so that two windows
-// can be compared with a readable difference.
-inline std::string dump_state(const ModelWindow& w, const AppState& app) {
-    std::ostringstream out;
-    const MouseState& m = w.mouse;
-    out << format_state_file(w, app) << "mouse " << m.dragging << ' ' << m.fromobj << ' '
-        << m.linking << ' ' << m.overobj << ' ' << m.lastx << ' ' << m.lasty << ' ' << m.bandx
-        << ' ' << m.bandy << ' ' << m.dblclick << "\nselready " << app.selready << " selband "
-        << app.selband << "\nsector " << w.sector.left << ' ' << w.sector.top << ' '
-        << w.sector.width << ' ' << w.sector.height << ' ' << w.sector.visible << "\nText1 focused "
-        << w.Text1.focused << "\nz";
-    for (int i = 1; i <= w.model.nobj; ++i) out << ' ' << w.image1[static_cast<std::size_t>(i)].z;
-    return out.str();
-}
 
 }  // namespace vantor::test

@@ -69,41 +69,6 @@ TEST_F(ParameterDialogTest, DescriptionFilesFillTheDialog) {
     }
 }
 
-TEST_F(ParameterDialogTest, EachWayOfClosingHandsBackItsValues) {
-    write_description("C__", "A capacitor\r\n1\r\nCapacitance\r\n");
-    using Step = void (*)(ParameterDialog&, AppState&);
-    const Step apply = Apply_Click, cancel = Cancel_Click, close = close_Click;
-    const Step closebox = [](ParameterDialog& d, AppState&) { close_box(d); };
-    const struct {
-        const char* name;
-        std::vector<std::pair<std::string, Step>> steps;  // text typed into value1, then the step
-        const char* partext1;
-        const char* partext2;
-        bool open = false;
-    } rows[] = {
-        // One parameter: the hidden second box is empty, so Close wipes parameter2.
-        {"close", {{"2e-3", close}}, "2e-3", ""},
-        {"apply keeps it open", {{"2e-3", apply}}, "2e-3", "", true},
-        {"cancel without apply", {{"2e-3", cancel}}, "1e-3  ", "0.5"},
-        {"cancel after apply", {{"2e-3", apply}, {"9", cancel}}, "2e-3", ""},
-        {"close box drops edits", {{"2e-3", closebox}}, "1e-3  ", "0.5"},
-        {"close box after apply", {{"2e-3", apply}, {"9", closebox}}, "2e-3", ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        app.partext1 = "1e-3  ";
-        app.partext2 = "0.5";
-        Form_Load(dialog, app);
-        for (const auto& [typed, step] : row.steps) {
-            dialog.value1.text = typed;
-            step(dialog, app);
-        }
-        EXPECT_EQ(app.partext1, row.partext1);
-        EXPECT_EQ(app.partext2, row.partext2);
-        EXPECT_EQ(dialog.open, row.open);
-    }
-}
-
 TEST_F(ParameterDialogTest, AnUnreadableOrUnnamableFileStillEditsBothValues) {
     write_description("C__", "A\r\n0\r\n");
     std::filesystem::create_directories(library_folder(app) + "/dir.dat");

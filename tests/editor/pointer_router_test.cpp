@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "display/viewport.h"
 #include "editor/dispatch.h"
+#include "editor/drop.h"
 #include "editor_fixtures.h"
 #include "journal/journal_writer.h"
 
@@ -23,23 +25,6 @@ class PointerRouterTest : public EditorTest {
         dispatch_pointer_event(window, app, host, e);
     }};
 };
-
-TEST_F(PointerRouterTest, PixelsBecomeScrolledTwips) {
-    const struct {
-        double px, py;
-        int h, v;
-        float x, y;
-    } cases[] = {
-        {10, 20, 500, 1000, 650, 1300},
-        {2.5, 0.2, 100, 0, 137.5f, 3},
-    };
-    for (const auto& c : cases) {
-        window.viewport.HScroll1.value = c.h;
-        window.viewport.VScroll1.value = c.v;
-        EXPECT_EQ(pixel_to_twips_x(window, c.px), c.x);
-        EXPECT_EQ(pixel_to_twips_y(window, c.py), c.y);
-    }
-}
 
 TEST_F(PointerRouterTest, TheTopmostVisibleGlyphTakesThePoint) {
     const int a = add(element("R__", "RRRR"), 1000, 1000);  // 480 x 225
@@ -94,33 +79,26 @@ TEST_F(PointerRouterTest, ABackgroundPressKeepsThePointerOverGlyphs) {
                                                 "form_mouseup 1 0 1515 1515"}));
 }
 
-TEST_F(PointerRouterTest, OnlyALeftReleaseOnAGlyphClicks) {
+// Only a left release on a glyph clicks; a double click arrives after the
+// click, before the second release.
+TEST_F(PointerRouterTest, ClicksAndDoubleClicksFollowTheirRelease) {
     add(element("R__", "R"), 0, 0);
     router.press(window, 2, 1, 1, 1);
     router.press(window, 1, 0, 1, 1);
     router.release(window, 2, 0, 1, 1);
     router.release(window, 1, 0, 1, 1);
-    EXPECT_EQ(events, (std::vector<std::string>{"image1_mouseup 1 2 0 15 15",
-                                                "image1_mouseup 1 1 0 15 15", "image1_click 1"}));
-}
-
-TEST_F(PointerRouterTest, ADoubleClickArrivesAfterTheClickBeforeTheSecondRelease) {
-    add(element("R__", "R"), 0, 0);
     for (double px : {1.0, 200.0}) {
         router.press(window, 1, 0, px, 1);
         router.release(window, 1, 0, px, 1);
         router.double_click(window, 1, 0, px, 1);
         router.release(window, 1, 0, px, 1);
     }
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          "image1_mouseup 1 1 0 15 15",
-                          "image1_click 1",
-                          "image1_dblclick 1",
-                          "image1_mouseup 1 1 0 15 15",
-                          "form_mouseup 1 0 3000 15",
-                          "form_dblclick",
-                          "form_mouseup 1 0 3000 15",
-                      }));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"image1_mouseup 1 2 0 15 15", "image1_mouseup 1 1 0 15 15",
+                                        "image1_click 1", "image1_mouseup 1 1 0 15 15",
+                                        "image1_click 1", "image1_dblclick 1",
+                                        "image1_mouseup 1 1 0 15 15", "form_mouseup 1 0 3000 15",
+                                        "form_dblclick", "form_mouseup 1 0 3000 15"}));
 }
 
 TEST_F(PointerRouterTest, TheCaptionBoxKeepsItsOwnEvents) {
@@ -146,6 +124,13 @@ TEST_F(PointerRouterTest, ADraggedGlyphTakesItsReleaseWhereItNowStands) {
                                                 "image1_mousemove 1 1 0 300 150",
                                                 "image1_mouseup 1 1 0 150 75", "image1_click 1"}));
     EXPECT_EQ(obj(1).left, 1650);
+}
+
+TEST_F(PointerRouterTest, ADropAfterScrollingLandsInScrolledTwips) {
+    set_hscroll(window, 500);
+    app.dragobj = element("R__", "R");  // 120 x 225
+    router.drop(window, 8, 20, "lib", 1);
+    EXPECT_EQ(obj(1).left, 8 * 15 + 500 - 60);
 }
 
 }  // namespace

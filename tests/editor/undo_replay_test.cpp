@@ -71,30 +71,6 @@ TEST(UndoReplay, EachKindOfActionIsOneStepUndoneAndRedoneByteForByte) {
     }
 }
 
-TEST(UndoReplay, ActionsThatChangeNoRecordAddNoStep) {
-    Editor editor(test::kData, test::small_model());
-    editor.run(std::string("menu selectall\nmenu copy\nmenu edit\nimage1_click 1\n") +
-               "form_mousemove 0 0 4000 4000\nhscroll 300\nvscroll 200\n"
-               "image1_mousemove 1 1 0 30 40\nimage1_mouseup 1 1 0 30 40\n"
-               "image1_dblclick 7\ntext1_lostfocus\nmenu editundo\nmenu editredo\n");
-    EXPECT_EQ(editor.history().history().steps(), 0u);
-    EXPECT_EQ(editor.history().undo_text(), "&Undo");
-}
-
-TEST(UndoReplay, UndoWaitsForTheEndOfAnOpenGesture) {
-    Editor editor(test::kData, test::small_model());
-    editor.run("image1_mousemove 1 1 0 30 40\nimage1_mousemove 1 1 0 530 40\nmenu editundo\n");
-    EXPECT_TRUE(editor.history().action_open(editor.window));
-    editor.run("image1_mouseup 1 1 0 530 40\n");
-    const std::string moved = editor.file();
-    editor.run("menu editundo\n");
-    EXPECT_EQ(editor.window.model.objs[1].left, 1000);
-    // The restored glyphs are where the records put them.
-    EXPECT_EQ(editor.window.image1[1].left, 1000);
-    editor.run("menu editredo\n");
-    EXPECT_EQ(editor.file(), moved);
-}
-
 // Five hundred random drops, drags, bonds, deletes and pastes, undone to the
 // start and redone to the end.
 TEST(UndoReplay, RandomActionsUndoToTheFirstFileAndRedoToTheLast) {
