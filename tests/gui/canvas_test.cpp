@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>

@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
-#include <QProcess>
 #include <QTextBrowser>
 #include <tuple>
 
@@ -128,7 +126,7 @@ TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
 
 TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
-    const QPixmap splash = shell::splash_picture(shipped);
+    const auto splash = shell::splash_picture(shipped);
     EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
     QImage image = splash.toImage();
     image.save(render_path(QStringLiteral("splash")));

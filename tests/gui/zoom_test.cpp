@@ -92,6 +92,7 @@ TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
     // The menu steps the zoom, and the status bar follows.
     item("&View > &Actual Size")->trigger();
     QAction* in = item("&View > Zoom &In");
+    ASSERT_NE(in, nullptr);
     EXPECT_TRUE(in->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     in->trigger();
     EXPECT_EQ(field("zoom"), "110 %");
@@ -127,6 +128,8 @@ TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
     const int margin_y = static_cast<int>(fit_margin_pixels(view.height()));
     EXPECT_GE(corner.x(), margin_x - 1);
     EXPECT_GE(corner.y(), margin_y - 1);
+    EXPECT_LE(end.x(), view.width() - margin_x + 1);
+    EXPECT_LE(end.y(), view.height() - margin_y + 1);
     EXPECT_NEAR(corner.x(), view.width() - end.x(), 2);  // alike on both sides
     EXPECT_NEAR(corner.y(), view.height() - end.y(), 2);
 }
