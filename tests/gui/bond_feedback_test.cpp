@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QStatusBar>
 #include <QTest>
-#include <cmath>
+#include <tuple>
 
 #include "editor/bond_feedback.h"
 #include "gui/model_window_session.h"
@@ -14,28 +14,14 @@
 namespace vantor::test {
 namespace {
 
-struct BondFeedbackSession : ModelWindowSession {
-    void SetUp() override {
-        open();
-        window->resize(760, 480);
-        window->show();
-        settle();
-    }
-
-    QString status() const { return window->statusBar()->currentMessage(); }
-
-    // Presses beside `from`, where the cross shows, and drags to `to`.
-    void press_beside_and_drag(int from, QPoint to) {
-        const QPoint start = at_glyph(from, 1.25);
-        hover(start);
-        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
-        QTest::mouseMove(canvas, start + QPoint(1, 0));
-        QTest::mouseMove(canvas, to);
-    }
-    void release(QPoint at) { QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, at); }
-};
+using BondFeedbackSession = ModelWindowSession;
 
 TEST_F(BondFeedbackSession, TheOutlineAndTheStatusForetellEveryRelease) {
+    open();
+    window->resize(760, 480);
+    window->show();
+    settle();
+    const auto status = [this] { return window->statusBar()->currentMessage(); };
     drop("bondgraph", "111", QPoint(100, 100));  // 1
     drop("bondgraph", "C__", QPoint(300, 100));  // 2, takes one bond
     drop("bondgraph", "000", QPoint(100, 260));  // 3
@@ -56,31 +42,33 @@ TEST_F(BondFeedbackSession, TheOutlineAndTheStatusForetellEveryRelease) {
     EXPECT_EQ(canvas->bond_highlight(), 0);
     EXPECT_EQ(status(), QString::fromLatin1(kBondStartHint));
 
-    const struct {
-        const char* name;
-        int id;
-        int from;
-        int to;  // 0: empty space
-        const char* status;
-        bool made;
-    } gestures[] = {
-        {"empty space", 1, 1, 0, "release over an element", false},
-        {"junction to C", 2, 1, 2, "", true},
-        {"C is full now", 3, 3, 2, "this element takes no more bonds", false},
-        {"no junction", 4, 4, 5, "a bond needs a junction at one end", false},
-        {"junction to junction", 5, 1, 3, "", true},
-        {"joined already", 6, 3, 1, "these elements are joined already", false},
+    // From, to (0: empty space), and what the status says while dragging;
+    // the release makes a bond where it says nothing.
+    const std::tuple<int, int, const char*> gestures[] = {
+        {1, 0, "release over an element"},
+        {1, 2, ""},                                  // junction to C
+        {3, 2, "this element takes no more bonds"},  // C is full now
+        {4, 5, "a bond needs a junction at one end"},
+        {1, 3, ""},
+        {3, 1, "these elements are joined already"},
     };
-    for (const auto& g : gestures) {
-        SCOPED_TRACE(g.name);
+    int id = 0;
+    for (const auto& [from, to, said] : gestures) {
+        SCOPED_TRACE(testing::Message() << from << " to " << to);
+        const bool made = *said == '\0';
         const int bonds = state().model.nlin;
-        const QPoint end = g.to > 0 ? at_glyph(g.to) : empty;
-        press_beside_and_drag(g.from, end);
-        window->grab().toImage().save(render_path(QStringLiteral("bond_feedback_%1").arg(g.id)));
-        EXPECT_EQ(canvas->bond_highlight(), g.made ? g.to : 0);
-        EXPECT_EQ(status(), QString::fromLatin1(g.status));
-        release(end);
-        EXPECT_EQ(state().model.nlin, bonds + (g.made ? 1 : 0));
+        const QPoint end = to > 0 ? at_glyph(to) : empty;
+        // Pressed beside `from`, where the cross shows, and dragged.
+        const QPoint start = at_glyph(from, 1.25);
+        hover(start);
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(canvas, start + QPoint(1, 0));
+        QTest::mouseMove(canvas, end);
+        window->grab().toImage().save(render_path(QStringLiteral("bond_feedback_%1").arg(++id)));
+        EXPECT_EQ(canvas->bond_highlight(), made ? to : 0);
+        EXPECT_EQ(status(), QString::fromLatin1(said));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, end);
+        EXPECT_EQ(state().model.nlin, bonds + (made ? 1 : 0));
         EXPECT_EQ(canvas->bond_highlight(), 0);
     }
     // Resting beside the full C says so; leaving the canvas ends the feedback.

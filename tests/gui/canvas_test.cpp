@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
+#include <tuple>
 
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
@@ -22,16 +22,24 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
     drop("bondgraph", source, QPoint(60, 60));
     drop("bondgraph", "111", QPoint(200, 60));
     ASSERT_EQ(state().model.nobj, 2);
+    // Beside an element that can take a bond the pointer is a cross.
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+    hover(at_glyph(2, 1.25));
+    EXPECT_EQ(state().MousePointer, kPointerCross);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
+    hover(QPoint(400, 180));
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+    const QCursor connect = shell::pointer_cursor(kPointerConnect);
+    EXPECT_EQ(std::tuple(connect.shape(), connect.pixmap().size(), connect.hotSpot()),
+              std::tuple(Qt::BitmapCursor, QSize(32, 32), QPoint(11, 11)));
 
-    // Drag the source 30 px right and 40 down by its middle.
-    const Glyph& se = state().image1[1];
-    const QPoint grip(static_cast<int>((se.left + se.width / 2) / 15),
-                      static_cast<int>((se.top + se.height / 2) / 15));
+    // Drag the source 30 px right and 40 down by its middle; the first move
+    // is the press, and the glyph follows the pointer from there.
+    const QPoint grip = at_glyph(1);
     QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, grip);
     QTest::mouseMove(canvas, grip + QPoint(10, 10));
     QTest::mouseMove(canvas, grip + QPoint(30, 40));
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, grip + QPoint(30, 40));
-    // The first move is the press; the glyph follows the pointer from there.
     EXPECT_NEAR(state().model.objs[1].left, 900 + 20 * 15 - state().image1[1].width / 2, 15);
     EXPECT_NEAR(state().model.objs[1].top, 900 + 30 * 15 - state().image1[1].height / 2, 15);
 
@@ -41,8 +49,7 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
     QTest::mouseMove(canvas, QPoint(6, 6));
     QTest::mouseMove(canvas, QPoint(260, 140));
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(260, 140));
-    EXPECT_EQ(state().model.objs[1].selected, kTrue);
-    EXPECT_EQ(state().model.objs[2].selected, kTrue);
+    EXPECT_EQ(state().model.objs[1].selected + state().model.objs[2].selected, 2 * kTrue);
 
     // The user's scroll moves the picture: 510 twips are 34 pixels.
     const auto captions = [this] {
@@ -69,60 +76,15 @@ TEST_F(Editor, AJournaledSessionReplaysToTheSameWindow) {
           std::string("menu assign\n")}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
-
     expect_journal_replays();
 }
 
-TEST_F(Editor, TheScrollBarsStandWhereTheStateLaysThemOut) {
-    open();
-    const QSize client = canvas->size();
-    EXPECT_EQ(state().viewport.width, client.width() * 15 + 120);
-    EXPECT_EQ(state().viewport.height, client.height() * 15 + 675);
-
-    for (QScrollBar* bar : {canvas->horizontal_bar(), canvas->vertical_bar()}) {
-        EXPECT_EQ(bar->minimum(), 0);
-        EXPECT_EQ(bar->maximum(), 20000);
-        EXPECT_EQ(bar->singleStep(), 100);
-        EXPECT_EQ(bar->pageStep(), 500);
-    }
-    const int w = client.width();
-    const int h = client.height();
-    EXPECT_EQ(canvas->vertical_bar()->geometry(), QRect(w - 17, 0, 17, h - 16));
-    EXPECT_EQ(canvas->horizontal_bar()->geometry(), QRect(0, h - 17, w - 16, 17));
-    EXPECT_EQ(canvas->corner()->geometry().topLeft(), QPoint(w - 16, h - 16));
-
-    // A new size is the window's event, and the bars follow it.
-    window->resize(window->width() + 150, window->height() + 60);
-    settle();
-    EXPECT_EQ(canvas->width(), w + 150);
-    EXPECT_EQ(state().viewport.width, (w + 150) * 15 + 120);
-    EXPECT_EQ(canvas->vertical_bar()->geometry(), QRect(w + 150 - 17, 0, 17, h + 60 - 16));
-    EXPECT_NE(journal_text().find("resize " + std::to_string((w + 150) * 15 + 120) + " " +
-                                  std::to_string((h + 60) * 15 + 675) + "\n"),
-              std::string::npos);
-}
-
-TEST_F(Editor, ThePointerFollowsTheStatesPointerShape) {
-    open();
-    drop("bondgraph", 1, QPoint(200, 100));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-
-    // Near an element that can take a bond the pointer is a cross.
-    hover(QPoint(200, 100) + QPoint(15, 0));
-    EXPECT_EQ(state().MousePointer, kPointerCross);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
-    hover(QPoint(400, 180));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-
-    const QCursor connect = shell::pointer_cursor(kPointerConnect);
-    EXPECT_EQ(connect.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(connect.pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(connect.hotSpot(), QPoint(11, 11));
-}
-
-// The drop comes from a palette, which the user clicked: the model window it
+// A drop comes from a palette, which the user clicked: the model window it
 // lands on becomes the active one, so that the next shortcut reaches it.
-TEST_F(Editor, ADropActivatesItsWindowAndLosingTheFocusEndsADrag) {
+// While the button is held the Edit and Run commands wait, whatever key asks
+// for them; Escape ends the drag as a focus loss does, and its release is no
+// click. The journal holds none of the waiting commands.
+TEST_F(Editor, ADropActivatesItsWindowAndKeysWaitDuringADrag) {
     open();
     main->core().new_Click();
     shell::ModelWindowWidget* other = main->model_window_widget(2);
@@ -130,29 +92,12 @@ TEST_F(Editor, ADropActivatesItsWindowAndLosingTheFocusEndsADrag) {
     other->activateWindow();
     settle();
     ASSERT_EQ(QApplication::activeWindow(), other);
-
-    drop("bondgraph", 1, QPoint(100, 100));
+    drop("bondgraph", "111", QPoint(60, 60));
     EXPECT_EQ(QApplication::activeWindow(), window);
     EXPECT_TRUE(canvas->hasFocus());
-
-    main->core().model_window(1)->window.mouse.dragging = kTrue;
-    other->activateWindow();
-    settle();
-    EXPECT_EQ(state().mouse.dragging, 0);
-    EXPECT_NE(journal_text().find("form_lostfocus\n"), std::string::npos);
-}
-
-// While the button is held the Edit and Run commands wait, whatever key
-// asks for them; Escape ends the drag as a focus loss does, and its release
-// is no click. The journal holds none of the waiting commands.
-TEST_F(Editor, KeysWaitDuringADragAndEscapeEndsIt) {
-    open();
-    drop("bondgraph", "111", QPoint(60, 60));
     drop("bondgraph", "C__", QPoint(200, 60));
     ASSERT_EQ(state().model.nobj, 2);
-    const Glyph& c = state().image1[2];
-    const QPoint grip(static_cast<int>((c.left + c.width / 2) / 15),
-                      static_cast<int>((c.top + c.height / 2) / 15));
+    const QPoint grip = at_glyph(2);
     const int left = state().model.objs[2].left;
 
     // Through the window system, which keeps the buttons' state as a person's
@@ -179,14 +124,20 @@ TEST_F(Editor, KeysWaitDuringADragAndEscapeEndsIt) {
     QTest::mouseRelease(shown, Qt::LeftButton, Qt::NoModifier, in_window(grip + QPoint(60, 0)));
     EXPECT_EQ(state().model.objs[2].left, moved);
     EXPECT_EQ(state().model.objs[2].selected, kTrue);
-
     item("&Edit > &Delete")->trigger();
     EXPECT_EQ(state().model.nobj, 1);
+
+    // Losing the focus ends a drag too.
+    main->core().model_window(1)->window.mouse.dragging = kTrue;
+    other->activateWindow();
+    settle();
+    EXPECT_EQ(state().mouse.dragging, 0);
     const std::string text = journal_text();
     EXPECT_EQ(text.find("menu selectall"), std::string::npos) << text;
     EXPECT_EQ(text.find("menu assign"), std::string::npos) << text;
-    EXPECT_NE(text.find("form_lostfocus\n"), std::string::npos) << text;
-    expect_journal_replays();
+    const auto lost = text.find("form_lostfocus\n");
+    EXPECT_NE(text.find("form_lostfocus\n", lost + 1), std::string::npos) << text;
+    expect_journal_replays("", 1);
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ class PictureCase {
         ModelWindow& window = w_.window;
         int a = 0, b = 0, c = 0, d = 0;
         std::string s;
+        const auto f = [](int v) { return static_cast<float>(v); };
         if (word == "model") {
             in >> s;
             const fs::path own = folder_ / s;
@@ -92,7 +93,7 @@ class PictureCase {
         } else if (word == "caption" && in >> a >> s >> b) {
             for (std::size_t n; (n = s.find("\\r")) != std::string::npos;) s.replace(n, 2, "\r");
             w_.glyph(a).caption = s;
-            w_.glyph(a).height = static_cast<float>(b);
+            w_.glyph(a).height = f(b);
         } else if (word == "select-element" && in >> a) {
             w_.obj(a).selected = kTrue;
             w_.glyph(a).color = w_.app.colsel;
@@ -106,22 +107,15 @@ class PictureCase {
         } else if (word == "nobj" && in >> a) {
             window.model.nobj = static_cast<std::int16_t>(a);
         } else if (word == "rubber" && in >> a >> b >> c >> d) {
-            window.Line1 = LineControl{static_cast<float>(a),
-                                       static_cast<float>(b),
-                                       static_cast<float>(c),
-                                       static_cast<float>(d),
-                                       0,
-                                       true,
-                                       1};
+            window.Line1 = LineControl{f(a), f(b), f(c), f(d), 0, true, 1};
         } else if (word == "sector" && in >> a >> b >> c >> d) {
-            window.sector = RectangleShape{static_cast<float>(a), static_cast<float>(b),
-                                           static_cast<float>(c), static_cast<float>(d), true};
+            window.sector = RectangleShape{f(a), f(b), f(c), f(d), true};
         } else if (word == "note" && in >> a >> b >> c >> d >> s) {
             window.Text1.visible = true;
-            window.Text1.left = static_cast<float>(a);
-            window.Text1.top = static_cast<float>(b);
-            window.Text1.width = static_cast<float>(c);
-            window.Text1.height = static_cast<float>(d);
+            window.Text1.left = f(a);
+            window.Text1.top = f(b);
+            window.Text1.width = f(c);
+            window.Text1.height = f(d);
             window.Text1.text = s;
         } else if (word == "showp") {
             window.menus.showp = true;

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QLineF>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "app/app_fakes.h"
 #include "app/model_document.h"
@@ -34,13 +36,9 @@ namespace {
 using paint::PageFit;
 
 TEST(PageFit, TheDrawingIsScaledDownOnlyAndCentred) {
-    const QRectF printable(720, 720, 10000, 14000);  // centre (5720, 7720)
-    const struct {
-        const char* name;
-        QRectF drawing;
-        double scale;
-        QPointF offset;
-    } cases[] = {
+    // Inside the printable area, centred (on 5720, 7720).
+    const QRectF printable(720, 720, 10000, 14000);
+    const std::tuple<const char*, QRectF, double, QPointF> cases[] = {
         {"smaller than the page", {100, 200, 2000, 1000}, 1, {4620, 7020}},
         {"exactly the page", {0, 0, 10000, 14000}, 1, {720, 720}},
         {"wider", {0, 0, 20000, 1000}, 0.5, {720, 7470}},
@@ -50,62 +48,45 @@ TEST(PageFit, TheDrawingIsScaledDownOnlyAndCentred) {
         {"a line of no height", {0, 500, 20000, 0}, 0.5, {720, 7470}},
         {"no drawing", {}, 1, {5720, 7720}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const paint::PagePlacement placed = paint::fit_on_page(c.drawing, printable);
-        EXPECT_DOUBLE_EQ(placed.scale, c.scale);
-        EXPECT_NEAR(placed.offset.x(), c.offset.x(), 1e-9);
-        EXPECT_NEAR(placed.offset.y(), c.offset.y(), 1e-9);
-        // What is drawn lies inside the printable area, centred.
-        const QRectF on_page(placed.offset + c.drawing.topLeft() * placed.scale,
-                             c.drawing.size() * placed.scale);
-        EXPECT_LE(printable.left() - 1e-6, on_page.left());
-        EXPECT_LE(on_page.right(), printable.right() + 1e-6);
-        EXPECT_LE(printable.top() - 1e-6, on_page.top());
-        EXPECT_LE(on_page.bottom(), printable.bottom() + 1e-6);
-        EXPECT_NEAR(on_page.center().x(), printable.center().x(), 1e-6);
-        EXPECT_NEAR(on_page.center().y(), printable.center().y(), 1e-6);
+    for (const auto& [name, drawing, scale, offset] : cases) {
+        SCOPED_TRACE(name);
+        const paint::PagePlacement placed = paint::fit_on_page(drawing, printable);
+        EXPECT_DOUBLE_EQ(placed.scale, scale);
+        EXPECT_NEAR(QLineF(placed.offset, offset).length(), 0, 1e-9);
     }
 }
 
-bool have_poppler() {
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
-}
-
-// A PDF's page at 96 dots an inch (15 twips a dot), and the bounds of its ink.
-struct Page {
-    QImage image;
-    QRect ink;
-};
-Page page_of(const QString& pdf) {
+// The ink of a PDF's page at 96 dots an inch (15 twips a dot).
+QRect ink_of(const QString& pdf, QSize* page) {
     const QString stem = pdf + QStringLiteral(".page");
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-gray"),
                        QStringLiteral("-singlefile"), pdf, stem});
-    Page page{QImage(stem + QStringLiteral(".pgm")), {}};
-    for (int y = 0; y < page.image.height(); ++y) {
-        for (int x = 0; x < page.image.width(); ++x) {
-            if (qGray(page.image.pixel(x, y)) < 128) page.ink |= QRect(x, y, 1, 1);
+    const QImage image(stem + QStringLiteral(".pgm"));
+    *page = image.size();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
         }
     }
-    return page;
+    return ink;
 }
 
 // The series RLC example opened as a model document whose dialogs open in
 // `dir`.
-AppState series_rlc_app() {
-    AppState app;
-    app.program_dir = VANTOR_DATA_DIR;
-    app.openpath = example("series_rlc.bgf");
-    app.nextnum = 1;
-    return app;
-}
 struct Document {
     Document(const QTemporaryDir& dir, Ports& ports) : document(app, ports) {
         document.dialog_folder = dir.path().toStdString();
         document.caption = "series_rlc";
     }
-    AppState app = series_rlc_app();
+    AppState app = [] {
+        AppState app;
+        app.program_dir = VANTOR_DATA_DIR;
+        app.openpath = example("series_rlc.bgf");
+        app.nextnum = 1;
+        return app;
+    }();
     ModelDocument document;
 };
 
@@ -114,7 +95,9 @@ struct Document {
 // page is cut off at its actual size, and fitted lies whole inside the
 // margins, scaled down and centred.
 TEST(Printing, PrintOptionsPrintsAndRemembersTheChosenLayout) {
-    if (!have_poppler()) GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
+    }
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("vantor.ini")), QSettings::IniFormat);
     FakePorts ports;
@@ -125,46 +108,41 @@ TEST(Printing, PrintOptionsPrintsAndRemembersTheChosenLayout) {
     // The dialog proposes a file beside the model, named after it.
     const QString pdf = dir.filePath(QStringLiteral("series_rlc.pdf"));
     const QRectF extent = paint::printed_extent(doc.document.window);
-    const struct {
-        const char* choose;
-        PageFit was, chosen;
-    } cases[] = {
-        {"actualSize", PageFit::kFitToPage, PageFit::kActualSize},
-        {"fitToPage", PageFit::kActualSize, PageFit::kFitToPage},
-    };
     int cut_height = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.choose);
+    for (const PageFit chosen : {PageFit::kActualSize, PageFit::kFitToPage}) {
+        const bool fit = chosen == PageFit::kFitToPage;
+        SCOPED_TRACE(fit);
         QFile::remove(pdf);
         bool shown_as_stored = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
-            auto* stored = dialog->findChild<QRadioButton*>(
-                QString::fromLatin1(c.was == PageFit::kFitToPage ? "fitToPage" : "actualSize"));
-            shown_as_stored = stored != nullptr && stored->isChecked();
-            auto* choice = dialog->findChild<QRadioButton*>(QString::fromLatin1(c.choose));
-            if (choice != nullptr) choice->click();
+            const auto button = [dialog](bool fit) {
+                return dialog->findChild<QRadioButton*>(
+                    QString::fromLatin1(fit ? "fitToPage" : "actualSize"));
+            };
+            shown_as_stored = button(!fit) != nullptr && button(!fit)->isChecked();
+            if (button(fit) != nullptr) button(fit)->click();
             dialog->accept();
         });
         shell::print_with_dialog(doc.document, ports, nullptr, settings);
         EXPECT_TRUE(shown_as_stored);
-        EXPECT_EQ(shell::stored_page_fit(settings), c.chosen);
-        ASSERT_TRUE(QFile::exists(pdf));
-        const Page page = page_of(pdf);
-        ASSERT_FALSE(page.ink.isEmpty());
-        if (c.chosen == PageFit::kActualSize) {
-            EXPECT_NEAR(page.ink.left(), extent.left() / 15, 3);
-            EXPECT_GT(extent.right() / 15, page.image.width());
-            cut_height = page.ink.height();
+        EXPECT_EQ(shell::stored_page_fit(settings), chosen);
+        QSize page;
+        const QRect ink = ink_of(pdf, &page);
+        ASSERT_FALSE(ink.isEmpty());
+        if (!fit) {
+            EXPECT_NEAR(ink.left(), extent.left() / 15, 3);
+            EXPECT_GT(extent.right() / 15, page.width());
+            cut_height = ink.height();
             continue;
         }
         const int margin = static_cast<int>(shell::kFitMarginTwips / 15);
-        EXPECT_GE(page.ink.left(), margin - 2);
-        EXPECT_LE(page.ink.right(), page.image.width() - margin + 2);
-        EXPECT_NEAR(page.ink.center().x(), page.image.width() / 2, 4);
-        EXPECT_NEAR(page.ink.center().y(), page.image.height() / 2, 4);
-        EXPECT_LT(page.ink.height(), cut_height);  // scaled down
+        EXPECT_GE(ink.left(), margin - 2);
+        EXPECT_LE(ink.right(), page.width() - margin + 2);
+        EXPECT_NEAR(ink.center().x(), page.width() / 2, 4);
+        EXPECT_NEAR(ink.center().y(), page.height() / 2, 4);
+        EXPECT_LT(ink.height(), cut_height);  // scaled down
     }
     EXPECT_TRUE(ports.messages.empty());
 }
@@ -175,31 +153,26 @@ TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
     const QTemporaryDir dir;
     shell::QtPorts ports;
     Document doc(dir, ports);
-    const struct {
-        int type;  // the dialog's filter entry: PNG, SVG, PDF
-        const char* typed;
-        const char* written;
-        const char* starts;
-    } cases[] = {{0, "pic", "pic.png", "\x89PNG"},
-                 {1, "drawing", "drawing.svg", "<?xml"},
-                 {2, "page", "page.pdf", "%PDF"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        QTimer::singleShot(0, [&c] {
+    // The dialog's filter entries, in order, and how their files start.
+    const std::tuple<const char*, const char*> types[] = {
+        {"png", "\x89PNG"}, {"svg", "<?xml"}, {"pdf", "%PDF"}};
+    for (int type = 0; type < 3; ++type) {
+        const auto& [extension, starts] = types[type];
+        SCOPED_TRACE(extension);
+        const QString typed = QStringLiteral("picture%1").arg(type);
+        QTimer::singleShot(0, [&typed, type] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
             auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; i < c.type && types != nullptr; ++i) {
+            for (int i = 0; i < type && types != nullptr; ++i) {
                 QTest::keyClick(types, Qt::Key_Down);  // as the user picks it
             }
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                ->setText(QString::fromUtf8(c.typed));
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
             static_cast<QDialog*>(dialog)->accept();  // as its Save button does
         });
         EXPECT_TRUE(shell::export_picture_Click(doc.document, ports));
-        QFile file(dir.filePath(QString::fromUtf8(c.written)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readAll().startsWith(c.starts));
+        const QString written = dir.filePath(typed + u'.' + QString::fromLatin1(extension));
+        EXPECT_EQ(file_text(written.toStdString()).rfind(starts, 0), 0u);
     }
 }
 

@@ -90,16 +90,8 @@ QString colour(const QColor& c) {
 }
 
 const char* style(Qt::PenStyle s) {
-    switch (s) {
-        case Qt::NoPen:
-            return "none";
-        case Qt::SolidLine:
-            return "solid";
-        case Qt::DotLine:
-            return "dot";
-        default:
-            return "other";
-    }
+    if (s == Qt::NoPen || s == Qt::SolidLine) return s == Qt::NoPen ? "none" : "solid";
+    return s == Qt::DotLine ? "dot" : "other";
 }
 
 }  // namespace
@@ -136,31 +128,16 @@ QPaintEngine* RecordingDevice::paintEngine() const {
     return engine_.get();
 }
 
-int RecordingDevice::metric(PaintDeviceMetric metric) const {
-    switch (metric) {
-        case PdmWidth:
-            return size_.width();
-        case PdmHeight:
-            return size_.height();
-        case PdmWidthMM:
-            return size_.width() * 254 / 960;
-        case PdmHeightMM:
-            return size_.height() * 254 / 960;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
+// 96 dots an inch: 15 twips a pixel.
+int RecordingDevice::metric(PaintDeviceMetric m) const {
+    const bool wide = m == PdmWidth || m == PdmWidthMM;
+    if (wide || m == PdmHeight || m == PdmHeightMM) {
+        const int pixels = wide ? size_.width() : size_.height();
+        return m == PdmWidth || m == PdmHeight ? pixels : pixels * 254 / 960;
     }
-    return 0;
+    if (m == PdmDpiX || m == PdmDpiY || m == PdmPhysicalDpiX || m == PdmPhysicalDpiY) return 96;
+    if (m == PdmDevicePixelRatioScaled) return static_cast<int>(devicePixelRatioFScale());
+    return m == PdmNumColors ? 0x7fffffff : m == PdmDepth ? 32 : m == PdmDevicePixelRatio ? 1 : 0;
 }
 
 }  // namespace vantor::test

@@ -60,7 +60,7 @@ class RecordingDevice : public QPaintDevice {
     Drawing drawing;
 
   protected:
-    int metric(PaintDeviceMetric metric) const override;
+    int metric(PaintDeviceMetric m) const override;
 
   private:
     QSize size_;

@@ -5,11 +5,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
-#include <QProcess>
 #include <QTextBrowser>
-#include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include "app/app_fakes.h"
 #include "gui/program_folder.h"
@@ -50,31 +47,26 @@ bool has_ink(const QImage& image, QRect area) {
     return false;
 }
 
-// What a widget's own paint event draws, without its children.
-Drawing recorded(QWidget& widget) {
+// Each glyph of `glyphs` (from 1 on) in the widget's view shows its caption
+// once, its first line at the glyph's corner (inside the frame of a framed
+// glyph), in the glyph's colour.
+void expect_captions_at_glyphs(QWidget& widget, const std::vector<Glyph>& glyphs, int count) {
     RecordingDevice device(widget.size());
     widget.render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-    return device.drawing;
-}
-
-// Each glyph in `view` shows its caption once, its first line at the glyph's
-// corner (inside the frame of a framed glyph), in the glyph's colour.
-void expect_captions_at_glyphs(const Drawing& device, const std::vector<Glyph>& glyphs,
-                               const QRect& view) {
     const int ascent = QFontMetrics(paint::glyph_font()).ascent();
-    for (const Glyph& glyph : glyphs) {
+    ASSERT_GT(count, 0);
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i) {
+        const Glyph& glyph = glyphs[i];
         const QString first = paint::caption_lines(glyph.caption).front();
         const QRect at = paint::glyph_rect(glyph);
-        if (!at.intersects(view)) continue;
+        if (!at.intersects(widget.rect())) continue;
         const int inset = glyph.border == 1 ? 1 : 0;
         const QPointF baseline(at.left() + inset, at.top() + inset + ascent);
-        int found = 0;
-        for (const DrawnText& text : device.texts) {
-            if (text.text == first && text.baseline == baseline) {
-                ++found;
-                EXPECT_EQ(text.colour, paint::state_color(glyph.color)) << first.toStdString();
-            }
-        }
+        const auto found = std::count_if(device.drawing.texts.begin(), device.drawing.texts.end(),
+                                         [&](const DrawnText& t) {
+                                             return t.text == first && t.baseline == baseline &&
+                                                    t.colour == paint::state_color(glyph.color);
+                                         });
         EXPECT_EQ(found, 1) << first.toStdString() << " at " << baseline.x() << ", "
                             << baseline.y();
     }
@@ -88,23 +80,13 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     main.show();
     main.activate();
     settle();
-
     const auto& labels = main.library_labels();
     ASSERT_EQ(labels.size(), 7u);
-    for (std::size_t n = 0; n < labels.size(); ++n) {
-        const int i = static_cast<int>(n) + 1;
-        const int x = 360 + 1500 * (i - 1);
-        EXPECT_EQ(labels[n]->pos(), QPoint(x % 7500 / 15, (240 + 1000 * (x / 7500)) / 15))
-            << "label " << i;
-        EXPECT_TRUE(labels[n]->isVisible());
-    }
     EXPECT_EQ(labels[0]->text(), "bondgraph");
     EXPECT_EQ(labels[6]->text(), "signals");
-
     shell::ModelWindowWidget* model = main.model_window_widget(1);
     ASSERT_NE(model, nullptr);
     EXPECT_EQ(model->windowTitle(), "series_rlc[*]");
-
     main.core().Label1_DblClick(1);
     shell::PaletteWidget* palette = main.palette_widget(1);
     ASSERT_NE(palette, nullptr);
@@ -114,65 +96,50 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
 
     const QImage main_image = render(main, QStringLiteral("main_window"));
-    for (const shell::LibraryLabelWidget* label : labels) {
-        EXPECT_TRUE(has_ink(main_image, label->geometry().translated(main.centralWidget()->pos())))
-            << label->text().toStdString();
+    for (std::size_t n = 0; n < labels.size(); ++n) {
+        const int x = 360 + 1500 * static_cast<int>(n);
+        EXPECT_EQ(labels[n]->pos(), QPoint(x % 7500 / 15, (240 + 1000 * (x / 7500)) / 15)) << n;
+        EXPECT_TRUE(
+            has_ink(main_image, labels[n]->geometry().translated(main.centralWidget()->pos())))
+            << n;
     }
-
-    // Every entry's glyph is drawn where its state puts it.
+    // Every entry's and element's glyph is drawn where its state puts it.
     render(*palette, QStringLiteral("palette_bondgraph"));
     const Palette& entries = *main.core().palette(1);
-    ASSERT_GT(entries.entries(), 0);
-    const std::vector<Glyph> entry_glyphs(entries.image1.begin() + 1,
-                                          entries.image1.begin() + 1 + entries.entries());
-    expect_captions_at_glyphs(recorded(*palette), entry_glyphs, palette->rect());
-
+    expect_captions_at_glyphs(*palette, entries.image1, entries.entries());
     render(*model, QStringLiteral("model_series_rlc"));
     const ModelWindow& window = main.core().model_window(1)->window;
-    ASSERT_GT(window.model.nobj, 0);
-    const std::vector<Glyph> glyphs(window.image1.begin() + 1,
-                                    window.image1.begin() + 1 + window.model.nobj);
-    const QRect view = model->canvas()->rect();
-    const Drawing canvas = recorded(*model->canvas());
-    expect_captions_at_glyphs(canvas, glyphs, view);
+    expect_captions_at_glyphs(*model->canvas(), window.image1, window.model.nobj);
 }
 
 TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
-    const struct {
-        MessageButtons buttons;
-        MessageKind kind;
-        QMessageBox::Icon icon;
-    } cases[] = {
-        {MessageButtons::kOk, MessageKind::kInformation, QMessageBox::Information},
-        {MessageButtons::kOk, MessageKind::kWarning, QMessageBox::Warning},
-        {MessageButtons::kOk, MessageKind::kError, QMessageBox::Critical},
-        {MessageButtons::kYesNoCancel, MessageKind::kInformation, QMessageBox::Question},
-        {MessageButtons::kYesNoCancel, MessageKind::kWarning, QMessageBox::Warning},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(shell::message_icon({"text", c.buttons, c.kind}), c.icon)
-            << static_cast<int>(c.kind);
+    using Case = std::tuple<MessageButtons, MessageKind, QMessageBox::Icon>;
+    for (const auto& [buttons, kind, icon] :
+         {Case{MessageButtons::kOk, MessageKind::kInformation, QMessageBox::Information},
+          Case{MessageButtons::kOk, MessageKind::kWarning, QMessageBox::Warning},
+          Case{MessageButtons::kOk, MessageKind::kError, QMessageBox::Critical},
+          Case{MessageButtons::kYesNoCancel, MessageKind::kInformation, QMessageBox::Question},
+          Case{MessageButtons::kYesNoCancel, MessageKind::kWarning, QMessageBox::Warning}}) {
+        EXPECT_EQ(shell::message_icon({"text", buttons, kind}), icon) << static_cast<int>(kind);
     }
 }
 
 TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
-    const QPixmap splash = shell::splash_picture(shipped);
+    const auto splash = shell::splash_picture(shipped);
     EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
     QImage image = splash.toImage();
     image.save(render_path(QStringLiteral("splash")));
-    // The shipped picture, with the build's version written in its free corner.
-    QImage file = QImage(QDir(shipped).filePath(QStringLiteral("splash.png")))
-                      .convertToFormat(QImage::Format_ARGB32);
+    // The shipped picture, whose corner is plain background, with the
+    // build's version written there.
+    const QImage file = QImage(QDir(shipped).filePath(QStringLiteral("splash.png")))
+                            .convertToFormat(QImage::Format_ARGB32);
     image = image.convertToFormat(QImage::Format_ARGB32);
-    // The file's corner is plain background, so no version is baked in.
     QImage corner(shell::kVersionCorner.size(), QImage::Format_ARGB32);
     corner.fill(file.pixel(shell::kVersionCorner.topLeft()));
     EXPECT_EQ(file.copy(shell::kVersionCorner), corner);
     EXPECT_NE(image.copy(shell::kVersionCorner), corner);
-    QPainter blank(&image);
-    blank.drawImage(shell::kVersionCorner.topLeft(), file.copy(shell::kVersionCorner));
-    blank.end();
+    QPainter(&image).drawImage(shell::kVersionCorner.topLeft(), corner);
     EXPECT_EQ(image, file);
     EXPECT_EQ(shell::splash_version_text(), QStringLiteral("Version ") + kVersion);
 
@@ -197,20 +164,18 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
         QString::fromStdString(fifo + ": not a regular file")))
         << ports.help_viewer()->browser()->toPlainText().toStdString();
 
-    std::ifstream about_file(VANTOR_ABOUT_FILE, std::ios::binary);
-    std::stringstream bytes;
-    bytes << about_file.rdbuf();
-    shell::AboutDialog about(paint::to_display_text(bytes.str()));
+    shell::AboutDialog about(paint::to_display_text(file_text(VANTOR_ABOUT_FILE)));
     about.adjustSize();
     render(about, QStringLiteral("about"));
     // CR LF shows as one line break.
-    EXPECT_TRUE(about.findChild<QLabel*>()->text().startsWith(
-        QStringLiteral("Vantor\nBond-graph editor with causality analysis and Simulink "
-                       "generation\nVersion ") +
+    const QString text = about.findChild<QLabel*>()->text();
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("Vantor\nBond-graph editor with causality "
+                       "analysis and Simulink generation\nVersion ") +
         kVersion +
-        QStringLiteral("\nCopyright (C) the Vantor developers\n"
-                       "Licence: GNU General Public License, version 3 or later\n")))
-        << about.findChild<QLabel*>()->text().toStdString();
+        QStringLiteral("\nCopyright (C) the Vantor developers\nLicence: GNU General "
+                       "Public License, version 3 or later\n")))
+        << text.toStdString();
 }
 
 }  // namespace

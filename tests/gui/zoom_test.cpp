@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <tuple>
 
 #include "editor/pointer_router.h"
 #include "editor/zoom.h"
@@ -14,28 +15,65 @@
 namespace vantor::test {
 namespace {
 
-struct Zoomed : ModelWindowSession {
-    void SetUp() override { open(); }
+using Zoomed = ModelWindowSession;
 
-    // Palette entry 1 dropped with its centre on `at`.
-    void drop(QPoint at) { ModelWindowSession::drop("bondgraph", 1, at); }
-
+// One session through the canvas's sizes and zooms: what the window's state
+// sees of it, where the bars stand, what a drag moves, the zoom commands and
+// the status bar.
+TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
+    open();
+    const auto field = [this](const char* name) {
+        return window->statusBar()->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
     // Where twips (x, y) are on the canvas now.
-    QPoint on_screen(double x, double y) const {
+    const auto on_screen = [this](double x, double y) {
         const double zoom = canvas->zoom_percent() / 100.0;
         return QPoint(static_cast<int>((x - state().viewport.HScroll1.value) * zoom / 15),
                       static_cast<int>((y - state().viewport.VScroll1.value) * zoom / 15));
+    };
+    // The state sees the visible twips; the bars keep to the canvas's edges.
+    const auto expect_layout = [this](double zoom, int gap) {
+        const QSize c = canvas->size();
+        EXPECT_EQ(state().viewport.width, c.width() * 15 / zoom + 120);
+        EXPECT_EQ(state().viewport.height, c.height() * 15 / zoom + 675);
+        EXPECT_EQ(canvas->vertical_bar()->geometry(),
+                  QRect(c.width() - 17, 0, 17, c.height() - gap));
+        EXPECT_EQ(canvas->horizontal_bar()->geometry(),
+                  QRect(0, c.height() - 17, c.width() - gap, 17));
+    };
+    expect_layout(1, 16);
+    EXPECT_EQ(canvas->corner()->geometry().topLeft(),
+              QPoint(canvas->width() - 16, canvas->height() - 16));
+    for (QScrollBar* bar : {canvas->horizontal_bar(), canvas->vertical_bar()}) {
+        EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->singleStep(), bar->pageStep()),
+                  std::tuple(0, 20000, 100, 500));
     }
+    // A new size is the window's event, and the bars follow it.
+    const int w = canvas->width();
+    window->resize(window->width() + 150, window->height() + 60);
+    settle();
+    EXPECT_EQ(canvas->width(), w + 150);
+    expect_layout(1, 16);
+    EXPECT_NE(journal_text().find("resize " + std::to_string(canvas->width() * 15 + 120) + " " +
+                                  std::to_string(canvas->height() * 15 + 675) + "\n"),
+              std::string::npos);
 
-    QString field(const char* name) const {
-        return window->statusBar()->findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
-};
-
-TEST_F(Zoomed, ADragMovesTheElementByThePixelsInTwipsAtTheZoom) {
-    drop(QPoint(60, 60));
+    // Zoomed in, the glyphs' captions are painted twice as far from the corner.
+    drop("bondgraph", 1, QPoint(60, 60));
     ASSERT_EQ(state().model.nobj, 1);
     EXPECT_EQ(field("counts"), "1 element, 0 bonds, 0 signal links");
+    const auto caption = [this] {
+        RecordingDevice device(canvas->size());
+        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        EXPECT_EQ(device.drawing.texts.size(), 1u);
+        return device.drawing.texts.at(0).baseline;
+    };
+    const QPointF actual = caption();
+    canvas->set_zoom(200, QPointF(0, 0));
+    expect_layout(2, 17);
+    EXPECT_EQ(caption(), actual * 2);
+
+    // A drag moves the element by the pixels in twips at the zoom.
     for (int percent : {50, 200}) {
         canvas->set_zoom(percent, QPointF(0, 0));
         const Glyph& glyph = state().image1[1];
@@ -50,49 +88,19 @@ TEST_F(Zoomed, ADragMovesTheElementByThePixelsInTwipsAtTheZoom) {
         EXPECT_EQ(state().model.objs[1].left - left, 20 * 15 * 100 / percent) << percent;
         EXPECT_EQ(state().model.objs[1].top - top, 12 * 15 * 100 / percent) << percent;
     }
-}
 
-TEST_F(Zoomed, TheWindowSeesTheVisibleTwipsAndTheBarsKeepToTheEdges) {
-    const QSize client = canvas->size();
-    canvas->set_zoom(200, QPointF(0, 0));
-    EXPECT_EQ(state().viewport.width, client.width() * 7.5 + 120);
-    EXPECT_EQ(state().viewport.height, client.height() * 7.5 + 675);
-    EXPECT_EQ(canvas->vertical_bar()->geometry(),
-              QRect(client.width() - 17, 0, 17, client.height() - 17));
-    EXPECT_EQ(canvas->horizontal_bar()->geometry(),
-              QRect(0, client.height() - 17, client.width() - 17, 17));
-
-    // The glyphs' captions are painted twice as far from the corner.
-    drop(QPoint(100, 60));
-    const auto captions = [this] {
-        RecordingDevice device(canvas->size());
-        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        return device.drawing.texts;
-    };
-    const std::vector<DrawnText> large = captions();
-    canvas->set_zoom(100, QPointF(0, 0));
-    const std::vector<DrawnText> actual = captions();
-    ASSERT_EQ(large.size(), 1u);
-    ASSERT_EQ(actual.size(), 1u);
-    EXPECT_EQ(large[0].baseline, actual[0].baseline * 2);
-}
-
-TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
+    // The menu steps the zoom, and the status bar follows.
+    item("&View > &Actual Size")->trigger();
     QAction* in = item("&View > Zoom &In");
     ASSERT_NE(in, nullptr);
     EXPECT_TRUE(in->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     in->trigger();
-    EXPECT_EQ(canvas->zoom_percent(), 110);
     EXPECT_EQ(field("zoom"), "110 %");
     item("&View > Zoom &Out")->trigger();
     item("&View > Zoom &Out")->trigger();
     EXPECT_EQ(canvas->zoom_percent(), 90);
     item("&View > &Actual Size")->trigger();
     EXPECT_EQ(field("zoom"), "100 %");
-    // A passing message shows beside the fields.
-    window->statusBar()->showMessage(QStringLiteral("Wrote x.mdl"));
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Wrote x.mdl");
-
     // Two notches of Ctrl+wheel about a point keep its twips under it.
     const QPointF at(200, 100);
     const float x = pixel_to_twips_x(state(), at.x());
@@ -106,11 +114,9 @@ TEST_F(Zoomed, TheMenuAndTheWheelStepTheZoomAndTheStatusBarFollows) {
     QTest::mouseMove(canvas, at.toPoint());
     EXPECT_EQ(field("pointer"),
               QStringLiteral("X %1  Y %2").arg(std::lround(x)).arg(std::lround(y)));
-}
 
-TEST_F(Zoomed, FitShowsTheWholeDrawingCentredWithAMarginOnEverySide) {
-    drop(QPoint(300, 150));
-    drop(QPoint(420, 180));
+    // Fit shows the whole drawing centred, with a margin on every side.
+    drop("bondgraph", 1, on_screen(3500, 2000));
     item("&View > Zoom to &Fit")->trigger();
     EXPECT_GT(canvas->zoom_percent(), 100);
     const QSize view = canvas->size() - QSize(17, 17);
@@ -124,8 +130,7 @@ TEST_F(Zoomed, FitShowsTheWholeDrawingCentredWithAMarginOnEverySide) {
     EXPECT_GE(corner.y(), margin_y - 1);
     EXPECT_LE(end.x(), view.width() - margin_x + 1);
     EXPECT_LE(end.y(), view.height() - margin_y + 1);
-    // Alike on both sides.
-    EXPECT_NEAR(corner.x(), view.width() - end.x(), 2);
+    EXPECT_NEAR(corner.x(), view.width() - end.x(), 2);  // alike on both sides
     EXPECT_NEAR(corner.y(), view.height() - end.y(), 2);
 }
 
