@@ -20,18 +20,17 @@ class RandomCausalModels {
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
     std::string type() {
-        static const char* kTypes[] = {"000", "111", "000", "111", "TRF", "MTF", "GYR",
-                                       "MGY", "Se_", "Sf_", "C__", "I__", "R__", "De_",
-                                       "Df_", "C  ", "con", "sum", "end"};
+        // clang-format off
+        static const char* kTypes[] = {"000", "111", "000", "111", "TRF", "MTF", "GYR", "MGY", "Se_", "Sf_",
+                                       "C__", "I__", "R__", "De_", "Df_", "C  ", "con", "sum", "end"};
+        // clang-format on
         return kTypes[pick(0, std::size(kTypes) - 1)];
     }
 
     int causa() {
+        // -1 is corrupt, as a hand-edited file may hold.
         const int roll = pick(1, 100);
-        if (roll <= 70) return 0;
-        if (roll <= 90) return pick(1, 2);
-        if (roll <= 97) return pick(3, 4);
-        return -1;  // corrupt, as a hand-edited file may hold
+        return roll <= 70 ? 0 : roll <= 90 ? pick(1, 2) : roll <= 97 ? pick(3, 4) : -1;
     }
 
     void bond(Model& m, int a, int b) {
@@ -46,10 +45,7 @@ class RandomCausalModels {
         ModelWindowState w;
         Model& m = w.model;
         m.nobj = static_cast<std::int16_t>(pick(0, 24));
-        for (int i = 1; i <= m.nobj; ++i) {
-            m.objs[i] = ObjRecord{};
-            m.objs[i].type = type();
-        }
+        for (int i = 1; i <= m.nobj; ++i) m.objs[i].type = type();
         if (m.nobj >= 2) {
             // Chains in element order and against it, then loose bonds,
             // duplicates and now and then a bond to a number outside the model.
@@ -57,9 +53,8 @@ class RandomCausalModels {
             for (int c = 0; c < chains; ++c) {
                 const int from = pick(1, m.nobj - 1);
                 const int to = pick(from + 1, m.nobj);
-                for (int i = from; i < to; ++i) {
+                for (int i = from; i < to; ++i)
                     if (chance(80)) bond(m, i, i + 1);
-                }
             }
             const int loose = pick(0, 2 * m.nobj);
             for (int k = 0; k < loose; ++k) bond(m, pick(1, m.nobj), pick(1, m.nobj));
@@ -137,20 +132,16 @@ TEST(CausalityDifferential, FastCommandsMatchTheLiteralTranscription) {
         // strong-bond fields that earlier ones left.
         const int commands = random.pick(1, 3);
         for (int c = 0; c < commands; ++c) {
-            switch (random.pick(0, 5)) {
-                case 0:
-                    extend_Click(fast, fast_host);
-                    reference::extend_Click(literal, literal_host);
-                    break;
-                case 1:
-                    Undo_Click(fast, fast_host);
-                    reference::Undo_Click(literal, literal_host);
-                    break;
-                default:
-                    ASSERT_EQ(assign_Click(fast, tables, fast_host),
-                              reference::assign_Click(literal, tables, literal_host))
-                        << "round " << round << "\n"
-                        << before;
+            const int command = random.pick(0, 5);
+            if (command == 0) extend_Click(fast, fast_host);
+            if (command == 0) reference::extend_Click(literal, literal_host);
+            if (command == 1) Undo_Click(fast, fast_host);
+            if (command == 1) reference::Undo_Click(literal, literal_host);
+            if (command >= 2) {
+                ASSERT_EQ(assign_Click(fast, tables, fast_host),
+                          reference::assign_Click(literal, tables, literal_host))
+                    << "round " << round << "\n"
+                    << before;
             }
         }
         ASSERT_EQ(fast_host.events, literal_host.events) << "round " << round << "\n" << before;

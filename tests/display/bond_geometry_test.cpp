@@ -51,15 +51,13 @@ TEST(Barb, LiesOnTheLeftOfThePowerDirection) {
 
 TEST(Stroke, CrossesTheObj2EndForCausaOneAndTheObj1EndForCausaTwo) {
     const Segment line{0, 0, 1000, 0};
-    const BondDirection d = bond_direction(line);
-    const Segment at_obj2 = stroke_segment(line, d, 1);
-    EXPECT_NEAR(at_obj2.x1, 1000.0002, 1e-4);
-    EXPECT_NEAR(at_obj2.y1, -120, 1e-4);
-    EXPECT_NEAR(at_obj2.x2, 999.9998, 1e-4);
-    EXPECT_NEAR(at_obj2.y2, 120, 1e-4);
-    const Segment at_obj1 = stroke_segment(line, d, 2);
-    EXPECT_NEAR(at_obj1.x1, 0.0002, 1e-4);
-    EXPECT_NEAR(at_obj1.y2, 120, 1e-4);
+    for (const auto& [causa, x] : {std::pair{1, 1000.0f}, {2, 0.0f}}) {
+        const Segment s = stroke_segment(line, bond_direction(line), causa);
+        EXPECT_NEAR(s.x1, x + 0.0002, 1e-4) << causa;
+        EXPECT_NEAR(s.x2, x - 0.0002, 1e-4) << causa;
+        EXPECT_NEAR(s.y1, -120, 1e-4) << causa;
+        EXPECT_NEAR(s.y2, 120, 1e-4) << causa;
+    }
 }
 
 }  // namespace

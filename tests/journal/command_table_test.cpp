@@ -45,18 +45,11 @@ TEST(CommandTable, EveryJournalWordReadsBackToItsRowAndIsWrittenAsRead) {
     EXPECT_EQ(words, kFormatWords);
 }
 
+// Captions, ids and other spellings of commands are not words either; the
+// journal reader's refusal of them is pinned by co2_jnl_menu_unknown_item.
 TEST(CommandTable, CommandsWithoutAWordAreNotJournalWords) {
-    // Captions, ids and other spellings of commands are not words either.
-    for (const char* word : {"save", "print", "close", "zoomin", "Delete", "cut", "Simulate"}) {
-        try {
-            parse_journal(std::string("menu ") + word + "\n", "t.jnl");
-            ADD_FAILURE() << word << " was read";
-        } catch (const JournalError& e) {
-            EXPECT_EQ(e.problem(), std::string("menu: unknown item \"") + word + "\"");
-        }
-        EXPECT_EQ(find_command(word), nullptr);
-    }
-    EXPECT_EQ(find_command(""), nullptr);
+    for (const char* word : {"", "save", "print", "close", "zoomin", "Delete", "cut", "Simulate"})
+        EXPECT_EQ(find_command(word), nullptr) << word;
 }
 
 TEST(CommandTable, MenuCommandsNameTheirStepsAndFollowTheHistoryAndSelection) {

@@ -1,10 +1,11 @@
-// The state file: its exact text for a small window, and the text rules. The
-// journal cases pin it for whole replays.
+// The state file: its exact text for a small window (kept beside the journal
+// cases, which pin it for whole replays), and the text rules.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "journal/state_file.h"
+#include "model/file_reading.h"
 
 namespace vantor {
 namespace {
@@ -56,37 +57,9 @@ ModelWindow small_window(AppState& app) {
 TEST(StateFile, ExactTextOfASmallWindow) {
     AppState app;
     const ModelWindow w = small_window(app);
-    const std::string expected =
-        R"({
-  "nobj": 2, "nlin": 1, "saved": -1, "causerr": -1,
-  "scroll": {"h": 500, "v": 0}, "size": {"w": 7335, "h": 4000},
-  "pointer": 99,
-  "menus": {"copy": true, "Cut": false, "ddelete": false, "rotate": false, "showp": true, "simulink": 2},
-  "clipboard": {"nclipobj": 3, "nclipline": 1},
-  "Text1": {"visible": true, "left": 0, "top": 0, "width": 1234.25, "height": 0, "text": "  typed\t"},
-  "objs": [
-    {"i": 1, "type": "C__", "caption": "C1", "parameters": "1e-3", "parameter2": "0", "top": 700, "left": 850, "maxlin": 1, "numlin": 1, "index": 0, "maxsigninp": 0, "signout": 0, "auxil1": 1, "auxil2": 0, "auxil3": 0, "selected": -1},
-    {"i": 2, "type": "Tex", "caption": "café \"x\\y\"", "parameters": "a\u0000b", "parameter2": "\u0001\u001f)"
-        "\x7F\xC2\x8D"
-        R"(", "top": -5, "left": 0, "maxlin": 0, "numlin": 0, "index": 0, "maxsigninp": 0, "signout": 0, "auxil1": 0, "auxil2": 0, "auxil3": 0, "selected": 0}
-  ],
-  "lines": [
-    {"j": 1, "causa": 1, "obj1": 2, "obj2": 1, "selected": 0}
-  ],
-  "image1": [
-    {"i": 1, "left": 850, "top": 700.5, "width": 300, "height": 0.100000001, "caption": "C1\r:1e-3", "color": 255, "visible": true, "border": 1},
-    {"i": 2, "left": 0, "top": 0, "width": 0, "height": 0, "caption": " café ", "color": 0, "visible": false, "border": 0}
-  ],
-  "linea": [
-    {"j": 1, "x1": 1.5, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": true, "width": 2}
-  ],
-  "linea2": [
-    {"j": 1, "x1": 0, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": false, "width": 1}
-  ], "Linea3": [
-    {"j": 1, "x1": 0, "y1": 0, "x2": 0, "y2": 0, "color": 0, "visible": false, "width": 2}
-  ]
-}
-)";
+    // Control bytes escaped, 0x8D as U+008D, NUL kept, singles to nine digits.
+    const std::string expected = read_whole_file(std::string(VANTOR_EXAMPLES_DIR) +
+                                                 "/../tests/data/state_file/small_window.json");
     EXPECT_EQ(format_state_file(w, app), expected);
 
     // The golden text is fine enough to see one step of a single.

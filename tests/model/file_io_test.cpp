@@ -36,7 +36,7 @@ class Files : public testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    std::string path(const char* name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
     std::size_t files_in_folder() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
     }
@@ -55,35 +55,25 @@ std::string error_of(Action action) {
     return "no error";
 }
 
-TEST_F(Files, CreatesAndReplacesKeepingThePermissions) {
+// A save replaces the file whole and keeps its permissions; bytes streamed
+// while they are made replace it only when the producer keeps them, and no
+// temporary file stays either way.
+TEST_F(Files, SavesReplaceWholeKeepingThePermissions) {
     const std::string target = path("m.bgf");
     save_file(target, "first");
-    EXPECT_EQ(read_whole_file(target), "first");
-
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, perms);
     save_file(target, std::string("second\0\r\n", 9));
     EXPECT_EQ(read_whole_file(target), std::string("second\0\r\n", 9));
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(files_in_folder(), 1u);  // no temporary file left behind
-}
-
-// Bytes made while they are written replace the target only when the
-// producer says so; a producer that gives up leaves the old file and no
-// temporary one.
-TEST_F(Files, StreamedBytesReplaceTheTargetOnlyWhenKept) {
-    const std::string target = path("run.csv");
-    save_file(target, "old");
-    const auto stream = [&](bool keep) {
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, perms);
+    for (const bool keep : {false, true}) {
         save_file_streamed(target, [keep](const ByteWriter& write) {
             for (int k = 0; k < 3; ++k) write("row " + std::to_string(k) + "\n");
             return keep;
         });
-    };
-    stream(false);
-    EXPECT_EQ(read_whole_file(target), "old");
-    stream(true);
-    EXPECT_EQ(read_whole_file(target), "row 0\nrow 1\nrow 2\n");
+        EXPECT_EQ(read_whole_file(target),
+                  keep ? "row 0\nrow 1\nrow 2\n" : std::string("second\0\r\n", 9));
+    }
     EXPECT_EQ(files_in_folder(), 1u);
 }
 
@@ -107,22 +97,24 @@ TEST_F(Files, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     EXPECT_EQ(files_in_folder(), 1u);
 }
 
-TEST_F(Files, ReportsFoldersAndMissingPaths) {
-    EXPECT_THROW(save_file(path("no/such/folder/m.bgf"), "x"), FileError);
-    EXPECT_THROW(save_file(dir_.string(), "x"), FileError);
-    EXPECT_THROW(read_whole_file(dir_.string()), FileError);
-    EXPECT_THROW(read_whole_file(path("missing.bgf")), FileError);
-    EXPECT_TRUE(fs::is_directory(dir_));
-}
-
-TEST_F(Files, ReadOnlyTargetsAreRefusedAndKept) {
-    const std::string target = path("locked.bgf");
-    save_file(target, "kept");
-    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(error_of([&] { save_file(target, "lost"); }),
-              target + ": cannot write: the file is read-only");
-    EXPECT_EQ(read_whole_file(target), "kept");
-    EXPECT_EQ(files_in_folder(), 1u);
+// Refusals name the file and leave what is there; a support file has a
+// limit that a model has not.
+TEST_F(Files, RefusalsSayWhyAndKeepTheFiles) {
+    const std::string locked = path("locked.bgf"), big = path("big.dat");
+    save_file(locked, "kept");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    save_file(big, std::string(kSupportFileLimit + 1, 'x'));
+    EXPECT_EQ(error_of([&] { save_file(locked, "lost"); }),
+              locked + ": cannot write: the file is read-only");
+    EXPECT_EQ(error_of([&] { read_whole_file(big, kSupportFileLimit); }),
+              big + ": the file is larger than the limit of 1 MB");
+    EXPECT_EQ(read_whole_file(big).size(), kSupportFileLimit + 1);
+    EXPECT_EQ(read_whole_file(locked), "kept");
+    for (const std::string& bad : {dir_.string(), path("missing.bgf")})
+        EXPECT_NE(error_of([&] { read_whole_file(bad); }), "no error") << bad;
+    for (const std::string& bad : {dir_.string(), path("no/such/folder/m.bgf")})
+        EXPECT_NE(error_of([&] { save_file(bad, "x"); }), "no error") << bad;
+    EXPECT_EQ(files_in_folder(), 2u);
 }
 
 // Devices and FIFOs are written into; replacing them would turn them into
@@ -144,9 +136,8 @@ TEST_F(Files, SpecialTargetsAreWrittenIntoNeverReplaced) {
         save_file(null_device, "gone");
         EXPECT_TRUE(fs::is_character_file(null_device));
     }
-    for (const auto& entry : fs::directory_iterator(dir_)) {
+    for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
-    }
 }
 
 void set_age(const std::string& file, std::time_t seconds) {
@@ -161,32 +152,30 @@ TEST_F(Files, LeftoversOfKilledSavesGoButNotThoseOfRunningSaves) {
     const std::string target = path("m.bgf");
     save_file(target, "old");
     // Process 0x7ffffffe hardly exists; this process does.
-    const std::string dead_old = path(".m.bgf.vantor-save-2147483646-abcdef");
-    const std::string dead_new = path(".m.bgf.vantor-save-2147483646-ghijkl");
-    const std::string alive_old =
-        path((".m.bgf.vantor-save-" + std::to_string(::getpid()) + "-mnopqr").c_str());
-    const std::string other_target = path(".n.bgf.vantor-save-2147483646-abcdef");
-    for (const std::string& file : {dead_old, dead_new, alive_old, other_target}) {
-        save_file(file, "half");
+    const struct {
+        std::string name;
+        bool old, stays;
+    } leftovers[] = {
+        {".m.bgf.vantor-save-2147483646-abcdef", true, false},
+        {".m.bgf.vantor-save-2147483646-ghijkl", false, true},
+        {".m.bgf.vantor-save-" + std::to_string(::getpid()) + "-mnopqr", true, true},
+        {".n.bgf.vantor-save-2147483646-abcdef", true, true},  // another target's
+    };
+    for (const auto& l : leftovers) {
+        save_file(path(l.name), "half");
+        if (l.old) set_age(path(l.name), 3600);
     }
-    set_age(dead_old, 3600);
-    set_age(alive_old, 3600);
-    set_age(other_target, 3600);
     save_file(target, "new");
     EXPECT_EQ(read_whole_file(target), "new");
-    EXPECT_FALSE(fs::exists(dead_old));
-    EXPECT_TRUE(fs::exists(dead_new));
-    EXPECT_TRUE(fs::exists(alive_old));
-    EXPECT_TRUE(fs::exists(other_target));
-    EXPECT_EQ(files_in_folder(), 4u);
+    for (const auto& l : leftovers) EXPECT_EQ(fs::exists(path(l.name)), l.stays) << l.name;
 }
 
 TEST_F(Files, LongNamesFit) {
     // 250 bytes is a legal name; with the temporary suffix it would not be.
-    const std::string long_name(250, 'n');
-    save_file(path(long_name.c_str()), "long");
-    save_file(path(long_name.c_str()), "longer");
-    EXPECT_EQ(read_whole_file(path(long_name.c_str())), "longer");
+    const std::string long_name(250, 'n'), file = path(long_name);
+    save_file(file, "long");
+    save_file(file, "longer");
+    EXPECT_EQ(read_whole_file(file), "longer");
     EXPECT_EQ(files_in_folder(), 1u);
     EXPECT_NE(temporary_save_prefix(long_name), temporary_save_prefix(long_name + "x"));
 }
@@ -204,8 +193,7 @@ TEST_F(Files, ConcurrentSavesNeverCollide) {
     }
     const std::string failed = "the failed writer";
     for (int round = 0; round < 100; ++round) {
-        std::atomic<int> ready = 0;
-        std::atomic<int> errors = 0;
+        std::atomic<int> ready = 0, errors = 0;
         std::vector<std::thread> threads;
         for (int w = 0; w <= kWriters; ++w) {
             threads.emplace_back([&, w] {
@@ -241,19 +229,12 @@ TEST_F(Files, LinksAreWrittenThroughAndTellTheSameFile) {
     save_file(path("link.bgf"), "new");
     EXPECT_TRUE(fs::is_symlink(path("link.bgf")));
     EXPECT_EQ(read_whole_file(real), "new");
-    EXPECT_TRUE(same_file(real, path("link.bgf")));
-    EXPECT_TRUE(same_file(real, dir_.string() + "/./real.bgf"));
     save_file(path("other.bgf"), "new");
-    EXPECT_FALSE(same_file(real, path("other.bgf")));
-    EXPECT_FALSE(same_file(real, path("missing.bgf")));
-}
-
-TEST_F(Files, SupportFilesOverTheLimitAreRefused) {
-    const std::string big = path("big.dat");
-    save_file(big, std::string(kSupportFileLimit + 1, 'x'));
-    EXPECT_EQ(error_of([&] { read_whole_file(big, kSupportFileLimit); }),
-              big + ": the file is larger than the limit of 1 MB");
-    EXPECT_EQ(read_whole_file(big).size(), kSupportFileLimit + 1);  // a model may be larger
+    for (const auto& [other, same] : {std::pair{path("link.bgf"), true},
+                                      {dir_.string() + "/./real.bgf", true},
+                                      {path("other.bgf"), false},
+                                      {path("missing.bgf"), false}})
+        EXPECT_EQ(same_file(real, other), same) << other;
 }
 
 }  // namespace
