@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "sim/test_tables.h"
+
 namespace vantor {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMax = std::numeric_limits<double>::max();
 
 // The mantissa of a round step: 1, 2 or 5.
@@ -19,52 +20,27 @@ double mantissa(double step) {
     return step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
 }
 
-TEST(NiceTicks, TickAtOneTwoOrFiveTimesAPowerOfTenAroundTheRange) {
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        std::vector<double> values;
-    } cases[] = {
-        {0, 10, 6, {0, 2, 4, 6, 8, 10}},
-        {0, 10, 11, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {0.13, 0.87, 6, {0, 0.2, 0.4, 0.6, 0.8, 1}},  // padded to whole steps
-        {-37, -3, 5, {-40, -30, -20, -10, 0}},
-        {-1.5, 2.5, 7, {-2, -1, 0, 1, 2, 3}},
-        {1e-9, 3e-9, 5, {1e-9, 1.5e-9, 2e-9, 2.5e-9, 3e-9}},
-        {0, 3.7e12, 5, {0, 1e12, 2e12, 3e12, 4e12}},
-        {0, 0, 5, {-1, -0.5, 0, 0.5, 1}},  // zero width: widened by 1 about 0
-        {5, 5, 5, {4.5, 5, 5.5}},          // and by a tenth elsewhere
-        {-1, 1, 2, {-1, 0, 1}},            // two ticks cannot straddle 0
-        {kNaN, 1, 5, {-1, -0.5, 0, 0.5, 1}},
-        {3, 1, 5, {-1, -0.5, 0, 0.5, 1}},  // nothing to show
-        {-kMax, kMax, 5, {-1e308, 0, 1e308}},
-    };
-    for (const auto& c : cases) {
-        const NiceTicks ticks = nice_ticks(c.lo, c.hi, c.max_count);
-        EXPECT_EQ(ticks.values, c.values) << c.lo << " " << c.hi;
-    }
-}
-
-// A zoomed axis keeps its range: the ticks inside it, as many as allowed.
-TEST(NiceTicks, WithinARangeTheFinestRoundStepThatFits) {
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        std::vector<double> values;
-    } cases[] = {
-        {0.1234,
-         0.1789,
-         11,
-         {0.125, 0.13, 0.135, 0.14, 0.145, 0.15, 0.155, 0.16, 0.165, 0.17, 0.175}},
-        {0, 2.4, 11, {0, 0.5, 1, 1.5, 2}},  // 0.2 would make 13
-        {-0.03, 0.07, 7, {-0.02, 0, 0.02, 0.04, 0.06}},
-        {5, 5, 5, {4.6, 4.8, 5, 5.2, 5.4}},
-        {0, 0.1 + 0.2, 7, {0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}},  // ends a hair past 0.3
-        {1e-17, 0.29999999999999993, 7, {0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}},
-    };
-    for (const auto& c : cases) {
-        const NiceTicks ticks = ticks_within(c.lo, c.hi, c.max_count);
-        EXPECT_EQ(ticks.values, c.values) << c.lo << " " << c.hi;
+// Ticks, labels and decades, as the table's header says.
+TEST(NiceTicks, TableOfRangesAndTheirTicks) {
+    for (const auto& [asked, expected] : test::table("as2_nice_ticks.txt")) {
+        SCOPED_TRACE(asked);
+        const std::string kind = asked.substr(0, asked.find(' '));
+        const std::vector<double> in = test::numbers(asked.substr(kind.size()));
+        if (kind == "decades") {
+            const DecadeRange range = decade_range(in[0], in[1]);
+            EXPECT_EQ((std::vector<double>{range.low, range.high}), test::numbers(expected));
+            continue;
+        }
+        const auto most = static_cast<std::size_t>(in[2]);
+        const NiceTicks ticks =
+            kind == "within" ? ticks_within(in[0], in[1], most) : nice_ticks(in[0], in[1], most);
+        if (kind == "labels") {
+            std::string labels;
+            for (const std::string& label : tick_labels(ticks)) labels += " " + label;
+            EXPECT_EQ(labels.substr(1), expected);
+        } else {
+            EXPECT_EQ(ticks.values, test::numbers(expected));
+        }
     }
 }
 
@@ -93,39 +69,6 @@ TEST(NiceTicks, ThePaddedRangeHoldsTheDataAndTheStepsAreEvenAndDistinct) {
                 EXPECT_NEAR(ticks.values[k] - ticks.values[k - 1], ticks.step, slack);
             }
         }
-    }
-}
-
-TEST(NiceTicks, LabelsShowTheDigitsOfTheStepAndNoMore) {
-    using Labels = std::vector<std::string>;
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        Labels labels;
-    } cases[] = {
-        {0.13, 0.87, 6, {"0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
-        {-1.5, 0.5, 5, {"-1.5", "-1.0", "-0.5", "0", "0.5"}},
-        {-37, -3, 5, {"-40", "-30", "-20", "-10", "0"}},
-        {2500, 3400, 6, {"2400", "2600", "2800", "3000", "3200", "3400"}},
-        {1e-9, 3e-9, 5, {"1.0e-09", "1.5e-09", "2.0e-09", "2.5e-09", "3.0e-09"}},
-        {0, 3.7e12, 5, {"0", "1e+12", "2e+12", "3e+12", "4e+12"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(tick_labels(nice_ticks(c.lo, c.hi, c.max_count)), c.labels) << c.lo;
-    }
-}
-
-TEST(NiceTicks, ALogAxisRunsOverWholeDecades) {
-    const struct {
-        double lo, hi, low, high;
-    } cases[] = {
-        {3.7, 370, 1, 1000}, {10, 1000, 10, 1000}, {0.037, 0.5, 0.01, 1},      {5, 5, 1, 10},
-        {0, 5, 0, 5},        {-1, 5, -1, 5},       {1, INFINITY, 1, INFINITY},
-    };
-    for (const auto& c : cases) {
-        const DecadeRange range = decade_range(c.lo, c.hi);
-        EXPECT_DOUBLE_EQ(range.low, c.low) << c.lo;
-        EXPECT_DOUBLE_EQ(range.high, c.high) << c.hi;
     }
 }
 
