@@ -61,9 +61,6 @@ TEST(EquationsFollower, GivesTheSameSnapshotAtOnceAndInTheBackground) {
         EXPECT_EQ(a.equations_html[numeric], b.equations_html[numeric]);
         EXPECT_EQ(a.linear_html[numeric], b.linear_html[numeric]);
     }
-    EXPECT_EQ(a.states, 2u);
-    ASSERT_EQ(a.poles.size(), 2u);
-    EXPECT_NEAR(a.poles[0].wn, 100, 1e-9);  // 1/sqrt(L C) with L = 0.1, C = 1e-3
     EXPECT_EQ(at_once.format(equations::Format::kJson, false, "rlc"),
               behind.format(equations::Format::kJson, false, "rlc"));
 
