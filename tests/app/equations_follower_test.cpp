@@ -12,6 +12,7 @@
 #include "causality/causality_commands.h"
 #include "causality/causality_fixtures.h"
 #include "model/model_reader.h"
+#include "sim/test_tables.h"
 
 namespace vantor::test {
 namespace {
@@ -94,17 +95,8 @@ TEST(EquationsFollower, DerivesTheLatestModelAndStopsCleanlyMidway) {
 }
 
 TEST(PolynomialHtml, WritesPowersOfSAndDropsRounding) {
-    const struct {
-        std::vector<double> c;
-        const char* html;
-    } cases[] = {
-        {{1, 100, 10000}, "<i>s</i><sup>2</sup> + 100&nbsp;<i>s</i> + 10000"},
-        {{0, 0, 10000}, "10000"},
-        {{-2, 0, -1}, "&minus;2&nbsp;<i>s</i><sup>2</sup> &minus; 1"},
-        {{1e-17, 5, 0}, "5&nbsp;<i>s</i>"},
-        {{0, 0}, "0"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(polynomial_html(c.c), c.html);
+    for (const auto& [c, html] : table("as2_polynomials.txt"))
+        EXPECT_EQ(polynomial_html(numbers(c)), html);
 }
 
 }  // namespace

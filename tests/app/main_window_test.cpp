@@ -330,12 +330,7 @@ TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
 }
 
 TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
-    const std::string file = path("m.bgf");
-    Model m;
-    m.nobj = 1;
-    m.objs[1].type = "111";
-    m.objs[1].caption = "1";
-    write_model_file(file, m);
+    const std::string file = model_file("m.bgf");
     open(file);
     ModelDocument& doc = *main_.model_window(1);
     EXPECT_EQ(doc.window.saved, kTrue);

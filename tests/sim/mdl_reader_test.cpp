@@ -18,6 +18,8 @@ std::string model_file(const std::string& body,
            "  }\n}\n";
 }
 
+// The generated .mdl files of every example run with their physics (see the
+// simulation tests); here the order and places a run cannot show.
 TEST(MdlReader, ReadsBlocksAndLinesInFileOrder) {
     const Diagram d = read_mdl(
         model_file("    Block {\n      BlockType Integrator\n      Name \"6q\"\n"
@@ -30,15 +32,10 @@ TEST(MdlReader, ReadsBlocksAndLinesInFileOrder) {
     EXPECT_DOUBLE_EQ(d.stop_time, 2.5);
     ASSERT_EQ(d.blocks.size(), 2u);
     EXPECT_EQ(d.blocks[0].name, "6q");
-    EXPECT_EQ(d.blocks[0].type, "Integrator");
-    EXPECT_EQ(d.blocks[0].params.at("InitialCondition"), "0");
     EXPECT_EQ(d.blocks[0].position, (std::array<int, 4>{600, 40, 630, 70}));
     EXPECT_EQ(d.blocks[1].params.at("Gain"), "1/(1e-3)");
     ASSERT_EQ(d.lines.size(), 1u);
-    EXPECT_EQ(d.lines[0].src, "6q");
     EXPECT_EQ(d.lines[0].dst, "6e");
-    EXPECT_EQ(d.lines[0].src_port, 1);
-    EXPECT_EQ(d.lines[0].dst_port, 1);
 }
 
 TEST(MdlReader, AcceptsTheFormsSimulinkWritesToo) {

@@ -25,23 +25,16 @@ std::string error_of(const std::string& script, ScriptDialect dialect = ScriptDi
     return "no error";
 }
 
+// What the RC script's blocks and lines mean its exact run shows (see the
+// simulator's tests); here what a run cannot: names, the stop time, places.
 TEST(ScriptReader, BuildsTheDiagramOfAScript) {
     const Diagram d = read_script(test::kRcScript, ScriptDialect::kCurrent);
     EXPECT_EQ(d.name, "rc");
     EXPECT_DOUBLE_EQ(d.stop_time, 5);
-    ASSERT_EQ(d.blocks.size(), 5u);
-    EXPECT_EQ(block(d, "src").type, "Step");
     EXPECT_EQ(block(d, "src").params,
               (std::map<std::string, std::string>{{"Time", "0"}, {"After", "1"}}));
-    EXPECT_EQ(block(d, "err").params.at("Inputs"), "+-");
     EXPECT_EQ(block(d, "err").position, (std::array<int, 4>{80, -20, 100, 40}));  // continued line
-    EXPECT_EQ(block(d, "k").params.at("Gain"), "1/(1e3*1e-3)");
-    EXPECT_EQ(block(d, "k").position, (std::array<int, 4>{120, 20, 150, 50}));  // set afterwards
-    EXPECT_EQ(block(d, "v").params.at("InitialCondition"), "0");
-    ASSERT_EQ(d.lines.size(), 5u);
-    EXPECT_EQ(d.lines[1].src, "err");
-    EXPECT_EQ(d.lines[3].dst, "err");
-    EXPECT_EQ(d.lines[3].dst_port, 2);
+    EXPECT_EQ(block(d, "k").position, (std::array<int, 4>{120, 20, 150, 50}));    // set afterwards
 }
 
 TEST(ScriptReader, MatchesParameterNamesWithoutCaseAndComputesPositions) {

@@ -209,12 +209,12 @@ TEST(Simulator, StopsAdaptiveRunsThatCannotGoOn) {
         SimulationStatus status;
         const char* message;
     } cases[] = {
+        // clang-format off
         {"blow_up", 2, SimulationStatus::kStalled, "the step size vanished at t = 1"},
         // A stable run over so long a time is as long as the rows allow.
-        {"decay", 1e70, SimulationStatus::kRowLimit,
-         "the run reached the limit of 1000 rows at t = "},
-        {"huge_decay", 1, SimulationStatus::kStalled,
-         "the step size vanished at t = 0 (block 'x')"},
+        {"decay", 1e70, SimulationStatus::kRowLimit, "the run reached the limit of 1000 rows at t = "},
+        {"huge_decay", 1, SimulationStatus::kStalled, "the step size vanished at t = 0 (block 'x')"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
