@@ -1,3 +1,4 @@
+// The main window and its model windows over fake dialogs and desktop.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,12 @@
 
 #include "app/app_fakes.h"
 #include "app/help_about.h"
+#include "app/model_document.h"
+#include "model/file_reading.h"
 #include "model/file_saving.h"
+#include "model/model_reader.h"
 #include "model/model_writer.h"
+#include "test_scratch.h"
 
 namespace vantor {
 namespace {
@@ -16,50 +21,47 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
+// A main window over fakes, its program folder a scratch folder of the test's own.
 class MainWindowTest : public testing::Test {
   protected:
-    MainWindowTest()
-        : dir_(fs::path(testing::TempDir()) /
-               ("app_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
-        fs::remove_all(dir_);
+    MainWindowTest() {
+        app_.program_dir = dir_.string();
         fs::create_directories(dir_ / "library");
-        app_.program_dir = dir_.string() + "/Prog";
-        fs::create_directories(app_.program_dir + "/library");
     }
-    ~MainWindowTest() override { fs::remove_all(dir_); }
-
+    ~MainWindowTest() override {
+        fs::permissions(dir_, fs::perms::owner_all);
+        fs::remove_all(dir_);
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
     std::string model_file(const std::string& name) {
-        const std::string path = (dir_ / name).string();
         Model m;
         m.nobj = 1;
         m.objs[1].type = "000";
         m.objs[1].caption = "0";
-        write_model_file(path, m);
-        return path;
+        write_model_file(path(name), m);
+        return path(name);
     }
     Strings menu() const {
         Strings captions;
         for (const auto& item : main_.window_menu) captions.push_back(item.caption);
         return captions;
     }
-    void open(const std::string& path) {
-        ports_.files.push_back(path);
+    void open(const std::string& file) {
+        ports_.files.push_back(file);
         main_.open_Click();
     }
 
-    fs::path dir_;
+    fs::path dir_ = fs::path(test::scratch_dir()).parent_path();
     AppState app_;
     test::FakePorts ports_;
     test::FakeDesktop desktop_;
     MainWindow main_{app_, ports_, desktop_, ""};
 };
+class Document : public MainWindowTest {};
 
 TEST_F(MainWindowTest, NewModelsGetUpperCaseDefaultPathsAndReusedNumbers) {
     app_.program_dir = "/opt/Vantor-1.0/bin";  // a new model touches no file
-    main_.new_Click();
-    main_.new_Click();
-    main_.new_Click();
+    for (int k = 1; k <= 3; ++k) main_.new_Click();
     EXPECT_EQ(main_.model_window(2)->tag, "/OPT/VANTOR-1.0/BIN/MODEL2.BGF");
     EXPECT_EQ(main_.model_window(2)->caption, "MODEL2");
     EXPECT_EQ(main_.model_window(2)->window.winnum, 2);
@@ -98,7 +100,7 @@ TEST_F(MainWindowTest, OpeningAFileTwiceIsRefusedButOnlyForTheSameSpelling) {
 }
 
 TEST_F(MainWindowTest, AModelThatCannotBeReadOpensNoWindowAndSaysWhy) {
-    const std::string bad = (dir_ / "bad.bgf").string();
+    const std::string bad = path("bad.bgf");
     save_file(bad, "add_obj\r\ntop = 99999\r\nend\r\n");
     MainWindow from_command_line(app_, ports_, desktop_, "  " + bad + "  ");
     from_command_line.Form_Activate();
@@ -150,9 +152,7 @@ TEST_F(MainWindowTest, MoreThanTwentyLibrariesAreCutWithAMessage) {
 }
 
 TEST_F(MainWindowTest, ExitAsksFirstAndACancelLeavesEveryWindowOpen) {
-    main_.new_Click();
-    main_.new_Click();
-    main_.new_Click();
+    for (int k = 1; k <= 3; ++k) main_.new_Click();
     main_.model_window(2)->window.saved = kFalse;
     main_.model_window(3)->window.saved = kFalse;
     ports_.answers = {MessageAnswer::kCancel};
@@ -202,6 +202,169 @@ TEST_F(MainWindowTest, HelpAndAboutFromAnyWindow) {
               "The About text cannot be read: " + about_file_path(app_.program_dir) +
                   ": not a regular file");
     EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
+}
+
+TEST_F(Document, ANewModelIsSavedAsProposingItsDefaultPath) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    EXPECT_EQ(doc.window.saved, kTrue);
+    ports_.files.push_back(std::nullopt);
+    EXPECT_FALSE(doc.save_Click());  // cancelled: nothing changes
+    ASSERT_EQ(ports_.dialogs.size(), 1u);
+    EXPECT_EQ(ports_.dialogs[0].title, "Save Model As");
+    // The caption in lower case as the file's name, in the folder the
+    // program was started in.
+    EXPECT_EQ(ports_.dialogs[0].proposed_name, "model1.bgf");
+    EXPECT_EQ(ports_.dialogs[0].folder, fs::current_path().string());
+    EXPECT_TRUE(ports_.dialogs[0].confirm_overwrite);
+    EXPECT_EQ(doc.window.hasname, kFalse);
+
+    ports_.files.push_back("  " + path("Circuit.bgf") + " ");
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(doc.tag, path("Circuit.bgf"));
+    EXPECT_EQ(doc.caption, "Circuit");
+    EXPECT_EQ(read_whole_file(path("Circuit.bgf")), " 0 \r\nend_sys\r\n");
+
+    // The second Save writes to the new path without a dialog.
+    doc.window.model.nobj = 1;
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(ports_.dialogs.size(), 2u);
+    EXPECT_EQ(read_model_file(path("Circuit.bgf")).nobj, 1);
+    // From now on the dialogs start by the model's file, and propose it.
+    ports_.files.push_back(std::nullopt);
+    EXPECT_FALSE(doc.saveas_Click());
+    EXPECT_EQ(ports_.dialogs.back().folder, dir_.string());
+    EXPECT_EQ(ports_.dialogs.back().proposed_name, path("Circuit.bgf"));
+    EXPECT_EQ(main_.window_menu[0].caption, "&1 MODEL1");  // rebuilt at the next ventana
+    main_.ventana();
+    EXPECT_EQ(main_.window_menu[0].caption, "&1 Circuit");
+}
+
+TEST_F(Document, AnOpenedModelsDialogsStartInItsFolder) {
+    fs::create_directories(dir_ / "models");
+    save_file(path("models/m.bgf"), " 0 \r\nend_sys\r\n");
+    app_.openpath = path("models/m.bgf");
+    ModelDocument doc(app_, ports_);
+    EXPECT_EQ(doc.dialog_folder, (dir_ / "models").string());
+}
+
+// A save that fails says why, names the file, keeps what was there and
+// leaves the model changed under its old name.
+TEST_F(Document, AFailedSaveIsReportedAndLeavesTheModelChanged) {
+    const std::string locked = path("locked.bgf");
+    save_file(locked, "kept");
+    fs::permissions(locked, fs::perms::owner_read);
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    doc.window.saved = kFalse;
+    const std::pair<std::string, std::string> cases[] = {
+        {path("no/such/folder/m.bgf"), path("no/such/folder/m.bgf")},
+        {locked, locked + ": cannot write: the file is read-only"},
+    };
+    for (const auto& [target, says] : cases) {
+        ports_.files.push_back(target);
+        EXPECT_FALSE(doc.save_Click());
+        EXPECT_NE(ports_.messages.back().find(says), std::string::npos) << ports_.messages.back();
+        EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
+        EXPECT_EQ(doc.window.saved, kFalse);
+        EXPECT_EQ(doc.caption, "MODEL1");
+    }
+    EXPECT_EQ(ports_.messages.size(), 2u);
+    EXPECT_EQ(read_whole_file(locked), "kept");
+}
+
+// A file that a text tool converted, and a picture opened by mistake, open
+// with one warning each; a model that Vantor wrote opens silently.
+TEST_F(Document, OddFilesOpenWithOneWarningAndModelsSilently) {
+    const std::string converted = path("converted.bgf");
+    save_file(converted, "add_obj\ntype = 000\ncaption = 0\nend\nend_sys\n");
+    const std::string picture = path("picture.bgf");
+    save_file(picture, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const std::string empty_model = path("empty.bgf");
+    write_model_file(empty_model, Model{});
+
+    ports_.files = {converted, picture, empty_model};
+    main_.open_Click();
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_EQ(ports_.messages[0], converted +
+                                      " has LF line ends, as a text tool converted it. It reads "
+                                      "as a model, and it will be saved with CR LF line ends.");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kInformation);
+    EXPECT_EQ(main_.model_window(1)->window.model.nobj, 1);
+    EXPECT_EQ(main_.model_window(1)->window.saved, kTrue);
+
+    main_.open_Click();
+    ASSERT_EQ(ports_.messages.size(), 2u);
+    EXPECT_EQ(ports_.messages[1], picture +
+                                      " holds no model. Saving this window will replace the file "
+                                      "with an empty model.");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kWarning);
+    main_.open_Click();
+    EXPECT_EQ(ports_.messages.size(), 2u);
+    EXPECT_TRUE(main_.is_open(3));
+}
+
+TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
+    main_.new_Click();
+    ModelDocument& doc = *main_.model_window(1);
+    doc.window.saved = kFalse;
+
+    ports_.answers = {MessageAnswer::kCancel};
+    EXPECT_FALSE(main_.descargar(1));
+    EXPECT_TRUE(main_.is_open(1));
+    EXPECT_EQ(app_.closecancel, kTrue);
+
+    // Yes, then a cancelled Save As: the question comes again.
+    ports_.answers = {MessageAnswer::kYes, MessageAnswer::kYes};
+    ports_.files = {std::nullopt, path("kept.bgf")};
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_EQ(ports_.messages.size(), 3u);
+    EXPECT_TRUE(fs::exists(path("kept.bgf")));
+    EXPECT_FALSE(main_.is_open(1));
+
+    main_.new_Click();
+    main_.model_window(1)->window.saved = kFalse;
+    ports_.answers = {MessageAnswer::kNo};
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_EQ(ports_.messages.size(), 4u);
+}
+
+TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
+    const std::string file = model_file("m.bgf");
+    open(file);
+    ModelDocument& doc = *main_.model_window(1);
+    EXPECT_EQ(doc.window.saved, kTrue);
+
+    doc.window.model.objs[1].top = 700;
+    EXPECT_TRUE(doc.save_Click());
+    EXPECT_EQ(ports_.dialogs.size(), 1u);  // only the open dialog
+    EXPECT_EQ(read_model_file(file).objs[1].top, 700);
+    EXPECT_TRUE(main_.descargar(1));
+    EXPECT_TRUE(ports_.messages.empty());
+}
+
+TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
+    fs::copy(VANTOR_DATA_DIR "/library", dir_ / "library");
+    open(VANTOR_EXAMPLES_DIR "/two_capacitors.bgf");
+    ModelDocument& doc = *main_.model_window(1);
+    doc.dirty = false;
+    doc.assign_Click();
+    EXPECT_EQ(ports_.messages, Strings{"There is at least an element with derivative causality"});
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kWarning);
+    EXPECT_TRUE(doc.dirty);
+    EXPECT_EQ(doc.window.saved, kFalse);  // the strokes are a change to save
+
+    doc.Undo_Click();
+    doc.window.model.lines[1].causa = 2;  // the source pushed the wrong way
+    doc.assign_Click();
+    EXPECT_EQ(ports_.messages.back(), "Causality error in the selected element");
+    EXPECT_EQ(ports_.last_message.kind, MessageKind::kError);
+    EXPECT_EQ(doc.window.image1[1].color, 255);
+
+    doc.simulink_Click(1);
+    EXPECT_EQ(doc.window.menus.simulink_version, 1);
+    doc.simulink_Click(7);
+    EXPECT_EQ(doc.window.menus.simulink_version, 1);
 }
 
 }  // namespace

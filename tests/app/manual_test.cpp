@@ -1,14 +1,17 @@
 // The manual (Help > Contents) against the program: it names every command
-// of the menus, its links lead somewhere and its pictures are there.
+// of the menus, its links lead somewhere and its pictures are there; and the
+// keyboard table made from the command tables, with the README's copy of it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
+#include "app/keys_table.h"
 #include "editor/commands.h"
 
 namespace vantor {
@@ -16,22 +19,22 @@ namespace {
 
 const std::string kDataDir = VANTOR_DATA_DIR;
 
+std::string file_text(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::string manual_html() {
-    std::ifstream in(kDataDir + "/bndgph.html", std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return file_text(kDataDir + "/bndgph.html");
 }
 
 // What the help window shows: no tags, the entities read, every run of
 // blanks and line breaks one blank.
 std::string shown_text(const std::string& html) {
     std::string text = std::regex_replace(html, std::regex("<[^>]*>"), " ");
-    for (const auto& [entity, character] : {std::pair{"&nbsp;", " "},
-                                            {"&lt;", "<"},
-                                            {"&gt;", ">"},
-                                            {"&quot;", "\""},
-                                            {"&amp;", "&"}}) {
+    const std::pair<const char*, const char*> entities[] = {
+        {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+    for (const auto& [entity, character] : entities) {
         text = std::regex_replace(text, std::regex(entity), character);
     }
     return std::regex_replace(text, std::regex("\\s+"), " ");
@@ -91,6 +94,34 @@ TEST(Manual, EveryLinkLeadsToAnAnchorAndEveryPictureIsThereAndSmall) {
         EXPECT_LT(std::filesystem::file_size(file), 64u * 1024) << file;
     }
     EXPECT_GE(pictures, 3);
+}
+
+// Regenerate it with build/keys.md, which the build writes.
+TEST(KeysTable, TheReadmesTableIsTheGeneratedOne) {
+    const std::string readme = file_text(VANTOR_README);
+    const std::optional<std::string> regenerated = with_keys_table(readme, keys_markdown());
+    ASSERT_TRUE(regenerated) << "README.md has no keys markers";
+    EXPECT_EQ(*regenerated, readme) << "README.md's keys table is stale; the table is:\n"
+                                    << keys_markdown();
+    EXPECT_TRUE(with_keys_table(manual_html(), keys_html()));
+    EXPECT_NE(keys_html().find("<td>Run &gt; Assign &amp; Check Causality</td>"),
+              std::string::npos);
+}
+
+TEST(KeysTable, TheTableGoesBetweenTheMarkersOnly) {
+    struct Case {
+        const char* text;
+        std::optional<std::string> filled;
+    };
+    const Case cases[] = {
+        {"a\n<!-- keys:begin -->\nold\n<!-- keys:end -->\nb\n",
+         "a\n<!-- keys:begin -->\nT\n<!-- keys:end -->\nb\n"},
+        {"<!-- keys:begin -->\n<!-- keys:end -->", "<!-- keys:begin -->\nT\n<!-- keys:end -->"},
+        {"no markers\n", std::nullopt},
+        {"<!-- keys:end -->\n<!-- keys:begin -->\n", std::nullopt},
+        {"<!-- keys:begin --> <!-- keys:end -->\n", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(with_keys_table(c.text, "T\n"), c.filled) << c.text;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// What the charts draw: axis ticks, and the bounded copy of a run's rows.
 #include "app/nice_ticks.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "app/thinned_rows.h"
+#include "sim/test_tables.h"
+
 namespace vantor {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMax = std::numeric_limits<double>::max();
 
 // The mantissa of a round step: 1, 2 or 5.
@@ -19,52 +22,27 @@ double mantissa(double step) {
     return step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
 }
 
-TEST(NiceTicks, TickAtOneTwoOrFiveTimesAPowerOfTenAroundTheRange) {
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        std::vector<double> values;
-    } cases[] = {
-        {0, 10, 6, {0, 2, 4, 6, 8, 10}},
-        {0, 10, 11, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {0.13, 0.87, 6, {0, 0.2, 0.4, 0.6, 0.8, 1}},  // padded to whole steps
-        {-37, -3, 5, {-40, -30, -20, -10, 0}},
-        {-1.5, 2.5, 7, {-2, -1, 0, 1, 2, 3}},
-        {1e-9, 3e-9, 5, {1e-9, 1.5e-9, 2e-9, 2.5e-9, 3e-9}},
-        {0, 3.7e12, 5, {0, 1e12, 2e12, 3e12, 4e12}},
-        {0, 0, 5, {-1, -0.5, 0, 0.5, 1}},  // zero width: widened by 1 about 0
-        {5, 5, 5, {4.5, 5, 5.5}},          // and by a tenth elsewhere
-        {-1, 1, 2, {-1, 0, 1}},            // two ticks cannot straddle 0
-        {kNaN, 1, 5, {-1, -0.5, 0, 0.5, 1}},
-        {3, 1, 5, {-1, -0.5, 0, 0.5, 1}},  // nothing to show
-        {-kMax, kMax, 5, {-1e308, 0, 1e308}},
-    };
-    for (const auto& c : cases) {
-        const NiceTicks ticks = nice_ticks(c.lo, c.hi, c.max_count);
-        EXPECT_EQ(ticks.values, c.values) << c.lo << " " << c.hi;
-    }
-}
-
-// A zoomed axis keeps its range: the ticks inside it, as many as allowed.
-TEST(NiceTicks, WithinARangeTheFinestRoundStepThatFits) {
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        std::vector<double> values;
-    } cases[] = {
-        {0.1234,
-         0.1789,
-         11,
-         {0.125, 0.13, 0.135, 0.14, 0.145, 0.15, 0.155, 0.16, 0.165, 0.17, 0.175}},
-        {0, 2.4, 11, {0, 0.5, 1, 1.5, 2}},  // 0.2 would make 13
-        {-0.03, 0.07, 7, {-0.02, 0, 0.02, 0.04, 0.06}},
-        {5, 5, 5, {4.6, 4.8, 5, 5.2, 5.4}},
-        {0, 0.1 + 0.2, 7, {0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}},  // ends a hair past 0.3
-        {1e-17, 0.29999999999999993, 7, {0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}},
-    };
-    for (const auto& c : cases) {
-        const NiceTicks ticks = ticks_within(c.lo, c.hi, c.max_count);
-        EXPECT_EQ(ticks.values, c.values) << c.lo << " " << c.hi;
+// Ticks, labels and decades, as the table's header says.
+TEST(NiceTicks, TableOfRangesAndTheirTicks) {
+    for (const auto& [asked, expected] : test::table("as2_nice_ticks.txt")) {
+        SCOPED_TRACE(asked);
+        const std::string kind = asked.substr(0, asked.find(' '));
+        const std::vector<double> in = test::numbers(asked.substr(kind.size()));
+        if (kind == "decades") {
+            const DecadeRange range = decade_range(in[0], in[1]);
+            EXPECT_EQ((std::vector<double>{range.low, range.high}), test::numbers(expected));
+            continue;
+        }
+        const auto most = static_cast<std::size_t>(in[2]);
+        const NiceTicks ticks =
+            kind == "within" ? ticks_within(in[0], in[1], most) : nice_ticks(in[0], in[1], most);
+        if (kind == "labels") {
+            std::string labels;
+            for (const std::string& label : tick_labels(ticks)) labels += " " + label;
+            EXPECT_EQ(labels.substr(1), expected);
+        } else {
+            EXPECT_EQ(ticks.values, test::numbers(expected));
+        }
     }
 }
 
@@ -96,36 +74,48 @@ TEST(NiceTicks, ThePaddedRangeHoldsTheDataAndTheStepsAreEvenAndDistinct) {
     }
 }
 
-TEST(NiceTicks, LabelsShowTheDigitsOfTheStepAndNoMore) {
-    using Labels = std::vector<std::string>;
-    const struct {
-        double lo, hi;
-        std::size_t max_count;
-        Labels labels;
-    } cases[] = {
-        {0.13, 0.87, 6, {"0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
-        {-1.5, 0.5, 5, {"-1.5", "-1.0", "-0.5", "0", "0.5"}},
-        {-37, -3, 5, {"-40", "-30", "-20", "-10", "0"}},
-        {2500, 3400, 6, {"2400", "2600", "2800", "3000", "3200", "3400"}},
-        {1e-9, 3e-9, 5, {"1.0e-09", "1.5e-09", "2.0e-09", "2.5e-09", "3.0e-09"}},
-        {0, 3.7e12, 5, {"0", "1e+12", "2e+12", "3e+12", "4e+12"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(tick_labels(nice_ticks(c.lo, c.hi, c.max_count)), c.labels) << c.lo;
-    }
+struct Taken {
+    std::vector<double> time;
+    std::vector<std::vector<double>> columns;
+};
+
+Taken take(const ThinnedRows& rows) {
+    Taken taken;
+    rows.take(taken.time, taken.columns);
+    return taken;
 }
 
-TEST(NiceTicks, ALogAxisRunsOverWholeDecades) {
-    const struct {
-        double lo, hi, low, high;
-    } cases[] = {
-        {3.7, 370, 1, 1000}, {10, 1000, 10, 1000}, {0.037, 0.5, 0.01, 1},      {5, 5, 1, 10},
-        {0, 5, 0, 5},        {-1, 5, -1, 5},       {1, INFINITY, 1, INFINITY},
-    };
-    for (const auto& c : cases) {
-        const DecadeRange range = decade_range(c.lo, c.hi);
-        EXPECT_DOUBLE_EQ(range.low, c.low) << c.lo;
-        EXPECT_DOUBLE_EQ(range.high, c.high) << c.hi;
+// While the rows fit they are all kept; however long the run, the copy stays
+// bounded and keeps the first and last rows and every column's extremes, even
+// a one-row spike.
+TEST(ThinnedRows, StaysBoundedAndKeepsPeaksOfALongRun) {
+    const std::size_t stretches = 50;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const long count : {150L, 1001L, 65536L, 1000003L}) {
+        SCOPED_TRACE(count);
+        ThinnedRows rows(2, stretches);
+        const long spike = count / 3 + 7;
+        for (long k = 0; k < count; ++k) {
+            const double t = 1e-3 * static_cast<double>(k);
+            const double values[] = {k == spike ? 50.0 : std::sin(t), k == 5 ? nan : -t};
+            rows.add(t, values);
+        }
+        EXPECT_EQ(rows.count(), count);
+        const Taken taken = take(rows);
+        EXPECT_LE(taken.time.size(), 2 * stretches * 6);
+        EXPECT_TRUE(count > 150 || taken.time.size() == 150u);
+        EXPECT_TRUE(std::is_sorted(taken.time.begin(), taken.time.end()));
+        EXPECT_EQ(taken.time.front(), 0);
+        EXPECT_DOUBLE_EQ(taken.time.back(), 1e-3 * static_cast<double>(count - 1));
+        EXPECT_EQ(*std::max_element(taken.columns[0].begin(), taken.columns[0].end()), 50);
+        EXPECT_NE(
+            std::find(taken.time.begin(), taken.time.end(), 1e-3 * static_cast<double>(spike)),
+            taken.time.end());
+        double lowest = 0;
+        for (double v : taken.columns[1]) {
+            if (std::isfinite(v)) lowest = std::min(lowest, v);
+        }
+        EXPECT_DOUBLE_EQ(lowest, -1e-3 * static_cast<double>(count - 1));
     }
 }
 

@@ -110,8 +110,8 @@ class RecoveryTest : public testing::Test {
     ~RecoveryTest() override { fs::remove_all(dir_); }
 
     // Opens the user's model and changes it as an edit would.
-    ModelDocument& open_and_change(MainWindow& main, int k) {
-        ports_.files.push_back(user_file_);
+    ModelDocument& open_and_change(MainWindow& main, int k, const std::string& file) {
+        ports_.files.push_back(file);
         main.open_Click();
         ModelDocument& document = *main.model_window(k);
         document.window.model.objs[1].left += 100;
@@ -144,7 +144,7 @@ TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
         RecoveryKeeper keeper(RecoveryFolder(folder_, kDeadPid));
         Desktop desktop(keeper);
         MainWindow main(app_, ports_, desktop, "");
-        ModelDocument& document = open_and_change(main, 1);
+        ModelDocument& document = open_and_change(main, 1, user_file_);
         ASSERT_TRUE(keeper.tick(1, document));
         EXPECT_TRUE(keeper.has_copy(1));
         // The copy is an ordinary model file holding the unsaved model.
@@ -299,12 +299,7 @@ TEST_F(RecoveryTest, AModelOpenedFromItsOwnCopyIsNeverWrittenOver) {
     folder.write(1, read_model_file(user_file_), {"rlc", user_file_, true});
     const std::string copy = folder.model_file(1).string();
     const std::string before = bytes_of(copy);
-    ports_.files.push_back(copy);
-    main.open_Click();
-    ModelDocument& document = *main.model_window(1);
-    document.window.model.objs[1].left += 100;
-    document.window.saved = kFalse;
-    EXPECT_FALSE(keeper.tick(1, document));
+    EXPECT_FALSE(keeper.tick(1, open_and_change(main, 1, copy)));
     EXPECT_NE(keeper.last_error().find("its own recovery copy"), std::string::npos);
     EXPECT_EQ(bytes_of(copy), before);
 }

@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "sim/element_numbers.h"
 #include "sim/generated_check.h"
 #include "sim/script_reader.h"
 #include "sim/test_scripts.h"
@@ -101,17 +100,6 @@ TEST(GeneratedCheck, ReadsEachFormAndReportsWhatItCannotRead) {
         SCOPED_TRACE(text);
         EXPECT_EQ(messages(check_generated(text, form)), expected);
     }
-}
-
-TEST(GeneratedCheck, NamesTheBlocksAndElementsOfAnAlgebraicLoop) {
-    const Diagram d =
-        read_script(test::diagram_text("algebraic_loop_elements"), ScriptDialect::kCurrent);
-    const std::vector<Problem> problems = check_diagram(d);
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0].severity, Severity::kError);
-    EXPECT_EQ(problems[0].message,
-              "algebraic loop through 2sum, 5f, 4sum, 3e (elements 2, 3, 4, 5)");
-    EXPECT_EQ(element_numbers(problems[0].blocks), (std::vector<int>{2, 3, 4, 5}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sim/read_error.h"
+#include "sim/test_tables.h"
 
 namespace vantor::sim {
 namespace {
@@ -17,6 +18,8 @@ std::string model_file(const std::string& body,
            "  }\n}\n";
 }
 
+// The generated .mdl files of every example run with their physics (see the
+// simulation tests); here the order and places a run cannot show.
 TEST(MdlReader, ReadsBlocksAndLinesInFileOrder) {
     const Diagram d = read_mdl(
         model_file("    Block {\n      BlockType Integrator\n      Name \"6q\"\n"
@@ -29,15 +32,10 @@ TEST(MdlReader, ReadsBlocksAndLinesInFileOrder) {
     EXPECT_DOUBLE_EQ(d.stop_time, 2.5);
     ASSERT_EQ(d.blocks.size(), 2u);
     EXPECT_EQ(d.blocks[0].name, "6q");
-    EXPECT_EQ(d.blocks[0].type, "Integrator");
-    EXPECT_EQ(d.blocks[0].params.at("InitialCondition"), "0");
     EXPECT_EQ(d.blocks[0].position, (std::array<int, 4>{600, 40, 630, 70}));
     EXPECT_EQ(d.blocks[1].params.at("Gain"), "1/(1e-3)");
     ASSERT_EQ(d.lines.size(), 1u);
-    EXPECT_EQ(d.lines[0].src, "6q");
     EXPECT_EQ(d.lines[0].dst, "6e");
-    EXPECT_EQ(d.lines[0].src_port, 1);
-    EXPECT_EQ(d.lines[0].dst_port, 1);
 }
 
 TEST(MdlReader, AcceptsTheFormsSimulinkWritesToo) {
@@ -56,61 +54,17 @@ TEST(MdlReader, AcceptsTheFormsSimulinkWritesToo) {
     EXPECT_DOUBLE_EQ(d.stop_time, 10);
 }
 
-// Reading `text` fails with a message containing `message`.
-void expect_rejected(const std::string& text, const std::string& message) {
-    try {
-        read_mdl(text);
-        ADD_FAILURE() << "accepted, expected: " << message;
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
-    }
-}
-
-// Each text is refused with a message that holds the given words.
+// Each text is refused with a message that holds the given words: broken
+// syntax and what the templates may not write.
 TEST(MdlReader, RejectsBrokenSyntaxAndWhatTheTemplatesMayNotWrite) {
-    const auto block = [](const std::string& inside) {
-        return model_file("    Block {\n" + inside + "\n    }\n");
-    };
-    const auto line = [](const std::string& inside) {
-        return model_file("    Line {\n" + inside + "\n    }\n");
-    };
-    const std::pair<std::string, const char*> cases[] = {
-        {"Model {\n  Name \"rc\n}\n", ".mdl line 2: unterminated text"},
-        {"Model {\n  Name \"rc\"\n  System {\n", "line 3: the System section is not closed"},
-        {block("BlockType Gain Name \"1g\" Gain = \"2\""), "unexpected character '='"},
-        {block("BlockType Gain Name \"1g\" Position [1, 2 3, 4]"), "',' or ']' expected"},
-        {model_file("") + "Model {\n}\n", "'Model' after the Model section"},
-        {"System {\n  Name \"rc\"\n}\n", "the file must be one Model { } section"},
-        {block("BlockType Gain Gain \"2\""), "the Block section has no Name"},
-        {block("BlockType Gain Name \"1g\" Gain \"2\" Gain \"3\""), "Gain is given twice"},
-        {block("BlockType Gain Name \"1g\" Gain [1, 2]"), "Gain must be a text"},
-        {block("BlockType Gain Name \"1g\" Position [10, 40, 10, 70]"), "is not a rectangle"},
-        {block("BlockType Gain Name \"1g\" Position [10, 40, 40]"),
-         "Position must be [left, top, right, bottom]"},
-        {block("BlockType Gain Name \"1g\" Position [10, 40, 40.5, 70]"),
-         "'40.5' is not a coordinate"},
-        {model_file("    Block { BlockType Gain Name \"1g\" }\n"
-                    "    Block { BlockType Scope Name \"1g\" }\n"),
-         "two blocks are named '1g'"},
-        {line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 0"),
-         "DstPort '0' is not a port number"},
-        {line("SrcBlock \"1a\" SrcPort 1.5 DstBlock \"2b\" DstPort 1"),
-         "SrcPort '1.5' is not a port number"},
-        {line("SrcBlock \"1a\" SrcPort 1 DstPort 1"), "the Line section has no DstBlock"},
-        {line("SrcBlock \"1a\" SrcPort 1 Branch { DstBlock \"2b\" DstPort 1 }"),
-         "branched lines are not in the subset"},
-        {line("SrcBlock \"1a\" SrcPort 1 DstBlock \"2b\" DstPort 1 Points [0, 5]"),
-         "unknown line parameter Points"},
-        {model_file("", "  StopTime \"t_end\"\n"), "StopTime 't_end' is not a number"},
-        {model_file("", "  Solver \"ode45\"\n"), "unknown model parameter Solver"},
-        {"Model {\n  Name \"rc\"\n}\n", "exactly one System section"},
-        {"Model {\n  Name \"rc\"\n  System {\n    Name \"rd\"\n  }\n}\n",
-         "the System is not named after the model"},
-        {model_file("    Location [0, 0, 400, 300]\n"), "unknown system parameter Location"},
-        {model_file("    System {\n      Name \"inner\"\n    }\n"),
-         "unknown system parameter System"},
-    };
-    for (const auto& [text, message] : cases) expect_rejected(text, message);
+    for (const auto& [text, message] : test::table("as2_mdl_refusals.txt")) {
+        try {
+            read_mdl(text);
+            ADD_FAILURE() << "accepted, expected: " << message;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(MdlReader, BoundsSectionNestingAndCoordinates) {

@@ -14,6 +14,7 @@
 #include "sim/script_reader.h"
 #include "sim/simulation_error.h"
 #include "sim/test_scripts.h"
+#include "sim/test_tables.h"
 
 namespace vantor::sim {
 namespace {
@@ -208,12 +209,12 @@ TEST(Simulator, StopsAdaptiveRunsThatCannotGoOn) {
         SimulationStatus status;
         const char* message;
     } cases[] = {
+        // clang-format off
         {"blow_up", 2, SimulationStatus::kStalled, "the step size vanished at t = 1"},
         // A stable run over so long a time is as long as the rows allow.
-        {"decay", 1e70, SimulationStatus::kRowLimit,
-         "the run reached the limit of 1000 rows at t = "},
-        {"huge_decay", 1, SimulationStatus::kStalled,
-         "the step size vanished at t = 0 (block 'x')"},
+        {"decay", 1e70, SimulationStatus::kRowLimit, "the run reached the limit of 1000 rows at t = "},
+        {"huge_decay", 1, SimulationStatus::kStalled, "the step size vanished at t = 0 (block 'x')"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -287,38 +288,9 @@ TEST(Simulator, NamesTheBlockTypeAndTemplateOfWhatItCannotRun) {
         }
         return std::string("no refusal");
     };
-    // A Fcn of element 3 fed by a mux of two elements.
-    const auto fcn = [](const char* expr) {
-        return "add_block('built-in/Constant',[sys '/c'])\n"
-               "add_block('built-in/Mux',[sys '/mx'],'Inputs','2')\n"
-               "add_block('built-in/Fcn',[sys '/3f'],'Expr','" +
-               std::string(expr) +
-               "')\n"
-               "add_line(sys,'c/1','mx/1'); add_line(sys,'c/1','mx/2'); "
-               "add_line(sys,'mx/1','3f/1')\n";
-    };
-    const std::pair<std::string, const char*> cases[] = {
-        {"add_block('built-in/Lookup',[sys '/3q'])",
-         "block '3q' of type 'Lookup' (template C__.cod): "
-         "the simulator does not know this block type"},
-        {"add_block('built-in/Gain',[sys '/3e'],'Gian','2')",
-         "block '3e' of type 'Gain' (template C__.cod): "
-         "the simulator does not know the parameter 'Gian'"},
-        {"add_block('built-in/Gain',[sys '/3e'],'Gain','1/(2')",
-         "block '3e' of type 'Gain' (template C__.cod): "
-         "parameter Gain: expression '1/(2': ')' is missing"},
-        {"add_block('built-in/Sum',[sys '/4s'],'Inputs','+*')",
-         "block '4s' of type 'Sum': Inputs '+*' is not a sign list"},
-        {fcn("sgn(u)*mu"),
-         "block '3f' of type 'Fcn' (template C__.cod): expression 'sgn(u)*mu': unknown name 'mu'"},
-        {fcn("hypot(u)"),
-         "block '3f' of type 'Fcn' (template C__.cod): "
-         "expression 'hypot(u)': 'hypot' takes 2 arguments, not 1"},
-        {fcn("u(1)-u(3)"),
-         "block '3f' of type 'Fcn' (template C__.cod): "
-         "its expression reads u(3) but its input has 2 elements"},
-    };
-    for (const auto& [body, message] : cases) EXPECT_EQ(refusal(body, c_template), message);
+    for (const auto& [body, message] : test::table("as2_simulator_refusals.txt")) {
+        EXPECT_EQ(refusal(body, c_template), message);
+    }
     EXPECT_EQ(refusal("add_block('built-in/Lookup',[sys '/3q'])", {}),
               "block '3q' of type 'Lookup': the simulator does not know this block type");
 }
