@@ -4,12 +4,6 @@
 // typed in place. The session journals the lines of the case
 // gw_build_series_rlc, whose saved model is the shipped series RLC example
 // (the same elements, numbers, bonds, strokes and values) with a note.
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include "gui/model_window_session.h"
 #include "model/element_kinds.h"

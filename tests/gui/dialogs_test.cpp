@@ -1,19 +1,17 @@
-// The program's own dialogs and the file dialogs' filters.
+// The program's own dialogs, the file dialogs' filters, the journal file and
+// the command line.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
+#include <fstream>
 
-#include "app/model_document.h"
 #include "gui/program_folder.h"
 #include "journal/journal_writer.h"
+#include "model/file_error.h"
+#include "shell/command_line.h"
 #include "shell/file_filter.h"
+#include "shell/journal_recorder.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/simulation_settings_dialog.h"
 
@@ -21,6 +19,7 @@ namespace vantor::shell {
 namespace {
 
 using test::expect_data_table;
+using test::file_text;
 
 // Each line of the data file: a filter as the core writes it => as the Qt
 // dialog takes it => the extension a save adds to a bare name, per entry.
@@ -34,31 +33,33 @@ TEST(QtFileFilter, ConvertsEveryShapeOfEntryAndASaveAddsTheOneExtension) {
         const QString qt = qt_file_filter(in.c_str());
         return qt.toStdString() + " => " + suffixes(qt);
     });
-    EXPECT_EQ(qt_file_filter(kModelFilter),
-              "Bond Graf Files (*.bgf *.BGF);;Library (*.lib *.LIB);;All Files (*)");
-    EXPECT_EQ(suffixes(qt_file_filter(kModelFilter)), "bgf,lib,");
 }
 
 // Each line of the data file: stop time | fixed (or adaptive) | step | relative
-// and absolute tolerance => "ok", or the hint that holds OK back.
+// and absolute tolerance => the settings taken, or the hint that holds OK back.
+// The settings before had a fixed step of 0.5.
+std::string described(const SimulationSettings& s) {
+    const auto number = [](std::optional<double> x) {
+        return x ? QString::number(*x) : QStringLiteral("none");
+    };
+    return QStringLiteral("stop %1, %2 step %3, tolerances %4 %5, %6")
+        .arg(number(s.stop_time), s.solver == sim::SolverKind::kFixed ? "fixed" : "adaptive",
+             number(s.fixed_step), number(s.relative_tolerance), number(s.absolute_tolerance),
+             s.engine == SimulationEngine::kDiagram ? "diagram" : "equations")
+        .toStdString();
+}
+
 TEST(SimulationSettings, OnlyPositiveFiniteNumbersTheSolverUsesAreChecked) {
-    expect_data_table("gw_simulation_settings.txt", [](const std::string& in) {
+    expect_data_table("gw_simulation_settings.txt", [&](const std::string& in) {
         const QStringList f = QString::fromStdString(in).split('|');
         if (f.size() != 5) return std::string("five fields, please");
+        SimulationSettings before;
+        before.fixed_step = 0.5;
         const SettingsCheck check =
-            check_settings({f[0], f[1] == "fixed", f[2], f[3], f[4]}, SimulationSettings{});
-        const bool ok = check.settings.has_value() && check.hint.isEmpty();
-        return ok ? std::string("ok") : check.hint.toStdString();
+            check_settings({f[0], f[1] == "fixed", f[2], f[3], f[4]}, before);
+        if (!check.settings.has_value() || !check.hint.isEmpty()) return check.hint.toStdString();
+        return "ok: " + described(*check.settings);
     });
-    SimulationSettings before;
-    before.fixed_step = 0.5;
-    const SettingsCheck kept = check_settings({"2", false, "junk", "1e-4", "1e-8"}, before);
-    ASSERT_TRUE(kept.settings);
-    EXPECT_EQ(kept.settings->stop_time, 2.0);
-    EXPECT_EQ(kept.settings->solver, sim::SolverKind::kAdaptive);
-    EXPECT_EQ(kept.settings->fixed_step, 0.5);  // unreadable but unused: kept
-    EXPECT_EQ(kept.settings->relative_tolerance, 1e-4);
-    EXPECT_EQ(kept.settings->absolute_tolerance, 1e-8);
 }
 
 // Presses Escape on the dialog that the next modal loop shows.
@@ -83,9 +84,8 @@ TEST(SimulationSettings, TheDialogHoldsOkBackWhileAFieldIsInvalid) {
     auto* hint = dialog.findChild<QLabel*>("hint");
     QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     ASSERT_TRUE(stop && step && solver && engine && hint && ok);
-    EXPECT_EQ(stop->text(), "5");
-    EXPECT_EQ(solver->currentText(), "Fixed step (RK4)");
-    EXPECT_EQ(engine->currentText(), "the state equations");
+    EXPECT_EQ(stop->text() + " | " + solver->currentText() + " | " + engine->currentText(),
+              "5 | Fixed step (RK4) | the state equations");
     EXPECT_TRUE(ok->isEnabled());
 
     step->setText("6");
@@ -97,11 +97,8 @@ TEST(SimulationSettings, TheDialogHoldsOkBackWhileAFieldIsInvalid) {
     EXPECT_TRUE(hint->text().isEmpty());
     stop->clear();
     engine->setCurrentIndex(0);
-    const SimulationSettings chosen = dialog.settings();
-    EXPECT_FALSE(chosen.stop_time.has_value());
-    EXPECT_EQ(chosen.solver, sim::SolverKind::kAdaptive);
-    EXPECT_EQ(chosen.fixed_step, 6.0);
-    EXPECT_EQ(chosen.engine, SimulationEngine::kDiagram);
+    EXPECT_EQ(described(dialog.settings()),
+              "stop none, adaptive step 6, tolerances 0.001 1e-06, diagram");
 
     // Escape is Cancel: the settings stay.
     escape_when_shown();
@@ -129,17 +126,14 @@ TEST(ParameterDialogWidget, JournalsWhatAReplayNeedsToDoTheSame) {
     std::vector<std::string> lines;
     QtParameterDialogPort port(
         nullptr, [&](const EditorEvent& e) { lines.push_back(format_journal_line(e)); });
-    QStringList shown_texts;
-    std::vector<int> carets;
+    QStringList shown_texts;  // and where the caret stands
     QTimer::singleShot(0, [&] {
         QWidget* shown = QApplication::activeModalWidget();
         ASSERT_NE(shown, nullptr);
         auto boxes = shown->findChildren<QLineEdit*>();
         ASSERT_EQ(boxes.size(), 2);
-        for (QLineEdit* box : boxes) {
-            shown_texts << box->text();
-            carets.push_back(box->cursorPosition());
-        }
+        for (QLineEdit* box : boxes)
+            shown_texts << box->text() + "|" + QString::number(box->cursorPosition());
         QTest::keyClick(boxes[0], Qt::Key_Backspace);
         QTest::keyClick(boxes[0], Qt::Key_Backspace);
         QTest::keyClicks(boxes[0], QStringLiteral("1"));
@@ -149,8 +143,7 @@ TEST(ParameterDialogWidget, JournalsWhatAReplayNeedsToDoTheSame) {
     });
     port.show_modal(dialog, app);
     EXPECT_FALSE(dialog.open);
-    EXPECT_EQ(shown_texts, (QStringList{"0.05", "k"}));
-    EXPECT_EQ(carets, (std::vector<int>{4, 1}));
+    EXPECT_EQ(shown_texts, (QStringList{"0.05|4", "k|1"}));
     const std::string value1 = "0.1" + std::string(97, ' '), value2 = "y" + std::string(99, ' ');
     EXPECT_EQ(app.partext1, value1);
     EXPECT_EQ(app.partext2, value2);
@@ -164,6 +157,67 @@ TEST(ParameterDialogWidget, JournalsWhatAReplayNeedsToDoTheSame) {
     port.show_modal(dialog, app);
     EXPECT_FALSE(dialog.open);
     EXPECT_EQ(lines, std::vector<std::string>{"dialog closebox"});
+}
+
+EditorEvent scroll(int value) {
+    EditorEvent event;
+    event.kind = EventKind::kHScroll;
+    event.value = value;
+    return event;
+}
+
+TEST(JournalRecorder, EachWindowsEventsFollowACommentWithANumberNeverReused) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("edit.jnl").toStdString();
+    {
+        std::ofstream earlier(path);
+        earlier << "# an earlier session\n# window 2: old\nhscroll 100\n";
+    }
+    {
+        JournalRecorder journal(path);
+        const int first = journal.new_writer();
+        const int second = journal.new_writer();
+        journal.record(first, "MODEL1", scroll(200));
+        journal.record(first, "MODEL1", scroll(300));
+        journal.record(second, "rlc", scroll(400));
+        journal.record(first, "MODEL1", scroll(500));
+        // Every line is in the file at once, not when the program ends.
+        EXPECT_EQ(file_text(path).substr(file_text(path).size() - 12), "hscroll 500\n");
+        // A window opened after one closed, with the same caption, is another window.
+        const int reopened = journal.new_writer();
+        journal.record(reopened, "MODEL1", scroll(600));
+    }
+    EXPECT_EQ(file_text(path),
+              "# an earlier session\n# window 2: old\nhscroll 100\n"
+              "# window 3: MODEL1\nhscroll 200\nhscroll 300\n"
+              "# window 4: rlc\nhscroll 400\n"
+              "# window 3: MODEL1\nhscroll 500\n"
+              "# window 5: MODEL1\nhscroll 600\n");
+
+    // A journal that cannot be opened is named.
+    const std::string missing = dir.filePath("missing/edit.jnl").toStdString();
+    try {
+        JournalRecorder journal(missing);
+        ADD_FAILURE() << "opened";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), missing);
+    }
+}
+
+// Each line of the data file: the words of a command line => the journal
+// option and the model or models they open.
+TEST(EditorOptions, TheJournalOptionComesOutAnywhereAndTheRestOpensTheModel) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(QFile(dir.filePath("a.bgf b.bgf")).open(QIODevice::WriteOnly));
+    expect_data_table("gw2_editor_options.txt", [&](const std::string& in) {
+        const QString words = QString::fromStdString(in).replace("{dir}", dir.path());
+        const auto options =
+            read_editor_options(words.isEmpty() ? QStringList() : words.split('|'));
+        if (!options) return std::string("refused");
+        QString out = "journal \"" + options->journal + "\" model \"" + options->command_line + '"';
+        for (const QString& more : options->more_models) out += " and \"" + more + '"';
+        return out.replace(dir.path(), "{dir}").toStdString();
+    });
 }
 
 }  // namespace

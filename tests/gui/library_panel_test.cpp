@@ -1,14 +1,5 @@
 #include "shell/library_panel_widget.h"
 
-#include <gtest/gtest.h>
-
-#include <QListWidget>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-
 #include "gui/model_window_session.h"
 
 namespace vantor::test {
@@ -22,16 +13,6 @@ struct LibraryPanel : ModelWindowSession {
         settle();
     }
     shell::LibraryPanelWidget& panel() const { return *main->library_panel(); }
-
-    // The tab of library `caption`, 1-based.
-    int library(const char* caption) const {
-        const auto& labels = main->core().labels;
-        for (std::size_t n = 0; n < labels.size(); ++n) {
-            if (labels[n].caption == caption) return static_cast<int>(n) + 1;
-        }
-        ADD_FAILURE() << "no library " << caption;
-        return 1;
-    }
 
     void click_entry(const char* caption, int entry, Qt::MouseButton button = Qt::LeftButton) {
         const int i = library(caption);
@@ -56,28 +37,24 @@ struct LibraryPanel : ModelWindowSession {
         settle();
     }
     std::string state_file() const { return format_state_file(state(), main->app()); }
+    // What the status bars of the main window and the model window say.
+    QString status() const {
+        return main->statusBar()->currentMessage() + " | " + window->statusBar()->currentMessage();
+    }
 };
 
-// Every entry its palette window shows, by the caption its glyph shows.
+// Every library's tab and entries, each with the caption its palette glyph
+// shows and its tooltip (that caption, the type, the description).
 TEST_F(LibraryPanel, ListsEveryLibraryAndEntryWithCaptionAndTooltip) {
-    const auto& labels = main->core().labels;
-    ASSERT_EQ(panel().tabs()->count(), static_cast<int>(labels.size()));
-    for (std::size_t n = 0; n < labels.size(); ++n) {
-        const Palette& shown = palette(labels[n].caption.c_str());
-        EXPECT_EQ(panel().tabs()->tabText(static_cast<int>(n)).toStdString(), labels[n].caption);
-        QListWidget* list = panel().entry_list(static_cast<int>(n) + 1);
-        ASSERT_EQ(list->count(), shown.entries()) << labels[n].caption;
-        for (int k = 1; k <= shown.entries(); ++k) {
-            const std::string& caption = shown.image1[static_cast<std::size_t>(k)].caption;
-            EXPECT_EQ(list->item(k - 1)->text().toStdString(), caption);
-            EXPECT_TRUE(list->item(k - 1)->toolTip().startsWith(QString::fromStdString(caption)));
-        }
+    EXPECT_EQ(panel().tabs()->count(), static_cast<int>(main->core().labels.size()));
+    QString listing;
+    for (int n = 0; n < panel().tabs()->count(); ++n) {
+        listing += panel().tabs()->tabText(n) + ":\n";
+        const QListWidget* list = panel().entry_list(n + 1);
+        for (int k = 0; k < list->count(); ++k)
+            listing += list->item(k)->text() + " - " + list->item(k)->toolTip() + "\n";
     }
-    EXPECT_TRUE(panel()
-                    .entry_list(library("bondgraph"))
-                    ->item(entry("bondgraph", "C__") - 1)
-                    ->toolTip()
-                    .startsWith("C (C__)\nCapacitor or spring C. It stores the displacement"));
+    expect_data_file("gw2_library_panel.txt", listing.toStdString());
 }
 
 // A drop from the panel journals what a palette's does, which entry where;
@@ -86,19 +63,15 @@ TEST_F(LibraryPanel, ListsEveryLibraryAndEntryWithCaptionAndTooltip) {
 TEST_F(LibraryPanel, DropsAndClicksPlaceAsAPalettesDropWould) {
     const int c = entry("bondgraph", "C__");
     panel_drop("bondgraph", c, QPoint(120, 80));
-    EXPECT_TRUE(item("&Edit > &Cut")->isEnabled());  // the new element is selected
     panel_drop("signals", entry("signals", "sum"), QPoint(300, 150));
     click_entry("bondgraph", c);
     EXPECT_TRUE(panel().entry_list(library("bondgraph"))->item(c - 1)->isSelected());
     const QString prompt = "click in a model window to place C";
-    EXPECT_EQ(main->statusBar()->currentMessage(), prompt);
-    EXPECT_EQ(window->statusBar()->currentMessage(), prompt);
+    EXPECT_EQ(status(), prompt + " | " + prompt);
     QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 90));
     settle();
     EXPECT_EQ(state().model.objs[state().model.nobj].selected, kTrue);  // the release: no click
-    EXPECT_FALSE(panel().core().armed());
-    EXPECT_TRUE(main->statusBar()->currentMessage().isEmpty());
-    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+    EXPECT_EQ(status(), " | ");
 
     const int placed = state().model.nobj;
     click_entry("bondgraph", c);
@@ -158,7 +131,7 @@ TEST_F(LibraryPanel, LettingGoOfTheChoice) {
         EXPECT_FALSE(panel().core().armed());
         EXPECT_EQ(journal_text().substr(before), unarmed);
         EXPECT_EQ(state_file(), state_before);
-        EXPECT_TRUE(main->statusBar()->currentMessage().isEmpty());
+        EXPECT_EQ(status(), " | ");
         EXPECT_TRUE(panel().entry_list(1)->selectedItems().isEmpty());
     }
     EXPECT_EQ(state().model.nobj, 1);

@@ -11,7 +11,8 @@
 namespace vantor::test {
 
 // A menu as "Menu: Item [Keys] | - | Item ( )", a separator as "-", a check
-// mark as "(x)", each of its submenus after it as "Menu > Submenu: ...".
+// mark as "(x)", a disabled item with "(off)", each of its submenus after it
+// as "Menu > Submenu: ...".
 inline void walk_menu(const QMenu& menu, const std::string& path, std::vector<std::string>& out) {
     std::string line = path + ":";
     std::vector<std::pair<const QMenu*, std::string>> submenus;
@@ -22,6 +23,7 @@ inline void walk_menu(const QMenu& menu, const std::string& path, std::vector<st
         line += (line.back() == ':' ? " " : " | ") + name;
         if (!keys.isEmpty()) line += " [" + keys.toStdString() + "]";
         if (action->isCheckable()) line += action->isChecked() ? " (x)" : " ( )";
+        if (!action->isEnabled()) line += " (off)";
         if (action->menu() != nullptr) submenus.emplace_back(action->menu(), path + " > " + name);
     }
     out.push_back(line);
@@ -41,19 +43,16 @@ inline std::vector<std::string> menu_items(const QMenuBar& bar) {
 // The item reached by `path` ("&Options > &Simulink Version > Simulink 1.3"), or null.
 inline QAction* find_item(const QMenuBar& bar, const std::string& path) {
     QList<QAction*> level = bar.actions();
-    std::string rest = path;
-    for (;;) {
-        const std::size_t cut = rest.find(" > ");
-        const std::string name = rest.substr(0, cut);
-        QAction* found = nullptr;
+    QAction* found = nullptr;
+    for (const QString& name : QString::fromStdString(path).split(QStringLiteral(" > "))) {
+        if (found != nullptr) level = found->menu() ? found->menu()->actions() : QList<QAction*>();
+        found = nullptr;
         for (QAction* action : level) {
-            if (action->text().toStdString() == name) found = action;
+            if (action->text() == name) found = action;
         }
-        if (found == nullptr || cut == std::string::npos) return found;
-        if (found->menu() == nullptr) return nullptr;
-        level = found->menu()->actions();
-        rest = rest.substr(cut + 3);
+        if (found == nullptr) return nullptr;
     }
+    return found;
 }
 
 }  // namespace vantor::test

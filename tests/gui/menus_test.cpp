@@ -1,15 +1,12 @@
 // The menus as the command tables lay them out: every item in its place with
 // its keys and check mark, enabled when it can run, and choosing an item of a
-// journaled row records its word.
-#include <gtest/gtest.h>
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMenu>
+// journaled row records its word. The help window.
 
 #include "editor/commands.h"
 #include "gui/model_window_session.h"
+#include "shell/help_viewer.h"
 #include "shell/qt_clipboard.h"
+#include "shell/qt_ports.h"
 
 namespace vantor::test {
 namespace {
@@ -19,19 +16,13 @@ using Menus = ModelWindowSession;
 TEST_F(Menus, TheMainWindowAndAModelWindowCarryEveryItemWithItsKeys) {
     open();
     main->core().new_Click();
-    EXPECT_FALSE(find_item(*main->menuBar(), "&Edit > &Copy")->isEnabled());
-    EXPECT_FALSE(find_item(*main->menuBar(), "&Edit > &Paste")->isEnabled());
-
     // Nothing is selected in a new model, so the commands on a selection are off.
-    for (const char* name : {"&Delete", "&Cut", "C&opy", "&Rotate", "&Undo"}) {
-        EXPECT_FALSE(item(std::string("&Edit > ") + name)->isEnabled()) << name;
-    }
-    EXPECT_TRUE(item("&Edit > &Paste")->isEnabled());
     const std::string version = "&Options > &Simulink Version";
     item(version + " > Simulink 1.3")->trigger();
     EXPECT_EQ(state().menus.simulink_version, 1);
     item(version + " > Simulink 1.3")->trigger();  // choosing it again changes nothing
-    // Every item of both, as "Menu: Item [Keys] | - | Item ( )", "(x)" if checked.
+    // Every item of both, as "Menu: Item [Keys] | - | Item ( )", "(x)" if
+    // checked, "(off)" if disabled.
     std::string listed;
     for (const QMenuBar* bar : {main->menuBar(), window->menuBar()}) {
         for (const std::string& line : menu_items(*bar)) listed += line + "\n";
@@ -113,6 +104,17 @@ TEST(ClipboardImage, FramesAndLinesAreBlackOnWhitePaper) {
     EXPECT_FALSE(black(5, 5));    // paper
     EXPECT_TRUE(black(60, 40));   // the line
     EXPECT_FALSE(black(60, 45));  // beside it
+}
+
+TEST(QtHelp, TheHelpWindowNamesAMissingManualAndFindsItsOwnPage) {
+    shell::QtPorts ports;
+    ports.show_help("/nowhere/bndgph.html", HelpPage::kContents);
+    ASSERT_NE(ports.help_viewer(), nullptr);
+    EXPECT_EQ(ports.help_viewer()->windowTitle(), "Vantor Help");
+    EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains("/nowhere/bndgph.html"));
+    ports.show_help("/nowhere/bndgph.html", HelpPage::kHowToUseHelp);
+    EXPECT_TRUE(
+        ports.help_viewer()->browser()->toPlainText().contains("/nowhere/help_viewer.html"));
 }
 
 }  // namespace

@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QDropEvent>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/app_fakes.h"
@@ -51,6 +52,7 @@ struct ModelWindowSession : ::testing::Test {
     void open(const std::string& program_dir = "", const std::string& model = "") {
         program = program_dir.empty() ? folder.path() : program_dir;
         main = std::make_unique<shell::MainWindowWidget>(program, model, &ports, &recorder);
+        before_activate();
         main->activate();
         if (model.empty()) main->core().new_Click();
         window = main->model_window_widget(1);
@@ -58,6 +60,9 @@ struct ModelWindowSession : ::testing::Test {
         settle();
         canvas = window->canvas();
     }
+
+    // What a session does to the main window before it first shows.
+    virtual void before_activate() {}
 
     const ModelWindow& state() const { return main->core().model_window(1)->window; }
 
@@ -81,14 +86,18 @@ struct ModelWindowSession : ::testing::Test {
     }
     std::string journal_text() const { return file_text(journal); }
 
+    // The number of library `caption`, 1-based.
+    int library(const char* caption) const {
+        const auto& labels = main->core().labels;
+        for (std::size_t n = 0; n < labels.size(); ++n) {
+            if (labels[n].caption == caption) return static_cast<int>(n) + 1;
+        }
+        ADD_FAILURE() << "no library " << caption;
+        return 1;
+    }
     // The palette of library `caption`, shown and read as a drag from it needs.
     Palette& palette(const char* caption) {
-        const auto& labels = main->core().labels;
-        int i = 0;
-        for (std::size_t n = 0; n < labels.size() && i == 0; ++n) {
-            if (labels[n].caption == caption) i = static_cast<int>(n) + 1;
-        }
-        EXPECT_GT(i, 0) << "no library " << caption;
+        const int i = library(caption);
         main->core().Label1_DblClick(i);
         main->palette_widget(i)->reread();
         return *main->core().palette(i);
