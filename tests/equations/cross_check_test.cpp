@@ -1,19 +1,32 @@
 // The equations against the simulation of the generated diagram: two
 // independent derivations of the same model, which must agree.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 
+#include "causality/causality_commands.h"
+#include "causality/causality_fixtures.h"
 #include "equations/equation_engine.h"
 #include "equations/fcn_to_ginac.h"
 #include "equations/numeric_program.h"
 #include "equations/numeric_values.h"
-#include "equations_fixtures.h"
+#include "model/model_reader.h"
 #include "sim/expression.h"
 #include "sim/simulator.h"
 #include "simulink/simulation_generation.h"
 
 namespace vantor {
 namespace {
+
+// An example model with its causality assigned as Assign & Check does.
+ModelWindowState causal_example(const std::string& file) {
+    ModelWindowState window;
+    leerarchivo(window, std::string(VANTOR_EXAMPLES_DIR) + "/" + file);
+    test::RecordingHost host;
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
+    return window;
+}
 
 TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
     const char* files[] = {"series_rlc.bgf",     "mass_spring_damper.bgf", "dc_motor.bgf",
@@ -23,7 +36,7 @@ TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
     for (int version = 1; version <= 3; ++version) {
         for (const char* file : files) {
             SCOPED_TRACE(std::string(file) + " with templates " + std::to_string(version));
-            ModelWindowState window = test::causal_example(file);
+            ModelWindowState window = causal_example(file);
             const equations::EquationSystem s = equations::derive_equations(window.model);
             test::RecordingHost host;
             const SimulationGeneration generated =
