@@ -38,8 +38,6 @@ std::string fresh_path(const std::string& name) {
 }
 using test::temp_path;
 
-using namespace std::string_literals;
-
 const std::string kExamples = VANTOR_EXAMPLES_DIR;
 
 std::set<std::string> names_in(const std::string& folder) {
@@ -72,15 +70,6 @@ void age_all_but(const std::string& folder, const std::string& kept) {
     }
 }
 
-// A causal model whose generation needs the templates Se_.cod and R__1.cod.
-std::string causal_circuit() {
-    const std::string causal = temp_path("circuit.bgf");
-    const CliRun r = run({"--program-dir", VANTOR_DATA_DIR, "causality",
-                          kExamples + "/series_rlc.bgf", "-o", causal});
-    EXPECT_EQ(r.code, kExitOk) << r.err;
-    return causal;
-}
-
 void expect_refused_at_once(const std::vector<std::string>& args, const std::string& file) {
     const auto start = std::chrono::steady_clock::now();
     const CliRun r = run(args);
@@ -99,7 +88,12 @@ TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
 
     // In place of a priority table and of a template.
     test::TemplateProgramDir dir("special", {{"sta.cod", "x\r\n"}, {"end.cod", ""}});
-    const std::string causal = causal_circuit();
+    // A causal model whose generation needs the templates Se_.cod and R__1.cod.
+    const std::string causal = temp_path("circuit.bgf");
+    ASSERT_EQ(run({"--program-dir", VANTOR_DATA_DIR, "causality", kExamples + "/series_rlc.bgf",
+                   "-o", causal})
+                  .code,
+              kExitOk);
     const std::string table = dir.path() + "/library/priori3.dat";
     fs::remove(table);
     ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);

@@ -10,7 +10,6 @@
 #include "equations/equation_engine.h"
 #include "equations/fcn_to_ginac.h"
 #include "equations/numeric_program.h"
-#include "equations/numeric_values.h"
 #include "model/model_reader.h"
 #include "sim/expression.h"
 #include "sim/simulator.h"
