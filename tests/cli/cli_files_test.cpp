@@ -38,8 +38,6 @@ std::string fresh_path(const std::string& name) {
 }
 using test::temp_path;
 
-using namespace std::string_literals;
-
 const std::string kExamples = VANTOR_EXAMPLES_DIR;
 
 std::set<std::string> names_in(const std::string& folder) {
@@ -50,6 +48,19 @@ std::set<std::string> names_in(const std::string& folder) {
     return names;
 }
 
+// An empty scratch folder.
+std::string fresh_folder(const std::string& name) {
+    const std::string folder = test::scratch_dir() + name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+// The real program resaving `source` over `target`, as a shell line.
+std::string resave_line(const std::string& source, const std::string& target) {
+    return "'" + std::string(VANTOR_CLI_PATH) + "' resave '" + source + "' '" + target + "'";
+}
+
 // Makes every file of the folder but one an hour old.
 void age_all_but(const std::string& folder, const std::string& kept) {
     for (const std::string& name : names_in(folder)) {
@@ -57,15 +68,6 @@ void age_all_but(const std::string& folder, const std::string& kept) {
         fs::last_write_time(folder + "/" + name,
                             fs::file_time_type::clock::now() - std::chrono::hours(1));
     }
-}
-
-// A causal model whose generation needs the templates Se_.cod and R__1.cod.
-std::string causal_circuit() {
-    const std::string causal = temp_path("circuit.bgf");
-    const CliRun r = run({"--program-dir", VANTOR_DATA_DIR, "causality",
-                          kExamples + "/series_rlc.bgf", "-o", causal});
-    EXPECT_EQ(r.code, kExitOk) << r.err;
-    return causal;
 }
 
 void expect_refused_at_once(const std::vector<std::string>& args, const std::string& file) {
@@ -86,7 +88,12 @@ TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
 
     // In place of a priority table and of a template.
     test::TemplateProgramDir dir("special", {{"sta.cod", "x\r\n"}, {"end.cod", ""}});
-    const std::string causal = causal_circuit();
+    // A causal model whose generation needs the templates Se_.cod and R__1.cod.
+    const std::string causal = temp_path("circuit.bgf");
+    ASSERT_EQ(run({"--program-dir", VANTOR_DATA_DIR, "causality", kExamples + "/series_rlc.bgf",
+                   "-o", causal})
+                  .code,
+              kExitOk);
     const std::string table = dir.path() + "/library/priori3.dat";
     fs::remove(table);
     ASSERT_EQ(::mkfifo(table.c_str(), 0600), 0);
@@ -125,9 +132,7 @@ TEST(CliFiles, ControlBytesInPathsAreEscaped) {
 
 // The real program, killed at random moments while it saves a large model.
 TEST(CliProgram, KillsDuringASaveLeaveTheOldOrTheNewFile) {
-    const std::string folder = test::scratch_dir() + "kills";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const std::string folder = fresh_folder("kills");
     Model big;
     big.nobj = kMaxElements;
     big.nlin = kMaxBonds;
@@ -190,15 +195,12 @@ TEST(CliProgram, AKillJustBeforeTheRenameLeavesTheOldFileAndALeftoverThatGoes) {
     if (std::system("strace -o /dev/null true >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "strace cannot trace here (ptrace is not allowed)";
     }
-    const std::string folder = test::scratch_dir() + "strace_kill";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const std::string folder = fresh_folder("strace_kill");
     const std::string target = folder + "/m.bgf";
     const std::string old_text = test::two_junctions_text();
     save_file(target, old_text);
     const std::string source = std::string(VANTOR_EXAMPLES_DIR) + "/quarter_car.bgf";
-    const std::string resave =
-        "'" + std::string(VANTOR_CLI_PATH) + "' resave '" + source + "' '" + target + "'";
+    const std::string resave = resave_line(source, target);
     const int status = std::system(("strace -f -o /dev/null -e trace=rename,renameat,renameat2 "
                                     "-e inject=rename,renameat,renameat2:signal=KILL:error=EIO " +
                                     resave + " 2>/dev/null")
@@ -222,14 +224,12 @@ TEST(CliProgram, AKillJustBeforeTheRenameLeavesTheOldFileAndALeftoverThatGoes) {
 // Over the file-size limit the write fails like a full disk, instead of the
 // signal killing the program halfway.
 TEST(CliProgram, AFileSizeLimitIsReportedAndTheOldFileStays) {
-    const std::string folder = test::scratch_dir() + "limited";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const std::string folder = fresh_folder("limited");
     const std::string target = folder + "/m.bgf";
     save_file(target, "old");
-    const std::string command = "ulimit -f 1; exec '" + std::string(VANTOR_CLI_PATH) +
-                                "' resave '" + kExamples + "/quarter_car.bgf' '" + target +
-                                "' 2>'" + folder + "/../err.txt'";
+    const std::string command = "ulimit -f 1; exec " +
+                                resave_line(kExamples + "/quarter_car.bgf", target) + " 2>'" +
+                                folder + "/../err.txt'";
     const int status = std::system(("bash -c \"" + command + "\"").c_str());
     ASSERT_TRUE(WIFEXITED(status)) << "killed by a signal";
     EXPECT_EQ(WEXITSTATUS(status), kExitUsage);

@@ -47,26 +47,21 @@ std::string program_with(const std::string& name, const std::string& file,
     return folder;
 }
 
-std::string nested(int depth, const std::string& open, const std::string& inside,
-                   const std::string& close) {
-    std::string text;
-    for (int k = 0; k < depth; ++k) text += open;
-    text += inside;
-    for (int k = 0; k < depth; ++k) text += close;
-    return text;
-}
-
-// The R element's gain and its Position row nested `depth` deep.
-std::string gain_in_parentheses(int depth) {
-    return program_with("parens" + std::to_string(depth), "code3/R__.cod", [&](std::string t) {
-        return replaced(t, "#parameters#", nested(depth, "(", "#parameters#", ")"));
+// The R element's template with `from` (its gain or its Position row) nested
+// `depth` times.
+std::string r_nested(int depth, const std::string& from, const std::string& open,
+                     const std::string& close) {
+    return program_with(open + std::to_string(depth), "code3/R__.cod", [&](std::string t) {
+        std::string wrapped = from;
+        for (int k = 0; k < depth; ++k) wrapped = open + wrapped + close;
+        return replaced(t, from, wrapped);
     });
+}
+std::string gain_in_parentheses(int depth) {
+    return r_nested(depth, "#parameters#", "(", ")");
 }
 std::string position_in_brackets(int depth) {
-    return program_with("brackets" + std::to_string(depth), "code3/R__.cod", [&](std::string t) {
-        return replaced(t, "[#center#-15,#top#,#center#+15,#top#+30]",
-                        nested(depth, "[", "#center#-15,#top#,#center#+15,#top#+30", "]"));
-    });
+    return r_nested(depth - 1, "[#center#-15,#top#,#center#+15,#top#+30]", "[", "]");
 }
 
 struct Case {

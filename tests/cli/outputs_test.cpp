@@ -39,9 +39,6 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
     fs::create_symlink(dir + "nowhere/x.bgf", dir + "dangling.bgf");
     fs::create_symlink(dir + "loop2.bgf", dir + "loop1.bgf");
     fs::create_symlink(dir + "loop1.bgf", dir + "loop2.bgf");
-    const CliRun causal = run({"--program-dir", kData, "causality", kExamples + "/series_rlc.bgf",
-                               "-o", dir + "rlc.bgf"});
-    ASSERT_EQ(causal.code, kExitOk) << causal.err;
 
     const std::string own = "this is the model's own file; choose another name";
     const std::string& d = dir;
@@ -51,9 +48,6 @@ TEST(CliOutputs, RefusedOverInputsWrittenOnlyOnSuccessAndNamedReadably) {
     const std::vector<Case> cases = {
         {"render over its model under another name", {"render", d + "m.png", "-o", d + "alias.png"},
          kExitUsage, own, "m.png", ""},
-        {"simulate stopped by its row limit",
-         {"simulate", d + "rlc.bgf", "-o", d + "part.csv", "--t-end", "1e9", "--max-rows", "50"},
-         kExitModelProblem, "part.csv is partial: the run stopped after its row at t = ", "", ""},
         {"an empty output name", {"resave", d + "m.bgf", ""}, kExitUsage,
          "vantor-cli: \"\" (an empty file name): cannot write", "", ""},
         {"an empty input name", {"resave", "", d + "out.bgf"}, kExitUsage,

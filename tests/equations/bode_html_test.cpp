@@ -76,19 +76,18 @@ TEST(HtmlPrinter, RaisesAndLowersWhatTheTextWritesInLine) {
 
 TEST(HtmlPrinter, StacksTheFractionOfEachOuterTermOnly) {
     const GiNaC::symbol se("Se"), r("R"), p3("p3"), i("I"), q6("q6"), c("C"), x("x");
-    const auto fraction = [](const std::string& top, const std::string& bottom) {
-        return fraction_html(top, bottom);
-    };
     // Se - R*p3/I - q6/C: three cells of terms, two of them fractions, signs between.
     const std::string rlc = html_stacked(se - r * p3 / i - q6 / c);
-    EXPECT_NE(rlc.find(fraction("<i>R</i>&middot;<i>p</i><sub>3</sub>", "<i>I</i>")),
+    EXPECT_NE(rlc.find(fraction_html("<i>R</i>&middot;<i>p</i><sub>3</sub>", "<i>I</i>")),
               std::string::npos)
         << rlc;
-    EXPECT_NE(rlc.find(fraction("<i>q</i><sub>6</sub>", "<i>C</i>")), std::string::npos) << rlc;
+    EXPECT_NE(rlc.find(fraction_html("<i>q</i><sub>6</sub>", "<i>C</i>")), std::string::npos)
+        << rlc;
     EXPECT_NE(rlc.find("&nbsp;&minus;&nbsp;"), std::string::npos) << rlc;
     // A parenthesised denominator loses its brackets once it stands below the rule.
-    EXPECT_NE(html_stacked(-x / (r * c)).find(fraction("<i>x</i>", "<i>C</i>&middot;<i>R</i>")),
-              std::string::npos);
+    EXPECT_NE(
+        html_stacked(-x / (r * c)).find(fraction_html("<i>x</i>", "<i>C</i>&middot;<i>R</i>")),
+        std::string::npos);
     // Without a fraction, or with one only inside a function, the text stays in line.
     const GiNaC::ex in_line[] = {se - r * p3, GiNaC::sin(x / c), GiNaC::pow(x, 1 / c)};
     for (const GiNaC::ex& e : in_line) EXPECT_EQ(html_stacked(e), html_expression(e)) << e;

@@ -1,19 +1,31 @@
 // The equations against the simulation of the generated diagram: two
 // independent derivations of the same model, which must agree.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 
+#include "causality/causality_commands.h"
+#include "causality/causality_fixtures.h"
 #include "equations/equation_engine.h"
 #include "equations/fcn_to_ginac.h"
 #include "equations/numeric_program.h"
-#include "equations/numeric_values.h"
-#include "equations_fixtures.h"
+#include "model/model_reader.h"
 #include "sim/expression.h"
 #include "sim/simulator.h"
 #include "simulink/simulation_generation.h"
 
 namespace vantor {
 namespace {
+
+// An example model with its causality assigned as Assign & Check does.
+ModelWindowState causal_example(const std::string& file) {
+    ModelWindowState window;
+    leerarchivo(window, std::string(VANTOR_EXAMPLES_DIR) + "/" + file);
+    test::RecordingHost host;
+    assign_Click(window, read_priority_tables(VANTOR_DATA_DIR), host);
+    return window;
+}
 
 TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
     const char* files[] = {"series_rlc.bgf",     "mass_spring_damper.bgf", "dc_motor.bgf",
@@ -23,7 +35,7 @@ TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
     for (int version = 1; version <= 3; ++version) {
         for (const char* file : files) {
             SCOPED_TRACE(std::string(file) + " with templates " + std::to_string(version));
-            ModelWindowState window = test::causal_example(file);
+            ModelWindowState window = causal_example(file);
             const equations::EquationSystem s = equations::derive_equations(window.model);
             test::RecordingHost host;
             const SimulationGeneration generated =
@@ -48,86 +60,6 @@ TEST(EquationsCrossCheck, AgreeWithTheDiagramSimulation) {
                 for (std::size_t r = 0; r < rows.size(); ++r)
                     ASSERT_NEAR(rows[r], column[r], 0.01 * peak) << out.name << " at row " << r;
             }
-        }
-    }
-}
-
-// The load (1), reflected through the gear of ratio 2, weighs 4 against the
-// motor's 1; numbered second, it takes derivative causality. The pair is one
-// inertia J = J1 + n^2 J2 = 5 with friction b = b1 + n^2 b2 = 0.5 driven by
-// T = 1, so the load turns at w2 = n T/b (1 - exp(-b t/J)) = 4 (1 - exp(-t/10)).
-TEST(EquationsEngine, RunsTheGearedInertiasThatTheDiagramCannot) {
-    ModelWindowState window = test::causal_example("geared_inertias.bgf");
-    const equations::EquationSystem s = equations::derive_equations(window.model);
-    ASSERT_EQ(s.states.size(), 1u);  // the load's momentum follows the motor's
-    test::RecordingHost host;
-    const SimulationGeneration generated =
-        generate_for_simulation(window, {VANTOR_DATA_DIR, 3, "check"}, host);
-    ASSERT_EQ(generated.outcome, SimulationGenerationOutcome::kReady);
-    sim::SimulationOptions options;
-    options.solver = sim::SolverKind::kFixed;
-    options.fixed_step = 0.01;
-    EXPECT_EQ(sim::simulate(generated.diagram, options).status, sim::SimulationStatus::kNonFinite);
-
-    for (const sim::SolverKind solver : {sim::SolverKind::kFixed, sim::SolverKind::kAdaptive}) {
-        options.solver = solver;
-        const sim::SimulationResult r =
-            equations::simulate_equations(s, generated.diagram.stop_time, options);
-        ASSERT_EQ(r.status, sim::SimulationStatus::kCompleted) << r.message;
-        EXPECT_EQ(r.time.back(), 10);
-        const std::vector<double>& w2 = r.scopes.at("11scope").at(0);
-        for (std::size_t k = 0; k < r.time.size(); ++k)
-            ASSERT_NEAR(w2[k], 4 * (1 - std::exp(-r.time[k] / 10)), 1e-5) << r.time[k];
-        EXPECT_NEAR(w2.back(), 2.5284822353142307, 1e-5);
-    }
-}
-
-// What the numeric programs must get right beyond the examples: a step that
-// holds within its piece, comparisons as 1 or 0, and what stops a run.
-TEST(EquationsEngine, StepsComparisonsAndRefusals) {
-    test::SignalBuilder b;
-    const int step = b.block("stp", "0.5", "2");
-    const int fcn = b.block("fcn", "(u(1)>1.05)*3+rem(-7,3)");
-    const int integrator = b.block("int", "0");
-    const int scope = b.block("sco");
-    b.link(step, 1, integrator, 1);
-    b.link(integrator, 1, fcn, 1);
-    b.link(fcn, 1, scope, 1);
-    const equations::EquationSystem s = equations::derive_equations(b.window.model);
-    sim::SimulationOptions options;
-    options.solver = sim::SolverKind::kFixed;
-    options.fixed_step = 0.1;
-    const sim::SimulationResult r = equations::simulate_equations(s, 2, options);
-    ASSERT_EQ(r.status, sim::SimulationStatus::kCompleted) << r.message;
-    // x = 2 (t - 0.5) from the step on, exactly at every row; fcn = 3 (x > 1.05) - 1.
-    const std::vector<double>& y = r.scopes.at(std::to_string(scope) + "scope").at(0);
-    for (std::size_t k = 0; k < r.time.size(); ++k) {
-        const double x = std::max(0.0, 2 * (r.time[k] - 0.5));
-        EXPECT_NEAR(y[k], (x > 1.05 ? 3 : 0) - 1, 1e-12) << r.time[k];
-    }
-
-    // A constant without a value, and a loop through a Fcn kept implicit.
-    test::SignalBuilder unknown;
-    const int c = unknown.block("cst", "k0");
-    unknown.link(c, 1, unknown.block("sco"), 1);
-    test::SignalBuilder loop;
-    const int one = loop.block("cst", "1"), sum = loop.block("sum", "+-");
-    const int cube = loop.block("fcn", "u^3");
-    loop.link(one, 1, sum, 1), loop.link(cube, 1, sum, 2), loop.link(sum, 1, cube, 1);
-    loop.link(sum, 1, loop.block("sco"), 1);
-    const std::pair<const test::SignalBuilder*, std::string> refused[] = {
-        {&unknown, "the parameter cst_val of element 1 has no value (\"k0\")"},
-        {&loop,
-         "Algebraic loop through elements 2 (sum), 3 (fcn) is not linear in its unknowns: "
-         "left implicit"},
-    };
-    for (const auto& [model, message] : refused) {
-        const equations::EquationSystem system = equations::derive_equations(model->window.model);
-        try {
-            equations::simulate_equations(system, 1, options);
-            ADD_FAILURE() << "ran: " << message;
-        } catch (const equations::NumericError& e) {
-            EXPECT_EQ(e.what(), message);
         }
     }
 }

@@ -11,47 +11,26 @@ namespace vantor::equations::test {
 
 inline Parameter parameter(const std::string& name, int element, std::optional<double> value,
                            const std::string& text) {
-    Parameter p;
-    p.name = name;
-    p.element = element;
-    p.text = text;
-    p.value = value;
-    p.symbol = GiNaC::symbol(name);
-    return p;
+    return {name, element, 1, text, value, GiNaC::symbol(name)};
 }
 
 inline State state(const std::string& name, int element, StateKind kind) {
-    State s;
-    s.name = name;
-    s.element = element;
-    s.kind = kind;
-    s.initial = 0;
-    s.symbol = GiNaC::symbol(name);
-    return s;
+    return {name, element, kind, 0, GiNaC::symbol(name)};
 }
 
 inline Input input(const std::string& name, int element, const std::string& value) {
-    Input u;
-    u.name = name;
-    u.element = element;
-    u.value = value;
-    u.symbol = GiNaC::symbol(name);
-    return u;
-}
-
-inline Output output(const std::string& name, int element, int port) {
-    return Output{name, element, port};
+    return {name, element, value, 0, GiNaC::symbol(name)};
 }
 
 // Force F (1) on mass m (2), spring k (3), damper b (4); the scope (5) shows
 // the velocity p2/m. m = 2, k = 50, b = 4: wn = 5, zeta = 0.2.
-inline EquationSystem mass_spring_damper(std::optional<double> k_value = 50) {
+inline EquationSystem mass_spring_damper() {
     EquationSystem s;
-    s.parameters = {parameter("m", 2, 2, "2"), parameter("k", 3, k_value, "50"),
+    s.parameters = {parameter("m", 2, 2, "2"), parameter("k", 3, 50, "50"),
                     parameter("b", 4, 4, "4")};
     s.states = {state("p2", 2, StateKind::kP), state("q3", 3, StateKind::kQ)};
     s.inputs = {input("F", 1, "1")};
-    s.outputs = {output("5scope/1 (scope)", 5, 1)};
+    s.outputs = {{"5scope/1 (scope)", 5, 1}};
     const GiNaC::ex m = s.parameters[0].symbol, k = s.parameters[1].symbol;
     const GiNaC::ex b = s.parameters[2].symbol;
     const GiNaC::ex p = s.states[0].symbol, q = s.states[1].symbol, F = s.inputs[0].symbol;
@@ -68,7 +47,7 @@ inline EquationSystem series_rlc() {
                     parameter("C", 4, 1e-3, "1e-3")};
     s.states = {state("p2", 2, StateKind::kP), state("q4", 4, StateKind::kQ)};
     s.inputs = {input("V", 1, "12")};
-    s.outputs = {output("5scope/1 (scope)", 5, 1)};
+    s.outputs = {{"5scope/1 (scope)", 5, 1}};
     const GiNaC::ex L = s.parameters[0].symbol, R = s.parameters[1].symbol;
     const GiNaC::ex C = s.parameters[2].symbol;
     const GiNaC::ex p = s.states[0].symbol, q = s.states[1].symbol, V = s.inputs[0].symbol;

@@ -12,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Events = std::vector<std::string>;
+using namespace std::string_literals;
 
 // Templates that show what generation did: every element writes its number
 // and caption, and records ports so that the bonds give lines.
@@ -81,83 +82,59 @@ TEST_F(Generate, AModelWithoutBondsIsGeneratedFromItsTemplatesAlone) {
     EXPECT_EQ(read_whole_file(out_), "model out,\r\n1:U;end #obj#,\r\n");
 }
 
-TEST_F(Generate, StopsWithoutAFileAfterACausalityError) {
-    b_.window.model.lines[1].causa = 2;  // pushes effort into the source
-    const GenerateResult result = generate(out_);
-    EXPECT_EQ(result.outcome, GenerateOutcome::kStopped);
-    EXPECT_EQ(result.assign, AssignOutcome::kCausalityError);
-    EXPECT_FALSE(fs::exists(out_));
-    EXPECT_EQ(b_.obj(se_).selected, kTrue);
-}
-
-TEST_F(Generate, CancellingTheDialogWritesNothingAndRestoresThePointer) {
-    const GenerateResult cancelled = generate(std::nullopt);
-    EXPECT_EQ(cancelled.outcome, GenerateOutcome::kCancelled);
-    EXPECT_TRUE(cancelled.stopped_at_dialog);  // journaled as generate_cancelled
-    EXPECT_EQ(host_->events.back(), "normal");
-    EXPECT_EQ(generate(std::string("   ")).outcome, GenerateOutcome::kCancelled);
-    EXPECT_FALSE(fs::exists(out_));
-}
-
-TEST_F(Generate, ReportsAnUnwritableFileAndLeavesNoFile) {
-    const std::string nowhere = dir_.path() + "/no/such/folder/out.m";
-    EXPECT_EQ(generate(nowhere).outcome, GenerateOutcome::kFailed);
-    EXPECT_NE(host_->events.back().find(nowhere), std::string::npos) << host_->events.back();
-    EXPECT_FALSE(fs::exists(nowhere));
-}
-
-TEST_F(Generate, ATemplateThatIsNotARegularFileStopsItWithoutAFile) {
+// Whatever stops a generation leaves no file and says why.
+TEST_F(Generate, RefusalsWriteNoFileAndSayWhy) {
+    const auto refused = [&](const std::optional<std::string>& answer, GenerateOutcome outcome,
+                             const std::string& says) {
+        SCOPED_TRACE(answer.value_or("(cancelled)"));
+        const GenerateResult result = generate(answer);
+        EXPECT_EQ(result.outcome, outcome);
+        EXPECT_NE(host_->events.back().find(says), std::string::npos) << host_->events.back();
+        if (answer) {
+            EXPECT_FALSE(fs::exists(*answer));
+        }
+        EXPECT_FALSE(fs::exists(out_));
+        return result;
+    };
+    // Cancelled: journaled as generate_cancelled, the pointer restored.
+    EXPECT_TRUE(refused(std::nullopt, GenerateOutcome::kCancelled, "normal").stopped_at_dialog);
+    refused("   ", GenerateOutcome::kCancelled, "normal");
+    // The file's base name becomes the MATLAB model's name inside the script;
+    // refused, nothing past the dialog changed, as when it is cancelled.
+    for (const std::string& name : {"o'brien.m"s, "two words.m"s, "9lives.m"s, "a-b.m"s,
+                                    "line\nbreak.m"s, std::string(64, 'm') + ".m"}) {
+        const GenerateResult result = refused(dir_.path() + "/" + name, GenerateOutcome::kFailed,
+                                              "is not a valid MATLAB model name");
+        EXPECT_TRUE(result.stopped_at_dialog);
+        EXPECT_EQ(b_.obj(se_).auxil3, 0);
+    }
+    refused(dir_.path() + "/no/such/folder/out.m", GenerateOutcome::kFailed, "/no/such/folder");
     const std::string fifo = dir_.folder() + "/R__1.cod";
     fs::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const GenerateResult result = generate(out_);
-    EXPECT_EQ(result.outcome, GenerateOutcome::kFailed);
-    EXPECT_EQ(host_->events.back(),
-              "message: Cannot read the template " + fifo + ": not a regular file");
-    EXPECT_FALSE(fs::exists(out_));
-
+    refused(out_, GenerateOutcome::kFailed,
+            "message: Cannot read the template " + fifo + ": not a regular file");
     fs::remove(fifo);
     dir_.set("R__1.cod", std::string(kSupportFileLimit + 1, ' '));
-    EXPECT_EQ(generate(out_).outcome, GenerateOutcome::kFailed);
-    EXPECT_NE(host_->events.back().find("larger than the limit of 1 MB"), std::string::npos);
-    EXPECT_FALSE(fs::exists(out_));
+    refused(out_, GenerateOutcome::kFailed, "larger than the limit of 1 MB");
+    dir_.set("R__1.cod", small_templates().at("R__1.cod"));
+    b_.window.model.lines[1].causa = 2;  // pushes effort into the source
+    EXPECT_EQ(refused(out_, GenerateOutcome::kStopped, "").assign, AssignOutcome::kCausalityError);
+    EXPECT_EQ(b_.obj(se_).selected, kTrue);
 }
 
-// The file's base name becomes the MATLAB model's name inside the script.
-TEST_F(Generate, RefusesAnOutputNameThatMatlabCannotTake) {
-    const std::vector<std::string> names = {"o'brien.m",     "two words.m",
-                                            "9lives.m",      "a-b.m",
-                                            "line\nbreak.m", std::string(64, 'm') + ".m"};
-    for (const std::string& name : names) {
-        const std::string path = dir_.path() + "/" + name;
-        const GenerateResult result = generate(path);
-        EXPECT_EQ(result.outcome, GenerateOutcome::kFailed) << name;
-        // Nothing past the dialog changed, as when it is cancelled.
-        EXPECT_TRUE(result.stopped_at_dialog) << name;
-        EXPECT_EQ(b_.obj(se_).auxil3, 0) << name;
-        EXPECT_NE(host_->events.back().find("is not a valid MATLAB model name"), std::string::npos)
-            << host_->events.back();
-        EXPECT_FALSE(fs::exists(path));
-    }
+TEST_F(Generate, TakesTheLongestMatlabNameAndAnMdlFile) {
     const GenerateResult written = generate(dir_.path() + "/" + std::string(63, 'm') + ".m");
     EXPECT_EQ(written.outcome, GenerateOutcome::kWritten);
     EXPECT_FALSE(written.stopped_at_dialog);
     EXPECT_EQ(generate(dir_.path() + "/Motor_2.mdl").outcome, GenerateOutcome::kWritten);
 }
 
+// The third set is the Writes test's dialog.
 TEST(GenerateProposal, TheModelTemplatesProposeAnMdlFileTheOthersAScript) {
-    const struct {
-        int version;
-        const char* caption;
-        const char* proposed;
-    } cases[] = {{1, "Circuit", "circuit.m"},
-                 {2, "Circuit", "circuit.mdl"},
-                 {3, "Circuit", "circuit.m"},
-                 {2, "  Two Words  ", "two words.mdl"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(proposed_output_name({"", c.version, c.caption, ""}), c.proposed)
-            << c.version << " " << c.caption;
-    }
+    EXPECT_EQ(proposed_output_name({"", 1, "Circuit", ""}), "circuit.m");
+    EXPECT_EQ(proposed_output_name({"", 2, "Circuit", ""}), "circuit.mdl");
+    EXPECT_EQ(proposed_output_name({"", 2, "  Two Words  ", ""}), "two words.mdl");
 }
 
 }  // namespace

@@ -83,10 +83,7 @@ TEST(TemplateNames, FollowTypeAndEffortInput) {
     b.add("con");
     b.add("000");
     b.window.model.objs[1].effin = 1;
-    b.window.model.objs[2].effin = 1;
     EXPECT_EQ(template_name(b.window.model, 1), "C  1.cod");
-    EXPECT_EQ(template_name(b.window.model, 2), "con1.cod");
-    b.window.model.objs[2].effin = 0;
     EXPECT_EQ(template_name(b.window.model, 2), "con1.cod");
     EXPECT_EQ(template_name(b.window.model, 3), "000.cod");
     EXPECT_EQ(template_name(b.window.model, 4), "end.cod");
