@@ -9,26 +9,19 @@
 namespace vantor {
 namespace {
 
-void add_element(Model& m, const std::string& caption, int left, int top) {
+void add_element(Model& m, const std::string& caption) {
     ObjRecord& o = m.objs[static_cast<std::size_t>(++m.nobj)];
     o.type = "C__";
-    o.parameters = "1";
     o.caption = caption;
-    o.maxlin = 10;
-    o.left = static_cast<std::int16_t>(left);
-    o.top = static_cast<std::int16_t>(top);
+    o.left = static_cast<std::int16_t>(100 * m.nobj);
 }
 
-void add_bond(Model& m, int a, int b) {
-    m.lines[static_cast<std::size_t>(++m.nlin)] = {1, static_cast<std::int16_t>(a),
-                                                   static_cast<std::int16_t>(b), 0};
-}
-
-// A chain of `elements` elements, each bonded to the next.
-Model small_model(int elements = 5) {
+// A chain of five elements, each bonded to the next.
+Model small_model() {
     Model m;
-    for (int k = 1; k <= elements; ++k) add_element(m, "E" + std::to_string(k), 100 * k, 200);
-    for (int k = 1; k < elements; ++k) add_bond(m, k, k + 1);
+    for (int k = 1; k <= 5; ++k) add_element(m, "E" + std::to_string(k));
+    for (std::int16_t k = 1; k < 5; ++k)
+        m.lines[static_cast<std::size_t>(++m.nlin)] = {1, k, static_cast<std::int16_t>(k + 1), 0};
     return m;
 }
 
@@ -46,7 +39,7 @@ TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
 
     // Undo brings them back as they were at the end of the last action, and
     // leaves the slots above the counts alone.
-    add_element(m, "New", 1, 1);
+    add_element(m, "New");
     ASSERT_TRUE(history.commit(m, "Paste"));
     m.objs[6].caption = "edited later";
     m.objs[2].selected = kFalse;

