@@ -5,28 +5,20 @@
 #include <string>
 
 #include "model/model_writer.h"
+#include "replay_fixtures.h"
 
 namespace vantor {
 namespace {
 
-void add_element(Model& m, const std::string& caption) {
-    ObjRecord& o = m.objs[static_cast<std::size_t>(++m.nobj)];
-    o.type = "C__";
-    o.caption = caption;
-    o.left = static_cast<std::int16_t>(100 * m.nobj);
-}
-
-// A chain of five elements, each bonded to the next.
-Model small_model() {
-    Model m;
-    for (int k = 1; k <= 5; ++k) add_element(m, "E" + std::to_string(k));
-    for (std::int16_t k = 1; k < 5; ++k)
-        m.lines[static_cast<std::size_t>(++m.nlin)] = {1, k, static_cast<std::int16_t>(k + 1), 0};
+// small_model() with a bond from the junction to the capacitor.
+Model bonded_model() {
+    Model m = test::small_model();
+    m.lines[static_cast<std::size_t>(++m.nlin)] = {1, 1, 2, 0};
     return m;
 }
 
 TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
-    Model m = small_model();
+    Model m = bonded_model();
     History history;
     EXPECT_FALSE(history.commit(m, "Before reset"));  // only takes the starting point
     EXPECT_FALSE(history.commit(m, "Nothing"));
@@ -39,19 +31,18 @@ TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
 
     // Undo brings them back as they were at the end of the last action, and
     // leaves the slots above the counts alone.
-    add_element(m, "New");
+    m.objs[8] = m.objs[1];
+    ++m.nobj;
     ASSERT_TRUE(history.commit(m, "Paste"));
-    m.objs[6].caption = "edited later";
+    m.objs[8].caption = "edited later";
     m.objs[2].selected = kFalse;
     m.lines[1].selected = kFalse;
     m.objs[1].effin = 0;
     ASSERT_TRUE(history.undo(m));
-    EXPECT_EQ(m.nobj, 5);
-    EXPECT_EQ(m.objs[6].caption.trimmed(), "edited later");
-    EXPECT_EQ(m.objs[2].selected, kTrue);
-    EXPECT_EQ(m.lines[1].selected, kTrue);
-    EXPECT_EQ(m.objs[1].effin, 3);
-    EXPECT_EQ(m.objs[4].strongobj, 2);
+    EXPECT_EQ(m.objs[8].caption.trimmed(), "edited later");
+    EXPECT_EQ((std::vector<int>{m.nobj, m.objs[2].selected, m.lines[1].selected, m.objs[1].effin,
+                                m.objs[4].strongobj}),
+              (std::vector<int>{7, kTrue, kTrue, 3, 2}));
 }
 
 // The newest steps up to the capacity undo and redo to the texts they
@@ -59,7 +50,7 @@ TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
 TEST(History, KeepsTheNewestStepsUpToItsCapacity) {
     for (const std::size_t capacity : {std::size_t{1}, std::size_t{3}, History::kDefaultCapacity}) {
         SCOPED_TRACE(capacity);
-        Model m = small_model();
+        Model m = bonded_model();
         History history(capacity);
         history.reset(m);
         std::vector<std::string> texts{format_model(m)};
@@ -82,7 +73,7 @@ TEST(History, KeepsTheNewestStepsUpToItsCapacity) {
         }
         EXPECT_EQ(format_model(m), texts.back());
         history.undo(m);
-        m.nobj = 4;
+        m.nobj = 6;
         ASSERT_TRUE(history.commit(m, "Delete"));
         EXPECT_FALSE(history.can_redo());
         EXPECT_EQ(history.undo_caption(), "Delete");

@@ -70,14 +70,13 @@ TEST_F(ParameterDialogTest, AnUnreadableOrUnnamableFileStillEditsBothValues) {
         app.partext1 = "7";
         app.partext2 = "8";
         Form_Load(dialog, app);
-        EXPECT_EQ(dialog.description.caption, kDescriptionUnreadable);
-        EXPECT_EQ(dialog.Parameter1.caption, "Parameter 1");
-        EXPECT_EQ(dialog.Parameter2.caption, "Parameter 2");
-        EXPECT_EQ(dialog.value1.text, "7");
-        EXPECT_EQ(dialog.value2.text, "8");
+        EXPECT_EQ((std::vector<std::string>{dialog.description.caption, dialog.Parameter1.caption,
+                                            dialog.Parameter2.caption, dialog.value1.text,
+                                            dialog.value2.text}),
+                  (std::vector<std::string>{kDescriptionUnreadable, "Parameter 1", "Parameter 2",
+                                            "7", "8"}));
         close_Click(dialog, app);
-        EXPECT_EQ(app.partext1, "7");
-        EXPECT_EQ(app.partext2, "8");
+        EXPECT_EQ(app.partext1 + "|" + app.partext2, "7|8");
     }
 }
 

@@ -28,19 +28,15 @@ TEST_F(PointerRouterTest, TheTopmostVisibleGlyphTakesThePoint) {
     const int a = add(element("R__", "RRRR"), 1000, 1000);  // 480 x 225
     const int b = add(element("C__", "CCCC"), 1200, 1100);
     glyph(add(element("I__", "IIII"), 1000, 1000)).visible = false;
-    const struct {
-        int z_a, z_b;
-        float x, y;
-        int found;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { int z_a, z_b; float x, y; int found; } cases[] = {
         {0, 0, 1300, 1150, b},  // equal z: the later glyph is on top
         {2, 1, 1300, 1150, a}, {1, 2, 1300, 1150, b},
         {2, 1, 1000, 1000, a},  // the top-left corner belongs to the glyph
         {2, 1, 1480, 1150, b},  // the right edge does not
         {0, 0, 900, 1150, 0},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         glyph(a).z = c.z_a;
         glyph(b).z = c.z_b;
