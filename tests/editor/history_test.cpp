@@ -69,8 +69,7 @@ TEST(History, KeepsTheNewestStepsUpToItsCapacity) {
         EXPECT_EQ(undone, capacity);
         EXPECT_EQ(format_model(m), texts[texts.size() - 1 - capacity]);
         EXPECT_EQ(history.undo_caption(), "");
-        while (history.redo(m)) {
-        }
+        while (history.redo(m)) continue;
         EXPECT_EQ(format_model(m), texts.back());
         history.undo(m);
         m.nobj = 6;
