@@ -9,9 +9,12 @@
 #   state.json  the expected state file after the replay
 #   saved.bgf   the expected model file after the replay (vantor-cli edit -o)
 #   stdout.txt  the expected standard output (the messages)
+#   stderr.txt  the expected standard error, the case folder's path left out
+#               (not compared without it)
 #   exit        the expected exit code (0 without it)
 # VANTOR_UPDATE_CASES=1 writes what the replay gave as the expected files instead
-# (an empty saved.bgf asks for the saved model; a _must_fail case is left alone);
+# (an empty saved.bgf asks for the saved model; stderr.txt is written when it
+# exists or the exit code is not 0; a _must_fail case is left alone);
 # read every such change before committing it.
 set -euo pipefail
 cli=$1
@@ -43,11 +46,18 @@ set +e
   > "$scratch/stdout.txt" 2> "$scratch/stderr.txt"
 got_exit=$?
 set -e
+if [ -s "$scratch/stderr.txt" ]; then
+  err=$(cat "$scratch/stderr.txt")
+  printf '%s\n' "${err//"$case_dir/"/}" > "$scratch/stderr.txt"
+fi
 
 if [ "${VANTOR_UPDATE_CASES:-}" = 1 ] && [[ "$name" != *_must_fail ]]; then
   [ -s "$scratch/state.json" ] && cp "$scratch/state.json" "$case_dir/state.json"
   [ -s "$scratch/stdout.txt" ] && cp "$scratch/stdout.txt" "$case_dir/stdout.txt"
   [ -f "$case_dir/saved.bgf" ] && [ -f "$scratch/saved.bgf" ] && cp "$scratch/saved.bgf" "$case_dir/saved.bgf"
+  if [ -f "$case_dir/stderr.txt" ] || [ "$got_exit" != 0 ]; then
+    cp "$scratch/stderr.txt" "$case_dir/stderr.txt"
+  fi
   [ "$got_exit" != 0 ] && echo "$got_exit" > "$case_dir/exit"
   echo "updated $case_dir"
   exit 0
@@ -57,7 +67,7 @@ status=0
 if [ "$got_exit" != "$want_exit" ]; then
   echo "journal case $name: exit code $got_exit, expected $want_exit"; cat "$scratch/stderr.txt"; status=1
 fi
-for f in state.json stdout.txt saved.bgf; do
+for f in state.json stdout.txt stderr.txt saved.bgf; do
   if [ -f "$case_dir/$f" ] && ! diff -u "$case_dir/$f" "$scratch/$f"; then
     echo "journal case $name: $f differs from the expected one (- expected, + got)"; status=1
   fi

@@ -16,17 +16,11 @@ TEST_F(ClickToPlace, OnlyALeftPressOnEmptyCanvasPlaces) {
     add(element("R__", "RRRR"), 1000, 1000);  // 480 x 225
     add_bond(0, 0, 3000, 500, 3000, 2500);
     TextBox& box = window.Text1;
-    box.left = 4000;
-    box.top = 4000;
-    box.width = 600;
-    box.height = 300;
+    box.left = box.top = 4000;
+    box.width = box.height = 600;
     box.visible = true;
-    const struct {
-        const char* where;
-        int button, held;
-        float x, y;
-        ArmedPress expected;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* where; int button, held; float x, y; ArmedPress expected; } cases[] = {
         {"empty canvas", 1, 0, 200, 200, ArmedPress::kPlace},
         {"beside a glyph", 1, 0, 1000 + 480 + 60, 1000, ArmedPress::kPlace},
         {"on a glyph", 1, 0, 1100, 1100, ArmedPress::kDisarm},
@@ -38,6 +32,7 @@ TEST_F(ClickToPlace, OnlyALeftPressOnEmptyCanvasPlaces) {
         {"middle button", 4, 0, 200, 200, ArmedPress::kDisarm},
         {"left while right is held", 1, 2, 200, 200, ArmedPress::kDisarm},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(armed_press(window, c.button, c.held, c.x, c.y), c.expected) << c.where;
     }

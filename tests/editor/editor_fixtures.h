@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display/redraw.h"
@@ -21,35 +22,37 @@ class FakeHost : public EditorHost {
     int focus_requests = 0;
 };
 
+inline std::int16_t i16(int v) {
+    return static_cast<std::int16_t>(v);
+}
+
 inline ObjRecord element(const char* type, const char* caption, int maxlin = 2) {
     ObjRecord obj;
     obj.type = type;
     obj.caption = caption;
-    obj.maxlin = static_cast<std::int16_t>(maxlin);
+    obj.maxlin = i16(maxlin);
     return obj;
 }
 
 inline ObjRecord signal_block(const char* caption, int inputs, int outputs) {
     ObjRecord obj = element("sum", caption, 0);
-    obj.maxsigninp = static_cast<std::int16_t>(inputs);
-    obj.signout = static_cast<std::int16_t>(outputs);
+    obj.maxsigninp = i16(inputs);
+    obj.signout = i16(outputs);
     return obj;
 }
 
 // A "con" owned by `owner`: a port of a block, or a connection point when the
-// owner is itself a "con".
-inline ObjRecord con(int owner, int signout) {
+// owner is itself a "con". The only port on its side (`lone`) stays where it
+// is in the redraws.
+inline ObjRecord con(int owner, int signout, bool lone = false) {
     ObjRecord obj = element("con", ">", 1);
-    obj.auxil2 = static_cast<std::int16_t>(owner);
-    obj.signout = static_cast<std::int16_t>(signout);
+    obj.auxil2 = i16(owner);
+    obj.signout = i16(signout);
+    obj.auxil3 = lone ? 1 : 0;
     return obj;
 }
-
-// The only port on its side of `owner`: the redraws leave it where it is.
 inline ObjRecord lone_port(int owner, int signout) {
-    ObjRecord p = con(owner, signout);
-    p.auxil3 = 1;
-    return p;
+    return con(owner, signout, true);
 }
 
 class EditorTest : public testing::Test {
@@ -59,8 +62,8 @@ class EditorTest : public testing::Test {
     // Appends an element with its glyph shown at (left, top).
     int add(ObjRecord obj, int left, int top) {
         const int i = ++window.model.nobj;
-        obj.left = static_cast<std::int16_t>(left);
-        obj.top = static_cast<std::int16_t>(top);
+        obj.left = i16(left);
+        obj.top = i16(top);
         window.model.objs[static_cast<std::size_t>(i)] = obj;
         load_glyph(window, i);
         leeimagen(window, i);
@@ -70,16 +73,11 @@ class EditorTest : public testing::Test {
     // Appends a bond whose line runs from (x1, y1) to (x2, y2).
     int add_bond(int obj1, int obj2, float x1, float y1, float x2, float y2, int causa = 0) {
         const int j = ++window.model.nlin;
-        window.model.lines[static_cast<std::size_t>(j)] = {static_cast<std::int16_t>(causa),
-                                                           static_cast<std::int16_t>(obj1),
-                                                           static_cast<std::int16_t>(obj2), 0};
+        window.model.lines[static_cast<std::size_t>(j)] = {i16(causa), i16(obj1), i16(obj2), 0};
         load_bond_lines(window, j);
         LineControl& line = window.linea[static_cast<std::size_t>(j)];
         line.visible = true;
-        line.x1 = x1;
-        line.y1 = y1;
-        line.x2 = x2;
-        line.y2 = y2;
+        std::tie(line.x1, line.y1, line.x2, line.y2) = std::tie(x1, y1, x2, y2);
         return j;
     }
 

@@ -5,35 +5,20 @@
 #include <string>
 
 #include "model/model_writer.h"
+#include "replay_fixtures.h"
 
 namespace vantor {
 namespace {
 
-void add_element(Model& m, const std::string& caption, int left, int top) {
-    ObjRecord& o = m.objs[static_cast<std::size_t>(++m.nobj)];
-    o.type = "C__";
-    o.parameters = "1";
-    o.caption = caption;
-    o.maxlin = 10;
-    o.left = static_cast<std::int16_t>(left);
-    o.top = static_cast<std::int16_t>(top);
-}
-
-void add_bond(Model& m, int a, int b) {
-    m.lines[static_cast<std::size_t>(++m.nlin)] = {1, static_cast<std::int16_t>(a),
-                                                   static_cast<std::int16_t>(b), 0};
-}
-
-// A chain of `elements` elements, each bonded to the next.
-Model small_model(int elements = 5) {
-    Model m;
-    for (int k = 1; k <= elements; ++k) add_element(m, "E" + std::to_string(k), 100 * k, 200);
-    for (int k = 1; k < elements; ++k) add_bond(m, k, k + 1);
+// small_model() with a bond from the junction to the capacitor.
+Model bonded_model() {
+    Model m = test::small_model();
+    m.lines[static_cast<std::size_t>(++m.nlin)] = {1, 1, 2, 0};
     return m;
 }
 
 TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
-    Model m = small_model();
+    Model m = bonded_model();
     History history;
     EXPECT_FALSE(history.commit(m, "Before reset"));  // only takes the starting point
     EXPECT_FALSE(history.commit(m, "Nothing"));
@@ -46,19 +31,18 @@ TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
 
     // Undo brings them back as they were at the end of the last action, and
     // leaves the slots above the counts alone.
-    add_element(m, "New", 1, 1);
+    m.objs[8] = m.objs[1];
+    ++m.nobj;
     ASSERT_TRUE(history.commit(m, "Paste"));
-    m.objs[6].caption = "edited later";
+    m.objs[8].caption = "edited later";
     m.objs[2].selected = kFalse;
     m.lines[1].selected = kFalse;
     m.objs[1].effin = 0;
     ASSERT_TRUE(history.undo(m));
-    EXPECT_EQ(m.nobj, 5);
-    EXPECT_EQ(m.objs[6].caption.trimmed(), "edited later");
-    EXPECT_EQ(m.objs[2].selected, kTrue);
-    EXPECT_EQ(m.lines[1].selected, kTrue);
-    EXPECT_EQ(m.objs[1].effin, 3);
-    EXPECT_EQ(m.objs[4].strongobj, 2);
+    EXPECT_EQ(m.objs[8].caption.trimmed(), "edited later");
+    EXPECT_EQ((std::vector<int>{m.nobj, m.objs[2].selected, m.lines[1].selected, m.objs[1].effin,
+                                m.objs[4].strongobj}),
+              (std::vector<int>{7, kTrue, kTrue, 3, 2}));
 }
 
 // The newest steps up to the capacity undo and redo to the texts they
@@ -66,7 +50,7 @@ TEST(History, SelectionAndWorkFieldsAloneMakeNoStepButAreRestored) {
 TEST(History, KeepsTheNewestStepsUpToItsCapacity) {
     for (const std::size_t capacity : {std::size_t{1}, std::size_t{3}, History::kDefaultCapacity}) {
         SCOPED_TRACE(capacity);
-        Model m = small_model();
+        Model m = bonded_model();
         History history(capacity);
         history.reset(m);
         std::vector<std::string> texts{format_model(m)};
@@ -85,11 +69,10 @@ TEST(History, KeepsTheNewestStepsUpToItsCapacity) {
         EXPECT_EQ(undone, capacity);
         EXPECT_EQ(format_model(m), texts[texts.size() - 1 - capacity]);
         EXPECT_EQ(history.undo_caption(), "");
-        while (history.redo(m)) {
-        }
+        while (history.redo(m)) continue;
         EXPECT_EQ(format_model(m), texts.back());
         history.undo(m);
-        m.nobj = 4;
+        m.nobj = 6;
         ASSERT_TRUE(history.commit(m, "Delete"));
         EXPECT_FALSE(history.can_redo());
         EXPECT_EQ(history.undo_caption(), "Delete");

@@ -12,6 +12,10 @@ namespace {
 using test::element;
 
 class HitRules : public test::EditorTest {};
+struct Hit {
+    float x, y;
+    int found;
+};
 
 TEST_F(HitRules, ABondJoinsTheFirstElementWithAFreeSlotWithinItsGlyphSize) {
     ObjRecord full = element("C__", "CC", 1);
@@ -20,16 +24,12 @@ TEST_F(HitRules, ABondJoinsTheFirstElementWithAFreeSlotWithinItsGlyphSize) {
     add(element("Tex", "note", 5), 1000, 1000);           // 2: notes never take bonds
     const int r = add(element("R__", "RR"), 1000, 1000);  // 3: 240 x 225, centre (1120, 1112.5)
     add(element("I__", "II"), 1000, 1000);                // 4: same place, later
-    const struct {
-        float x, y;
-        int found;
-    } cases[] = {{1120 - 239, 1112.5f, r},
-                 {1120 + 240, 1112.5f, 0},
-                 {1120, 1112.5f + 224, r},
-                 {1120, 1112.5f + 225, 0}};
-    for (const auto& c : cases) {
+    const Hit cases[] = {{1120 - 239, 1112.5f, r},
+                         {1120 + 240, 1112.5f, 0},
+                         {1120, 1112.5f + 224, r},
+                         {1120, 1112.5f + 225, 0}};
+    for (const auto& c : cases)
         EXPECT_EQ(busca_objeto(window, c.x, c.y), c.found) << c.x << ", " << c.y;
-    }
 }
 
 TEST_F(HitRules, AClickFindsTheLastBondPassingWithin40TwipsBetweenItsEnds) {
@@ -37,10 +37,7 @@ TEST_F(HitRules, AClickFindsTheLastBondPassingWithin40TwipsBetweenItsEnds) {
     add_bond(0, 0, 1500, 500, 1500, 1500);   // 2: crosses bond 1 at (1500, 1000)
     add_bond(0, 0, 3000, 3000, 3000, 3000);  // 3: no length
     add_bond(0, 0, 0, 0, 1091, 2955);        // 4
-    const struct {
-        float x, y;
-        int found;
-    } cases[] = {
+    const Hit cases[] = {
         {1200, 1039, 1},
         {1200, 1040, 0},
         {999, 1000, 0},
@@ -51,24 +48,21 @@ TEST_F(HitRules, AClickFindsTheLastBondPassingWithin40TwipsBetweenItsEnds) {
         // point is on the line all the same.
         {327.3f, 886.5f, 4},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(busca_linea(window, c.x, c.y), c.found) << c.x << ", " << c.y;
-    }
 }
 
 TEST_F(HitRules, TheWindowScrollsToKeepTheRubberBandsEndInView) {
     const int one = add(element("111", "1", 10), 1000, 1000);
     window.viewport.width = 7335;
     window.viewport.height = 3810;
-    const struct {
-        int h0, v0;  // scroll values before the step
-        float x, y;
-        int h, v;
-    } cases[] = {
+    // clang-format off
+    const struct { int h0, v0; float x, y; int h, v; } cases[] = {  // h0, v0: before the step
         {0, 0, 5000, 2000, 0, 0},        {0, 0, 5000, 2400, 0, 90},
         {0, 0, 7000, 1000, 1165, 0},     {3000, 3000, 3500, 2900.5f, 3000, 2800},
         {3000, 3000, 50, 3500, 0, 3000}, {0, 0, 40000, 40000, 20000, 20000},
     };
+    // clang-format on
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message() << k.x << ", " << k.y);
         window.viewport.HScroll1.value = k.h0;

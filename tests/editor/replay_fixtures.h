@@ -6,7 +6,6 @@
 #include "editor_fixtures.h"
 #include "journal/replay.h"
 #include "journal/state_file.h"
-#include "model/model_reader.h"
 #include "model/model_writer.h"
 
 namespace vantor::test {
@@ -15,8 +14,8 @@ inline const std::string kData = VANTOR_DATA_DIR;
 inline const std::string kExamples = VANTOR_EXAMPLES_DIR;
 
 inline ObjRecord placed(ObjRecord o, int left, int top) {
-    o.left = static_cast<std::int16_t>(left);
-    o.top = static_cast<std::int16_t>(top);
+    o.left = i16(left);
+    o.top = i16(top);
     return o;
 }
 
@@ -44,21 +43,17 @@ inline constexpr const char* kBondGesture =
     "form_mousemove 0 0 1060 1112\nform_mousemove 1 0 1060 1112\n"
     "form_mousemove 1 0 1060 2112\nform_mouseup 1 0 1060 2112\n";
 
-// A window as vantor-cli edit opens it, on the program folder `program_dir`.
+// A window as vantor-cli edit opens `model`, on the program folder
+// `program_dir`.
 struct Editor {
-    explicit Editor(const std::string& program_dir = kData) {
+    Editor(const std::string& program_dir, const Model& model) {
         app.program_dir = program_dir;
         init_model_window(window, 1);
-        window.saved = kTrue;
-    }
-    Editor(const std::string& program_dir, const Model& model) : Editor(program_dir) {
         window.model = model;
         show_loaded_model(window, app);
         window.saved = kTrue;
         session.history.start(window);
     }
-    Editor(const std::string& program_dir, const std::string& model_path)
-        : Editor(program_dir, read_model_file(model_path)) {}
 
     // A journal of its own, as vantor-cli edit replays one.
     void replay(const std::string& text) {
