@@ -1,26 +1,76 @@
 #!/usr/bin/env python3
-"""Line and branch coverage of src/ per layer, from a gcovr JSON summary.
+"""Line and branch coverage of src/ per layer, from gcovr JSON tracefiles.
 
-Usage: coverage_table.py COVERAGE.json
-Prints a Markdown table, one row per folder under src/, then the total.
+Usage: coverage_table.py TRACEFILE.json...
+Adds up the runs (each a `gcovr --json` file) and prints a Markdown table, one
+row per folder under src/, then the total. Branches that only an exception
+takes are left out. A file that a run never executed tells nothing of its
+branches (gcov cannot mark their kinds without counts), so its branch list is
+taken from a run that executed it; two runs that executed a line with the same
+branches add up their counts, and where their branches differ the run that
+took more of them counts.
 """
 import json
 import sys
 
 
-def main(path):
-    with open(path, encoding="utf-8") as f:
-        summary = json.load(f)
+def executed(entry):
+    return any(line["count"] > 0 for line in entry["lines"])
+
+
+def merge(runs):
+    files = {}
+    for run in runs:
+        for entry in run["files"]:
+            lines = {line["line_number"]: line for line in entry["lines"]
+                     if not line.get("gcovr/excluded") and not line.get("gcovr/noncode")}
+            ran = executed(entry)
+            kept = files.get(entry["file"])
+            if kept is None:
+                files[entry["file"]] = {"ran": ran, "lines": lines}
+                continue
+            for number, line in lines.items():
+                old = kept["lines"].get(number)
+                if old is None:
+                    kept["lines"][number] = line
+                    continue
+                count = old["count"] + line["count"]
+                if not kept["ran"]:
+                    branches = line["branches"]
+                elif ran and len(old["branches"]) == len(line["branches"]):
+                    branches = [dict(a, count=a["count"] + b["count"])
+                                for a, b in zip(old["branches"], line["branches"])]
+                elif ran:
+                    # Inline functions compiled into other programs can give a
+                    # line other branches: the run that took more of them speaks.
+                    branches = max(old["branches"], line["branches"],
+                                   key=lambda bs: sum(b["count"] > 0 for b in bs))
+                else:
+                    branches = old["branches"]
+                kept["lines"][number] = dict(old, count=count, branches=branches)
+            kept["ran"] = kept["ran"] or ran
+    return files
+
+
+def main(paths):
+    runs = []
+    for path in paths:
+        with open(path, encoding="utf-8") as f:
+            runs.append(json.load(f))
     layers = {}
-    for entry in summary["files"]:
-        parts = entry["filename"].split("/")
+    for name, entry in merge(runs).items():
+        parts = name.split("/")
         if len(parts) < 3 or parts[0] != "src":
             continue
         row = layers.setdefault(parts[1], [0, 0, 0, 0])
-        row[0] += entry["line_covered"]
-        row[1] += entry["line_total"]
-        row[2] += entry["branch_covered"]
-        row[3] += entry["branch_total"]
+        for line in entry["lines"].values():
+            row[1] += 1
+            row[0] += line["count"] > 0
+            for branch in line["branches"]:
+                if branch.get("throw"):
+                    continue
+                row[3] += 1
+                row[2] += branch["count"] > 0
 
     def percent(covered, total):
         return "%.1f %%" % (100.0 * covered / total) if total else "-"
@@ -38,6 +88,6 @@ def main(path):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    main(sys.argv[1])
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    main(sys.argv[1:])

@@ -102,8 +102,8 @@ case "$mode" in
     install_packages gcovr
     # A cached object can carry the counters' file name of another tree.
     CCACHE_DISABLE=1 build "$top/build-coverage" -DCMAKE_BUILD_TYPE=Debug -DVANTOR_COVERAGE=ON -DVANTOR_BUILD_BENCH=OFF
-    # Two passes, each read by gcovr on its own and added up after: the test
-    # programs, then the data cases, which run only vantor-cli. Different
+    # Two passes, each read by gcovr on its own and added up by the table: the
+    # test programs, then the data cases, which run only vantor-cli. Different
     # programs carry different copies of the same inline functions, and gcov
     # throws away a file's counts when a second program's copy does not match.
     cov=$top/build-coverage
@@ -120,10 +120,7 @@ case "$mode" in
         --json "$cov/coverage-$pass.json" -j "$jobs" .)
     done
     [ -s "$cov/gcov-errors.txt" ] && sort "$cov/gcov-errors.txt" | uniq -c >&2
-    (cd "$cov" && gcovr --root "$top" --add-tracefile "$cov/coverage-programs.json" \
-      --add-tracefile "$cov/coverage-cases.json" \
-      --json-summary "$cov/coverage.json" --json-summary-pretty)
-    python3 "$top/scripts/coverage_table.py" "$top/build-coverage/coverage.json"
+    python3 "$top/scripts/coverage_table.py" "$cov/coverage-programs.json" "$cov/coverage-cases.json"
     ;;
   package)
     install_packages
