@@ -28,6 +28,7 @@
 #include "display/redraw.h"
 #include "display/viewport.h"
 #include "display/window_load.h"
+#include "expected_file.h"
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 #include "paint/canvas_picture.h"
@@ -189,12 +190,7 @@ TEST_P(Pictures, DrawWhatTheCaseExpects) {
     while (std::getline(in, line)) {
         if (!line.empty() && line[0] != '#') picture.run(line);
     }
-    const fs::path expected = folder / "drawing.txt";
-    if (std::getenv("VANTOR_UPDATE_CASES") != nullptr) {
-        std::ofstream(expected, std::ios::binary) << picture.out;
-    } else {
-        EXPECT_EQ(picture.out, file_text(expected.string())) << "picture case " << GetParam();
-    }
+    expect_file_text((folder / "drawing.txt").string(), picture.out, "picture case " + GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Case, Pictures, ::testing::ValuesIn(case_names()),

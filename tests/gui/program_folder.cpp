@@ -1,5 +1,7 @@
 #include "gui/program_folder.h"
 
+#include "expected_file.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
@@ -55,10 +57,7 @@ void expect_data_table(const std::string& name,
 }
 
 void expect_data_file(const std::string& name, const std::string& text) {
-    const std::string path = VANTOR_SOURCE_DIR "/tests/data/gui/" + name;
-    if (qEnvironmentVariableIntValue("VANTOR_UPDATE_CASES") == 1)
-        std::ofstream(path, std::ios::binary) << text;
-    EXPECT_EQ(text, file_text(path)) << "expected in " << path;
+    expect_file_text(VANTOR_SOURCE_DIR "/tests/data/gui/" + name, text, name);
 }
 
 void settle() {

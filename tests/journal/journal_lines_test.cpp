@@ -11,6 +11,7 @@
 #include <random>
 #include <tuple>
 
+#include "expected_file.h"
 #include "journal/journal_reader.h"
 #include "journal/journal_writer.h"
 #include "model/file_reading.h"
@@ -44,10 +45,7 @@ TEST(JournalReader, ReadsEveryKindOfLineWithItsLineNumberAndWritesItAsTyped) {
         written += std::to_string(e.line) + " " + line + "\n";
         EXPECT_EQ(fields(only_event(line)), fields(e.event)) << line;
     }
-    // VANTOR_UPDATE_CASES=1 writes what was read, to be checked line by line.
-    if (std::getenv("VANTOR_UPDATE_CASES") != nullptr)
-        save_file(dir + "every_kind_written.txt", written);
-    EXPECT_EQ(written, read_whole_file(dir + "every_kind_written.txt"));
+    test::expect_file_text(dir + "every_kind_written.txt", written, "the lines read");
 }
 
 // A recording's window: its sections wherever they are, and only its lines
