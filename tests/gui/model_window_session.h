@@ -20,6 +20,7 @@
 #include "display/window_load.h"
 #include "editor/commands.h"
 #include "editor/editor_host.h"
+#include "expected_file.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
 #include "journal/journal_reader.h"
@@ -163,9 +164,7 @@ struct ModelWindowSession : ::testing::Test {
         const std::string path = VANTOR_SOURCE_DIR "/tests/data/journals/" + name + "/journal.jnl";
         std::string head = file_text(path);
         head.erase(std::min(head.find("# window "), head.size()));
-        if (qEnvironmentVariableIntValue("VANTOR_UPDATE_CASES") == 1)
-            std::ofstream(path, std::ios::binary) << head << journal_text();
-        EXPECT_EQ(head + journal_text(), file_text(path));
+        expect_file_text(path, head + journal_text(), "journal case " + name);
         EXPECT_EQ(head.rfind("# ", 0), 0u) << path;
     }
 
