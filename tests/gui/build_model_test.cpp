@@ -55,12 +55,10 @@ struct Builder : ModelWindowSession {
             // The double click's release lands on the dialog that it opened.
             QTest::mouseRelease(dialog, Qt::LeftButton);
             const auto boxes = dialog->findChildren<QLineEdit*>();
-            for (int b = 0; b < boxes.size() && b < values.size(); ++b) {
+            for (int b = 0; b < boxes.size() && b < values.size(); ++b)
                 if (boxes[b]->isVisible()) boxes[b]->setText(values[b]);
-            }
-            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
                 if (button->text() == QStringLiteral("Close")) button->click();
-            }
         });
         QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, at_glyph(i));
         settle();
@@ -78,9 +76,8 @@ TEST_F(Builder, TheSeriesRlcExampleAndANoteBuiltWithTheMouseAndKeys) {
     drop("bondgraph", "De_", {400, 170});  // 7, its output port 8
     drop("signals", "sco", {540, 270});    // 9, its input port 10
     ASSERT_EQ(state().model.nobj, 10);
-    for (auto [from, to] : {std::pair{1, 2}, {2, 3}, {2, 4}, {2, 5}, {5, 6}, {5, 7}}) {
+    for (auto [from, to] : {std::pair{1, 2}, {2, 3}, {2, 4}, {2, 5}, {5, 6}, {5, 7}})
         draw_bond(from, to);
-    }
     ASSERT_EQ(state().model.nlin, 6);
     ASSERT_TRUE(is_output_port(state().model, 8));
     ASSERT_TRUE(is_input_port(state().model, 10));

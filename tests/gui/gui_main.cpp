@@ -18,17 +18,14 @@ class FreshSettings : public ::testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // The user's settings stay untouched: each run keeps its own, empty at
     // the start.
     QStandardPaths::setTestModeEnabled(true);
     const QTemporaryDir settings;
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, settings.path());
-    }
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
     return RUN_ALL_TESTS();

@@ -45,10 +45,9 @@ TEST_F(Keys, EveryKeyReachesItsItemInEachWindowAndNoOther) {
     for (const Command& row : commands()) {
         for (const QKeySequence& key : keys_of(row.keys)) {
             expected[window].emplace_back(key, item(row));
-            if (row.menu == MenuId::kHelp) {
-                const std::string path = "&Help > " + std::string(row.caption);
-                expected[main.get()].emplace_back(key, find_item(*main->menuBar(), path));
-            }
+            if (row.menu == MenuId::kHelp)
+                expected[main.get()].emplace_back(
+                    key, find_item(*main->menuBar(), "&Help > " + std::string(row.caption)));
         }
     }
     for (const MainCommand& row : main_commands()) {
@@ -136,9 +135,8 @@ TEST_F(Keys, OpenRecentAndDroppedFilesOpenModels) {
     QFile::remove(path(9));
     ports.messages.clear();
     QAction* gone = nullptr;
-    for (QAction* action : menu->actions()) {
+    for (QAction* action : menu->actions())
         if (action->text().endsWith(QDir::toNativeSeparators(path(9)))) gone = action;
-    }
     ASSERT_NE(gone, nullptr);
     gone->trigger();
     ASSERT_EQ(ports.messages.size(), 1u);

@@ -47,9 +47,8 @@ inline QAction* find_item(const QMenuBar& bar, const std::string& path) {
     for (const QString& name : QString::fromStdString(path).split(QStringLiteral(" > "))) {
         if (found != nullptr) level = found->menu() ? found->menu()->actions() : QList<QAction*>();
         found = nullptr;
-        for (QAction* action : level) {
+        for (QAction* action : level)
             if (action->text() == name) found = action;
-        }
         if (found == nullptr) return nullptr;
     }
     return found;

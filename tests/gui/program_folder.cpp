@@ -16,9 +16,8 @@ namespace fs = std::filesystem;
 ProgramFolder::ProgramFolder(int extra_libraries) {
     const fs::path library = fs::path(dir_.path().toStdString()) / "library";
     fs::copy(fs::path(VANTOR_DATA_DIR) / "library", library, fs::copy_options::recursive);
-    for (int i = 1; i <= extra_libraries; ++i) {
+    for (int i = 1; i <= extra_libraries; ++i)
         fs::copy_file(library / "bondgraph.lib", library / ("extra" + std::to_string(i) + ".lib"));
-    }
 }
 
 std::string example(const std::string& name) {
@@ -27,9 +26,8 @@ std::string example(const std::string& name) {
 
 std::vector<fs::path> example_models() {
     std::vector<fs::path> models;
-    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR)) {
+    for (const auto& entry : fs::directory_iterator(VANTOR_EXAMPLES_DIR))
         if (entry.path().extension() == ".bgf") models.push_back(entry.path());
-    }
     std::sort(models.begin(), models.end());
     return models;
 }
