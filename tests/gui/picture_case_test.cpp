@@ -112,12 +112,8 @@ class PictureCase {
         } else if (word == "sector" && in >> a >> b >> c >> d) {
             window.sector = RectangleShape{f(a), f(b), f(c), f(d), true};
         } else if (word == "note" && in >> a >> b >> c >> d >> s) {
+            window.Text1 = {.left = f(a), .top = f(b), .width = f(c), .height = f(d), .text = s};
             window.Text1.visible = true;
-            window.Text1.left = f(a);
-            window.Text1.top = f(b);
-            window.Text1.width = f(c);
-            window.Text1.height = f(d);
-            window.Text1.text = s;
         } else if (word == "showp") {
             window.menus.showp = true;
         } else if (word == "refresco") {
