@@ -329,20 +329,6 @@ TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
     EXPECT_EQ(ports_.messages.size(), 4u);
 }
 
-TEST_F(Document, AnOpenedUnchangedModelClosesSilentlyAndSavesInPlace) {
-    const std::string file = model_file("m.bgf");
-    open(file);
-    ModelDocument& doc = *main_.model_window(1);
-    EXPECT_EQ(doc.window.saved, kTrue);
-
-    doc.window.model.objs[1].top = 700;
-    EXPECT_TRUE(doc.save_Click());
-    EXPECT_EQ(ports_.dialogs.size(), 1u);  // only the open dialog
-    EXPECT_EQ(read_model_file(file).objs[1].top, 700);
-    EXPECT_TRUE(main_.descargar(1));
-    EXPECT_TRUE(ports_.messages.empty());
-}
-
 TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
     fs::copy(VANTOR_DATA_DIR "/library", dir_ / "library");
     open(VANTOR_EXAMPLES_DIR "/two_capacitors.bgf");

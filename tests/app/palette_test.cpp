@@ -61,7 +61,7 @@ TEST_F(PaletteTest, DraggingAPortHandsOverItsBlock) {
     EXPECT_EQ(app_.dragobj.type, "sum");
 }
 
-TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSign) {
+TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSignLfOrCrLf) {
     save_file(file_,
               "add_obj\r\ntype=R__\r\ncaption=Rx\r\nparameters = a\x8D"
               "b\r\nleft=1234\r\nend\r\n");
@@ -71,13 +71,12 @@ TEST_F(PaletteTest, ReadsValuesOneCharacterAfterTheEqualsSign) {
     EXPECT_EQ(entries[0].caption.trimmed(), "x");
     EXPECT_EQ(entries[0].parameters.trimmed(), "a\rb");
     EXPECT_EQ(entries[0].left, 234);
-}
 
-TEST_F(PaletteTest, LibrariesWithLfLineEndsOrOverAMegabyte) {
+    // LF line ends read alike; over a megabyte is refused.
     save_file(file_, "add_obj\ntype= C__\ncaption= C\nend\nadd_obj\ntype= R__\nend\nend_sys\n");
-    const auto entries = read_library(file_);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[1].type, "R__");
+    const auto lf = read_library(file_);
+    ASSERT_EQ(lf.size(), 2u);
+    EXPECT_EQ(lf[1].type, "R__");
 
     save_file(file_, kBlock + "%" + std::string(kSupportFileLimit, 'x') + "\r\n");
     EXPECT_THROW(read_library(file_), FileError);

@@ -5,11 +5,11 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "app/app_fakes.h"
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
+#include "model/file_reading.h"
 #include "model/model_reader.h"
 #include "model/model_writer.h"
 #include "test_scratch.h"
@@ -24,13 +24,6 @@ constexpr long kOtherLivePid = 5000002;
 
 bool fake_alive(long pid) {
     return pid == kOtherLivePid;
-}
-
-std::string bytes_of(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 TEST(RecoveryNote, ReadsBackWhatItWrites) {
@@ -137,7 +130,7 @@ class RecoveryTest : public testing::Test {
 };
 
 TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
-    const std::string user_bytes = bytes_of(user_file_);
+    const std::string user_bytes = read_whole_file(user_file_);
     const auto user_time = fs::last_write_time(user_file_);
     {
         // The first run, which "crashes": its keeper never sees a close.
@@ -154,7 +147,7 @@ TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
                   format_model(document.window.model));
     }
     // The user's file is neither written nor joined by files of ours.
-    EXPECT_EQ(bytes_of(user_file_), user_bytes);
+    EXPECT_EQ(read_whole_file(user_file_), user_bytes);
     EXPECT_EQ(fs::last_write_time(user_file_), user_time);
     EXPECT_EQ(files_in(dir_ + "user"), std::vector<fs::path>{"rlc.bgf"});
 
@@ -179,7 +172,7 @@ TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
     ports_.answers = {MessageAnswer::kNo};  // the closing question: discard
     ASSERT_TRUE(main.descargar(1));
     EXPECT_TRUE(files_in(folder_).empty());
-    EXPECT_EQ(bytes_of(user_file_), user_bytes);
+    EXPECT_EQ(read_whole_file(user_file_), user_bytes);
 }
 
 TEST_F(RecoveryTest, CopiesFollowTheSavedStateAndTheStepCount) {
@@ -298,10 +291,10 @@ TEST_F(RecoveryTest, AModelOpenedFromItsOwnCopyIsNeverWrittenOver) {
     MainWindow main(app_, ports_, desktop, "");
     folder.write(1, read_model_file(user_file_), {"rlc", user_file_, true});
     const std::string copy = folder.model_file(1).string();
-    const std::string before = bytes_of(copy);
+    const std::string before = read_whole_file(copy);
     EXPECT_FALSE(keeper.tick(1, open_and_change(main, 1, copy)));
     EXPECT_NE(keeper.last_error().find("its own recovery copy"), std::string::npos);
-    EXPECT_EQ(bytes_of(copy), before);
+    EXPECT_EQ(read_whole_file(copy), before);
 }
 
 }  // namespace
