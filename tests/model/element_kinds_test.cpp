@@ -52,12 +52,8 @@ TEST(ElementKinds, NumbersOutsideTheTableAreNoKind) {
     m.nobj = kMaxElements;
     for (const int i : {-32768, -1, 1001, 32767}) {
         SCOPED_TRACE(i);
-        EXPECT_FALSE(is_con_at(m, i));
-        EXPECT_FALSE(is_port(m, i));
-        EXPECT_FALSE(is_block_port(m, i));
-        EXPECT_FALSE(is_input_port(m, i));
-        EXPECT_FALSE(is_output_port(m, i));
-        EXPECT_FALSE(is_connection_point(m, i));
+        EXPECT_FALSE(is_con_at(m, i) || is_port(m, i) || is_block_port(m, i) ||
+                     is_input_port(m, i) || is_output_port(m, i) || is_connection_point(m, i));
     }
     EXPECT_TRUE(is_input_port(m, kMaxElements));
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <stdexcept>
 #include <string>
 
@@ -11,16 +10,6 @@
 
 namespace vantor::sim {
 namespace {
-
-TEST(Expression, ReadsTheNumberFormsUsersType) {
-    EXPECT_DOUBLE_EQ(evaluate("1e-3"), 1e-3);
-    EXPECT_DOUBLE_EQ(evaluate(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(evaluate("2."), 2);
-    EXPECT_DOUBLE_EQ(evaluate(" 2E+2 "), 200);
-    EXPECT_DOUBLE_EQ(evaluate("2*pi"), 2 * std::numbers::pi);
-    EXPECT_DOUBLE_EQ(evaluate("1/(1000*9.81)"), 1 / 9810.0);
-    EXPECT_DOUBLE_EQ(evaluate("1e999"), HUGE_VAL);
-}
 
 // A Fcn fed by a mux of three signals, with two workspace values.
 TEST(Expression, ComputesTheFcnLanguage) {

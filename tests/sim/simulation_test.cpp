@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 
 #include "sim/element_numbers.h"
@@ -216,16 +215,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, Simulation,
                                           testing::Values(SolverKind::kAdaptive,
                                                           SolverKind::kFixed)),
                          case_name);
-
-TEST(SimulationCases, CoverEveryExampleThatHasASource) {
-    for (const auto& entry : std::filesystem::directory_iterator(VANTOR_EXAMPLES_DIR)) {
-        const std::string name = entry.path().stem().string();
-        if (entry.path().extension() != ".bgf" || name == "two_junctions") continue;
-        EXPECT_TRUE(std::any_of(std::begin(kCases), std::end(kCases),
-                                [&](const Case& c) { return c.example == name; }))
-            << name << " has no simulation case";
-    }
-}
 
 }  // namespace
 }  // namespace vantor::sim
