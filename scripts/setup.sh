@@ -103,14 +103,14 @@ case "$mode" in
     # A cached object can carry the counters' file name of another tree.
     CCACHE_DISABLE=1 build "$top/build-coverage" -DCMAKE_BUILD_TYPE=Debug -DVANTOR_COVERAGE=ON -DVANTOR_BUILD_BENCH=OFF
     # Two passes, each read by gcovr on its own and added up by the table: the
-    # test programs, then the data cases, which run only vantor-cli. Different
-    # programs carry different copies of the same inline functions, and gcov
-    # throws away a file's counts when a second program's copy does not match.
+    # test programs, then the data cases' program. Different programs carry
+    # different copies of the same inline functions, and gcov throws away a
+    # file's counts when a second program's copy does not match.
     cov=$top/build-coverage
     rm -f "$cov/gcov-errors.txt"
     for pass in programs cases; do
       find "$cov" -name '*.gcda' -delete
-      if [ "$pass" = programs ]; then select=(-E '_case[.]'); else select=(-R '_case[.]'); fi
+      if [ "$pass" = programs ]; then select=(-E '^data_cases[.]'); else select=(-R '^data_cases[.]'); fi
       # gcov's own complaints go to a file of their own, never into the output
       # that the command cases compare.
       GCOV_ERROR_FILE="$cov/gcov-errors.txt" \

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "model/file_error.h"
+#include "test_scratch.h"
 
 namespace vantor {
 namespace {
@@ -28,9 +29,8 @@ namespace fs = std::filesystem;
 class Files : public testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::path(testing::TempDir()) /
-               ("atomic_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // Two builds may run this test at once: the folder is the process's own.
+        dir_ = test::scratch_dir();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
