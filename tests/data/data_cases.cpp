@@ -9,7 +9,7 @@
 // where {case} stands for the case folder, {examples} for the examples, {data}
 // for the program's support files and {out} for a fresh scratch folder, the
 // current folder of the run. Optionally:
-//   given/                  files copied into {out} before the run
+//   given/                  files copied into {out} before the run (links as links)
 //   stdout.txt, stderr.txt  the whole expected output (missing: empty), the
 //                           folders above written back as {case} and so on
 //   exit                    the expected exit code (0 without it)
@@ -148,7 +148,9 @@ void run_command_case(const fs::path& folder) {
     std::getline(command, line);
     std::getline(command, line);
     const fs::path out = fresh_scratch();
-    if (fs::exists(folder / "given")) fs::copy(folder / "given", out, fs::copy_options::recursive);
+    if (fs::exists(folder / "given"))
+        fs::copy(folder / "given", out,
+                 fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     const std::vector<std::pair<std::string, std::string>> names = {
         {"{out}", out.string()},
         {"{case}", folder.string()},
