@@ -58,7 +58,7 @@ TEST(PortOffset, SideFollowsCaptionAndDirection) {
 }
 
 // Glyphs of no size: the line runs between the two points given.
-TEST(BondLine, SnapsWithinThirtyTwipsByMovingTheObj2End) {
+TEST(BondLine, SnapsWithinThirtyTwipsByMovingTheObj2EndAndStaysFinite) {
     const struct {
         double bx, by;  // the obj2 end; obj1 is at (0, 0)
         float x2, y2;
@@ -70,9 +70,7 @@ TEST(BondLine, SnapsWithinThirtyTwipsByMovingTheObj2End) {
         EXPECT_EQ(bond_line({0, 0, 0, 0}, {c.bx, c.by, 0, 0}, false), (Segment{0, 0, c.x2, c.y2}))
             << c.bx << "," << c.by;
     }
-}
-
-TEST(BondLine, CoincidingCentresStayFinite) {
+    // Coinciding centres stay finite.
     const Segment line = bond_line({100, 100, 240, 225}, {100, 100, 240, 225}, false);
     EXPECT_EQ(line, (Segment{220, 212.5f, 220, 212.5f}));
     const BondDirection d = bond_direction(line);

@@ -95,13 +95,11 @@ TEST(JournalWriter, EverySingleReadsBackBitForBit) {
     }
 }
 
-TEST(JournalWriter, EveryByteOfTheCodePageReadsBack) {
+// Every byte of the code page reads back; comments stay on one line.
+TEST(JournalWriter, TextsReadBackAndCommentsStayOnOneLine) {
     EditorEvent e{K::kText1Change, 0, 0, 0, 0, 0, 0, "", ""};
     for (int b = 0; b < 256; ++b) e.text += static_cast<char>(b);
     EXPECT_EQ(fields(only_event(format_journal_line(e))), fields(e));
-}
-
-TEST(JournalWriter, CommentsStayOnOneLine) {
     EXPECT_EQ(format_journal_comment("window 2: a\r\nb"), "# window 2: a  b");
     EXPECT_TRUE(parse_journal(format_journal_comment("x\ny") + "\n", "c.jnl").entries.empty());
 }

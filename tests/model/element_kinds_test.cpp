@@ -17,7 +17,7 @@ ObjRecord con_on(int auxil2, int signout) {
 
 // A block (1) with an output port (2), a point after it (3), and "con"
 // elements whose `auxil2` names nothing (4..7): ports of no block.
-TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2Names) {
+TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2NamesWithinTheTable) {
     Model m;
     m.objs[1].type = "sum";
     m.objs[1].signout = 1;
@@ -45,11 +45,8 @@ TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2Names) {
         EXPECT_EQ(is_input_port(m, row.i), row.input);
         EXPECT_EQ(is_connection_point(m, row.i), row.point);
     }
-}
 
-// A number read from a file may lie outside the table: no kind reads it.
-TEST(ElementKinds, NumbersOutsideTheTableAreNoKind) {
-    Model m;
+    // A number read from a file may lie outside the table: no kind reads it.
     for (int i = 0; i < kTableSlots; ++i) m.objs[static_cast<std::size_t>(i)] = con_on(0, 0);
     m.nobj = kMaxElements;
     for (const int i : {-32768, -1, 1001, 32767}) {
@@ -64,21 +61,13 @@ TEST(ElementKinds, NumbersOutsideTheTableAreNoKind) {
 // note and power bonds of every causality.
 Model drawn_model() {
     Model m;
-    const struct {
-        const char* type;
-        int auxil2;
-    } objs[] = {
-        {"Se", 0},  {"111", 0}, {"C", 0},   {"sum", 0},   {"con", 4},
-        {"con", 4}, {"con", 5}, {"Tex", 0}, {"con", 999},  // an owner outside the model
-    };
-    for (const auto& o : objs) {
-        ObjRecord& r = m.objs[static_cast<std::size_t>(++m.nobj)];
-        r.type = o.type;
-        r.auxil2 = static_cast<std::int16_t>(o.auxil2);
+    const char* types[] = {"Se", "111", "C", "sum", "con", "con", "con", "Tex", "con"};
+    const int owners[] = {0, 0, 0, 0, 4, 4, 5, 0, 999};  // 999: an owner outside the model
+    for (int k = 0; k < 9; ++k) {
+        m.objs[++m.nobj] = con_on(owners[k], 0);
+        m.objs[m.nobj].type = types[k];
     }
-    for (int causa : {0, 1, 2, 3, 4, 4}) {
-        m.lines[static_cast<std::size_t>(++m.nlin)].causa = static_cast<std::int16_t>(causa);
-    }
+    for (int causa : {0, 1, 2, 3, 4, 4}) m.lines[++m.nlin].causa = static_cast<std::int16_t>(causa);
     return m;
 }
 

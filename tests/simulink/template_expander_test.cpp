@@ -116,14 +116,13 @@ test::ModelBuilder block(const char* input_arrow, int inputs = 2) {
     return b;
 }
 
-TEST(BlockCaptions, SumSignsSitBetweenThePorts) {
+// Sum signs sit between the ports; mux and demux are padded to the middle.
+// Only the first port of the block counts: for a sum, the first input port.
+TEST(BlockCaptions, FollowTheSideOfTheFirstPort) {
     EXPECT_EQ(suma(block(">").window.model, "+-", 1), "+ \r- ");
     EXPECT_EQ(suma(block("v").window.model, "+-", 1), "+  - ");
     EXPECT_EQ(suma(block("^").window.model, "+--", 1), "+  -  - ");
     EXPECT_EQ(suma(test::ModelBuilder().window.model, "+", 1), "+ ");
-}
-
-TEST(BlockCaptions, MuxAndDemuxArePaddedToTheMiddle) {
     const Model sides = block(">").window.model;
     const Model top = block("v").window.model;
     EXPECT_EQ(mux(sides, 2, 1), "mux");
@@ -134,14 +133,11 @@ TEST(BlockCaptions, MuxAndDemuxArePaddedToTheMiddle) {
               "\xA0"
               "demux\xA0");
     EXPECT_EQ(demux(sides, 1, 1), "demux");
-}
 
-TEST(BlockCaptions, OnlyTheFirstPortOfTheBlockCounts) {
     test::ModelBuilder b = block(">");
     b.window.model.objs[3].caption = "v";  // the second port says nothing
     EXPECT_EQ(mux(b.window.model, 5, 1), "\rmux\r");
-    // For a sum, the first input port: an output port first is passed over.
-    b.window.model.objs[2].signout = -1;
+    b.window.model.objs[2].signout = -1;  // an output port first is passed over
     EXPECT_EQ(suma(b.window.model, "+-", 1), "+  - ");
 }
 
