@@ -1,6 +1,9 @@
-// What generate and simulate refuse, and how: deep nesting in templates, steps
-// the solver cannot take, positions a .mdl file cannot hold, missing templates.
+// What generate and simulate refuse, and how: deep nesting in templates,
+// positions a .mdl file cannot hold, missing templates; and the pictures
+// simulate --plot writes (the runs and their CSV are command cases).
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include <filesystem>
 #include <functional>
@@ -22,6 +25,15 @@ const std::string kData = VANTOR_DATA_DIR;
 
 std::string read(const std::string& path) {
     return read_file_if_present(path, 1 << 26).value_or("");
+}
+
+// The series RLC example with its causality assigned.
+std::string causal_rlc() {
+    const std::string rlc = temp_path("rlc.bgf");
+    EXPECT_EQ(
+        run({"--program-dir", kData, "causality", kExamples + "/series_rlc.bgf", "-o", rlc}).code,
+        kExitOk);
+    return rlc;
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -78,10 +90,7 @@ struct Case {
 };
 
 TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
-    const std::string rlc = temp_path("rlc.bgf");
-    ASSERT_EQ(
-        run({"--program-dir", kData, "causality", kExamples + "/series_rlc.bgf", "-o", rlc}).code,
-        kExitOk);
+    const std::string rlc = causal_rlc();
     const std::string model = read(rlc);
     // 330 constants after the circuit: element numbers up to 339.
     const std::string big = temp_path("big.bgf");
@@ -148,6 +157,22 @@ TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
             EXPECT_FALSE(fs::exists(mdl));
         }
     }
+}
+
+TEST(CliSimulate, PlotsArePicturesThatLoad) {
+    const std::string model = causal_rlc();
+    const auto plot = [&](const std::string& picture) {
+        return run({"--program-dir", kData, "simulate", model, "--t-end", "0.5", "-o",
+                    temp_path("plot.csv"), "--plot", picture})
+            .code;
+    };
+    const std::string png = temp_path("rlc.png"), svg = temp_path("rlc.SVG");
+    ASSERT_EQ(plot(png), kExitOk);
+    const QImage image(QString::fromStdString(png));
+    EXPECT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 100);
+    ASSERT_EQ(plot(svg), kExitOk);
+    EXPECT_NE(read(svg).find("<svg"), std::string::npos);
 }
 
 }  // namespace
