@@ -80,7 +80,9 @@ TEST_F(Expansion, AnOddNumberOfHashesCarriesIntoTheNextElement) {
     EXPECT_EQ(ports_.signal[4], "");
 }
 
-TEST(TemplateNames, FollowTypeAndEffortInput) {
+// Names follow the type and the effort input; missing templates read empty
+// and are never created.
+TEST(TemplateFolders, NamesFollowTheTypeAndMissingTemplatesReadEmpty) {
     test::ModelBuilder b;
     b.add("C");
     b.add("con");
@@ -90,13 +92,11 @@ TEST(TemplateNames, FollowTypeAndEffortInput) {
     EXPECT_EQ(template_name(b.window.model, 2), "con1.cod");
     EXPECT_EQ(template_name(b.window.model, 3), "000.cod");
     EXPECT_EQ(template_name(b.window.model, 4), "end.cod");
-}
 
-TEST(TemplateFolders, MissingTemplatesReadEmptyAndAreNeverCreated) {
     test::TemplateProgramDir dir("missing", {{"sta.cod", "start"}});
-    test::ModelBuilder b;
-    b.add("../");  // a type that would lead out of the folder
-    b.add("R__");
+    b.window.model.objs[1].type = "../";  // a type that would lead out of the folder
+    b.window.model.objs[1].effin = 0;
+    b.window.model.objs[2].type = "R__";
     TemplateFolder folder(dir.path(), 3);
     EXPECT_EQ(carga_codigo(folder, b.window.model, 1), "");
     EXPECT_EQ(carga_codigo(folder, b.window.model, 2), "");
