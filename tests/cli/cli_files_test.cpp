@@ -110,18 +110,6 @@ TEST(CliFiles, SpecialFilesInPlaceOfInputsAreRefusedAtOnce) {
     EXPECT_FALSE(fs::exists(script));
 }
 
-// Devices and FIFOs as targets are the saving code's; the refusal reaches
-// the user as a message.
-TEST(CliFiles, ReadOnlyTargetsAreRefusedAndKept) {
-    const std::string locked = fresh_path("locked.bgf");
-    save_file(locked, "kept");
-    fs::permissions(locked, fs::perms::owner_read);
-    const CliRun r = run({"resave", kExamples + "/two_junctions.bgf", locked});
-    EXPECT_EQ(r.code, kExitUsage);
-    EXPECT_EQ(r.err, "vantor-cli: " + locked + ": cannot write: the file is read-only\n");
-    EXPECT_EQ(read_whole_file(locked), "kept");
-}
-
 // A path never reaches the terminal raw: ESC [2J would clear it and an LF
 // would split the message. (Control bytes of model text are command cases.)
 TEST(CliFiles, ControlBytesInPathsAreEscaped) {

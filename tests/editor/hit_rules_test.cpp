@@ -1,7 +1,9 @@
 // The boundaries of what the pointer reaches: the element a bond may join,
-// the bond a click finds, and the scroll that keeps the rubber band in view.
+// the bond a click finds, the scroll that keeps the rubber band in view, and
+// where a click places the entry that waits for one.
 #include <gtest/gtest.h>
 
+#include "editor/click_to_place.h"
 #include "editor/connect.h"
 #include "editor/hit_tests.h"
 #include "editor_fixtures.h"
@@ -77,6 +79,37 @@ TEST_F(HitRules, TheWindowScrollsToKeepTheRubberBandsEndInView) {
         EXPECT_EQ(window.Line1.x2, k.x + static_cast<float>(k.h - k.h0));
         EXPECT_EQ(window.Line1.y2, k.y + static_cast<float>(k.v - k.v0));
     }
+}
+
+// Only a plain left click where a click selects nothing places the waiting
+// entry; every other press keeps its meaning.
+TEST_F(HitRules, OnlyALeftPressOnEmptyCanvasPlacesTheWaitingEntry) {
+    add(element("R__", "RRRR"), 1000, 1000);  // 480 x 225
+    add_bond(0, 0, 3000, 500, 3000, 2500);
+    TextBox& box = window.Text1;
+    box.left = box.top = 4000;
+    box.width = box.height = 600;
+    box.visible = true;
+    // clang-format off
+    const struct { const char* where; int button, held; float x, y; ArmedPress expected; } cases[] = {
+        {"empty canvas", 1, 0, 200, 200, ArmedPress::kPlace},
+        {"beside a glyph", 1, 0, 1000 + 480 + 60, 1000, ArmedPress::kPlace},
+        {"on a glyph", 1, 0, 1100, 1100, ArmedPress::kDisarm},
+        {"on a glyph's last twip", 1, 0, 1479, 1224, ArmedPress::kDisarm},
+        {"within reach of a bond", 1, 0, 3030, 1500, ArmedPress::kDisarm},
+        {"past a bond's reach", 1, 0, 3050, 1500, ArmedPress::kPlace},
+        {"in the caption box", 1, 0, 4100, 4100, ArmedPress::kDisarm},
+        {"right button", 2, 0, 200, 200, ArmedPress::kDisarm},
+        {"middle button", 4, 0, 200, 200, ArmedPress::kDisarm},
+        {"left while right is held", 1, 2, 200, 200, ArmedPress::kDisarm},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(armed_press(window, c.button, c.held, c.x, c.y), c.expected) << c.where;
+    }
+    // A hidden caption box takes nothing.
+    box.visible = false;
+    EXPECT_EQ(armed_press(window, 1, 0, 4100, 4100), ArmedPress::kPlace);
 }
 
 }  // namespace

@@ -10,18 +10,17 @@
 namespace vantor {
 namespace {
 
-TEST(Zoom, StepsRunFromAQuarterToFourTimes) {
-    const int cases[][3] = {{100, 110, 90},  {25, 33, 25}, {400, 400, 300},
+// Steps run from a quarter to four times; a zoom about a point keeps its
+// twips there, within the scroll range.
+TEST(Zoom, StepsAndAZoomAboutAPoint) {
+    const int steps[][3] = {{100, 110, 90},  {25, 33, 25}, {400, 400, 300},
                             {105, 110, 100}, {10, 25, 25}, {999, 400, 400}};
-    for (const auto& [from, in, out] : cases) {
+    for (const auto& [from, in, out] : steps) {
         EXPECT_EQ(zoom_in_step(from), in) << from;
         EXPECT_EQ(zoom_out_step(from), out) << from;
     }
     EXPECT_EQ(pixels_to_twips(10, zoom_factor(50)), 300);
     EXPECT_EQ(twips_to_pixels(75, zoom_factor(200)), 10);
-}
-
-TEST(Zoom, AZoomAboutAPointKeepsItsTwipsThereWithinTheScrollRange) {
     // clang-format off
     const struct { double twips, px, zoom; int scroll; } cases[] = {
         {3000, 100, 2, 2250},  // 100 px at 200 % are 750 twips
@@ -34,7 +33,8 @@ TEST(Zoom, AZoomAboutAPointKeepsItsTwipsThereWithinTheScrollRange) {
 
 class ZoomWindow : public test::EditorTest {};
 
-TEST_F(ZoomWindow, FitPicksTheLargestStepThatHoldsTheDrawingAndItsMargins) {
+// Fit picks the largest step that holds the drawing and its margins.
+TEST_F(ZoomWindow, FitPicksAStepAndAScroll) {
     EXPECT_EQ(fit_zoom_percent(drawing_extent_twips(window), 400, 300), kActualSize);
 
     const int a = add(test::element("R__", "R"), 1500, 900);
@@ -59,26 +59,24 @@ TEST_F(ZoomWindow, FitPicksTheLargestStepThatHoldsTheDrawingAndItsMargins) {
         {20, 20, 25},                                   // nothing fits
     };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(fit_zoom_percent(drawing, c.width, c.height), c.percent) << c.width;
-    }
-}
 
-TEST(ZoomFit, AFittingDrawingIsCentredElseItsCornerStandsAMarginInside) {
-    TwipsExtent drawing;
-    drawing.add(1500, 3900);
-    drawing.add(4500, 5400);  // 200 x 100 pixels at 100 %, its middle at (3000, 4650)
+    // A fitting drawing is centred, else its corner stands a margin inside.
+    TwipsExtent box;
+    box.add(1500, 3900);
+    box.add(4500, 5400);  // 200 x 100 pixels at 100 %, its middle at (3000, 4650)
     // clang-format off
-    const struct { double zoom, view; int scroll_x, scroll_y; } cases[] = {
+    const struct { double zoom, view; int scroll_x, scroll_y; } scrolls[] = {
         {1, 300, 3000 - 150 * 15, 4650 - 150 * 15},  // centred
         {2, 600, 3000 - 300 * 15 / 2, 4650 - 300 * 15 / 2},
         {1, 200, 1500 - 10 * 15, 4650 - 100 * 15},  // too wide: the corner a margin inside
         {0.5, 60, 1500 - 8 * 30, 3900 - 8 * 30},
     };
     // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(fit_scroll_x(drawing, c.zoom, c.view), c.scroll_x) << c.zoom << " " << c.view;
-        EXPECT_EQ(fit_scroll_y(drawing, c.zoom, c.view), c.scroll_y) << c.zoom << " " << c.view;
+    for (const auto& c : scrolls) {
+        EXPECT_EQ(fit_scroll_x(box, c.zoom, c.view), c.scroll_x) << c.zoom << " " << c.view;
+        EXPECT_EQ(fit_scroll_y(box, c.zoom, c.view), c.scroll_y) << c.zoom << " " << c.view;
     }
     // Near the drawing area's corner the scroll range ends first.
     TwipsExtent corner;

@@ -1,11 +1,17 @@
-// Transfer functions and what is not linear; the matrices and poles of the
-// examples are pinned by the equations command cases.
+// Transfer functions, what is not linear, and the output formats for names
+// with control bytes, systems without inputs and a LaTeX document that
+// compiles; the matrices and poles of the examples are pinned by the
+// equations command cases.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 
 #include "equations/analysis.h"
+#include "equations/formats.h"
 #include "equations/transfer_function.h"
+#include "test_scratch.h"
 #include "test_systems.h"
 
 namespace vantor::equations {
@@ -69,6 +75,46 @@ TEST(LinearAnalysis, WhatIsNotLinear) {
     EquationSystem implicit = test::series_rlc();
     implicit.implicit = {implicit.states[0].symbol};
     EXPECT_FALSE(analyse_linear(implicit).linear);
+}
+
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(JsonFormat, EscapesControlBytesAndLeavesMatricesOutWhenNotLinear) {
+    EquationSystem system = test::series_rlc();
+    system.outputs[0].name = "a \"quoted\" \\ name\n\x01";
+    system.notes = {"tab\there"};
+    system.derivatives[1] = GiNaC::sin(system.states[0].symbol);
+    const std::string j = format_json(system, analyse(system), {false, ""});
+    EXPECT_TRUE(has(j, R"("name": "a \"quoted\" \\ name\n\u0001")")) << j;
+    EXPECT_TRUE(has(j, R"("tab\there")")) << j;
+    EXPECT_TRUE(has(j, "\"linear\": false,\n"));
+    for (const char* m : {"A", "B", "C", "D", "poles"})
+        EXPECT_TRUE(has(j, "\"" + std::string(m) + "\": null")) << m;
+}
+
+TEST(MatlabFormat, NoInputsGiveAnEmptyBAndANonlinearSystemIsRefused) {
+    EquationSystem system = test::series_rlc();
+    system.inputs.clear();
+    system.derivatives[0] = -system.parameters[1].symbol * system.states[0].symbol;
+    EXPECT_TRUE(has(format_matlab(system, analyse(system), {}), "B = zeros(2, 0);"));
+    system.derivatives[0] = GiNaC::pow(system.states[0].symbol, 2);
+    EXPECT_THROW(format_matlab(system, analyse(system), {}), NumericError);
+}
+
+TEST(LatexFormat, CompilesOnItsOwn) {
+    EquationSystem system = test::series_rlc();
+    system.outputs[0].name = "5scope/1 (scope) 100% & _more_ \\ {x} ~^#$";
+    const std::string tex = format_latex(system, analyse(system), {false, "series_rlc"});
+    if (std::system("command -v pdflatex >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdflatex is not installed: the LaTeX document was not compiled";
+    const std::string dir = vantor::test::scratch_dir();
+    std::ofstream(dir + "equations.tex") << tex;
+    const std::string command = "cd '" + dir +
+                                "' && pdflatex -interaction=nonstopmode -halt-on-error "
+                                "equations.tex >/dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << tex;
 }
 
 }  // namespace

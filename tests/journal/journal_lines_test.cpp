@@ -1,5 +1,7 @@
 // Journal lines: every kind read with its line number, the number and text
-// rules, and what is written reading back as the same event, bit for bit.
+// rules, and what is written reading back as the same event, bit for bit;
+// and the state file's exact text for a small window (kept beside the journal
+// cases, which pin it for whole replays).
 // What replaying the lines does is pinned by the journal cases, the faults
 // that stop a replay before anything runs by the co2_jnl_* command cases.
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include "expected_file.h"
 #include "journal/journal_reader.h"
 #include "journal/journal_writer.h"
+#include "journal/state_file.h"
 #include "model/file_reading.h"
 #include "model/file_saving.h"
 
@@ -92,15 +95,71 @@ TEST(JournalWriter, EverySingleReadsBackBitForBit) {
     }
 }
 
-TEST(JournalWriter, EveryByteOfTheCodePageReadsBack) {
+// Every byte of the code page reads back; comments stay on one line.
+TEST(JournalWriter, TextsReadBackAndCommentsStayOnOneLine) {
     EditorEvent e{K::kText1Change, 0, 0, 0, 0, 0, 0, "", ""};
     for (int b = 0; b < 256; ++b) e.text += static_cast<char>(b);
     EXPECT_EQ(fields(only_event(format_journal_line(e))), fields(e));
-}
-
-TEST(JournalWriter, CommentsStayOnOneLine) {
     EXPECT_EQ(format_journal_comment("window 2: a\r\nb"), "# window 2: a  b");
     EXPECT_TRUE(parse_journal(format_journal_comment("x\ny") + "\n", "c.jnl").entries.empty());
+}
+
+// A window set up field by field, so that the text depends on the writer alone.
+ModelWindow small_window(AppState& app) {
+    ModelWindow w;
+    init_model_window(w, 1);
+    Model& m = w.model;
+    m.nobj = 2;
+    m.nlin = 1;
+    ObjRecord& c = m.objs[1];
+    c.type = "C__";
+    c.caption = "  C1";
+    c.parameters = "1e-3";
+    c.parameter2 = "0";
+    c.top = 700, c.left = 850, c.maxlin = 1, c.numlin = 1, c.auxil1 = 1, c.selected = kTrue;
+    ObjRecord& note = m.objs[2];
+    note.type = "Tex";
+    note.caption = "caf\xE9 \"x\\y\"";
+    note.parameters = std::string("a\0b", 3);
+    note.parameter2 = std::string("\x01\x1F\x7F\x8D", 4);  // control bytes escaped
+    note.top = -5;
+    m.lines[1] = {1, 2, 1, 0};
+    m.objs[3].type = "R__";  // beyond nobj: left out
+    w.image1[1] = Glyph{};
+    w.image1[1].left = 850, w.image1[1].top = 700.5f, w.image1[1].width = 300;
+    w.image1[1].height = 0.1f, w.image1[1].caption = "C1\r:1e-3", w.image1[1].color = 255;
+    w.image1[1].visible = true, w.image1[1].border = 1;
+    w.image1[2].caption = " caf\xE9 ";
+    w.linea[1].x1 = 1.5f, w.linea[1].visible = true;
+    w.linea2[1].width = 1;
+    w.Text1.text = "  typed\t";
+    w.Text1.visible = true;
+    w.Text1.width = 1234.25f;
+    w.viewport.HScroll1.value = 500;
+    w.viewport.height = 4000;
+    w.saved = kTrue;
+    w.causerr = kTrue;
+    w.MousePointer = kPointerConnect;
+    w.menus.copy = true;
+    w.menus.showp = true;
+    w.menus.simulink_version = 2;
+    app.nclipobj = 3;
+    app.nclipline = 1;
+    return w;
+}
+
+TEST(StateFile, ExactTextOfASmallWindow) {
+    AppState app;
+    const ModelWindow w = small_window(app);
+    // Control bytes escaped, 0x8D as U+008D, NUL kept, singles to nine digits.
+    const std::string expected = read_whole_file(std::string(VANTOR_EXAMPLES_DIR) +
+                                                 "/../tests/data/state_file/small_window.json");
+    EXPECT_EQ(format_state_file(w, app), expected);
+
+    // The golden text is fine enough to see one step of a single.
+    ModelWindow nudged = w;
+    nudged.image1[1].top = std::nextafter(700.5f, 1000.0f);
+    EXPECT_NE(format_state_file(nudged, app), expected);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/drawn_counts.h"
+
 namespace vantor {
 namespace {
 
@@ -15,7 +17,7 @@ ObjRecord con_on(int auxil2, int signout) {
 
 // A block (1) with an output port (2), a point after it (3), and "con"
 // elements whose `auxil2` names nothing (4..7): ports of no block.
-TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2Names) {
+TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2NamesWithinTheTable) {
     Model m;
     m.objs[1].type = "sum";
     m.objs[1].signout = 1;
@@ -43,11 +45,8 @@ TEST(ElementKinds, ConsAreTakenApartByWhatTheirAuxil2Names) {
         EXPECT_EQ(is_input_port(m, row.i), row.input);
         EXPECT_EQ(is_connection_point(m, row.i), row.point);
     }
-}
 
-// A number read from a file may lie outside the table: no kind reads it.
-TEST(ElementKinds, NumbersOutsideTheTableAreNoKind) {
-    Model m;
+    // A number read from a file may lie outside the table: no kind reads it.
     for (int i = 0; i < kTableSlots; ++i) m.objs[static_cast<std::size_t>(i)] = con_on(0, 0);
     m.nobj = kMaxElements;
     for (const int i : {-32768, -1, 1001, 32767}) {
@@ -56,6 +55,35 @@ TEST(ElementKinds, NumbersOutsideTheTableAreNoKind) {
                      is_input_port(m, i) || is_output_port(m, i) || is_connection_point(m, i));
     }
     EXPECT_TRUE(is_input_port(m, kMaxElements));
+}
+
+// A block with two ports, a signal chain through a connection point, a text
+// note and power bonds of every causality.
+Model drawn_model() {
+    Model m;
+    const char* types[] = {"Se", "111", "C", "sum", "con", "con", "con", "Tex", "con"};
+    const int owners[] = {0, 0, 0, 0, 4, 4, 5, 0, 999};  // 999: an owner outside the model
+    for (int k = 0; k < 9; ++k) {
+        m.objs[++m.nobj] = con_on(owners[k], 0);
+        m.objs[m.nobj].type = types[k];
+    }
+    for (int causa : {0, 1, 2, 3, 4, 4}) m.lines[++m.nlin].causa = static_cast<std::int16_t>(causa);
+    return m;
+}
+
+// Damaged counts are held inside the tables.
+TEST(DrawnCounts, CountsWhatTheUserDrewWithinTheTables) {
+    Model m = drawn_model();
+    DrawnCounts counts = drawn_counts(m);
+    EXPECT_EQ(counts.elements, 4);  // Se, 1, C and the sum
+    EXPECT_EQ(counts.bonds, 4);
+    EXPECT_EQ(counts.links, 2);
+    m.nobj = -3;
+    m.nlin = 32000;
+    counts = drawn_counts(m);
+    EXPECT_EQ(counts.elements, 0);
+    EXPECT_EQ(counts.links, 2);
+    EXPECT_EQ(counts.bonds, kMaxBonds - 2);
 }
 
 }  // namespace

@@ -104,8 +104,9 @@ TEST_F(Files, RefusalsSayWhyAndKeepTheFiles) {
     save_file(locked, "kept");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     save_file(big, std::string(kSupportFileLimit + 1, 'x'));
-    EXPECT_EQ(error_of([&] { save_file(locked, "lost"); }),
-              locked + ": cannot write: the file is read-only");
+    const std::string read_only = locked + ": cannot write: the file is read-only";
+    EXPECT_EQ(error_of([&] { save_file(locked, "lost"); }), read_only);
+    EXPECT_EQ(error_of([&] { check_can_save(locked); }), read_only);  // before a command writes
     EXPECT_EQ(error_of([&] { read_whole_file(big, kSupportFileLimit); }),
               big + ": the file is larger than the limit of 1 MB");
     EXPECT_EQ(read_whole_file(big).size(), kSupportFileLimit + 1);

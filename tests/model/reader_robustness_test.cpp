@@ -159,15 +159,17 @@ TEST(ReaderRobustness, DamagedFilesReadOrAreRefusedAndResavesAreFixedPoints) {
     EXPECT_GT(checked, 7000);
 }
 
-TEST(ReaderRobustness, EveryExampleResavesToItsOwnBytes) {
-    int examples = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(VANTOR_EXAMPLES_DIR)) {
-        if (entry.path().extension() != ".bgf") continue;
-        const std::string bytes = read_whole_file(entry.path().string());
-        EXPECT_EQ(format_model(parse_model(bytes, "example.bgf")), bytes) << entry.path();
-        ++examples;
+TEST(ReaderRobustness, EveryExampleAndLibraryResavesToItsOwnBytes) {
+    int files = 0;
+    for (const std::string folder : {VANTOR_EXAMPLES_DIR, VANTOR_DATA_DIR "/library"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() != ".bgf" && entry.path().extension() != ".lib") continue;
+            const std::string bytes = read_whole_file(entry.path().string());
+            EXPECT_EQ(format_model(parse_model(bytes, "example.bgf")), bytes) << entry.path();
+            ++files;
+        }
     }
-    EXPECT_GE(examples, 10);
+    EXPECT_GE(files, 12);
 }
 
 // Every cut of a whole file loads what it holds: an element or bond from its

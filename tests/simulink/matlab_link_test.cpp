@@ -22,7 +22,9 @@ class FakeRunner : public ProcessRunner {
 
 const Argv kSearch = {"xdotool", "search", "--name", "^MATLAB Command Window$"};
 
-TEST(XdotoolMatlabLink, ActivatesTheFirstWindowBeforeEachCommandAndTypesIt) {
+// The first window is activated before each command, which is typed; without
+// xdotool or a window nothing is sent.
+TEST(XdotoolMatlabLink, TypesEachCommandIntoTheFirstWindowOrSendsNothing) {
     FakeRunner runner;
     XdotoolMatlabLink link(runner);
     EXPECT_EQ(link.type_commands({"simulink", "subsist"}), "");
@@ -36,9 +38,7 @@ TEST(XdotoolMatlabLink, ActivatesTheFirstWindowBeforeEachCommandAndTypesIt) {
         {"xdotool", "key", "Return"},
     };
     EXPECT_EQ(runner.calls, expected);
-}
 
-TEST(XdotoolMatlabLink, SendsNothingWithoutXdotoolOrAWindow) {
     const struct {
         const char* name;
         ProcessResult search;
@@ -53,10 +53,9 @@ TEST(XdotoolMatlabLink, SendsNothingWithoutXdotoolOrAWindow) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeRunner runner;
+        runner.calls.clear();
         runner.search = row.search;
         runner.activate_fails = row.activate_fails;
-        XdotoolMatlabLink link(runner);
         EXPECT_EQ(link.type_commands({"simulink", "subsist"}), row.message);
         EXPECT_EQ(runner.calls.size(), row.calls);
     }

@@ -1,8 +1,11 @@
+// What the templates of one element expand to, and the captions generation
+// gives the signal blocks.
 #include "simulink/template_expander.h"
 
 #include <gtest/gtest.h>
 
 #include "causality/causality_fixtures.h"
+#include "simulink/block_captions.h"
 #include "simulink/code_writer.h"
 #include "simulink/simulink_fixtures.h"
 #include "simulink/template_folder.h"
@@ -77,7 +80,9 @@ TEST_F(Expansion, AnOddNumberOfHashesCarriesIntoTheNextElement) {
     EXPECT_EQ(ports_.signal[4], "");
 }
 
-TEST(TemplateNames, FollowTypeAndEffortInput) {
+// Names follow the type and the effort input; missing templates read empty
+// and are never created.
+TEST(TemplateFolders, NamesFollowTheTypeAndMissingTemplatesReadEmpty) {
     test::ModelBuilder b;
     b.add("C");
     b.add("con");
@@ -87,18 +92,53 @@ TEST(TemplateNames, FollowTypeAndEffortInput) {
     EXPECT_EQ(template_name(b.window.model, 2), "con1.cod");
     EXPECT_EQ(template_name(b.window.model, 3), "000.cod");
     EXPECT_EQ(template_name(b.window.model, 4), "end.cod");
-}
 
-TEST(TemplateFolders, MissingTemplatesReadEmptyAndAreNeverCreated) {
     test::TemplateProgramDir dir("missing", {{"sta.cod", "start"}});
-    test::ModelBuilder b;
-    b.add("../");  // a type that would lead out of the folder
-    b.add("R__");
+    b.window.model.objs[1].type = "../";  // a type that would lead out of the folder
+    b.window.model.objs[1].effin = 0;
+    b.window.model.objs[2].type = "R__";
     TemplateFolder folder(dir.path(), 3);
     EXPECT_EQ(carga_codigo(folder, b.window.model, 1), "");
     EXPECT_EQ(carga_codigo(folder, b.window.model, 2), "");
     EXPECT_EQ(folder.missing(), (std::set<std::string>{"../.cod", "R__.cod"}));
     EXPECT_FALSE(std::filesystem::exists(dir.folder() + "/R__.cod"));
+}
+
+// A block with input ports and an output port whose captions show the side.
+test::ModelBuilder block(const char* input_arrow, int inputs = 2) {
+    test::ModelBuilder b;
+    b.add("sum");
+    for (int k = 0; k < inputs; ++k) {
+        const int port = b.add("con");
+        b.window.model.objs[port].auxil2 = 1;
+        b.window.model.objs[port].caption = input_arrow;
+    }
+    return b;
+}
+
+// Sum signs sit between the ports; mux and demux are padded to the middle.
+// Only the first port of the block counts: for a sum, the first input port.
+TEST(BlockCaptions, FollowTheSideOfTheFirstPort) {
+    EXPECT_EQ(suma(block(">").window.model, "+-", 1), "+ \r- ");
+    EXPECT_EQ(suma(block("v").window.model, "+-", 1), "+  - ");
+    EXPECT_EQ(suma(block("^").window.model, "+--", 1), "+  -  - ");
+    EXPECT_EQ(suma(test::ModelBuilder().window.model, "+", 1), "+ ");
+    const Model sides = block(">").window.model;
+    const Model top = block("v").window.model;
+    EXPECT_EQ(mux(sides, 2, 1), "mux");
+    EXPECT_EQ(mux(sides, 3, 1), "mux");
+    EXPECT_EQ(mux(sides, 5, 1), "\rmux\r");
+    EXPECT_EQ(mux(sides, 6, 1), "\r\rmux\r\r");
+    EXPECT_EQ(demux(top, 4, 1),
+              "\xA0"
+              "demux\xA0");
+    EXPECT_EQ(demux(sides, 1, 1), "demux");
+
+    test::ModelBuilder b = block(">");
+    b.window.model.objs[3].caption = "v";  // the second port says nothing
+    EXPECT_EQ(mux(b.window.model, 5, 1), "\rmux\r");
+    b.window.model.objs[2].signout = -1;  // an output port first is passed over
+    EXPECT_EQ(suma(b.window.model, "+-", 1), "+  - ");
 }
 
 }  // namespace

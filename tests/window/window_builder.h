@@ -72,7 +72,6 @@ class WindowBuilder {
     Glyph& glyph(int i) { return window.image1[static_cast<std::size_t>(i)]; }
     LineControl& line(int j) { return window.linea[static_cast<std::size_t>(j)]; }
     LineControl& barb(int j) { return window.linea2[static_cast<std::size_t>(j)]; }
-    LineControl& stroke(int j) { return window.Linea3[static_cast<std::size_t>(j)]; }
 
     ModelWindow window;
     AppState app;
