@@ -63,14 +63,14 @@ TEST(Simulator, FollowsTheExactSignalsOfSmallDiagrams) {
     const Exact slide = [](double t) { return std::max(1 - 0.5 * t, 0.0); };
     const Exact sine = [](double t) { return 2 * std::sin(3 * t + 0.5) + 1; };
     const struct {
-        const char* name;  // "": the RC script
+        const char* name;
         double step, stop;
         const char* scope;
         int element;
         Exact exact;
         double tolerance;
     } cases[] = {
-        {"", 1e-2, 5, "scope", 0, [](double t) { return 1 - std::exp(-t); }, 1e-8},
+        {"rc", 1e-2, 5, "scope", 0, [](double t) { return 1 - std::exp(-t); }, 1e-8},
         {"sources", 0.25, 1, "all", 0, [](double t) { return t >= 0.5 ? 3 : 1; }, 0},
         {"sources", 0.25, 1, "all", 1, sine, 1e-14},
         {"sources", 0.25, 1, "all", 2, [](double) { return -4; }, 0},
@@ -87,9 +87,7 @@ TEST(Simulator, FollowsTheExactSignalsOfSmallDiagrams) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " " + c.scope + " " + std::to_string(c.element));
-        const Diagram d =
-            *c.name ? diagram(c.name) : read_script(test::kRcScript, ScriptDialect::kCurrent);
-        const SimulationResult r = fixed(d, c.step, c.stop);
+        const SimulationResult r = fixed(diagram(c.name), c.step, c.stop);
         ASSERT_EQ(r.status, SimulationStatus::kCompleted);
         ASSERT_EQ(r.time.size(), static_cast<std::size_t>(std::lround(c.stop / c.step)) + 1);
         for (std::size_t k = 0; k < r.time.size(); ++k)
