@@ -25,14 +25,6 @@ Problems messages(const std::vector<Problem>& problems) {
     return texts;
 }
 
-TEST(DiagramCheck, PassesASoundDiagramAndUnwiredSpareBlocks) {
-    Diagram d = read_script(test::diagram_text("rc"), ScriptDialect::kCurrent);
-    EXPECT_EQ(messages(check_diagram(d)), Problems{});
-    // A template's block for the other orientation has no line at all.
-    d.blocks.push_back({"spare", "Sum", {{"Inputs", "++-"}}, {}});
-    EXPECT_EQ(messages(check_diagram(d)), Problems{});
-}
-
 TEST(DiagramCheck, ReportsLinesAndInputsAgainstThePortsOfEachBlock) {
     const std::pair<const char*, Problems> cases[] = {
         {"ports_counted", {}},
