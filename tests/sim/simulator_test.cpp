@@ -271,8 +271,10 @@ TEST(Simulator, RefusesWhatItCannotRunOrCountWith) {
             simulate(d, options);
         } catch (const std::invalid_argument& e) {
             return std::string("settings: ") + e.what();
+        } catch (const SimulationError& e) {
+            return e.what();  // naming its block
         } catch (const std::runtime_error& e) {
-            return e.what();
+            return std::string("error: ") + e.what();
         }
         return "ran";
     };
