@@ -287,7 +287,7 @@ TEST_F(Document, OddFilesOpenWithOneWarningAndModelsSilently) {
     EXPECT_TRUE(main_.is_open(3));
 }
 
-TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
+TEST_F(Document, TheClosingQuestionAnswersYesAndCancel) {
     main_.new_Click();
     ModelDocument& doc = *main_.model_window(1);
     doc.window.saved = kFalse;
@@ -304,12 +304,6 @@ TEST_F(Document, TheClosingQuestionAnswersYesNoAndCancel) {
     EXPECT_EQ(ports_.messages.size(), 3u);
     EXPECT_TRUE(fs::exists(path("kept.bgf")));
     EXPECT_FALSE(main_.is_open(1));
-
-    main_.new_Click();
-    main_.model_window(1)->window.saved = kFalse;
-    ports_.answers = {MessageAnswer::kNo};
-    EXPECT_TRUE(main_.descargar(1));
-    EXPECT_EQ(ports_.messages.size(), 4u);
 }
 
 TEST_F(Document, TheRunMenuShowsItsMessagesInMessageBoxes) {
