@@ -26,7 +26,9 @@ bool fake_alive(long pid) {
     return pid == kOtherLivePid;
 }
 
-TEST(RecoveryNote, ReadsBackWhatItWrites) {
+// The note read back as written; the interval taken only as positive whole
+// seconds; a process told running or gone.
+TEST(RecoveryParts, NoteIntervalAndProcess) {
     const RecoveryOrigin cases[] = {
         {"RLC", "/home/ann/models/rlc.bgf", true},
         {"MODEL1", "/opt/VANTOR/MODEL1.BGF", false},
@@ -42,19 +44,15 @@ TEST(RecoveryNote, ReadsBackWhatItWrites) {
     }
     EXPECT_FALSE(parse_recovery_note(""));
     EXPECT_FALSE(parse_recovery_note("caption=x\npath=y\n"));  // not a note of ours
-}
 
-TEST(RecoveryInterval, TakesOnlyPositiveWholeSeconds) {
-    const std::pair<const char*, int> cases[] = {
+    const std::pair<const char*, int> intervals[] = {
         {nullptr, 120}, {"1", 1},  {"30", 30},  {"0", 120},
         {"-5", 120},    {"", 120}, {"2s", 120}, {" 3", 120},
     };
-    for (const auto& [value, seconds] : cases) {
+    for (const auto& [value, seconds] : intervals) {
         EXPECT_EQ(recovery_interval_seconds(value), seconds) << (value ? value : "(unset)");
     }
-}
 
-TEST(RecoveryProcess, TellsRunningFromGone) {
     EXPECT_TRUE(process_alive(::getpid()));
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
