@@ -31,7 +31,7 @@ class LibraryPanelTest : public testing::Test {
     LibraryPanel panel_;
 };
 
-TEST_F(LibraryPanelTest, AClickChoosesAndLetsGo) {
+TEST_F(LibraryPanelTest, AClickChoosesAndLetsGoAndTheChoiceGoesWithItsEntry) {
     using Armed = std::optional<ArmedEntry>;
     const struct {
         const char* what;
@@ -56,9 +56,8 @@ TEST_F(LibraryPanelTest, AClickChoosesAndLetsGo) {
     panel_.disarm();
     EXPECT_EQ(panel_.prompt(), "");
     EXPECT_EQ(panel_.drop_name(2), "second");
-}
 
-TEST_F(LibraryPanelTest, AChoiceGoesWithItsEntryOrLibrary) {
+    // A choice goes with its entry or its library.
     panel_.click(1, 2);
     save_file(first_, "add_obj\r\ntype = R__\r\ncaption = R\r\nend\r\nend_sys\r\n");
     ASSERT_FALSE(panel_.read(1));

@@ -18,14 +18,11 @@ namespace vantor {
 namespace {
 
 const std::string kDataDir = VANTOR_DATA_DIR;
+const std::string kManual = kDataDir + "/bndgph.html";
 
 std::string file_text(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string manual_html() {
-    return file_text(kDataDir + "/bndgph.html");
 }
 
 // What the help window shows: no tags, the entities read, every run of
@@ -54,7 +51,7 @@ std::string as_read(std::string_view caption) {
 }
 
 TEST(Manual, NamesEveryCommandAndMenuOfTheModelWindow) {
-    const std::string text = shown_text(manual_html());
+    const std::string text = shown_text(file_text(kManual));
     ASSERT_GT(text.size(), 10000u);
     for (const Command& row : commands()) {
         if (row.placement != Placement::kItem) continue;
@@ -68,7 +65,7 @@ TEST(Manual, NamesEveryCommandAndMenuOfTheModelWindow) {
 }
 
 TEST(Manual, EveryLinkLeadsToAnAnchorAndEveryPictureIsThereAndSmall) {
-    const std::string html = manual_html();
+    const std::string html = file_text(kManual);
     std::set<std::string> anchors;
     const std::regex name("<a name=\"([^\"]+)\">");
     for (auto it = std::sregex_iterator(html.begin(), html.end(), name);
@@ -103,7 +100,7 @@ TEST(KeysTable, TheReadmesTableIsTheGeneratedOne) {
     ASSERT_TRUE(regenerated) << "README.md has no keys markers";
     EXPECT_EQ(*regenerated, readme) << "README.md's keys table is stale; the table is:\n"
                                     << keys_markdown();
-    EXPECT_TRUE(with_keys_table(manual_html(), keys_html()));
+    EXPECT_TRUE(with_keys_table(file_text(kManual), keys_html()));
     EXPECT_NE(keys_html().find("<td>Run &gt; Assign &amp; Check Causality</td>"),
               std::string::npos);
 }

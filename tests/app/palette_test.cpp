@@ -25,7 +25,7 @@ class PaletteTest : public testing::Test {
     Palette palette_{file_, "palette_test"};
 };
 
-TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
+TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivationAndKeepsItsGlyphsWhenBroken) {
     save_file(file_, kBlock + " 0 \r\nend_sys\r\n");
     palette_.Form_GotFocus(app_, ports_);
     ASSERT_EQ(palette_.entries(), 2);
@@ -40,6 +40,18 @@ TEST_F(PaletteTest, RereadsTheLibraryAtEveryActivation) {
     EXPECT_EQ(palette_.entries(), 1);
     EXPECT_EQ(palette_.image1[1].caption, "R");
     EXPECT_TRUE(palette_.image1[2].visible);  // glyphs above the entries keep what they showed
+
+    // A broken library is reported once, and the glyphs stay.
+    save_file(file_, "add_obj\r\ntop = 40000\r\nend\r\n");
+    palette_.Form_GotFocus(app_, ports_);
+    palette_.Form_GotFocus(app_, ports_);
+    ASSERT_EQ(ports_.messages.size(), 1u);
+    EXPECT_NE(ports_.messages[0].find(file_ + ", line 2"), std::string::npos);
+    EXPECT_EQ(palette_.entries(), 1);
+    std::string many;
+    for (int i = 0; i < 101; ++i) many += "add_obj\r\nend\r\n";
+    save_file(file_, many);
+    EXPECT_THROW(read_library(file_), FileError);
 }
 
 TEST_F(PaletteTest, DraggingAPortHandsOverItsBlock) {
@@ -97,22 +109,6 @@ TEST_F(PaletteTest, LibrariesCutAnywhereLoadWhatTheyHold) {
         ASSERT_EQ(entries.size(), blocks) << n;
     }
     EXPECT_EQ(read_library(file_).size(), 2u);  // the bond block is skipped
-}
-
-TEST_F(PaletteTest, ABrokenLibraryIsReportedOnceAndTheGlyphsStay) {
-    save_file(file_, kBlock);
-    palette_.Form_GotFocus(app_, ports_);
-    save_file(file_, "add_obj\r\ntop = 40000\r\nend\r\n");
-    palette_.Form_GotFocus(app_, ports_);
-    palette_.Form_GotFocus(app_, ports_);
-    ASSERT_EQ(ports_.messages.size(), 1u);
-    EXPECT_NE(ports_.messages[0].find(file_ + ", line 2"), std::string::npos);
-    EXPECT_EQ(palette_.entries(), 2);
-
-    std::string many;
-    for (int i = 0; i < 101; ++i) many += "add_obj\r\nend\r\n";
-    save_file(file_, many);
-    EXPECT_THROW(read_library(file_), FileError);
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ bool fake_alive(long pid) {
     return pid == kOtherLivePid;
 }
 
-TEST(RecoveryNote, ReadsBackWhatItWrites) {
+// The note read back as written; the interval taken only as positive whole
+// seconds; a process told running or gone.
+TEST(RecoveryParts, NoteIntervalAndProcess) {
     const RecoveryOrigin cases[] = {
         {"RLC", "/home/ann/models/rlc.bgf", true},
         {"MODEL1", "/opt/VANTOR/MODEL1.BGF", false},
@@ -42,19 +44,15 @@ TEST(RecoveryNote, ReadsBackWhatItWrites) {
     }
     EXPECT_FALSE(parse_recovery_note(""));
     EXPECT_FALSE(parse_recovery_note("caption=x\npath=y\n"));  // not a note of ours
-}
 
-TEST(RecoveryInterval, TakesOnlyPositiveWholeSeconds) {
-    const std::pair<const char*, int> cases[] = {
+    const std::pair<const char*, int> intervals[] = {
         {nullptr, 120}, {"1", 1},  {"30", 30},  {"0", 120},
         {"-5", 120},    {"", 120}, {"2s", 120}, {" 3", 120},
     };
-    for (const auto& [value, seconds] : cases) {
+    for (const auto& [value, seconds] : intervals) {
         EXPECT_EQ(recovery_interval_seconds(value), seconds) << (value ? value : "(unset)");
     }
-}
 
-TEST(RecoveryProcess, TellsRunningFromGone) {
     EXPECT_TRUE(process_alive(::getpid()));
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
@@ -66,21 +64,15 @@ TEST(RecoveryProcess, TellsRunningFromGone) {
 
 class RecoveryTest : public testing::Test {
   protected:
-    // The desktop of the shell: windows tell the keeper as they open and close.
-    class Desktop : public test::FakeDesktop {
-      public:
-        explicit Desktop(RecoveryKeeper& keeper) : keeper_(keeper) {}
-        void model_window_opened(int k) override {
-            keeper_.opened(k);
-            FakeDesktop::model_window_opened(k);
-        }
-        void model_window_closed(int k) override {
-            keeper_.closed(k);
-            FakeDesktop::model_window_closed(k);
-        }
-
-      private:
-        RecoveryKeeper& keeper_;
+    // One run of the editor as process `pid`: as in the shell, windows tell
+    // the keeper as they open and close.
+    struct Run : test::FakeDesktop {
+        Run(RecoveryTest& test, long pid)
+            : keeper(RecoveryFolder(test.folder_, pid)), main(test.app_, test.ports_, *this, "") {}
+        void model_window_opened(int k) override { keeper.opened(k); }
+        void model_window_closed(int k) override { keeper.closed(k); }
+        RecoveryKeeper keeper;
+        MainWindow main;
     };
 
     // A dialog that answers from a script and keeps what it was offered.
@@ -134,10 +126,9 @@ TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
     const auto user_time = fs::last_write_time(user_file_);
     {
         // The first run, which "crashes": its keeper never sees a close.
-        RecoveryKeeper keeper(RecoveryFolder(folder_, kDeadPid));
-        Desktop desktop(keeper);
-        MainWindow main(app_, ports_, desktop, "");
-        ModelDocument& document = open_and_change(main, 1, user_file_);
+        Run run(*this, kDeadPid);
+        RecoveryKeeper& keeper = run.keeper;
+        ModelDocument& document = open_and_change(run.main, 1, user_file_);
         ASSERT_TRUE(keeper.tick(1, document));
         EXPECT_TRUE(keeper.has_copy(1));
         // The copy is an ordinary model file holding the unsaved model.
@@ -152,36 +143,33 @@ TEST_F(RecoveryTest, CopyIsWrittenOnTheTickFoundNextStartAndGoesOnCleanClose) {
     EXPECT_EQ(files_in(dir_ + "user"), std::vector<fs::path>{"rlc.bgf"});
 
     // The next run finds it and opens it as the unsaved model of the user's file.
-    RecoveryKeeper keeper(RecoveryFolder(folder_, ::getpid()));
-    Desktop desktop(keeper);
-    MainWindow main(app_, ports_, desktop, "");
+    Run run(*this, ::getpid());
     Dialog dialog;
     dialog.answers = {RecoveryChoice::kOpen};
-    offer_recovery(keeper, main, dialog);
+    offer_recovery(run.keeper, run.main, dialog);
     ASSERT_EQ(dialog.offered.size(), 1u);
     EXPECT_GT(dialog.offered[0].written, 0);
-    const ModelDocument& recovered = *main.model_window(1);
+    const ModelDocument& recovered = *run.main.model_window(1);
     EXPECT_EQ(recovered.caption, "rlc");
     EXPECT_EQ(recovered.tag, user_file_);
     EXPECT_EQ(recovered.window.saved, kFalse);
     EXPECT_EQ(recovered.window.hasname, kFalse);  // Save asks, proposing the file
     EXPECT_EQ(recovered.window.model.objs[1].left, read_model_file(user_file_).objs[1].left + 100);
     // Taken over by this run: offered to no other, and gone on a clean close.
-    EXPECT_TRUE(keeper.has_copy(1));
-    EXPECT_TRUE(keeper.folder().left_behind().empty());
+    EXPECT_TRUE(run.keeper.has_copy(1));
+    EXPECT_TRUE(run.keeper.folder().left_behind().empty());
     ports_.answers = {MessageAnswer::kNo};  // the closing question: discard
-    ASSERT_TRUE(main.descargar(1));
+    ASSERT_TRUE(run.main.descargar(1));
     EXPECT_TRUE(files_in(folder_).empty());
     EXPECT_EQ(read_whole_file(user_file_), user_bytes);
 }
 
 TEST_F(RecoveryTest, CopiesFollowTheSavedStateAndTheStepCount) {
-    RecoveryKeeper keeper(RecoveryFolder(folder_, ::getpid()));
-    Desktop desktop(keeper);
-    MainWindow main(app_, ports_, desktop, "");
+    Run run(*this, ::getpid());
+    RecoveryKeeper& keeper = run.keeper;
     ports_.files.push_back(user_file_);
-    main.open_Click();
-    ModelDocument& document = *main.model_window(1);
+    run.main.open_Click();
+    ModelDocument& document = *run.main.model_window(1);
 
     // Nothing to keep while the model is saved.
     EXPECT_TRUE(keeper.tick(1, document));
@@ -206,11 +194,11 @@ TEST_F(RecoveryTest, CopiesFollowTheSavedStateAndTheStepCount) {
     window.saved = kFalse;
     keeper.tick(1, document);
     ports_.answers = {MessageAnswer::kCancel};
-    EXPECT_FALSE(main.descargar(1));
+    EXPECT_FALSE(run.main.descargar(1));
     EXPECT_TRUE(keeper.has_copy(1));
     // Exit with the changes discarded removes it.
     ports_.answers = {MessageAnswer::kNo};
-    EXPECT_TRUE(main.exit_Click());
+    EXPECT_TRUE(run.main.exit_Click());
     EXPECT_TRUE(files_in(folder_).empty());
 }
 
@@ -231,9 +219,7 @@ TEST_F(RecoveryTest, OnlyCopiesOfProcessesThatAreGoneAreOffered) {
     for (const RecoveryCopy& copy : copies) EXPECT_EQ(copy.pid, kDeadPid);
 
     // Discard and Later, chosen in the dialog.
-    RecoveryKeeper keeper(RecoveryFolder(folder_, 77));
-    Desktop desktop(keeper);
-    MainWindow main(app_, ports_, desktop, "");
+    Run run(*this, 77);
     struct : RecoveryDialogPort {
         std::vector<RecoveryChoice> choose(const std::vector<RecoveryCopy>& offered) override {
             std::vector<RecoveryChoice> choices;
@@ -246,9 +232,9 @@ TEST_F(RecoveryTest, OnlyCopiesOfProcessesThatAreGoneAreOffered) {
             return choices;
         }
     } dialog;
-    offer_recovery(keeper, main, dialog, fake_alive);
-    EXPECT_EQ(main.model_window(1), nullptr);
-    const auto left = keeper.folder().left_behind(fake_alive);
+    offer_recovery(run.keeper, run.main, dialog, fake_alive);
+    EXPECT_EQ(run.main.model_window(1), nullptr);
+    const auto left = mine.left_behind(fake_alive);
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].serial, 2);
     EXPECT_EQ(left[0].origin.caption, "MODEL2");
@@ -258,7 +244,7 @@ TEST_F(RecoveryTest, OnlyCopiesOfProcessesThatAreGoneAreOffered) {
     // runs under its number now.
     fs::last_write_time(RecoveryFolder(folder_, kOtherLivePid).model_file(1),
                         fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 20));
-    const auto after_reboot = keeper.folder().left_behind(fake_alive);
+    const auto after_reboot = mine.left_behind(fake_alive);
     ASSERT_EQ(after_reboot.size(), 2u);
     EXPECT_EQ(after_reboot[0].pid, kOtherLivePid);
 }
@@ -266,34 +252,29 @@ TEST_F(RecoveryTest, OnlyCopiesOfProcessesThatAreGoneAreOffered) {
 TEST_F(RecoveryTest, ANewModelsCopyOpensUnderTheNewWindowsName) {
     RecoveryFolder(folder_, kDeadPid)
         .write(3, read_model_file(user_file_), {"MODEL3", "/gone/MODEL3.BGF", false});
-    RecoveryKeeper keeper(RecoveryFolder(folder_, ::getpid()));
-    Desktop desktop(keeper);
-    MainWindow main(app_, ports_, desktop, "");
+    Run run(*this, ::getpid());
     Dialog dialog;
     dialog.answers = {RecoveryChoice::kOpen};
-    offer_recovery(keeper, main, dialog);
-    const ModelDocument& recovered = *main.model_window(1);
+    offer_recovery(run.keeper, run.main, dialog);
+    const ModelDocument& recovered = *run.main.model_window(1);
     EXPECT_EQ(recovered.caption, "MODEL1");
     EXPECT_EQ(recovered.window.saved, kFalse);
     // Saved under a name of the user's, the copy goes.
     ports_.files.push_back(dir_ + "user/saved.bgf");
-    ASSERT_TRUE(main.model_window(1)->save_Click());
-    keeper.changed(1, recovered);
+    ASSERT_TRUE(run.main.model_window(1)->save_Click());
+    run.keeper.changed(1, recovered);
     EXPECT_TRUE(files_in(folder_).empty());
 }
 
 TEST_F(RecoveryTest, AModelOpenedFromItsOwnCopyIsNeverWrittenOver) {
     // The user opens a copy file by hand: the keeper's next copy would have
     // the same name, and refuses.
-    const RecoveryFolder folder(folder_, ::getpid());
-    RecoveryKeeper keeper(folder);
-    Desktop desktop(keeper);
-    MainWindow main(app_, ports_, desktop, "");
-    folder.write(1, read_model_file(user_file_), {"rlc", user_file_, true});
-    const std::string copy = folder.model_file(1).string();
+    Run run(*this, ::getpid());
+    run.keeper.folder().write(1, read_model_file(user_file_), {"rlc", user_file_, true});
+    const std::string copy = run.keeper.folder().model_file(1).string();
     const std::string before = read_whole_file(copy);
-    EXPECT_FALSE(keeper.tick(1, open_and_change(main, 1, copy)));
-    EXPECT_NE(keeper.last_error().find("its own recovery copy"), std::string::npos);
+    EXPECT_FALSE(run.keeper.tick(1, open_and_change(run.main, 1, copy)));
+    EXPECT_NE(run.keeper.last_error().find("its own recovery copy"), std::string::npos);
     EXPECT_EQ(read_whole_file(copy), before);
 }
 

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 #include "app/app_fakes.h"
 #include "app/main_window.h"
@@ -38,38 +37,25 @@ std::string broken_program_folder() {
     return dir.string();
 }
 
-// An example open in a model window, causality assigned as Run wants it.
-struct CausalDocument {
-    CausalDocument(const std::string& program_dir, const std::string& example) {
-        app.program_dir = program_dir;
-        app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/" + example + ".bgf";
-        doc = std::make_unique<ModelDocument>(app, ports);
-        doc->assign_Click();
-    }
+// Simulate names the template behind a block the simulator does not know;
+// Generate writes what a broken connection template makes, then says in one
+// message what reading it back found: ten problems, and how many more.
+TEST(SimulationRun, BlocksOfBrokenTemplatesAreNamedWithTheirTemplates) {
     AppState app;
+    app.program_dir = broken_program_folder();
+    app.openpath = std::string(VANTOR_EXAMPLES_DIR) + "/series_rlc.bgf";
     test::FakePorts ports;
-    std::unique_ptr<ModelDocument> doc;
-};
-
-TEST(SimulationRun, ABlockTheSimulatorDoesNotKnowIsNamedWithItsTemplate) {
-    CausalDocument opened(broken_program_folder(), "series_rlc");
-    const SimulationRun run = opened.doc->simulate_Click();
+    ModelDocument doc(app, ports);
+    doc.assign_Click();
+    const SimulationRun run = doc.simulate_Click();
     ASSERT_EQ(run.outcome, SimulateOutcome::kRefused);
     EXPECT_NE(run.message.find("'Lookupator'"), std::string::npos) << run.message;
     EXPECT_NE(run.message.find("(template C__"), std::string::npos) << run.message;
     ASSERT_EQ(run.elements.size(), 1u);
-    EXPECT_EQ(opened.doc->window.model.objs[static_cast<std::size_t>(run.elements[0])].type, "C__");
-}
+    EXPECT_EQ(doc.window.model.objs[static_cast<std::size_t>(run.elements[0])].type, "C__");
 
-// Generate writes what a broken connection template makes, then says in one
-// message what reading it back found: ten problems, and how many more.
-TEST(GenerateCheck, TheWindowListsTheFirstTenProblemsOfTheWrittenFile) {
-    const std::string folder = broken_program_folder();
-    std::ofstream(fs::path(folder) / "code3" / "lin.cod", std::ios::binary | std::ios::trunc)
+    std::ofstream(fs::path(app.program_dir) / "code3" / "lin.cod", std::ios::binary)
         << "add_line(sys,'#block1#/#con1#','#block2#/9');\r\n";
-    CausalDocument opened(folder, "series_rlc");
-    ModelDocument& doc = *opened.doc;
-    test::FakePorts& ports = opened.ports;
     const std::string out = (fs::path(test::scratch_dir()) / "rlc.m").string();
     ports.files = {out};
     const GenerateResult result = doc.generate_Click();

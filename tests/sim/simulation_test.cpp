@@ -126,10 +126,6 @@ struct Case {
     void (*check)(const Model&, const Trace&);  // nullptr: an algebraic loop must be reported
 };
 
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.example;
-}
-
 // Steps resolve the fastest mode finely; runs last several slow time constants.
 const Case kCases[] = {
     {"series_rlc", 1e-4, 0.15, series_rlc},               // w0 100/s, 1/(zeta w0) 20 ms
