@@ -23,6 +23,7 @@
 #include "expected_file.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
+#include "gui/recording_painter.h"
 #include "journal/journal_reader.h"
 #include "journal/replay.h"
 #include "journal/state_file.h"
@@ -133,6 +134,15 @@ struct ModelWindowSession : ::testing::Test {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas->mapToGlobal(QPointF(at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas, &move);
+    }
+
+    // Where the canvas paints its captions now: the left ends of their baselines.
+    std::vector<QPointF> caption_baselines() const {
+        RecordingDevice device(canvas->size());
+        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        std::vector<QPointF> at;
+        for (const DrawnText& text : device.drawing.texts) at.push_back(text.baseline);
+        return at;
     }
 
     // The journal (window `window` of it, or all of it for 0) replayed with no

@@ -5,7 +5,6 @@
 //
 // The lines of `case`: first "# what it pins and why", more # lines, then
 //   model FILE                  opens the case's FILE, or else the example FILE
-//   journal FILE                replays the case's journal FILE on the window
 //   element TYPE CAPTION L T    appends an element (see WindowBuilder)
 //   bond A B CAUSA | frame I | z I Z | caption I TEXT HEIGHT (\r breaks a line)
 //   select-element I | select-bond J | move I L T | bond-colour J C | nobj N
@@ -16,23 +15,13 @@
 //   print [LEFT TOP]            lists the printed drawing from twips LEFT, TOP
 //   repaint                     lists the area a change since the last
 //                               repaint (or since the start) paints again
-#include <gtest/gtest.h>
-
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QPainter>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "display/redraw.h"
 #include "display/viewport.h"
-#include "display/window_load.h"
-#include "expected_file.h"
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 #include "paint/canvas_picture.h"
-#include "paint/glyph_painter.h"
 #include "paint/model_print.h"
 #include "paint/window_painter.h"
 #include "window/window_builder.h"
@@ -77,11 +66,6 @@ class PictureCase {
             show_loaded_model(window, w_.app);
             refresco(window, w_.app);
             refresco(window, w_.app);
-        } else if (word == "journal") {
-            in >> s;
-            ReplayMessages host;
-            replay_journal(window, w_.app, host, read_journal_file((folder_ / s).string()));
-            for (const std::string& m : host.messages) out += "message " + m + "\n";
         } else if (word == "element") {
             in >> s >> word >> a >> b;
             w_.element(s, word, a, b);
@@ -191,15 +175,6 @@ TEST_P(Pictures, DrawWhatTheCaseExpects) {
 
 INSTANTIATE_TEST_SUITE_P(Case, Pictures, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
-
-// The cases' pixels hold only where the font keeps the cells the glyph
-// metrics count: 120 twips a character and 225 a line, 8 and 15 pixels.
-TEST(Pictures, TheGlyphFontHasTheWidthTheGlyphMetricsAssume) {
-    const QFont font = paint::glyph_font();
-    EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMM")), 80)
-        << QFontInfo(font).family().toStdString();
-    EXPECT_LE(QFontMetrics(font).height(), 15);
-}
 
 }  // namespace
 }  // namespace vantor::test

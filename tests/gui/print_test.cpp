@@ -1,29 +1,11 @@
 // Printing and picture export through the printer and the file dialogs:
 // the page fit's arithmetic, the pages a PDF printer gets, and the choices
 // the dialogs pass on. What is drawn is pinned by the picture cases.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QImage>
-#include <QLineEdit>
-#include <QLineF>
 #include <QPrintDialog>
-#include <QProcess>
-#include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <tuple>
 
-#include "app/app_fakes.h"
 #include "app/model_document.h"
 #include "display/redraw.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "paint/model_print.h"
 #include "paint/page_fit.h"
 #include "shell/model_printing.h"

@@ -1,25 +1,13 @@
-#include <gtest/gtest.h>
+// The windows drawn as their state says; the splash, help and about windows.
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QTextBrowser>
-#include <tuple>
-
-#include "app/app_fakes.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 #include "paint/glyph_painter.h"
 #include "paint/qt_text.h"
 #include "shell/about_dialog.h"
 #include "shell/help_viewer.h"
 #include "shell/library_label_widget.h"
-#include "shell/main_window_widget.h"
-#include "shell/model_canvas.h"
-#include "shell/model_window_widget.h"
-#include "shell/palette_widget.h"
 #include "shell/qt_ports.h"
 #include "shell/splash.h"
 #include "vantor_version.h"
@@ -95,6 +83,13 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     settle();
     EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
 
+    // The pictures hold only where the font keeps the cells the glyph metrics
+    // count: 120 twips a character and 225 a line, 8 and 15 pixels.
+    const QFont font = paint::glyph_font();
+    EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMM")), 80)
+        << QFontInfo(font).family().toStdString();
+    EXPECT_LE(QFontMetrics(font).height(), 15);
+
     const QImage main_image = render(main, QStringLiteral("main_window"));
     for (std::size_t n = 0; n < labels.size(); ++n) {
         const int x = 360 + 1500 * static_cast<int>(n);
@@ -112,7 +107,8 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     expect_captions_at_glyphs(*model->canvas(), window.image1, window.model.nobj);
 }
 
-TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
+TEST(Render, SplashHelpAboutAndMessageIconsShowWhatTheProgramHas) {
+    // Each kind of message has its icon, and a plain question its mark.
     using Case = std::tuple<MessageButtons, MessageKind, QMessageBox::Icon>;
     for (const auto& [buttons, kind, icon] :
          {Case{MessageButtons::kOk, MessageKind::kInformation, QMessageBox::Information},
@@ -122,9 +118,7 @@ TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
           Case{MessageButtons::kYesNoCancel, MessageKind::kWarning, QMessageBox::Warning}}) {
         EXPECT_EQ(shell::message_icon({"text", buttons, kind}), icon) << static_cast<int>(kind);
     }
-}
 
-TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
     const auto splash = shell::splash_picture(shipped);
     EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
@@ -163,6 +157,13 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(
         QString::fromStdString(fifo + ": not a regular file")))
         << ports.help_viewer()->browser()->toPlainText().toStdString();
+    // A missing manual is named, and the help on the help is a page beside it.
+    for (const auto& [page, named] : {std::pair{HelpPage::kContents, "/nowhere/bndgph.html"},
+                                      {HelpPage::kHowToUseHelp, "/nowhere/help_viewer.html"}}) {
+        ports.show_help("/nowhere/bndgph.html", page);
+        EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(named)) << named;
+    }
+    EXPECT_EQ(ports.help_viewer()->windowTitle(), "Vantor Help");
 
     shell::AboutDialog about(paint::to_display_text(file_text(VANTOR_ABOUT_FILE)));
     about.adjustSize();
