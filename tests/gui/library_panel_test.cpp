@@ -45,7 +45,7 @@ struct LibraryPanel : ModelWindowSession {
 
 // Every library's tab and entries, each with the caption its palette glyph
 // shows and its tooltip (that caption, the type, the description).
-TEST_F(LibraryPanel, ListsEveryLibraryAndEntryWithCaptionAndTooltip) {
+TEST_F(LibraryPanel, ListsEveryEntryAndPlacesItAsAPalettesDropWould) {
     EXPECT_EQ(panel().tabs()->count(), static_cast<int>(main->core().labels.size()));
     QString listing;
     for (int n = 0; n < panel().tabs()->count(); ++n) {
@@ -55,12 +55,10 @@ TEST_F(LibraryPanel, ListsEveryLibraryAndEntryWithCaptionAndTooltip) {
             listing += list->item(k)->text() + " - " + list->item(k)->toolTip() + "\n";
     }
     expect_data_file("gw2_library_panel.txt", listing.toStdString());
-}
 
-// A drop from the panel journals what a palette's does, which entry where;
-// so does a click on an entry and then on the canvas, and a double click to
-// place is one placement whose second click opens nothing.
-TEST_F(LibraryPanel, DropsAndClicksPlaceAsAPalettesDropWould) {
+    // A drop from the panel journals what a palette's does, which entry where;
+    // so does a click on an entry and then on the canvas, and a double click
+    // to place is one placement whose second click opens nothing.
     const int c = entry("bondgraph", "C__");
     panel_drop("bondgraph", c, QPoint(120, 80));
     panel_drop("signals", entry("signals", "sum"), QPoint(300, 150));

@@ -81,14 +81,15 @@ TEST_F(Menus, ChoosingAJournaledItemRecordsItsWordAndTheJournalReplays) {
 }
 
 TEST(ClipboardImage, FramesAndLinesAreBlackOnWhitePaper) {
-    ClipboardPicture picture{1500, 900, {Glyph{}}, {LineControl{600, 600, 1200, 600, 0, true, 1}}};
-    Glyph& framed = picture.glyphs[0];
-    framed.left = framed.top = 150;
-    framed.width = 300;
-    framed.height = 255;
-    framed.caption = "C";
-    framed.border = 1;
-    framed.visible = true;
+    const Glyph framed{.left = 150,
+                       .top = 150,
+                       .width = 300,
+                       .height = 255,
+                       .caption = "C",
+                       .visible = true,
+                       .border = 1};
+    const ClipboardPicture picture{
+        1500, 900, {framed}, {LineControl{600, 600, 1200, 600, 0, true, 1}}};
     const QImage image = shell::clipboard_image(picture);
     ASSERT_EQ(image.size(), QSize(100, 60));
     // The frame's left edge, paper, the line, beside it.

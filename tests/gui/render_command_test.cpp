@@ -11,10 +11,6 @@
 namespace vantor::test {
 namespace {
 
-QImage argb(const QImage& image) {
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
 bool paper_only(const QImage& image, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -63,7 +59,8 @@ TEST(RenderCommand, EveryExampleRendersItsWindowsDrawingCropped) {
 
         const QImage written(QString::fromStdString(out));
         ASSERT_FALSE(written.isNull());
-        EXPECT_EQ(argb(written), argb(printed));
+        EXPECT_EQ(written.convertToFormat(QImage::Format_ARGB32),
+                  printed.convertToFormat(QImage::Format_ARGB32));
         const int m = paint::kRenderMargin;
         const QRect inside = written.rect().adjusted(m, m, -m, -m);
         EXPECT_TRUE(paper_only(written, QRect(0, 0, written.width(), m)));

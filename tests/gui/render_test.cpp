@@ -60,7 +60,9 @@ void expect_captions_at_glyphs(QWidget& widget, const std::vector<Glyph>& glyphs
     }
 }
 
-TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
+// The main window, a palette, a model window, the splash, help and about
+// windows show what their state and the program folder hold.
+TEST(Render, EveryWindowShowsWhatItsStateAndTheProgramFolderHold) {
     // Seven libraries: five in the first row, two in the second.
     ProgramFolder folder(5);
     FakePorts ports;
@@ -105,9 +107,7 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     render(*model, QStringLiteral("model_series_rlc"));
     const ModelWindow& window = main.core().model_window(1)->window;
     expect_captions_at_glyphs(*model->canvas(), window.image1, window.model.nobj);
-}
 
-TEST(Render, SplashHelpAboutAndMessageIconsShowWhatTheProgramHas) {
     // Each kind of message has its icon, and a plain question its mark.
     using Case = std::tuple<MessageButtons, MessageKind, QMessageBox::Icon>;
     for (const auto& [buttons, kind, icon] :
@@ -143,27 +143,27 @@ TEST(Render, SplashHelpAboutAndMessageIconsShowWhatTheProgramHas) {
     EXPECT_EQ(plain.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
     EXPECT_TRUE(has_ink(plain, plain.rect().adjusted(100, 100, -100, -100)));
 
-    shell::QtPorts ports;
-    ports.show_help(QDir(shipped).filePath(QStringLiteral("bndgph.html")).toStdString(),
-                    HelpPage::kContents);
-    const QString manual = ports.help_viewer()->browser()->toPlainText();
+    shell::QtPorts help;
+    help.show_help(QDir(shipped).filePath(QStringLiteral("bndgph.html")).toStdString(),
+                   HelpPage::kContents);
+    const QString manual = help.help_viewer()->browser()->toPlainText();
     EXPECT_FALSE(manual.contains(QStringLiteral("is missing"))) << manual.toStdString();
-    render(*ports.help_viewer(), QStringLiteral("help_contents"));
+    render(*help.help_viewer(), QStringLiteral("help_contents"));
 
     // A FIFO in place of the manual is named, not waited on.
     const std::string fifo = bare.path() + "/bndgph.html";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ports.show_help(fifo, HelpPage::kContents);
-    EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(
+    help.show_help(fifo, HelpPage::kContents);
+    EXPECT_TRUE(help.help_viewer()->browser()->toPlainText().contains(
         QString::fromStdString(fifo + ": not a regular file")))
-        << ports.help_viewer()->browser()->toPlainText().toStdString();
+        << help.help_viewer()->browser()->toPlainText().toStdString();
     // A missing manual is named, and the help on the help is a page beside it.
     for (const auto& [page, named] : {std::pair{HelpPage::kContents, "/nowhere/bndgph.html"},
                                       {HelpPage::kHowToUseHelp, "/nowhere/help_viewer.html"}}) {
-        ports.show_help("/nowhere/bndgph.html", page);
-        EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(named)) << named;
+        help.show_help("/nowhere/bndgph.html", page);
+        EXPECT_TRUE(help.help_viewer()->browser()->toPlainText().contains(named)) << named;
     }
-    EXPECT_EQ(ports.help_viewer()->windowTitle(), "Vantor Help");
+    EXPECT_EQ(help.help_viewer()->windowTitle(), "Vantor Help");
 
     shell::AboutDialog about(paint::to_display_text(file_text(VANTOR_ABOUT_FILE)));
     about.adjustSize();
