@@ -45,7 +45,6 @@ TEST_F(BondFeedbackSession, TheOutlineAndTheStatusForetellEveryRelease) {
         {1, 3, ""},
         {3, 1, "these elements are joined already"},
     };
-    int id = 0;
     for (const auto& [from, to, said] : gestures) {
         SCOPED_TRACE(testing::Message() << from << " to " << to);
         const bool made = *said == '\0';
@@ -56,7 +55,8 @@ TEST_F(BondFeedbackSession, TheOutlineAndTheStatusForetellEveryRelease) {
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
         QTest::mouseMove(canvas, start + QPoint(1, 0));
         QTest::mouseMove(canvas, end);
-        window->grab().toImage().save(render_path(QStringLiteral("bond_feedback_%1").arg(++id)));
+        window->grab().toImage().save(
+            render_path(QStringLiteral("bond_feedback_%1_%2").arg(from).arg(to)));
         EXPECT_EQ(canvas->bond_highlight(), made ? to : 0);
         EXPECT_EQ(status(), QString::fromLatin1(said));
         QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, end);

@@ -8,12 +8,7 @@
 namespace vantor::test {
 namespace {
 
-struct Keys : ModelWindowSession {
-    QWidget* palette_window() {
-        palette("bondgraph");
-        return main->palette_widget(library("bondgraph"));
-    }
-};
+using Keys = ModelWindowSession;
 
 // Takes the shortcut events of the actions it watches, so that nothing runs,
 // and notes which action each reached and whether Qt found the key ambiguous.
@@ -34,7 +29,8 @@ QList<QKeySequence> keys_of(std::string_view keys) {
 
 TEST_F(Keys, EveryKeyReachesItsItemInEachWindowAndNoOther) {
     open();
-    QWidget* palette_shown = palette_window();
+    palette("bondgraph");
+    QWidget* palette_shown = main->palette_widget(library("bondgraph"));
     ASSERT_NE(palette_shown, nullptr);
     ShortcutProbe probe;
     for (QAction* action : main->findChildren<QAction*>()) action->installEventFilter(&probe);
@@ -140,8 +136,10 @@ TEST_F(Keys, OpenRecentAndDroppedFilesOpenModels) {
     EXPECT_EQ(recent().size(), 9);
 
     int n = 11;
-    for (QWidget* target :
-         {static_cast<QWidget*>(main.get()), palette_window(), static_cast<QWidget*>(canvas)}) {
+    palette("bondgraph");
+    for (QWidget* target : {static_cast<QWidget*>(main.get()),
+                            static_cast<QWidget*>(main->palette_widget(library("bondgraph"))),
+                            static_cast<QWidget*>(canvas)}) {
         for (const bool model : {false, true}) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(model ? path(++n) : files.filePath("notes.txt"))});

@@ -30,11 +30,7 @@ struct LibraryPanel : ModelWindowSession {
         settle();
         std::unique_ptr<QMimeData> data(panel().drag_data(library(caption), entry));
         ASSERT_NE(data, nullptr);
-        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &enter);
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &dropped);
-        settle();
+        drop_data(*data, at);
     }
     std::string state_file() const { return format_state_file(state(), main->app()); }
     // What the status bars of the main window and the model window say.

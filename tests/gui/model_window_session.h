@@ -105,12 +105,16 @@ struct ModelWindowSession : ::testing::Test {
     }
 
     // Drags palette entry `entry` of library `caption` and drops it with its
-    // glyph's centre at `at` (pixels). Qt hands a drop only to the widget
-    // that took the drag's entry.
+    // glyph's centre at `at` (pixels).
     void drop(const char* caption, int entry, QPoint at) {
         palette(caption).image1_DragOver(main->app(), entry);
         QMimeData data;
         data.setData(shell::kElementMimeType, shell::element_drag_bytes({caption, entry}));
+        drop_data(data, at);
+    }
+    // Drops `data` on the canvas at `at`. Qt hands a drop only to the widget
+    // that took the drag's entry.
+    void drop_data(const QMimeData& data, QPoint at) {
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas, &enter);
         QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -37,9 +37,8 @@ fs::path pictures_dir() {
 
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(pictures_dir())) {
+    for (const auto& entry : fs::directory_iterator(pictures_dir()))
         if (entry.is_directory()) names.push_back(entry.path().filename().string());
-    }
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -144,10 +143,9 @@ class PictureCase {
         if (!before_) before_ = paint::picture_of(w_.window, view_);
         const paint::Repaint area = paint::changed_area(*before_, now);
         out += area.whole ? "repaint whole\n" : "repaint\n";
-        for (const QRect& r : area.rects) {
+        for (const QRect& r : area.rects)
             out += "rect " + std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
                    std::to_string(r.width()) + "x" + std::to_string(r.height()) + "\n";
-        }
         before_ = std::move(now);
     }
 
@@ -167,9 +165,8 @@ TEST_P(Pictures, DrawWhatTheCaseExpects) {
     ASSERT_TRUE(std::getline(in, line) && line.rfind("# ", 0) == 0 && line.size() > 2)
         << GetParam() << ": the first line of case must say what the case pins";
     PictureCase picture(folder);
-    while (std::getline(in, line)) {
+    while (std::getline(in, line))
         if (!line.empty() && line[0] != '#') picture.run(line);
-    }
     expect_file_text((folder / "drawing.txt").string(), picture.out, "picture case " + GetParam());
 }
 

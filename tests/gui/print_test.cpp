@@ -47,11 +47,9 @@ QRect ink_of(const QString& pdf, QSize* page) {
     const QImage image(stem + QStringLiteral(".pgm"));
     *page = image.size();
     QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-        }
-    }
     return ink;
 }
 
@@ -77,9 +75,8 @@ struct Document {
 // page is cut off at its actual size, and fitted lies whole inside the
 // margins, scaled down and centred.
 TEST(Printing, PrintOptionsPrintsAndRemembersTheChosenLayout) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
-    }
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("vantor.ini")), QSettings::IniFormat);
     FakePorts ports;
@@ -146,9 +143,8 @@ TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
             auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; i < type && types != nullptr; ++i) {
+            for (int i = 0; i < type && types != nullptr; ++i)
                 QTest::keyClick(types, Qt::Key_Down);  // as the user picks it
-            }
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
             static_cast<QDialog*>(dialog)->accept();  // as its Save button does
         });

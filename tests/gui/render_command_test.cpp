@@ -12,11 +12,9 @@ namespace vantor::test {
 namespace {
 
 bool paper_only(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
-        }
-    }
     return true;
 }
 

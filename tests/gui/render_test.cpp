@@ -27,11 +27,9 @@ QImage render(QWidget& widget, const QString& name) {
 // Some pixel of `area` is ink: clearly darker than the paper.
 bool has_ink(const QImage& image, QRect area) {
     area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) return true;
-        }
-    }
     return false;
 }
 
