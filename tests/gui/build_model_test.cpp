@@ -6,7 +6,6 @@
 // (the same elements, numbers, bonds, strokes and values) with a note.
 
 #include "gui/model_window_session.h"
-#include "model/element_kinds.h"
 #include "shell/caption_editor.h"
 
 namespace vantor::test {
@@ -75,14 +74,9 @@ TEST_F(Builder, TheSeriesRlcExampleAndANoteBuiltWithTheMouseAndKeys) {
     drop("bondgraph", "C__", {280, 170});  // 6
     drop("bondgraph", "De_", {400, 170});  // 7, its output port 8
     drop("signals", "sco", {540, 270});    // 9, its input port 10
-    ASSERT_EQ(state().model.nobj, 10);
     for (auto [from, to] : {std::pair{1, 2}, {2, 3}, {2, 4}, {2, 5}, {5, 6}, {5, 7}})
         draw_bond(from, to);
-    ASSERT_EQ(state().model.nlin, 6);
-    ASSERT_TRUE(is_output_port(state().model, 8));
-    ASSERT_TRUE(is_input_port(state().model, 10));
     link(8, 10);
-    ASSERT_EQ(state().model.nobj, 11);
     item("&Run > &Assign && Check Causality")->trigger();
     settle();
     EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
@@ -94,7 +88,6 @@ TEST_F(Builder, TheSeriesRlcExampleAndANoteBuiltWithTheMouseAndKeys) {
     QTest::mouseMove(canvas, {690, 80});
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, {690, 80});
     settle();
-    ASSERT_EQ(state().model.nobj, 12);
     shell::CaptionEditor* editor = canvas->caption_editor();
     ASSERT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->hasFocus());

@@ -2,15 +2,8 @@
 // own samples in view rather than the thinned copy of the whole run.
 #include <gtest/gtest.h>
 
-#include <QCategoryAxis>
-#include <QChart>
-#include <QLineSeries>
-#include <QLogValueAxis>
-#include <algorithm>
-#include <cmath>
-#include <memory>
+#include <QtCharts>
 #include <set>
-#include <tuple>
 
 #include "charts/bode_chart.h"
 #include "charts/simulation_chart.h"
@@ -37,7 +30,7 @@ std::shared_ptr<SimulationRun> long_run() {
     return run;
 }
 
-TEST(ChartAxes, TicksStandAtRoundValuesAlsoWhenZoomed) {
+TEST(ChartAxes, TicksStandAtRoundValuesAndZoomingDrawsTheSamplesInView) {
     const std::shared_ptr<SimulationRun> run = long_run();
     std::unique_ptr<QChart> plot(charts::make_plot_chart(run->plots[0], run->time));
     std::vector<equations::BodePoint> points;
@@ -75,10 +68,8 @@ TEST(ChartAxes, TicksStandAtRoundValuesAlsoWhenZoomed) {
             EXPECT_EQ(a->max(), labels.back().toDouble());
         }
     }
-}
 
-TEST(ChartAxes, AZoomedChartDrawsTheRunsSamplesInViewUpToThePointBudget) {
-    const std::shared_ptr<SimulationRun> run = long_run();
+    // A zoomed chart draws the run's samples in view, up to the point budget.
     std::unique_ptr<QChart> chart(charts::make_plot_chart(run->plots[0], run->time));
     charts::refine_on_zoom(*chart, run, 0);
     auto* line = static_cast<QLineSeries*>(chart->series().at(0));

@@ -1,17 +1,10 @@
 // The program's own dialogs, the file dialogs' filters, the journal file and
 // the command line.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-#include <fstream>
-
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "journal/journal_writer.h"
 #include "model/file_error.h"
 #include "shell/command_line.h"
 #include "shell/file_filter.h"
-#include "shell/journal_recorder.h"
 #include "shell/parameter_dialog_widget.h"
 #include "shell/simulation_settings_dialog.h"
 

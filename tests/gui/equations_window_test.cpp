@@ -24,7 +24,8 @@ QString shown(shell::EquationsWindow& eq) {
 
 // The series RLC (L = 0.1, C = 1e-3, R = 10): its two equations, variables,
 // poles (wn = 100 rad/s, zeta = 0.5) and Bode plot, the files it writes, and
-// the model followed: with L = 0.4, wn = 50 and zeta = 0.25.
+// the model followed: with L = 0.4, wn = 50 and zeta = 0.25. Then a large
+// model's derivation, and models in derivative causality or with a loop.
 TEST_F(StateEquations, ShowTheSeriesRlcAndFollowItsModel) {
     open("", example("series_rlc.bgf"));
     item("&Run > &Assign && Check Causality")->trigger();
@@ -109,45 +110,35 @@ TEST_F(StateEquations, ShowTheSeriesRlcAndFollowItsModel) {
     EXPECT_EQ(window->equations_window(), &eq);
     EXPECT_TRUE(eq.equations_text()->isEnabled());
     EXPECT_FALSE(eq.message()->isVisible());
-}
 
-// What the derivation made of derivative causality and algebraic loops; the
-// elements in derivative causality are selected and named in the status bar.
-TEST_F(StateEquations, SayWhatTheDerivationMadeOfDerivativeCausalityAndLoops) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"two_capacitors.bgf", "Derivative causality: element"},
-        {"algebraic_loop.bgf", "Algebraic loop through elements"},
-    };
-    for (const auto& [model, note] : cases) {
+    // Every model counts as large here: the derivation runs on its own thread.
+    shell::EquationsWindow beside(ports, {}, nullptr, 0);
+    beside.follow(state().model);
+    EXPECT_TRUE(beside.message()->text().contains("Deriving"));
+    for (int i = 0; i < 600 && (beside.deriving() || !beside.snapshot().has_equations); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    ASSERT_TRUE(beside.snapshot().has_equations);
+    EXPECT_FALSE(beside.message()->text().contains("Deriving"));
+    EXPECT_EQ(beside.bode_input()->count(), 1);
+
+    // What the derivation made of derivative causality and algebraic loops;
+    // the elements in derivative causality are named in the status bar.
+    for (const auto& [model, note] :
+         {std::pair{"two_capacitors.bgf", "Derivative causality: element"},
+          {"algebraic_loop.bgf", "Algebraic loop through elements"}}) {
         open(VANTOR_DATA_DIR, example(model));
         item("&Run > &Assign && Check Causality")->trigger();
         item("&Run > State E&quations...")->trigger();
         settle();
-        const shell::EquationsWindow* eq = window->equations_window();
-        ASSERT_NE(eq, nullptr) << model;
-        EXPECT_FALSE(eq->snapshot().stale) << eq->snapshot().problem;
-        EXPECT_TRUE(eq->message()->text().contains(note)) << eq->message()->text().toStdString();
+        const shell::EquationsWindow* derived = window->equations_window();
+        ASSERT_NE(derived, nullptr) << model;
+        EXPECT_FALSE(derived->snapshot().stale) << derived->snapshot().problem;
+        EXPECT_TRUE(derived->message()->text().contains(note)) << note;
+        EXPECT_EQ(window->statusBar()->currentMessage() == "In derivative causality: 6 (C2)",
+                  *model == 't');
     }
-    open(VANTOR_DATA_DIR, example("two_capacitors.bgf"));
-    item("&Run > &Assign && Check Causality")->trigger();
-    EXPECT_EQ(window->statusBar()->currentMessage(), "In derivative causality: 6 (C2)");
-}
-
-TEST_F(StateEquations, ALargeModelIsDerivedBesideTheWindowAndShownWhenDone) {
-    open("", example("series_rlc.bgf"));
-    item("&Run > &Assign && Check Causality")->trigger();
-    settle();
-    // Every model counts as large here: the derivation runs on its own thread.
-    shell::EquationsWindow eq(ports, {}, nullptr, 0);
-    eq.follow(state().model);
-    EXPECT_TRUE(eq.message()->text().contains("Deriving"));
-    for (int i = 0; i < 600 && (eq.deriving() || !eq.snapshot().has_equations); ++i) {
-        QApplication::processEvents();
-        QThread::msleep(10);
-    }
-    ASSERT_TRUE(eq.snapshot().has_equations);
-    EXPECT_FALSE(eq.message()->text().contains("Deriving"));
-    EXPECT_EQ(eq.bode_input()->count(), 1);
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QtWidgets>
 
 namespace {
 

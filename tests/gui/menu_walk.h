@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QAction>
-#include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
+#include <QtWidgets>
 #include <string>
 #include <utility>
 #include <vector>

@@ -23,6 +23,7 @@
 #include "expected_file.h"
 #include "gui/menu_walk.h"
 #include "gui/program_folder.h"
+#include "gui/recording_painter.h"
 #include "journal/journal_reader.h"
 #include "journal/replay.h"
 #include "journal/state_file.h"
@@ -104,12 +105,16 @@ struct ModelWindowSession : ::testing::Test {
     }
 
     // Drags palette entry `entry` of library `caption` and drops it with its
-    // glyph's centre at `at` (pixels). Qt hands a drop only to the widget
-    // that took the drag's entry.
+    // glyph's centre at `at` (pixels).
     void drop(const char* caption, int entry, QPoint at) {
         palette(caption).image1_DragOver(main->app(), entry);
         QMimeData data;
         data.setData(shell::kElementMimeType, shell::element_drag_bytes({caption, entry}));
+        drop_data(data, at);
+    }
+    // Drops `data` on the canvas at `at`. Qt hands a drop only to the widget
+    // that took the drag's entry.
+    void drop_data(const QMimeData& data, QPoint at) {
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas, &enter);
         QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -133,6 +138,15 @@ struct ModelWindowSession : ::testing::Test {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas->mapToGlobal(QPointF(at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas, &move);
+    }
+
+    // Where the canvas paints its captions now: the left ends of their baselines.
+    std::vector<QPointF> caption_baselines() const {
+        RecordingDevice device(canvas->size());
+        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        std::vector<QPointF> at;
+        for (const DrawnText& text : device.drawing.texts) at.push_back(text.baseline);
+        return at;
     }
 
     // The journal (window `window` of it, or all of it for 0) replayed with no

@@ -5,7 +5,6 @@
 //
 // The lines of `case`: first "# what it pins and why", more # lines, then
 //   model FILE                  opens the case's FILE, or else the example FILE
-//   journal FILE                replays the case's journal FILE on the window
 //   element TYPE CAPTION L T    appends an element (see WindowBuilder)
 //   bond A B CAUSA | frame I | z I Z | caption I TEXT HEIGHT (\r breaks a line)
 //   select-element I | select-bond J | move I L T | bond-colour J C | nobj N
@@ -16,23 +15,13 @@
 //   print [LEFT TOP]            lists the printed drawing from twips LEFT, TOP
 //   repaint                     lists the area a change since the last
 //                               repaint (or since the start) paints again
-#include <gtest/gtest.h>
-
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QPainter>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "display/redraw.h"
 #include "display/viewport.h"
-#include "display/window_load.h"
-#include "expected_file.h"
 #include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 #include "paint/canvas_picture.h"
-#include "paint/glyph_painter.h"
 #include "paint/model_print.h"
 #include "paint/window_painter.h"
 #include "window/window_builder.h"
@@ -48,9 +37,8 @@ fs::path pictures_dir() {
 
 std::vector<std::string> case_names() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(pictures_dir())) {
+    for (const auto& entry : fs::directory_iterator(pictures_dir()))
         if (entry.is_directory()) names.push_back(entry.path().filename().string());
-    }
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -77,11 +65,6 @@ class PictureCase {
             show_loaded_model(window, w_.app);
             refresco(window, w_.app);
             refresco(window, w_.app);
-        } else if (word == "journal") {
-            in >> s;
-            ReplayMessages host;
-            replay_journal(window, w_.app, host, read_journal_file((folder_ / s).string()));
-            for (const std::string& m : host.messages) out += "message " + m + "\n";
         } else if (word == "element") {
             in >> s >> word >> a >> b;
             w_.element(s, word, a, b);
@@ -160,10 +143,9 @@ class PictureCase {
         if (!before_) before_ = paint::picture_of(w_.window, view_);
         const paint::Repaint area = paint::changed_area(*before_, now);
         out += area.whole ? "repaint whole\n" : "repaint\n";
-        for (const QRect& r : area.rects) {
+        for (const QRect& r : area.rects)
             out += "rect " + std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
                    std::to_string(r.width()) + "x" + std::to_string(r.height()) + "\n";
-        }
         before_ = std::move(now);
     }
 
@@ -183,23 +165,13 @@ TEST_P(Pictures, DrawWhatTheCaseExpects) {
     ASSERT_TRUE(std::getline(in, line) && line.rfind("# ", 0) == 0 && line.size() > 2)
         << GetParam() << ": the first line of case must say what the case pins";
     PictureCase picture(folder);
-    while (std::getline(in, line)) {
+    while (std::getline(in, line))
         if (!line.empty() && line[0] != '#') picture.run(line);
-    }
     expect_file_text((folder / "drawing.txt").string(), picture.out, "picture case " + GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Case, Pictures, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
-
-// The cases' pixels hold only where the font keeps the cells the glyph
-// metrics count: 120 twips a character and 225 a line, 8 and 15 pixels.
-TEST(Pictures, TheGlyphFontHasTheWidthTheGlyphMetricsAssume) {
-    const QFont font = paint::glyph_font();
-    EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMM")), 80)
-        << QFontInfo(font).family().toStdString();
-    EXPECT_LE(QFontMetrics(font).height(), 15);
-}
 
 }  // namespace
 }  // namespace vantor::test

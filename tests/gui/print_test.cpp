@@ -1,29 +1,11 @@
 // Printing and picture export through the printer and the file dialogs:
 // the page fit's arithmetic, the pages a PDF printer gets, and the choices
 // the dialogs pass on. What is drawn is pinned by the picture cases.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QImage>
-#include <QLineEdit>
-#include <QLineF>
 #include <QPrintDialog>
-#include <QProcess>
-#include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <tuple>
 
-#include "app/app_fakes.h"
 #include "app/model_document.h"
 #include "display/redraw.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "paint/model_print.h"
 #include "paint/page_fit.h"
 #include "shell/model_printing.h"
@@ -65,11 +47,9 @@ QRect ink_of(const QString& pdf, QSize* page) {
     const QImage image(stem + QStringLiteral(".pgm"));
     *page = image.size();
     QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-        }
-    }
     return ink;
 }
 
@@ -95,9 +75,8 @@ struct Document {
 // page is cut off at its actual size, and fitted lies whole inside the
 // margins, scaled down and centred.
 TEST(Printing, PrintOptionsPrintsAndRemembersTheChosenLayout) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
-    }
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("vantor.ini")), QSettings::IniFormat);
     FakePorts ports;
@@ -164,9 +143,8 @@ TEST(Printing, ExportPictureAddsTheChosenTypesExtension) {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
             auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; i < type && types != nullptr; ++i) {
+            for (int i = 0; i < type && types != nullptr; ++i)
                 QTest::keyClick(types, Qt::Key_Down);  // as the user picks it
-            }
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
             static_cast<QDialog*>(dialog)->accept();  // as its Save button does
         });

@@ -1,13 +1,9 @@
 #include "gui/program_folder.h"
 
-#include "expected_file.h"
-
-#include <gtest/gtest.h>
-#include <QApplication>
-#include <QDir>
+#include <QtWidgets>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+
+#include "expected_file.h"
 
 namespace vantor::test {
 

@@ -1,11 +1,5 @@
 #include "gui/recording_painter.h"
 
-#include <QFontMetrics>
-#include <QPaintEngine>
-#include <QPen>
-#include <QTextItem>
-#include <QTransform>
-
 namespace vantor::test {
 
 namespace {

@@ -1,12 +1,6 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QLineF>
-#include <QPaintDevice>
-#include <QRectF>
-#include <QSize>
-#include <QString>
+#include <QtGui>
 #include <memory>
 #include <string>
 #include <vector>

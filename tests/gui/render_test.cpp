@@ -1,25 +1,13 @@
-#include <gtest/gtest.h>
+// The windows drawn as their state says; the splash, help and about windows.
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QTextBrowser>
-#include <tuple>
-
-#include "app/app_fakes.h"
-#include "gui/program_folder.h"
+#include "gui/model_window_session.h"
 #include "gui/recording_painter.h"
 #include "paint/glyph_painter.h"
 #include "paint/qt_text.h"
 #include "shell/about_dialog.h"
 #include "shell/help_viewer.h"
 #include "shell/library_label_widget.h"
-#include "shell/main_window_widget.h"
-#include "shell/model_canvas.h"
-#include "shell/model_window_widget.h"
-#include "shell/palette_widget.h"
 #include "shell/qt_ports.h"
 #include "shell/splash.h"
 #include "vantor_version.h"
@@ -39,11 +27,9 @@ QImage render(QWidget& widget, const QString& name) {
 // Some pixel of `area` is ink: clearly darker than the paper.
 bool has_ink(const QImage& image, QRect area) {
     area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < 128) return true;
-        }
-    }
     return false;
 }
 
@@ -72,7 +58,9 @@ void expect_captions_at_glyphs(QWidget& widget, const std::vector<Glyph>& glyphs
     }
 }
 
-TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
+// The main window, a palette, a model window, the splash, help and about
+// windows show what their state and the program folder hold.
+TEST(Render, EveryWindowShowsWhatItsStateAndTheProgramFolderHold) {
     // Seven libraries: five in the first row, two in the second.
     ProgramFolder folder(5);
     FakePorts ports;
@@ -95,6 +83,13 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     settle();
     EXPECT_TRUE(ports.messages.empty()) << ports.messages.front();
 
+    // The pictures hold only where the font keeps the cells the glyph metrics
+    // count: 120 twips a character and 225 a line, 8 and 15 pixels.
+    const QFont font = paint::glyph_font();
+    EXPECT_EQ(QFontMetrics(font).horizontalAdvance(QStringLiteral("MMMMMMMMMM")), 80)
+        << QFontInfo(font).family().toStdString();
+    EXPECT_LE(QFontMetrics(font).height(), 15);
+
     const QImage main_image = render(main, QStringLiteral("main_window"));
     for (std::size_t n = 0; n < labels.size(); ++n) {
         const int x = 360 + 1500 * static_cast<int>(n);
@@ -110,9 +105,8 @@ TEST(Render, MainWindowPaletteAndModelWindowShowWhatTheirStateHolds) {
     render(*model, QStringLiteral("model_series_rlc"));
     const ModelWindow& window = main.core().model_window(1)->window;
     expect_captions_at_glyphs(*model->canvas(), window.image1, window.model.nobj);
-}
 
-TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
+    // Each kind of message has its icon, and a plain question its mark.
     using Case = std::tuple<MessageButtons, MessageKind, QMessageBox::Icon>;
     for (const auto& [buttons, kind, icon] :
          {Case{MessageButtons::kOk, MessageKind::kInformation, QMessageBox::Information},
@@ -122,9 +116,7 @@ TEST(MessageIcon, EachKindHasItsIconAndAPlainQuestionItsMark) {
           Case{MessageButtons::kYesNoCancel, MessageKind::kWarning, QMessageBox::Warning}}) {
         EXPECT_EQ(shell::message_icon({"text", buttons, kind}), icon) << static_cast<int>(kind);
     }
-}
 
-TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     const QString shipped = QStringLiteral(VANTOR_DATA_DIR);
     const auto splash = shell::splash_picture(shipped);
     EXPECT_EQ(splash.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
@@ -149,20 +141,27 @@ TEST(Render, SplashHelpAndAboutShowTheProgramFoldersFiles) {
     EXPECT_EQ(plain.size(), QSize(shell::kSplashWidth, shell::kSplashHeight));
     EXPECT_TRUE(has_ink(plain, plain.rect().adjusted(100, 100, -100, -100)));
 
-    shell::QtPorts ports;
-    ports.show_help(QDir(shipped).filePath(QStringLiteral("bndgph.html")).toStdString(),
-                    HelpPage::kContents);
-    const QString manual = ports.help_viewer()->browser()->toPlainText();
+    shell::QtPorts help;
+    help.show_help(QDir(shipped).filePath(QStringLiteral("bndgph.html")).toStdString(),
+                   HelpPage::kContents);
+    const QString manual = help.help_viewer()->browser()->toPlainText();
     EXPECT_FALSE(manual.contains(QStringLiteral("is missing"))) << manual.toStdString();
-    render(*ports.help_viewer(), QStringLiteral("help_contents"));
+    render(*help.help_viewer(), QStringLiteral("help_contents"));
 
     // A FIFO in place of the manual is named, not waited on.
     const std::string fifo = bare.path() + "/bndgph.html";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    ports.show_help(fifo, HelpPage::kContents);
-    EXPECT_TRUE(ports.help_viewer()->browser()->toPlainText().contains(
+    help.show_help(fifo, HelpPage::kContents);
+    EXPECT_TRUE(help.help_viewer()->browser()->toPlainText().contains(
         QString::fromStdString(fifo + ": not a regular file")))
-        << ports.help_viewer()->browser()->toPlainText().toStdString();
+        << help.help_viewer()->browser()->toPlainText().toStdString();
+    // A missing manual is named, and the help on the help is a page beside it.
+    for (const auto& [page, named] : {std::pair{HelpPage::kContents, "/nowhere/bndgph.html"},
+                                      {HelpPage::kHowToUseHelp, "/nowhere/help_viewer.html"}}) {
+        help.show_help("/nowhere/bndgph.html", page);
+        EXPECT_TRUE(help.help_viewer()->browser()->toPlainText().contains(named)) << named;
+    }
+    EXPECT_EQ(help.help_viewer()->windowTitle(), "Vantor Help");
 
     shell::AboutDialog about(paint::to_display_text(file_text(VANTOR_ABOUT_FILE)));
     about.adjustSize();

@@ -1,16 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QTest>
-#include <QWheelEvent>
-#include <tuple>
-
-#include "editor/pointer_router.h"
 #include "editor/zoom.h"
+#include "editor/pointer_router.h"
 #include "gui/model_window_session.h"
-#include "gui/recording_painter.h"
 
 namespace vantor::test {
 namespace {
@@ -18,8 +8,8 @@ namespace {
 using Zoomed = ModelWindowSession;
 
 // One session through the canvas's sizes and zooms: what the window's state
-// sees of it, where the bars stand, what a drag moves, the zoom commands and
-// the status bar.
+// sees of it, where the bars stand, what a drag moves (the journal case pins
+// the resize and the drags in twips), the zoom commands and the status bar.
 TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
     open();
     const auto field = [this](const char* name) {
@@ -54,47 +44,31 @@ TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
     settle();
     EXPECT_EQ(canvas->width(), w + 150);
     expect_layout(1, 16);
-    EXPECT_NE(journal_text().find("resize " + std::to_string(canvas->width() * 15 + 120) + " " +
-                                  std::to_string(canvas->height() * 15 + 675) + "\n"),
-              std::string::npos);
 
     // Zoomed in, the glyphs' captions are painted twice as far from the corner.
     drop("bondgraph", 1, QPoint(60, 60));
-    ASSERT_EQ(state().model.nobj, 1);
     EXPECT_EQ(field("counts"), "1 element, 0 bonds, 0 signal links");
-    const auto caption = [this] {
-        RecordingDevice device(canvas->size());
-        canvas->render(&device, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        EXPECT_EQ(device.drawing.texts.size(), 1u);
-        return device.drawing.texts.at(0).baseline;
-    };
-    const QPointF actual = caption();
+    const std::vector<QPointF> actual = caption_baselines();
+    ASSERT_EQ(actual.size(), 1u);
     canvas->set_zoom(200, QPointF(0, 0));
     expect_layout(2, 17);
-    EXPECT_EQ(caption(), actual * 2);
+    EXPECT_EQ(caption_baselines(), std::vector{actual[0] * 2});
 
     // A drag moves the element by the pixels in twips at the zoom.
     for (int percent : {50, 200}) {
         canvas->set_zoom(percent, QPointF(0, 0));
         const Glyph& glyph = state().image1[1];
         const QPoint grip = on_screen(glyph.left + glyph.width / 2, glyph.top + glyph.height / 2);
-        const int left = state().model.objs[1].left;
-        const int top = state().model.objs[1].top;
         // The first move is where the drag starts from.
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, grip);
         QTest::mouseMove(canvas, grip + QPoint(1, 1));
         QTest::mouseMove(canvas, grip + QPoint(21, 13));
         QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, grip + QPoint(21, 13));
-        EXPECT_EQ(std::pair(state().model.objs[1].left - left, state().model.objs[1].top - top),
-                  std::pair(20 * 15 * 100 / percent, 12 * 15 * 100 / percent));
     }
 
     // The menu steps the zoom, and the status bar follows.
     item("&View > &Actual Size")->trigger();
-    QAction* in = item("&View > Zoom &In");
-    ASSERT_NE(in, nullptr);
-    EXPECT_TRUE(in->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
-    in->trigger();
+    item("&View > Zoom &In")->trigger();
     EXPECT_EQ(field("zoom"), "110 %");
     item("&View > Zoom &Out")->trigger();
     item("&View > Zoom &Out")->trigger();
@@ -130,6 +104,7 @@ TEST_F(Zoomed, TheStateAndTheBarsFollowTheCanvasSizeAndZoom) {
                 end.x() <= view.width() - margin_x + 1 && end.y() <= view.height() - margin_y + 1);
     EXPECT_NEAR(corner.x(), view.width() - end.x(), 2);  // alike on both sides
     EXPECT_NEAR(corner.y(), view.height() - end.y(), 2);
+    expect_journal_case("gx4_zoom_session");
 }
 
 }  // namespace
