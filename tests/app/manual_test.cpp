@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <set>
@@ -13,6 +11,7 @@
 
 #include "app/keys_table.h"
 #include "editor/commands.h"
+#include "expected_file.h"
 
 namespace vantor {
 namespace {
@@ -20,10 +19,7 @@ namespace {
 const std::string kDataDir = VANTOR_DATA_DIR;
 const std::string kManual = kDataDir + "/bndgph.html";
 
-std::string file_text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::file_text;
 
 // What the help window shows: no tags, the entities read, every run of
 // blanks and line breaks one blank.

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "cli_run.h"
-#include "model/file_reading.h"
+#include "expected_file.h"
 #include "model/file_saving.h"
 
 namespace vantor {
@@ -17,15 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliRun;
+using test::file_text;
 using test::run;
 using test::temp_path;
 
 const std::string kExamples = VANTOR_EXAMPLES_DIR;
 const std::string kData = VANTOR_DATA_DIR;
-
-std::string read(const std::string& path) {
-    return read_file_if_present(path, 1 << 26).value_or("");
-}
 
 // The series RLC example with its causality assigned.
 std::string causal_rlc() {
@@ -56,7 +53,7 @@ std::string program_with(const std::string& name, const std::string& file,
         fs::create_directories(path);
         return folder;
     }
-    const std::string text = change(read(path));
+    const std::string text = change(file_text(path));
     if (text.empty())
         fs::remove(path);
     else
@@ -91,7 +88,7 @@ struct Case {
 
 TEST(CliLimits, GenerateAndSimulateRefuseWhatTheyCannotDoAndSayWhy) {
     const std::string rlc = causal_rlc();
-    const std::string model = read(rlc);
+    const std::string model = file_text(rlc);
     // 330 constants after the circuit: element numbers up to 339.
     const std::string big = temp_path("big.bgf");
     {
@@ -172,7 +169,7 @@ TEST(CliSimulate, PlotsArePicturesThatLoad) {
     EXPECT_FALSE(image.isNull());
     EXPECT_GT(image.width(), 100);
     ASSERT_EQ(plot(svg), kExitOk);
-    EXPECT_NE(read(svg).find("<svg"), std::string::npos);
+    EXPECT_NE(file_text(svg).find("<svg"), std::string::npos);
 }
 
 }  // namespace

@@ -37,6 +37,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "expected_file.h"
 #include "model/file_saving.h"
 #include "test_scratch.h"
 
@@ -46,20 +47,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCases = VANTOR_CASES_DIR;
-
-bool updating() {
-    const char* update = std::getenv("VANTOR_UPDATE_CASES");
-    return update != nullptr && std::string(update) == "1";
-}
-
-std::string file_text(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void write_text(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 void replace_all(std::string& text, const std::string& from, const std::string& to) {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
@@ -71,37 +58,9 @@ std::vector<std::string> words(const std::string& line) {
     return {std::istream_iterator<std::string>(in), {}};
 }
 
-std::size_t line_count(const std::string& text) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
-// Short texts show gtest's line diff (- expected, + got); for long ones, such
-// as a simulation's CSV, the first line that differs.
-void expect_same(const std::string& expected, const std::string& got, const std::string& what) {
-    if (expected == got) return;
-    if (line_count(expected) < 400 && line_count(got) < 400) {
-        EXPECT_EQ(expected, got) << what;
-        return;
-    }
-    std::istringstream want_lines(expected), got_lines(got);
-    std::string want_line, got_line;
-    int n = 1;
-    while (std::getline(want_lines, want_line) && std::getline(got_lines, got_line) &&
-           want_line == got_line)
-        ++n;
-    ADD_FAILURE() << what << " differs first at line " << n << ":\n- " << want_line << "\n+ "
-                  << got_line;
-}
-
-// `got` against the case's expected file, or written there when updating.
-void expect_file(const fs::path& expected, const std::string& got, const std::string& what) {
-    if (updating()) write_text(expected, got);
-    expect_same(file_text(expected), got, what + " (expected in " + expected.string() + ")");
-}
-
 void expect_exit(const fs::path& folder, int got) {
     const fs::path path = folder / "exit";
-    if (updating()) {
+    if (updating_cases()) {
         if (got != 0)
             write_text(path, std::to_string(got) + "\n");
         else
@@ -165,16 +124,19 @@ void run_command_case(const fs::path& folder) {
          {std::pair{&run.out, "stdout.txt"}, std::pair{&run.err, "stderr.txt"}}) {
         for (const auto& [name, path] : names) replace_all(*text, path, name);
         const fs::path expected = folder / file;
-        if (updating() && text->empty()) fs::remove(expected);
-        if (updating() && text->empty()) continue;
-        expect_file(expected, *text, file);
+        if (updating_cases() && text->empty()) {
+            fs::remove(expected);
+            continue;
+        }
+        expect_file_text(expected, *text, file);
     }
     expect_exit(folder, run.exit);
     if (fs::exists(folder / "files")) {
         for (const auto& want : fs::directory_iterator(folder / "files")) {
             const fs::path got = out / want.path().filename();
             EXPECT_TRUE(fs::exists(got)) << got.filename() << " was not written";
-            if (fs::exists(got)) expect_file(want.path(), file_text(got), got.filename().string());
+            if (fs::exists(got))
+                expect_file_text(want.path(), file_text(got), got.filename().string());
         }
     }
     std::ifstream absent(folder / "absent");
@@ -198,7 +160,7 @@ void run_journal_case(const fs::path& folder) {
     replace_all(run.err, folder.string() + "/", "");
 
     expect_exit(folder, run.exit);
-    if (updating() && run.exit != 0 && !fs::exists(folder / "stderr.txt"))
+    if (updating_cases() && run.exit != 0 && !fs::exists(folder / "stderr.txt"))
         write_text(folder / "stderr.txt", run.err);
     const std::pair<const char*, std::string> outputs[] = {
         {"state.json", file_text(scratch / "state.json")},
@@ -208,10 +170,10 @@ void run_journal_case(const fs::path& folder) {
     for (const auto& [file, got] : outputs) {
         // Without its expected file an output is not compared, and an empty
         // one is not written.
-        if (updating() && !got.empty() && !fs::exists(folder / file) &&
+        if (updating_cases() && !got.empty() && !fs::exists(folder / file) &&
             std::string(file) != "stderr.txt" && std::string(file) != "saved.bgf")
             write_text(folder / file, got);
-        if (fs::exists(folder / file)) expect_file(folder / file, got, file);
+        if (fs::exists(folder / file)) expect_file_text(folder / file, got, file);
     }
 }
 
@@ -219,7 +181,7 @@ void run_journal_case(const fs::path& folder) {
 void run_case(const fs::path& folder, const std::function<void(const fs::path&)>& run) {
     ignore_file_size_signal();
     if (folder.filename().string().ends_with("_must_fail")) {
-        if (updating()) return;
+        if (updating_cases()) return;
         testing::TestPartResultArray failures;
         {
             testing::ScopedFakeTestPartResultReporter intercept(

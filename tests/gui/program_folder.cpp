@@ -33,11 +33,6 @@ QString render_path(const QString& name) {
     return QDir(QStringLiteral(VANTOR_RENDER_DIR)).filePath(name + QStringLiteral(".png"));
 }
 
-std::string file_text(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 void expect_data_table(const std::string& name,
                        const std::function<std::string(const std::string&)>& result) {
     std::ifstream file(VANTOR_SOURCE_DIR "/tests/data/gui/" + name);

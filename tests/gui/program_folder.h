@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "expected_file.h"
+
 namespace vantor::test {
 
 // A program folder of its own in a temporary directory: the shipped library
@@ -29,9 +31,6 @@ std::vector<std::filesystem::path> example_models();
 
 // Where a picture for people to look at goes: NAME.png among the build's renders.
 QString render_path(const QString& name);
-
-// The whole content of a file; empty when it cannot be read.
-std::string file_text(const std::string& path);
 
 // Each line "IN => OUT" of tests/data/gui/NAME has OUT = result(IN); lines
 // that start with '#' are comments. VANTOR_UPDATE_CASES=1 writes the OUTs.
