@@ -35,6 +35,7 @@
 #include <functional>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 #include "cli/cli.h"
 #include "expected_file.h"
@@ -160,20 +161,18 @@ void run_journal_case(const fs::path& folder) {
     replace_all(run.err, folder.string() + "/", "");
 
     expect_exit(folder, run.exit);
-    if (updating_cases() && run.exit != 0 && !fs::exists(folder / "stderr.txt"))
-        write_text(folder / "stderr.txt", run.err);
-    const std::pair<const char*, std::string> outputs[] = {
-        {"state.json", file_text(scratch / "state.json")},
-        {"stdout.txt", run.out},
-        {"stderr.txt", run.err},
-        {"saved.bgf", file_text(scratch / "saved.bgf")}};
-    for (const auto& [file, got] : outputs) {
-        // Without its expected file an output is not compared, and an empty
-        // one is not written.
-        if (updating_cases() && !got.empty() && !fs::exists(folder / file) &&
-            std::string(file) != "stderr.txt" && std::string(file) != "saved.bgf")
-            write_text(folder / file, got);
-        if (fs::exists(folder / file)) expect_file_text(folder / file, got, file);
+    // An output is compared when the case has its expected file. Updating
+    // also makes the file for a state or messages that are not empty, and for
+    // the standard error of a replay that fails.
+    const std::string state = file_text(scratch / "state.json");
+    const std::tuple<const char*, std::string, bool> outputs[] = {
+        {"state.json", state, !state.empty()},
+        {"stdout.txt", run.out, !run.out.empty()},
+        {"stderr.txt", run.err, run.exit != 0},
+        {"saved.bgf", file_text(scratch / "saved.bgf"), false}};
+    for (const auto& [file, got, made_when_updating] : outputs) {
+        if (fs::exists(folder / file) || (updating_cases() && made_when_updating))
+            expect_file_text(folder / file, got, file);
     }
 }
 
