@@ -35,18 +35,18 @@ def merge(runs):
                     kept["lines"][number] = line
                     continue
                 count = old["count"] + line["count"]
-                if not kept["ran"]:
+                if not ran:
+                    branches = old["branches"]
+                elif not kept["ran"]:
                     branches = line["branches"]
-                elif ran and len(old["branches"]) == len(line["branches"]):
+                elif len(old["branches"]) == len(line["branches"]):
                     branches = [dict(a, count=a["count"] + b["count"])
                                 for a, b in zip(old["branches"], line["branches"])]
-                elif ran:
+                else:
                     # Inline functions compiled into other programs can give a
                     # line other branches: the run that took more of them speaks.
                     branches = max(old["branches"], line["branches"],
                                    key=lambda bs: sum(b["count"] > 0 for b in bs))
-                else:
-                    branches = old["branches"]
                 kept["lines"][number] = dict(old, count=count, branches=branches)
             kept["ran"] = kept["ran"] or ran
     return files
